@@ -1,0 +1,19 @@
+#include "app/Language.h"
+#include "app/VerbsGlobals.h"
+#include "framework/Text.h"
+
+UINT LangStringId(UINT base, PairOrder order)
+{
+    bool english = IsEnglish();
+    return order == PairOrder::RussianFirst ? base + (english ? 1 : 0) : base + (english ? 0 : 1);
+}
+
+std::wstring LoadLangString(UINT base, PairOrder order)
+{
+    return fw::LoadResString(LangStringId(base, order));
+}
+
+const wchar_t* LangText(const wchar_t* russian, const wchar_t* english)
+{
+    return IsEnglish() ? english : russian;
+}

@@ -1,0 +1,128 @@
+#include "app/VerbsApp.h"
+#include "app/MainFrame.h"
+#include "app/VerbsDoc.h"
+#include "app/VerbsGlobals.h"
+#include "framework/CommandLineInfo.h"
+#include "framework/Text.h"
+#include "resources/resource.h"
+#include "settings/PersistedSettings.h"
+#include "settings/ProfileException.h"
+#include "settings/ReportProfileError.h"
+#include "view/VerbsView.h"
+#include <commctrl.h>
+#include <cstdlib>
+#include <ctime>
+
+const wchar_t* const kSingleInstanceMutexName = L"PreventVerbsSecondInstance";
+
+namespace {
+CDocument* NewVerbsDoc() { return new CVerbsDoc; }
+CFrameWnd* NewMainFrame() { return new CMainFrame; }
+CView* NewVerbsView() { return new CVerbsView; }
+} // namespace
+
+BEGIN_MESSAGE_MAP(CVerbsApp, CWinApp)
+END_MESSAGE_MAP()
+
+CVerbsApp::CVerbsApp()
+{
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+
+CVerbsApp::~CVerbsApp()
+{
+    // The framework of older versions kept its settings in this file; it
+    // must not outlive any run.
+    std::wstring path = OldSettingsFilePath();
+    if (!path.empty())
+        ::DeleteFileW(path.c_str());
+}
+
+BOOL CVerbsApp::IsFirstInstance()
+{
+    m_instanceMutex.reset(::CreateMutexW(nullptr, TRUE, kSingleInstanceMutexName));
+    DWORD error = ::GetLastError();
+    if (m_instanceMutex)
+        ::ReleaseMutex(m_instanceMutex.get()); // only the name matters
+    return error != ERROR_ALREADY_EXISTS;
+}
+
+bool CVerbsApp::OpenSettingsStore()
+{
+    Profile::RegProfile& store = Globals().m_profile;
+    try {
+        store.SetName(L"CURRENT_USER");
+        store.SetSection(L"Software");
+        store.EnterSection(L"Tarnik");
+        store.EnterSection(L"Verbs");
+    } catch (const Profile::RegException& e) {
+        ReportProfileError(e);
+        return false;
+    }
+    return true;
+}
+
+bool CVerbsApp::CreateMainWindow()
+{
+    CCommandLineInfo cmdInfo;
+    cmdInfo.ParseCommandLine();
+    // The splash window is armed here from cmdInfo.m_bShowSplash.
+
+    AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, NewVerbsDoc, NewMainFrame, NewVerbsView));
+    CCommandLineInfo shellInfo;
+    shellInfo.ParseCommandLine();
+    return ProcessShellCommand(shellInfo) != FALSE;
+}
+
+BOOL CVerbsApp::InitInstance()
+{
+    if (!IsFirstInstance()) {
+        // Settings are not read yet, so the text carries both languages.
+        ::MessageBoxW(nullptr, L"The program is already running\n\n\u041F\u0440\u043E\u0433\u0440\u0430\u043C\u043C\u0430 "
+                               L"\u0443\u0436\u0435 \u0437\u0430\u043F\u0443\u0449\u0435\u043D\u0430!",
+                      L"Verbs", MB_OK | MB_ICONSTOP);
+        return FALSE;
+    }
+    if (!OpenSettingsStore())
+        return FALSE;
+    if (!MigrateIniSettings())
+        return FALSE;
+    // The picture theme libraries beside the program are loaded here.
+    if (!LoadSettings())
+        return FALSE;
+
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES |
+                                              ICC_PROGRESS_CLASS | ICC_UPDOWN_CLASS | ICC_LISTVIEW_CLASSES};
+    ::InitCommonControlsEx(&icc);
+
+    if (!CreateMainWindow())
+        return FALSE;
+
+    m_pMainWnd->SetWindowText(fw::LoadResString(IDS_MAIN_TITLE + (IsEnglish() ? 1 : 0)));
+    Globals().m_hHandCursor = ::LoadCursorW(fw::ResourceModule(), MAKEINTRESOURCEW(IDC_HAND_LINK));
+    m_pMainWnd->ShowWindow(SW_SHOWMAXIMIZED);
+    m_pMainWnd->UpdateWindow();
+    return TRUE;
+}
+
+BOOL CVerbsApp::PreTranslateMessage(MSG* msg)
+{
+    return CWinApp::PreTranslateMessage(msg);
+}
+
+void CVerbsApp::FreePictureThemes()
+{
+    CVerbsGlobals& g = Globals();
+    for (PictureTheme& theme : g.m_themes) {
+        if (theme.library)
+            ::FreeLibrary(theme.library);
+        theme.library = nullptr;
+    }
+    g.m_hCurrentTheme = nullptr;
+}
+
+int CVerbsApp::ExitInstance()
+{
+    FreePictureThemes();
+    return CWinApp::ExitInstance();
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The application object: start-up in its fixed order, the help and about
+// commands, and the clean-up at the end of the run.
+#include "framework/Handles.h"
+#include "framework/WinApp.h"
+#include <string>
+
+class CVerbsApp : public CWinApp {
+public:
+    CVerbsApp();
+    ~CVerbsApp() override;
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+    // Whether no other copy of the program runs; the mutex that says so for
+    // later starts is kept until this object goes.
+    BOOL IsFirstInstance();
+
+protected:
+    DECLARE_MESSAGE_MAP()
+
+private:
+    bool OpenSettingsStore();
+    bool CreateMainWindow();
+    void FreePictureThemes();
+
+    fw::UniqueKernelHandle m_instanceMutex;
+};
+
+// Name of the mutex by which a second copy of the program recognises the first.
+extern const wchar_t* const kSingleInstanceMutexName;

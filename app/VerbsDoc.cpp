@@ -1,0 +1,6 @@
+#include "app/VerbsDoc.h"
+
+BOOL CVerbsDoc::OnNewDocument()
+{
+    return CDocument::OnNewDocument() ? TRUE : FALSE;
+}

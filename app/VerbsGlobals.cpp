@@ -1,0 +1,26 @@
+#include "app/VerbsGlobals.h"
+#include <cassert>
+
+namespace {
+CVerbsGlobals* gGlobals = nullptr;
+}
+
+CVerbsGlobals::CVerbsGlobals() : m_brButtonFace(::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE)))
+{
+    m_themes.reserve(10); // the list grows in blocks of ten entries
+    gGlobals = this;
+}
+
+CVerbsGlobals::~CVerbsGlobals()
+{
+    if (gGlobals == this)
+        gGlobals = nullptr;
+    // Members go in reverse order of declaration, so the store, declared
+    // first, closes its registry key last.
+}
+
+CVerbsGlobals& Globals()
+{
+    assert(gGlobals && "no CVerbsGlobals object exists");
+    return *gGlobals;
+}

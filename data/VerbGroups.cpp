@@ -1,0 +1,202 @@
+#include "data/VerbGroups.h"
+#include "framework/Text.h"
+#include "framework/WaitCursor.h"
+#include "resources/resource.h"
+#include "settings/ProfileException.h"
+#include "settings/RegProfile.h"
+#include "settings/ReportProfileError.h"
+#include <cwchar>
+#include <cwctype>
+
+namespace VerbGroups {
+
+namespace {
+
+// atoi rules: optional leading white space and sign, then decimal digits up
+// to the first other character; no digits gives 0. Saturates instead of
+// overflowing on absurdly long digit runs.
+long ParseToken(const std::wstring& token)
+{
+    size_t i = 0;
+    while (i < token.size() && std::iswspace(token[i]))
+        ++i;
+    bool negative = false;
+    if (i < token.size() && (token[i] == L'+' || token[i] == L'-'))
+        negative = token[i++] == L'-';
+    long value = 0;
+    for (; i < token.size() && token[i] >= L'0' && token[i] <= L'9'; ++i)
+        value = value > 100000 ? value : value * 10 + (token[i] - L'0');
+    return negative ? -value : value;
+}
+
+template <typename Fn>
+void ForEachMember(const std::wstring& text, Fn fn)
+{
+    size_t start = 0;
+    for (;;) {
+        size_t end = text.find(L';', start);
+        std::wstring token = text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
+        if (!token.empty()) {
+            long n = ParseToken(token);
+            if (n >= 1 && n <= kVerbCount)
+                fn(static_cast<int>(n));
+        }
+        if (end == std::wstring::npos)
+            break;
+        start = end + 1;
+    }
+}
+
+} // namespace
+
+std::vector<int> MemberNumbers(const std::wstring& text)
+{
+    std::vector<int> numbers;
+    ForEachMember(text, [&](int n) { numbers.push_back(n); });
+    return numbers;
+}
+
+void AddMembers(const std::wstring& text, MemberFlags& flags)
+{
+    ForEachMember(text, [&](int n) { flags.set(static_cast<size_t>(n - 1)); });
+}
+
+bool IsChosen(const std::wstring& text)
+{
+    return text.find(kChosenMark) != std::wstring::npos;
+}
+
+bool IsTicked(const std::wstring& text)
+{
+    size_t pos = text.find(kChosenMark);
+    return pos != std::wstring::npos && pos + 2 == text.size();
+}
+
+std::wstring WithChosenMark(const std::wstring& text, bool chosen)
+{
+    std::wstring result = text;
+    if (chosen) {
+        if (IsChosen(result))
+            return result;
+        if (!result.empty() && result.back() != L';')
+            result += L';';
+        return result + kChosenMark;
+    }
+    for (size_t pos = result.find(kChosenMark); pos != std::wstring::npos; pos = result.find(kChosenMark))
+        result.erase(pos, 2);
+    // A mark that stood between members leaves ";;" behind.
+    std::wstring collapsed;
+    collapsed.reserve(result.size());
+    for (size_t i = 0; i < result.size(); ++i) {
+        if (result[i] == L';' && i + 1 < result.size() && result[i + 1] == L';') {
+            collapsed += L';';
+            ++i;
+        } else {
+            collapsed += result[i];
+        }
+    }
+    return collapsed == L";" ? std::wstring() : collapsed;
+}
+
+std::wstring MembersText(const MemberFlags& members, bool chosen)
+{
+    std::wstring text;
+    for (int n = 1; n <= kVerbCount; ++n)
+        if (members.test(static_cast<size_t>(n - 1)))
+            text += std::to_wstring(n) + L';';
+    if (chosen)
+        text += kChosenMark;
+    return text;
+}
+
+void EnsureVerbGroups(Profile::RegProfile& store)
+{
+    if (store.HasSection(kSection))
+        return; // never re-created, even when the user emptied it
+    store.EnterSection(kSection);
+    store.SetString(L"", kChosenMark);
+    const struct {
+        const wchar_t* name;
+        UINT stringId;
+    } predefined[] = {
+        {L"1-1-1", IDS_GROUP_111}, {L"1-1-2", IDS_GROUP_112}, {L"1-2-1", IDS_GROUP_121},
+        {L"1-2-2", IDS_GROUP_122}, {L"1-2-3", IDS_GROUP_123},
+    };
+    for (const auto& group : predefined)
+        store.SetString(group.name, fw::LoadResString(group.stringId));
+    store.LeaveSection();
+}
+
+std::vector<std::wstring> ListGroups(Profile::RegProfile& store)
+{
+    std::vector<std::wstring> names;
+    store.GetValueNames(names);
+    std::vector<std::wstring> groups;
+    for (std::wstring& name : names)
+        if (!name.empty())
+            groups.push_back(std::move(name));
+    return groups;
+}
+
+std::wstring ReadGroup(Profile::RegProfile& store, const std::wstring& name)
+{
+    return store.GetString(name, L"");
+}
+
+void WriteGroup(Profile::RegProfile& store, const std::wstring& name, const std::wstring& text)
+{
+    store.SetString(name, text);
+}
+
+bool DeleteGroup(Profile::RegProfile& store, const std::wstring& name)
+{
+    return store.DeleteValue(name);
+}
+
+bool IsAllVerbsChosen(Profile::RegProfile& store)
+{
+    return store.GetString(L"", L"") == kChosenMark;
+}
+
+void SetAllVerbsChosen(Profile::RegProfile& store, bool chosen)
+{
+    store.SetString(L"", chosen ? kChosenMark : L"");
+}
+
+void SetGroupChosen(Profile::RegProfile& store, const std::wstring& name, bool chosen)
+{
+    store.SetString(name, WithChosenMark(store.GetString(name, L""), chosen));
+}
+
+int ComputeTestSet(Profile::RegProfile& store, VerbTable& verbs)
+{
+    CWaitCursor wait;
+    for (VerbRecord& verb : verbs)
+        verb.selectionMark = 1;
+    try {
+        store.EnterSection(kSection);
+        MemberFlags chosen;
+        if (IsAllVerbsChosen(store)) {
+            chosen.set();
+        } else {
+            for (const std::wstring& name : ListGroups(store)) {
+                std::wstring text = ReadGroup(store, name);
+                if (IsChosen(text))
+                    AddMembers(text, chosen);
+            }
+        }
+        store.LeaveSection();
+        for (int i = 0; i < kVerbCount; ++i)
+            if (chosen.test(static_cast<size_t>(i)))
+                verbs[static_cast<size_t>(i)].selectionMark = 0;
+    } catch (const Profile::RegException& e) {
+        ReportProfileError(e);
+        return 0;
+    }
+    int count = 0;
+    for (const VerbRecord& verb : verbs)
+        count += verb.selectionMark == 0 ? 1 : 0;
+    return count;
+}
+
+} // namespace VerbGroups

@@ -1,0 +1,57 @@
+#pragma once
+// Verb groups. A group is a named string value in the subkey "Groups" of the
+// settings key: member verb numbers each followed by ";", then "-1" when the
+// group is chosen for testing. The unnamed value holds the chosen mark of
+// the All verbs pseudo-group. The store is the groups' only home.
+#include "data/VerbRecord.h"
+#include <bitset>
+#include <string>
+#include <vector>
+
+namespace Profile {
+class RegProfile;
+}
+
+namespace VerbGroups {
+
+constexpr const wchar_t* kSection = L"Groups";
+constexpr const wchar_t* kChosenMark = L"-1";
+
+// Membership by verb number: bit n - 1 stands for verb n.
+using MemberFlags = std::bitset<kVerbCount>;
+
+// Every valid verb number of a member list, in the order of the text
+// (repeats kept). Tokens are read like atoi; only 1..294 count.
+std::vector<int> MemberNumbers(const std::wstring& text);
+// Sets the flag of every member of the list.
+void AddMembers(const std::wstring& text, MemberFlags& flags);
+
+// Chosen for the test set and the members dialog: "-1" anywhere in the text.
+bool IsChosen(const std::wstring& text);
+// Chosen as the groups dialog ticks it: the first "-1" ends the text.
+bool IsTicked(const std::wstring& text);
+// The text with the chosen mark set or cleared.
+std::wstring WithChosenMark(const std::wstring& text, bool chosen);
+// The text of a group with the given members, keeping a chosen mark.
+std::wstring MembersText(const MemberFlags& members, bool chosen);
+
+// First-run creation of the group store (the store is at the settings key
+// and comes back there). Throws Profile::RegException.
+void EnsureVerbGroups(Profile::RegProfile& store);
+
+// Operations on the store's current section, which must be "Groups".
+std::vector<std::wstring> ListGroups(Profile::RegProfile& store); // unnamed value skipped
+std::wstring ReadGroup(Profile::RegProfile& store, const std::wstring& name);
+void WriteGroup(Profile::RegProfile& store, const std::wstring& name, const std::wstring& text); // may throw
+bool DeleteGroup(Profile::RegProfile& store, const std::wstring& name);
+bool IsAllVerbsChosen(Profile::RegProfile& store);
+void SetAllVerbsChosen(Profile::RegProfile& store, bool chosen); // may throw
+// Rewrites the group's text with its chosen mark set or cleared (may throw).
+void SetGroupChosen(Profile::RegProfile& store, const std::wstring& name, bool chosen);
+
+// Marks the verbs of the chosen groups (or all verbs) with selection mark 0
+// and every other verb with 1; returns the number of marked verbs. A store
+// failure is reported and gives 0.
+int ComputeTestSet(Profile::RegProfile& store, VerbTable& verbs);
+
+} // namespace VerbGroups

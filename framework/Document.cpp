@@ -1,0 +1,12 @@
+#include "framework/Document.h"
+#include <algorithm>
+
+void CDocument::AddView(CView* view)
+{
+    views_.push_back(view);
+}
+
+void CDocument::RemoveView(CView* view)
+{
+    views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Document of the single-document window.
+#include "framework/CmdTarget.h"
+#include <vector>
+
+class CView;
+class CSingleDocTemplate;
+
+class CDocument : public CCmdTarget {
+public:
+    CDocument() = default;
+    ~CDocument() override = default;
+
+    virtual BOOL OnNewDocument() { return TRUE; }
+    virtual bool IsModified() const { return modified_; }
+    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+    // Asks whether the document may close (never asks for a document that
+    // holds no changes).
+    virtual BOOL SaveModified() { return TRUE; }
+
+    void AddView(CView* view);
+    void RemoveView(CView* view);
+    const std::vector<CView*>& Views() const { return views_; }
+
+    CSingleDocTemplate* m_pDocTemplate = nullptr;
+
+private:
+    std::vector<CView*> views_;
+    bool modified_ = false;
+};

@@ -1,0 +1,68 @@
+#include "framework/Text.h"
+
+namespace fw {
+
+HINSTANCE ResourceModule()
+{
+    return ::GetModuleHandleW(nullptr);
+}
+
+std::wstring LoadResString(UINT id)
+{
+    // With a zero buffer size LoadStringW hands out a pointer into the
+    // resource itself, so no length limit applies.
+    const wchar_t* text = nullptr;
+    int length = ::LoadStringW(ResourceModule(), id, reinterpret_cast<LPWSTR>(&text), 0);
+    if (length <= 0 || !text)
+        return {};
+    return std::wstring(text, static_cast<size_t>(length));
+}
+
+static std::wstring ReplaceAll(std::wstring text, std::wstring_view token, std::wstring_view value)
+{
+    for (size_t pos = text.find(token); pos != std::wstring::npos; pos = text.find(token, pos + value.size()))
+        text.replace(pos, token.size(), value);
+    return text;
+}
+
+std::wstring FormatString1(std::wstring_view text, std::wstring_view arg1)
+{
+    return ReplaceAll(std::wstring(text), L"%1", arg1);
+}
+
+std::wstring FormatString2(std::wstring_view text, std::wstring_view arg1, std::wstring_view arg2)
+{
+    // Substitute %2 first so that an argument containing "%2" is left alone.
+    return ReplaceAll(ReplaceAll(std::wstring(text), L"%2", arg2), L"%1", arg1);
+}
+
+std::wstring Widen(std::string_view bytes, UINT codePage)
+{
+    if (bytes.empty())
+        return {};
+    int n = ::MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring result(static_cast<size_t>(n), L'\0');
+    ::MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), result.data(), n);
+    return result;
+}
+
+std::string Narrow(std::wstring_view text, UINT codePage)
+{
+    if (text.empty())
+        return {};
+    int n = ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<size_t>(n), '\0');
+    ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), result.data(), n, nullptr, nullptr);
+    return result;
+}
+
+std::wstring WindowText(HWND hwnd)
+{
+    int length = ::GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    length = ::GetWindowTextW(hwnd, text.data(), length + 1);
+    text.resize(static_cast<size_t>(length > 0 ? length : 0));
+    return text;
+}
+
+} // namespace fw

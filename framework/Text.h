@@ -1,0 +1,24 @@
+#pragma once
+// Text helpers: string resources, %1/%2 substitution and code-page conversion.
+#include <windows.h>
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+// Module whose resources the program reads (the executable itself).
+HINSTANCE ResourceModule();
+
+// The whole string resource, whatever its length; empty when it is missing.
+std::wstring LoadResString(UINT id);
+
+// Replaces every "%1" (or "%2", ...) in text by the argument.
+std::wstring FormatString1(std::wstring_view text, std::wstring_view arg1);
+std::wstring FormatString2(std::wstring_view text, std::wstring_view arg1, std::wstring_view arg2);
+
+std::wstring Widen(std::string_view bytes, UINT codePage);
+std::string Narrow(std::wstring_view text, UINT codePage);
+
+std::wstring WindowText(HWND hwnd);
+
+} // namespace fw

@@ -1,0 +1,23 @@
+#include "framework/WaitCursor.h"
+#include "framework/WinApp.h"
+
+CWaitCursor::CWaitCursor()
+{
+    if (CWinApp* app = CWinApp::Current())
+        ++app->m_nWaitCursorCount;
+    previous_ = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+}
+
+CWaitCursor::~CWaitCursor()
+{
+    CWinApp* app = CWinApp::Current();
+    if (app)
+        --app->m_nWaitCursorCount;
+    if (!app || app->m_nWaitCursorCount == 0)
+        ::SetCursor(previous_ ? previous_ : ::LoadCursorW(nullptr, IDC_ARROW));
+}
+
+void CWaitCursor::Restore()
+{
+    ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+}

@@ -1,0 +1,173 @@
+#include "framework/WinApp.h"
+#include "framework/CommandLineInfo.h"
+#include "framework/FrameWnd.h"
+#include "framework/Text.h"
+#include "framework/Wnd.h"
+
+namespace {
+CWinApp* gApp = nullptr;
+}
+
+BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+    ON_COMMAND(ID_FILE_NEW, OnFileNew)
+END_MESSAGE_MAP()
+
+CWinApp::CWinApp()
+{
+    gApp = this;
+    m_title = fw::LoadResString(AFX_IDS_APP_TITLE);
+}
+
+CWinApp::~CWinApp()
+{
+    if (gApp == this)
+        gApp = nullptr;
+}
+
+CWinApp* CWinApp::Current()
+{
+    return gApp;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::ExitInstance()
+{
+    return m_exitCode;
+}
+
+void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate)
+{
+    m_template = std::move(docTemplate);
+}
+
+void CWinApp::OnFileNew()
+{
+    if (!m_template)
+        return;
+    if (CFrameWnd* frame = m_template->OpenNewDocument())
+        m_pMainWnd = frame;
+}
+
+BOOL CWinApp::ProcessShellCommand(const CCommandLineInfo& info)
+{
+    switch (info.m_nShellCommand) {
+    case CCommandLineInfo::FileNew:
+    case CCommandLineInfo::FileOpen: // the document keeps no data: open as new
+    case CCommandLineInfo::FileDDE:
+        OnFileNew();
+        return m_pMainWnd != nullptr;
+    case CCommandLineInfo::AppUnregister:
+    case CCommandLineInfo::FilePrint:
+        return FALSE;
+    }
+    return FALSE;
+}
+
+BOOL CWinApp::PreTranslateMessage(MSG* msg)
+{
+    // Offer the message to the target window and its parents, up to the
+    // main window.
+    HWND stop = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
+    for (HWND hwnd = msg->hwnd; hwnd; hwnd = ::GetParent(hwnd)) {
+        if (CWnd* wnd = CWnd::FromHandle(hwnd))
+            if (wnd->PreTranslateMessage(msg))
+                return TRUE;
+        if (hwnd == stop)
+            break;
+    }
+    return FALSE;
+}
+
+BOOL CWinApp::OnIdle(LONG count)
+{
+    if (count == 0 && m_pMainWnd && m_pMainWnd->IsWindow())
+        m_pMainWnd->SendMessage(fw::WM_IDLEUPDATECMDUI);
+    return FALSE;
+}
+
+BOOL CWinApp::PumpMessage(MSG& msg)
+{
+    BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+        m_exitCode = got == 0 ? static_cast<int>(msg.wParam) : -1;
+        return FALSE;
+    }
+    if (!PreTranslateMessage(&msg)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return TRUE;
+}
+
+// Messages that arrive all the time without changing any command state.
+static bool IsIdleMessage(const MSG& msg)
+{
+    static POINT lastMouse{-1, -1};
+    if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
+        if (msg.pt.x == lastMouse.x && msg.pt.y == lastMouse.y)
+            return false;
+        lastMouse = msg.pt;
+        return true;
+    }
+    return msg.message != WM_PAINT && msg.message != 0x0118 /* system caret blink */;
+}
+
+int CWinApp::Run()
+{
+    LONG idleCount = 0;
+    bool idle = true;
+    for (;;) {
+        MSG msg;
+        while (idle && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!OnIdle(idleCount++))
+                idle = false;
+        }
+        do {
+            if (!PumpMessage(msg))
+                return ExitInstance();
+            if (IsIdleMessage(msg)) {
+                idle = true;
+                idleCount = 0;
+            }
+        } while (::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    }
+}
+
+UINT AppMessageBoxStyle(UINT type)
+{
+    UINT buttons = type & MB_TYPEMASK;
+    bool wantsDefaultIcon = (type & MB_ICONMASK) == 0 &&
+                            (buttons == MB_OK || buttons == MB_OKCANCEL || buttons == MB_YESNO ||
+                             buttons == MB_YESNOCANCEL);
+    return wantsDefaultIcon ? (type | MB_ICONEXCLAMATION) : type;
+}
+
+int AppMessageBox(const std::wstring& text, UINT type)
+{
+    CWinApp* app = CWinApp::Current();
+    HWND owner = nullptr;
+    if (app && app->m_pMainWnd && app->m_pMainWnd->IsWindow())
+        owner = ::GetLastActivePopup(app->m_pMainWnd->m_hWnd);
+    else
+        owner = ::GetActiveWindow();
+    std::wstring caption = app ? app->Title() : fw::LoadResString(AFX_IDS_APP_TITLE);
+    return ::MessageBoxW(owner, text.c_str(), caption.c_str(), AppMessageBoxStyle(type));
+}
+
+int RunApplication()
+{
+    CWinApp* app = CWinApp::Current();
+    if (!app)
+        return -1;
+    if (!app->InitInstance()) {
+        // The window may exist already (a failure after it was created).
+        if (app->m_pMainWnd && app->m_pMainWnd->IsWindow())
+            app->m_pMainWnd->DestroyWindow();
+        return app->ExitInstance();
+    }
+    return app->Run();
+}

@@ -1,0 +1,111 @@
+#pragma once
+// Window base class: owns its HWND and dispatches messages through the
+// message map. A window of one of our own classes keeps its object in
+// GWLP_USERDATA (set at WM_NCCREATE); a system control is attached with
+// SetWindowSubclass. No exception crosses the window procedure.
+#include "framework/CmdTarget.h"
+#include <string>
+
+namespace fw {
+// Messages reflected from a parent back to the control that caused them.
+constexpr UINT ReflectBase = 0x2000;
+constexpr UINT Reflected(UINT msg) { return ReflectBase + msg; }
+// Sent to every window of the main frame when the message loop goes idle.
+constexpr UINT WM_IDLEUPDATECMDUI = 0x0363;
+
+// Registers (once) a window class that dispatches to CWnd objects and returns
+// its name. Equal arguments give the same class.
+const wchar_t* RegisterWndClass(UINT style, HCURSOR cursor = nullptr, HBRUSH background = nullptr,
+                                HICON icon = nullptr);
+// The default class for plain child windows (double clicks, arrow cursor, no
+// background). Windows that set its background brush change it for all of them.
+const wchar_t* DefaultChildClass();
+} // namespace fw
+
+class CWnd : public CCmdTarget {
+public:
+    CWnd() = default;
+    ~CWnd() override;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    // The object of a window created or attached by this framework, or null.
+    static CWnd* FromHandle(HWND hwnd);
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    operator HWND() const { return m_hWnd; }
+
+    // Creates a window of a class registered with fw::RegisterWndClass (or
+    // the default child class); the object receives WM_NCCREATE onwards.
+    virtual BOOL CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
+                          const RECT& rect, HWND parent, UINT idOrMenu);
+    // Creates a system control (edit, static, toolbar ...) and attaches it.
+    BOOL CreateControl(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
+                       const RECT& rect, HWND parent, UINT id);
+    // Attaches an existing window (usually a dialog control) to this object.
+    BOOL SubclassWindow(HWND hwnd);
+    BOOL SubclassDlgItem(UINT id, HWND parent);
+    HWND UnsubclassWindow();
+
+    virtual BOOL DestroyWindow();
+
+    // Calls the default procedure with the message now being handled.
+    LRESULT Default();
+
+    // Convenience forwarding.
+    LRESULT SendMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return ::SendMessageW(m_hWnd, msg, wp, lp); }
+    BOOL PostMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return ::PostMessageW(m_hWnd, msg, wp, lp); }
+    void SetWindowText(const std::wstring& text) { ::SetWindowTextW(m_hWnd, text.c_str()); }
+    std::wstring GetWindowText() const;
+    BOOL ShowWindow(int cmd) { return ::ShowWindow(m_hWnd, cmd); }
+    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+    void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+    void RedrawNow() { ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
+    RECT GetClientRect() const;
+    RECT GetWindowRect() const;
+    HWND GetParent() const { return ::GetParent(m_hWnd); }
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    void SetFont(HFONT font, BOOL redraw = TRUE) { SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw); }
+    BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
+    BOOL IsWindow() const { return m_hWnd && ::IsWindow(m_hWnd); }
+    void MoveWindow(const RECT& rc, BOOL repaint = TRUE)
+    {
+        ::MoveWindow(m_hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, repaint);
+    }
+    void SetFocus() { ::SetFocus(m_hWnd); }
+    void CenterWindow(HWND alternateOwner = nullptr);
+
+    // Lets a window look at a message before it is dispatched (true: used up).
+    virtual BOOL PreTranslateMessage(MSG* msg);
+
+    HWND m_hWnd = nullptr;
+
+protected:
+    virtual BOOL PreCreateWindow(CREATESTRUCTW& cs);
+    // Dispatches one message; the default asks the message map, then Default().
+    virtual LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp);
+    virtual LRESULT DefWindowProc(UINT msg, WPARAM wp, LPARAM lp);
+    // Handles WM_COMMAND and WM_NOTIFY that reach this window.
+    virtual bool OnCommand(WPARAM wp, LPARAM lp);
+    virtual bool OnNotify(NMHDR& header, LRESULT& result);
+    // Called for a message the parent reflects back to this control.
+    virtual bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    // Called after the window is gone; self-deleting windows delete this here.
+    virtual void PostNcDestroy() {}
+
+    bool OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    bool ReflectToChild(HWND child, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+
+private:
+    friend LRESULT CALLBACK FwWindowProc(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK FwSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
+    void Detach();
+
+    bool subclassed_ = false;
+    struct CurrentMessage {
+        UINT msg;
+        WPARAM wp;
+        LPARAM lp;
+    } current_{};
+};

@@ -1,0 +1,106 @@
+// Identifiers of the program's resources, commands and controls.
+#pragma once
+
+// ---- Shared by the document template: menu, icon, toolbar, document string
+#define IDR_MAINFRAME 128
+
+// ---- Dialogs
+#define IDD_ABOUTBOX 100
+#define IDD_OPTIONS 130
+#define IDD_PICTURE_MESSAGE 136
+#define IDD_VERBS_LIST 144
+#define IDD_PICTURE_THEME 179
+#define IDD_USED_GROUPS 180
+#define IDD_INPUT_STRING 181
+#define IDD_GROUP_VERBS 182
+
+// ---- Bitmaps and cursors
+#define IDB_SPLASH 102
+#define IDB_BACKGROUND 133
+#define IDB_READY 134
+#define IDB_WRONG 137
+#define IDB_CORRECT 142
+#define IDB_NO_ATTEMPTS 143
+#define IDB_ABOUT 152
+#define IDB_TIME_OVER 162
+#define IDB_SKIP 185
+#define IDC_HAND_LINK 178
+
+// ---- Verb table resource (custom type "VRB")
+#define IDR_VERB_TABLE 154
+
+// ---- Strings: bilingual pairs (Russian first unless noted)
+#define IDS_TIME_OVER 129            // 129 ru / 130 en
+#define IDS_READY 131                // 131 ru / 132 en
+#define IDS_INFINITIVE 133           // 133 ru / 134 en
+#define IDS_TRANSLATION 135          // 135 ru / 136 en
+#define IDS_PAST_TENSE 137           // 137 ru / 138 en
+#define IDS_PAST_PARTICIPLE 139      // 139 ru / 140 en
+#define IDS_TITLE_RU_MESSAGE 141     // Russian caption of the picture message box
+#define IDS_TEST_FINISHED 142        // 142 ru / 143 en
+#define IDS_CORRECT_ANSWER 144       // 144 ru / 145 en
+#define IDS_WRONG_ANSWER 146         // 146 ru / 147 en
+#define IDS_NO_ATTEMPTS 148          // 148 ru / 149 en
+#define IDS_TIME_LEFT 151            // 151 ru / 152 en
+#define IDS_CURRENT_ATTEMPT 153      // 153 ru / 154 en
+#define IDS_MAIN_TITLE 155           // 155 ru / 156 en
+#define IDS_LIST_TITLE 157           // 157 ru / 158 en
+#define IDS_RIGHT_ANSWER_CAPTION 160 // 160 ru / 161 en
+#define IDS_ALL_VERBS 162            // 162 ru / 163 en
+#define IDS_DELETE_GROUP 164         // 164 ru / 165 en
+#define IDS_FORBIDDEN_CHARS_EN 166   // English; Russian is 173
+#define IDS_GROUP_NAME 167           // 167 en / 168 ru
+#define IDS_GROUP_EXISTS 169         // 169 en / 170 ru
+#define IDS_STRING_TRIMMED 171       // 171 en / 172 ru
+#define IDS_FORBIDDEN_CHARS_RU 173
+#define IDS_TOO_FEW_VERBS 174        // 174 ru / 175 en
+#define IDS_CANNOT_CREATE_FILE 181   // 181 en / 182 ru
+#define IDS_FILE_CREATED 183         // 183 en / 184 ru
+#define IDS_CANNOT_OPEN_FILE 185     // 185 en / 186 ru
+#define IDS_SKIP 187                 // 187 ru / 188 en
+
+// ---- Predefined verb groups (member lists)
+#define IDS_GROUP_111 176
+#define IDS_GROUP_112 177
+#define IDS_GROUP_121 178
+#define IDS_GROUP_122 179
+#define IDS_GROUP_123 180
+
+// ---- Commands: Russian and English identifier of each command
+#define ID_OPTIONS_RU 32771
+#define ID_TEST_START_RU 32772
+#define ID_TEST_STOP_RU 32773
+#define ID_OPTIONS_EN 32774
+#define ID_TEST_START_EN 32775
+#define ID_HELP_CONTENTS_RU 32778
+#define ID_VERBS_LIST_RU 32779
+#define ID_TEST_READY_RU 32780
+#define ID_TEST_STOP_EN 32781
+#define ID_HELP_LEARN_RU 32784
+#define ID_HELP_TEST_RU 32785
+#define ID_HELP_OPTIONS_RU 32786
+#define ID_HELP_CONTENTS_EN 32787
+#define ID_VERBS_LIST_EN 32788
+#define ID_TEST_READY_EN 32789
+#define ID_HELP_LEARN_EN 32790
+#define ID_HELP_TEST_EN 32791
+#define ID_HELP_OPTIONS_EN 32792
+#define ID_FONT_RU 32793
+#define ID_FONT_EN 32794
+#define ID_THEME_RU 32795
+#define ID_THEME_EN 32796
+#define ID_USED_GROUPS_RU 32797
+#define ID_USED_GROUPS_EN 32798
+#define ID_TEST_SKIP_EN 32799
+#define ID_TEST_SKIP_RU 32801
+#define ID_APP_ABOUT_RU 57664
+#define ID_APP_EXIT_RU 57665
+#define ID_APP_ABOUT_EN 57666
+#define ID_APP_EXIT_EN 57667
+
+// ---- Framework strings
+#define IDS_APP_TITLE 57344          // application title, caption of message boxes
+#define IDS_IDLE_MESSAGE 57345       // status bar idle text
+#define ID_INDICATOR_CAPS 59137
+#define ID_INDICATOR_NUM 59138
+#define ID_INDICATOR_SCRL 59139

@@ -1,0 +1,130 @@
+#include "settings/PersistedSettings.h"
+#include "app/VerbsGlobals.h"
+#include "data/VerbGroups.h"
+#include "settings/ProfileException.h"
+#include "settings/ReportProfileError.h"
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+struct SettingInfo {
+    const wchar_t* name;
+    int CVerbsGlobals::*member;
+    int registryDefault;
+    int iniDefault;
+};
+
+// In the order in which they are read and written.
+const SettingInfo kSettings[] = {
+    {L"ShowTranslate", &CVerbsGlobals::ShowTranslate, 1, 1},
+    {L"MustLimitTime", &CVerbsGlobals::MustLimitTime, 0, 0},
+    {L"LimitTime", &CVerbsGlobals::LimitTime, 10, 10},
+    {L"ShowRightAnswer", &CVerbsGlobals::ShowRightAnswer, 1, 1},
+    {L"NumWords", &CVerbsGlobals::NumWords, 10, 10},
+    {L"OnlyOneForm", &CVerbsGlobals::OnlyOneForm, 0, 1},
+    {L"WhichForm", &CVerbsGlobals::WhichForm, 0, 0},
+    {L"Language", &CVerbsGlobals::Language, 1, 1},
+    {L"MaxAttempt", &CVerbsGlobals::MaxAttempt, 3, 3},
+};
+
+bool Is(const SettingInfo& s, int CVerbsGlobals::*member)
+{
+    return s.member == member;
+}
+
+// Range corrections shared by the registry load and the INI migration; the
+// value to use instead, or the value itself when it is valid.
+int CorrectLimitTime(int v) { return (v == 0 || static_cast<unsigned>(v) > 60u) ? 10 : v; }
+int CorrectNumWords(int v) { return (v < 1 || v > kVerbCount) ? 10 : v; }
+int CorrectMaxAttempt(int v) { return (v < 1 || v > 10) ? 3 : v; }
+
+// Corrections applied when loading from the registry (the others are taken as stored).
+int CorrectLoaded(const SettingInfo& s, int v)
+{
+    if (Is(s, &CVerbsGlobals::LimitTime))
+        return CorrectLimitTime(v);
+    if (Is(s, &CVerbsGlobals::NumWords))
+        return CorrectNumWords(v);
+    if (Is(s, &CVerbsGlobals::MaxAttempt))
+        return CorrectMaxAttempt(v);
+    return v;
+}
+
+// Corrections of the old INI values: also the form and the language.
+int CorrectMigrated(const SettingInfo& s, int v)
+{
+    if (Is(s, &CVerbsGlobals::WhichForm))
+        return (v < 0 || v > 2) ? 0 : v;
+    if (Is(s, &CVerbsGlobals::Language))
+        return (v < 0 || v > 1) ? 1 : v;
+    return CorrectLoaded(s, v);
+}
+
+std::wstring Decimal(int v)
+{
+    return std::to_wstring(v);
+}
+
+} // namespace
+
+std::wstring OldSettingsFilePath()
+{
+    wchar_t dir[255];
+    UINT n = ::GetWindowsDirectoryW(dir, 255);
+    if (n == 0 || n >= 255)
+        return {};
+    return std::wstring(dir, n) + L"\\Verbs.ini";
+}
+
+bool MigrateIniSettings()
+{
+    std::wstring path = OldSettingsFilePath();
+    if (path.empty() || ::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return true;
+
+    CVerbsGlobals& g = Globals();
+    for (const SettingInfo& s : kSettings) {
+        int v = static_cast<int>(::GetPrivateProfileIntW(L"Verbs", s.name, s.iniDefault, path.c_str()));
+        g.*s.member = CorrectMigrated(s, v);
+    }
+    try {
+        SaveAllSettings();
+    } catch (const Profile::RegException& e) {
+        ReportProfileError(e);
+        return false;
+    }
+    ::DeleteFileW(path.c_str());
+    return true;
+}
+
+void SaveAllSettings()
+{
+    CVerbsGlobals& g = Globals();
+    for (const SettingInfo& s : kSettings)
+        g.m_profile.SetString(s.name, Decimal(g.*s.member));
+}
+
+bool LoadSettings()
+{
+    CVerbsGlobals& g = Globals();
+    try {
+        for (const SettingInfo& s : kSettings) {
+            std::wstring text = g.m_profile.GetString(s.name, L"");
+            if (text.empty()) {
+                g.m_profile.SetString(s.name, Decimal(s.registryDefault));
+                continue; // the member keeps its initial value, which is that default
+            }
+            int v = static_cast<int>(std::wcstol(text.c_str(), nullptr, 10));
+            int corrected = CorrectLoaded(s, v);
+            g.*s.member = corrected;
+            if (corrected != v)
+                g.m_profile.SetString(s.name, Decimal(corrected));
+        }
+        EnsureVerbGroups(g.m_profile);
+    } catch (const Profile::RegException& e) {
+        ReportProfileError(e);
+        return false;
+    }
+    return true;
+}

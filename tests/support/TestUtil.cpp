@@ -1,0 +1,105 @@
+#include "TestUtil.h"
+#include <vector>
+
+namespace testutil {
+
+const wchar_t* const kSettingsKey = L"Software\\Tarnik\\Verbs";
+
+void PumpMessages(DWORD ms)
+{
+    DWORD start = ::GetTickCount();
+    do {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        if (::GetTickCount() - start >= ms)
+            break;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (true);
+}
+
+void DeleteSettingsKey()
+{
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    ::RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
+}
+
+bool SettingsKeyExists()
+{
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    ::RegCloseKey(key);
+    return true;
+}
+
+bool ReadRegString(const std::wstring& subkey, const std::wstring& name, std::wstring& value)
+{
+    DWORD type = 0, size = 0;
+    if (::RegGetValueW(HKEY_CURRENT_USER, subkey.c_str(), name.c_str(), RRF_RT_REG_SZ, &type, nullptr, &size) !=
+        ERROR_SUCCESS)
+        return false;
+    std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1);
+    if (::RegGetValueW(HKEY_CURRENT_USER, subkey.c_str(), name.c_str(), RRF_RT_REG_SZ, &type, buffer.data(),
+                       &size) != ERROR_SUCCESS)
+        return false;
+    value.assign(buffer.data());
+    return true;
+}
+
+void WriteRegString(const std::wstring& subkey, const std::wstring& name, const std::wstring& value)
+{
+    HKEY key = nullptr;
+    ::RegCreateKeyExW(HKEY_CURRENT_USER, subkey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    ::RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(key);
+}
+
+std::wstring WindowsDirectory()
+{
+    wchar_t buffer[MAX_PATH];
+    UINT n = ::GetWindowsDirectoryW(buffer, MAX_PATH);
+    return std::wstring(buffer, n);
+}
+
+std::wstring ExecutableFolder()
+{
+    wchar_t buffer[MAX_PATH];
+    DWORD n = ::GetModuleFileNameW(nullptr, buffer, MAX_PATH);
+    std::wstring path(buffer, n);
+    return path.substr(0, path.find_last_of(L'\\'));
+}
+
+bool FileExists(const std::wstring& path)
+{
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void WriteFileBytes(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::CloseHandle(file);
+}
+
+std::string ReadFileBytes(const std::wstring& path)
+{
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
+    std::string bytes;
+    char buffer[4096];
+    DWORD read = 0;
+    while (::ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0)
+        bytes.append(buffer, read);
+    ::CloseHandle(file);
+    return bytes;
+}
+
+} // namespace testutil

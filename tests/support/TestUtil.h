@@ -1,0 +1,39 @@
+#pragma once
+// Helpers shared by the tests: message pumping, the program's registry key,
+// files in the Windows directory and the folder of the test executable.
+#include <windows.h>
+#include <string>
+
+namespace testutil {
+
+// Dispatches the messages that arrive within ms milliseconds.
+void PumpMessages(DWORD ms = 50);
+// Pumps messages until pred() is true or the time is up; returns pred().
+template <typename Pred>
+bool PumpUntil(Pred pred, DWORD timeoutMs = 5000)
+{
+    DWORD start = ::GetTickCount();
+    while (!pred()) {
+        if (::GetTickCount() - start > timeoutMs)
+            return false;
+        PumpMessages(10);
+    }
+    return true;
+}
+
+// HKEY_CURRENT_USER\Software\Tarnik\Verbs, the program's settings key.
+extern const wchar_t* const kSettingsKey;
+// Deletes the settings key with everything below it (tests start from scratch).
+void DeleteSettingsKey();
+bool SettingsKeyExists();
+// Reads a string value below HKCU; returns false when it is missing.
+bool ReadRegString(const std::wstring& subkey, const std::wstring& name, std::wstring& value);
+void WriteRegString(const std::wstring& subkey, const std::wstring& name, const std::wstring& value);
+
+std::wstring WindowsDirectory();
+std::wstring ExecutableFolder();
+bool FileExists(const std::wstring& path);
+void WriteFileBytes(const std::wstring& path, const std::string& bytes);
+std::string ReadFileBytes(const std::wstring& path);
+
+} // namespace testutil
