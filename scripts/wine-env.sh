@@ -28,12 +28,12 @@ case "$cmd" in
     echo ":$n" > "$dir/display"
     for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
     export DISPLAY=":$n"
+    # The persistent server first, so that everything after it shares it.
+    wineserver -p >/dev/null 2>&1 < /dev/null || true
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       echo "Creating Wine prefix in $WINEPREFIX"
       wineboot --init >"$dir/wineboot.log" 2>&1 < /dev/null
     fi
-    setsid wineserver -p >/dev/null 2>&1 < /dev/null
-    wineboot >/dev/null 2>&1 < /dev/null || true
     echo "Wine environment ready: prefix $WINEPREFIX, display :$n"
     ;;
   stop)

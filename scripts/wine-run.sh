@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
 # Runs a Windows executable under Wine inside a build's private environment
 # (prefix and virtual display made by scripts/wine-env.sh start).
-set -euo pipefail
+#
+# Wine's helper processes (services, the desktop window) stay alive with the
+# persistent server and inherit the output of the program that started them,
+# so the output goes through a file: a pipe would never reach its end.
+set -uo pipefail
 dir=${VERBS_WINE_DIR:?VERBS_WINE_DIR must name the build folder of the Wine environment}
 export WINEPREFIX="$dir/prefix"
 export DISPLAY="$(cat "$dir/display")"
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-exec wine "$@"
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+wine "$@" >"$log" 2>&1 < /dev/null
+rc=$?
+cat "$log"
+exit $rc

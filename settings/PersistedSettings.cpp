@@ -121,7 +121,7 @@ bool LoadSettings()
             if (corrected != v)
                 g.m_profile.SetString(s.name, Decimal(corrected));
         }
-        EnsureVerbGroups(g.m_profile);
+        VerbGroups::EnsureVerbGroups(g.m_profile);
     } catch (const Profile::RegException& e) {
         ReportProfileError(e);
         return false;

@@ -1,0 +1,53 @@
+#pragma once
+// A fresh program per test: its global state and application object, a
+// clean settings key and no old settings file. The main window, when a test
+// made one, is closed and the application's exit processing run.
+#include "app/VerbsApp.h"
+#include "app/VerbsGlobals.h"
+#include "framework/Wnd.h"
+#include "TestUtil.h"
+#include <gtest/gtest.h>
+#include <memory>
+
+class AppFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        testutil::DeleteSettingsKey();
+        ::DeleteFileW(IniPath().c_str());
+        globals = std::make_unique<CVerbsGlobals>();
+        app = std::make_unique<CVerbsApp>();
+    }
+
+    void TearDown() override
+    {
+        CloseProgram();
+        globals.reset();
+    }
+
+    // Closes the main window (if any), runs the exit processing and destroys
+    // the application object, as the end of a run does.
+    void CloseProgram()
+    {
+        if (!app)
+            return;
+        if (app->m_pMainWnd && app->m_pMainWnd->IsWindow())
+            app->m_pMainWnd->DestroyWindow();
+        testutil::PumpMessages(20);
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+        app->ExitInstance();
+        app.reset();
+    }
+
+    static std::wstring IniPath() { return testutil::WindowsDirectory() + L"\\Verbs.ini"; }
+    static std::wstring Setting(const wchar_t* name)
+    {
+        std::wstring value;
+        return testutil::ReadRegString(testutil::kSettingsKey, name, value) ? value : L"<missing>";
+    }
+
+    std::unique_ptr<CVerbsGlobals> globals;
+    std::unique_ptr<CVerbsApp> app;
+};

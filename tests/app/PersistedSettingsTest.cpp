@@ -1,0 +1,158 @@
+// Reading the nine settings with their corrections, and the migration of an
+// old Verbs.ini, on the real registry and a real file in the Windows folder.
+#include "ModalResponder.h"
+#include "TestUtil.h"
+#include "app/VerbsGlobals.h"
+#include "data/VerbGroups.h"
+#include "settings/PersistedSettings.h"
+#include "settings/RegistryApi.h"
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        testutil::DeleteSettingsKey();
+        ::DeleteFileW(IniPath().c_str());
+        globals = std::make_unique<CVerbsGlobals>();
+        Profile::RegProfile& store = globals->m_profile;
+        store.SetName(L"CURRENT_USER");
+        store.SetSection(L"Software");
+        store.EnterSection(L"Tarnik");
+        store.EnterSection(L"Verbs");
+    }
+    void TearDown() override
+    {
+        globals.reset();
+        ::DeleteFileW(IniPath().c_str());
+    }
+
+    static std::wstring IniPath() { return testutil::WindowsDirectory() + L"\\Verbs.ini"; }
+    static void Store(const wchar_t* name, const wchar_t* value)
+    {
+        testutil::WriteRegString(testutil::kSettingsKey, name, value);
+    }
+    static std::wstring Stored(const wchar_t* name)
+    {
+        std::wstring value;
+        return testutil::ReadRegString(testutil::kSettingsKey, name, value) ? value : L"<missing>";
+    }
+
+    std::unique_ptr<CVerbsGlobals> globals;
+};
+
+struct Correction {
+    const wchar_t* name;
+    const wchar_t* stored;
+    int loaded;
+    const wchar_t* afterwards;
+};
+
+int CVerbsGlobals::*MemberOf(const std::wstring& name)
+{
+    if (name == L"NumWords") return &CVerbsGlobals::NumWords;
+    if (name == L"LimitTime") return &CVerbsGlobals::LimitTime;
+    if (name == L"MaxAttempt") return &CVerbsGlobals::MaxAttempt;
+    if (name == L"WhichForm") return &CVerbsGlobals::WhichForm;
+    if (name == L"Language") return &CVerbsGlobals::Language;
+    if (name == L"OnlyOneForm") return &CVerbsGlobals::OnlyOneForm;
+    return &CVerbsGlobals::ShowTranslate;
+}
+
+LSTATUS WINAPI FailSetValue(HKEY, LPCWSTR, DWORD, DWORD, const BYTE*, DWORD)
+{
+    return ERROR_ACCESS_DENIED;
+}
+
+} // namespace
+
+TEST_F(SettingsTest, LoadCorrectsOutOfRangeValuesAndWritesThemBack)
+{
+    const Correction cases[] = {
+        {L"NumWords", L"0", 10, L"10"},        {L"NumWords", L"295", 10, L"10"},
+        {L"NumWords", L"-5", 10, L"10"},       {L"NumWords", L"294", 294, L"294"},
+        {L"LimitTime", L"60", 60, L"60"},      {L"LimitTime", L"61", 10, L"10"},
+        {L"LimitTime", L"-1", 10, L"10"},      {L"LimitTime", L"abc", 10, L"10"},
+        {L"LimitTime", L"7abc", 7, L"7abc"},   {L"MaxAttempt", L"10", 10, L"10"},
+        {L"MaxAttempt", L"11", 3, L"3"},       {L"MaxAttempt", L"0", 3, L"3"},
+        {L"WhichForm", L"7", 7, L"7"},         {L"Language", L"5", 5, L"5"},
+        {L"ShowTranslate", L"", 1, L"1"},      {L"OnlyOneForm", L" 1", 1, L" 1"},
+    };
+    for (const Correction& c : cases) {
+        SetUp(); // a fresh key and fresh in-memory settings for each case
+        Store(c.name, c.stored);
+        ASSERT_TRUE(LoadSettings()) << c.name;
+        EXPECT_EQ((*globals).*MemberOf(c.name), c.loaded) << c.name << " stored as \"" << c.stored << "\"";
+        EXPECT_EQ(Stored(c.name), c.afterwards) << c.name;
+    }
+}
+
+TEST_F(SettingsTest, MissingValuesGetRegistryDefaultsAndGroupsAppearOnce)
+{
+    ASSERT_TRUE(LoadSettings());
+    EXPECT_EQ(Stored(L"OnlyOneForm"), L"0");
+    EXPECT_EQ(Stored(L"Language"), L"1");
+
+    // The user deletes every group: they do not come back at the next start.
+    std::wstring groups = std::wstring(testutil::kSettingsKey) + L"\\Groups";
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, groups.c_str(), 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+    for (const wchar_t* name : {L"", L"1-1-1", L"1-1-2", L"1-2-1", L"1-2-2", L"1-2-3"})
+        ::RegDeleteValueW(key, name);
+    ::RegCloseKey(key);
+    ASSERT_TRUE(LoadSettings());
+    std::wstring text;
+    EXPECT_FALSE(testutil::ReadRegString(groups, L"1-1-1", text));
+    EXPECT_FALSE(testutil::ReadRegString(groups, L"", text));
+}
+
+TEST_F(SettingsTest, MigrationTakesOldIniValuesWithTheirOwnDefaultsAndDeletesTheFile)
+{
+    testutil::WriteFileBytes(IniPath(), "[Verbs]\r\nShowTranslate=0\r\nWhichForm=3\r\nLanguage=2\r\n"
+                                        "NumWords=25\r\nLimitTime=99\r\nMaxAttempt=x\r\n");
+    ASSERT_TRUE(MigrateIniSettings());
+    EXPECT_FALSE(testutil::FileExists(IniPath()));
+    EXPECT_EQ(Stored(L"ShowTranslate"), L"0");
+    EXPECT_EQ(Stored(L"MustLimitTime"), L"0");
+    EXPECT_EQ(Stored(L"LimitTime"), L"10");  // out of range
+    EXPECT_EQ(Stored(L"ShowRightAnswer"), L"1");
+    EXPECT_EQ(Stored(L"NumWords"), L"25");
+    EXPECT_EQ(Stored(L"OnlyOneForm"), L"1"); // the old default differs from the registry's
+    EXPECT_EQ(Stored(L"WhichForm"), L"0");
+    EXPECT_EQ(Stored(L"Language"), L"1");
+    EXPECT_EQ(Stored(L"MaxAttempt"), L"3");  // no digits reads as 0, then corrected
+    EXPECT_EQ(globals->NumWords, 25);
+    EXPECT_EQ(globals->OnlyOneForm, 1);
+
+    // The next load keeps what the migration wrote.
+    ASSERT_TRUE(LoadSettings());
+    EXPECT_EQ(globals->NumWords, 25);
+    EXPECT_EQ(globals->ShowTranslate, 0);
+}
+
+TEST_F(SettingsTest, NoOldIniMeansNothingIsWritten)
+{
+    ASSERT_TRUE(MigrateIniSettings());
+    EXPECT_EQ(Stored(L"ShowTranslate"), L"<missing>");
+}
+
+TEST_F(SettingsTest, FailedMigrationWriteIsReportedAndKeepsTheFile)
+{
+    testutil::WriteFileBytes(IniPath(), "[Verbs]\r\nNumWords=25\r\n");
+    testutil::ModalResponder responder;
+    {
+        Profile::ScopedRegistryOverride registry;
+        registry->SetValueEx = FailSetValue;
+        EXPECT_FALSE(MigrateIniSettings());
+    }
+    ASSERT_EQ(responder.Seen().size(), 1u);
+    EXPECT_EQ(responder.Seen()[0].text, L"Oops! Profile::RegException\n\nKey: ShowTranslate Value:1");
+    EXPECT_TRUE(testutil::FileExists(IniPath()));
+    // Nothing was lost: a later start migrates the same file.
+    ASSERT_TRUE(MigrateIniSettings());
+    EXPECT_EQ(Stored(L"NumWords"), L"25");
+    EXPECT_FALSE(testutil::FileExists(IniPath()));
+}

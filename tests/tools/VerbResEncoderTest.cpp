@@ -1,0 +1,417 @@
+// The verb-table resource writer: encoding, refusals, and the shipped table.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "data/VerbResourceFormat.h"
+#include "tools/verbres/VerbResEncoder.h"
+
+using VerbResource::EncodeResult;
+using VerbResource::EncodeVerbTable;
+
+namespace {
+
+// Reference reader: the fields of a resource, unscrambled, in order. A field
+// is only returned when its separator was seen.
+std::vector<std::string> DecodeFields(const std::vector<std::uint8_t>& bytes,
+                                      std::uint8_t key = VerbResource::kKey) {
+    std::vector<std::string> fields;
+    std::string current;
+    for (std::uint8_t b : bytes) {
+        if (b == VerbResource::kSeparator) {
+            fields.push_back(current);
+            current.clear();
+        } else {
+            current.push_back(static_cast<char>(b ^ key));
+        }
+    }
+    return fields;
+}
+
+std::size_t CountSeparators(const std::vector<std::uint8_t>& bytes) {
+    std::size_t n = 0;
+    for (std::uint8_t b : bytes)
+        if (b == VerbResource::kSeparator) ++n;
+    return n;
+}
+
+std::string Repeat(const std::string& s, std::size_t n) {
+    std::string out;
+    for (std::size_t i = 0; i < n; ++i) out += s;
+    return out;
+}
+
+// Expects a refusal on the given line whose problem mentions `fragment`.
+void ExpectRefused(const EncodeResult& r, std::size_t line, const std::string& fragment) {
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(line, r.line);
+    EXPECT_TRUE(r.bytes.empty());
+    const std::string prefix = "line " + std::to_string(line) + ": ";
+    EXPECT_EQ(prefix, r.Message().substr(0, prefix.size())) << r.Message();
+    EXPECT_NE(std::string::npos, r.problem.find(fragment)) << r.problem;
+}
+
+const std::string kGoodLine = u8"beat | beat | beaten | бить\n";
+
+}  // namespace
+
+TEST(VerbResEncoder, RoundTripOfSmallInput) {
+    const std::string text = u8"# two verbs\n"
+                             u8"beat | beat | beaten | бить\n"
+                             u8"\n"
+                             u8"bet|bet; betted|bet; betted|держать пари\n";
+    const EncodeResult r = EncodeVerbTable(text);
+    ASSERT_TRUE(r.ok) << r.Message();
+    EXPECT_EQ(2u, r.records);
+    EXPECT_EQ("", r.Message());
+
+    // Every field is its bytes XOR the key followed by one separator.
+    std::vector<std::uint8_t> expected;
+    const auto add = [&](const std::string& plain) {
+        for (char c : plain) expected.push_back(static_cast<std::uint8_t>(static_cast<unsigned char>(c) ^ 0x4A));
+        expected.push_back(0xFF);
+    };
+    add("beat");
+    add("beat");
+    add("beaten");
+    add("\xA1\xA8\xE2\xEC");  // бить in code page 866
+    add("bet");
+    add("bet; betted");
+    add("bet; betted");
+    add("\xA4\xA5\xE0\xA6\xA0\xE2\xEC\x20\xAF\xA0\xE0\xA8");  // держать пари
+    EXPECT_EQ(expected, r.bytes);
+
+    const std::vector<std::string> fields = DecodeFields(r.bytes);
+    ASSERT_EQ(8u, fields.size());
+    EXPECT_EQ("beaten", fields[2]);
+    EXPECT_EQ("bet; betted", fields[5]);
+}
+
+TEST(VerbResEncoder, BlanksAroundFieldsAreDroppedAndInnerBlanksStoredAsScrambledSpaces) {
+    const EncodeResult r = EncodeVerbTable(u8"  lie\t|  lay |lain|   лежать на боку \t\n");
+    ASSERT_TRUE(r.ok) << r.Message();
+    const std::vector<std::string> fields = DecodeFields(r.bytes);
+    ASSERT_EQ(4u, fields.size());
+    EXPECT_EQ("lie", fields[0]);
+    EXPECT_EQ("lay", fields[1]);
+    EXPECT_EQ("lain", fields[2]);
+    EXPECT_EQ("\xAB\xA5\xA6\xA0\xE2\xEC\x20\xAD\xA0\x20\xA1\xAE\xAA\xE3", fields[3]);
+    // A blank is stored as 0x20 ^ key, never as an underscore.
+    std::size_t scrambledSpaces = 0;
+    for (std::uint8_t b : r.bytes)
+        if (b == (0x20 ^ VerbResource::kKey)) ++scrambledSpaces;
+    EXPECT_EQ(2u, scrambledSpaces);
+    for (std::uint8_t b : r.bytes) EXPECT_NE('_' ^ VerbResource::kKey, b);
+}
+
+TEST(VerbResEncoder, WholeRussianAlphabetMapsToCodePage866) {
+    std::string out, problem;
+    ASSERT_TRUE(VerbResource::Utf8ToCp866(
+        u8"АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдежзийклмнопрстуфхцчшщъыьэюяЁё", out, problem))
+        << problem;
+    std::string expected;
+    for (int b = 0x80; b <= 0xAF; ++b) expected.push_back(static_cast<char>(b));
+    for (int b = 0xE0; b <= 0xEF; ++b) expected.push_back(static_cast<char>(b));
+    expected += "\xF0\xF1";
+    EXPECT_EQ(expected, out);
+
+    ASSERT_TRUE(VerbResource::Utf8ToCp866("a-z (0..9), ok?", out, problem)) << problem;
+    EXPECT_EQ("a-z (0..9), ok?", out);
+}
+
+TEST(VerbResEncoder, CommentsAndBlankLinesAreNotRecordsButCountAsLines) {
+    const std::string text = "# header\n"
+                             "\n"
+                             "   # indented comment | with | four | bars\n"
+                             "  \t \n" +
+                             kGoodLine + "#\n" + kGoodLine;
+    const EncodeResult r = EncodeVerbTable(text);
+    ASSERT_TRUE(r.ok) << r.Message();
+    EXPECT_EQ(2u, r.records);
+    EXPECT_EQ(8u, CountSeparators(r.bytes));
+
+    // The problem is reported on its physical line, comments included.
+    const EncodeResult bad = EncodeVerbTable(text + "# still fine\nbroken line\n");
+    ExpectRefused(bad, 9, "found 1");
+}
+
+TEST(VerbResEncoder, EmptyInputGivesNoRecords) {
+    const EncodeResult r = EncodeVerbTable("# nothing here\n\n");
+    ASSERT_TRUE(r.ok) << r.Message();
+    EXPECT_EQ(0u, r.records);
+    EXPECT_TRUE(r.bytes.empty());
+}
+
+TEST(VerbResEncoder, ByteOrderMarkAndCrLfLineEndsAreAccepted) {
+    const EncodeResult r = EncodeVerbTable("\xEF\xBB\xBF" "cut | cut | cut | rezat\r\n# c\r\nhit|hit|hit|x\r\n");
+    ASSERT_TRUE(r.ok) << r.Message();
+    const std::vector<std::string> fields = DecodeFields(r.bytes);
+    ASSERT_EQ(8u, fields.size());
+    EXPECT_EQ("cut", fields[0]);
+    EXPECT_EQ("rezat", fields[3]);
+    EXPECT_EQ("x", fields[7]);
+}
+
+TEST(VerbResEncoder, WrongFieldCountIsRefusedWithLineNumber) {
+    ExpectRefused(EncodeVerbTable(kGoodLine + "go | went | gone\n"), 2, "found 3");
+    ExpectRefused(EncodeVerbTable(kGoodLine + kGoodLine + u8"go | went | gone | идти | x\n"), 3, "found 5");
+    ExpectRefused(EncodeVerbTable("go went gone\n"), 1, "found 1");
+}
+
+TEST(VerbResEncoder, FieldLengthIsCountedInCodePage866Bytes) {
+    // 51 Cyrillic letters are 102 bytes of UTF-8 but 51 stored bytes.
+    const std::string letters51 = Repeat(u8"я", 51);
+    const EncodeResult ok = EncodeVerbTable("go | went | gone | " + letters51 + "\n");
+    ASSERT_TRUE(ok.ok) << ok.Message();
+    EXPECT_EQ((2u + 1u) + (4u + 1u) + (4u + 1u) + (51u + 1u), ok.bytes.size());
+
+    ExpectRefused(EncodeVerbTable(kGoodLine + "go | went | gone | " + letters51 + u8"ё\n"), 2,
+                  "translation is 52 bytes long");
+
+    const std::string ascii51 = Repeat("a", 51);
+    ASSERT_TRUE(EncodeVerbTable(ascii51 + " | " + ascii51 + " | " + ascii51 + " | " + ascii51 + "\n").ok);
+    ExpectRefused(EncodeVerbTable("go | " + ascii51 + "b | gone | x\n"), 1, "past tense is 52 bytes long");
+}
+
+TEST(VerbResEncoder, UnderscoreIsRefusedInEveryField) {
+    ExpectRefused(EncodeVerbTable("get_up | got | got | x\n"), 1, "underscore");
+    ExpectRefused(EncodeVerbTable(kGoodLine + "go | went | gone_away | x\n"), 2, "past participle");
+    ExpectRefused(EncodeVerbTable(kGoodLine + kGoodLine + u8"go | went | gone | идти_домой\n"), 3,
+                  "underscore");
+}
+
+TEST(VerbResEncoder, ByteThatWouldScrambleToTheSeparatorIsRefused) {
+    // With the program's key that byte is a box-drawing character, which the
+    // converter already refuses as text.
+    EXPECT_EQ(0xB5, VerbResource::kUnstorableByte);
+    ExpectRefused(EncodeVerbTable(u8"go | went | gone | ╡\n"), 1, "U+2561");
+
+    // With other keys the check after conversion is what stops it.
+    const std::uint8_t keyForAt = static_cast<std::uint8_t>('@' ^ 0xFF);
+    ASSERT_TRUE(EncodeVerbTable("go | went | gone | x\n", keyForAt).ok);
+    ExpectRefused(EncodeVerbTable(kGoodLine + "go | we@nt | gone | x\n", keyForAt), 2, "0x40");
+
+    const std::uint8_t keyForCyrillicA = static_cast<std::uint8_t>(0xA0 ^ 0xFF);  // а in 866
+    ExpectRefused(EncodeVerbTable(u8"go | went | gone | идти, ехать\n", keyForCyrillicA), 1, "0xA0");
+
+    // Whatever the key, no field byte scrambles to 0xFF.
+    const EncodeResult r = EncodeVerbTable(kGoodLine, 0x33);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(4u, CountSeparators(r.bytes));
+    const std::vector<std::string> fields = DecodeFields(r.bytes, 0x33);
+    ASSERT_EQ(4u, fields.size());
+    EXPECT_EQ("beaten", fields[2]);
+}
+
+TEST(VerbResEncoder, EmptyEnglishFieldIsRefusedButEmptyTranslationIsStored) {
+    ExpectRefused(EncodeVerbTable(" | went | gone | x\n"), 1, "infinitive is empty");
+    ExpectRefused(EncodeVerbTable(kGoodLine + "go |   | gone | x\n"), 2, "past tense is empty");
+    ExpectRefused(EncodeVerbTable(kGoodLine + "go | went |\t| x\n"), 2, "past participle is empty");
+
+    // An empty translation still ends the record, so it keeps the layout.
+    const EncodeResult r = EncodeVerbTable("go | went | gone |\n" + kGoodLine);
+    ASSERT_TRUE(r.ok) << r.Message();
+    const std::vector<std::string> fields = DecodeFields(r.bytes);
+    ASSERT_EQ(8u, fields.size());
+    EXPECT_EQ("", fields[3]);
+    EXPECT_EQ("beat", fields[4]);
+}
+
+TEST(VerbResEncoder, AtMost294RecordsAreAccepted) {
+    std::string text = "# full table\n";
+    for (int i = 0; i < 294; ++i) text += kGoodLine;
+    const EncodeResult full = EncodeVerbTable(text);
+    ASSERT_TRUE(full.ok) << full.Message();
+    EXPECT_EQ(294u, full.records);
+    EXPECT_EQ(1176u, CountSeparators(full.bytes));
+
+    // Trailing comments and blanks after the last record are still fine.
+    ASSERT_TRUE(EncodeVerbTable(text + "\n# end\n").ok);
+
+    // The 295th record is on line 296 (after the header comment).
+    ExpectRefused(EncodeVerbTable(text + "\n" + kGoodLine), 297, "more than 294");
+    ExpectRefused(EncodeVerbTable(text + kGoodLine), 296, "more than 294");
+}
+
+TEST(VerbResEncoder, CharactersOutsideCodePage866AreRefusedByName) {
+    ExpectRefused(EncodeVerbTable(u8"go | went | gone | идти — ехать\n"), 1, "U+2014");
+    ExpectRefused(EncodeVerbTable(kGoodLine + u8"go | went | gone | «идти»\n"), 2, "U+00AB");
+    ExpectRefused(EncodeVerbTable(u8"go | went | gone | café\n"), 1, "U+00E9");
+    // Ukrainian letters are Cyrillic but not Russian, and 866 as used here has no place for them.
+    ExpectRefused(EncodeVerbTable(u8"go | went | gone | їхати\n"), 1, "U+0457");
+    // Control characters inside the text are not text.
+    ExpectRefused(EncodeVerbTable("go | went | gone | a\tb\n"), 1, "U+0009");
+}
+
+TEST(VerbResEncoder, InvalidUtf8IsRefused) {
+    ExpectRefused(EncodeVerbTable("go | went | gone | \xD0\n"), 1, "invalid UTF-8");         // truncated
+    ExpectRefused(EncodeVerbTable(kGoodLine + "go | went | gone | \xC0\x80\n"), 2, "invalid UTF-8");  // overlong
+    ExpectRefused(EncodeVerbTable("go | went | gone | \xED\xA0\x80\n"), 1, "invalid UTF-8");  // surrogate
+    ExpectRefused(EncodeVerbTable("go | went | gone | \xA0\xA1\n"), 1, "invalid UTF-8");      // raw 866 bytes
+}
+
+TEST(VerbResEncoder, EnglishFieldsMustBePrintableAscii) {
+    ExpectRefused(EncodeVerbTable(u8"bégin | began | begun | x\n"), 1, "not printable ASCII");
+    ExpectRefused(EncodeVerbTable(kGoodLine + "go | we\tnt | gone | x\n"), 2, "not printable ASCII");
+    ExpectRefused(EncodeVerbTable(u8"go | went | gone; идти | x\n"), 1, "past participle");
+}
+
+TEST(VerbResEncoder, VariantsMustBeSeparatedBySemicolonAndOneBlank) {
+    ASSERT_TRUE(EncodeVerbTable("burn | burnt; burned | burnt; burned | x\n").ok);
+    ASSERT_TRUE(EncodeVerbTable("be | was; were | been | x\n").ok);
+    ExpectRefused(EncodeVerbTable("burn | burnt;burned | burnt | x\n"), 1, "A; B");
+    ExpectRefused(EncodeVerbTable(kGoodLine + "burn | burnt;  burned | burnt | x\n"), 2, "A; B");
+    ExpectRefused(EncodeVerbTable("burn | burnt | burnt; | x\n"), 1, "past participle");
+    ExpectRefused(EncodeVerbTable("burn | ; burnt | burnt | x\n"), 1, "A; B");
+    // The translation is free text: semicolons there are not variants.
+    ASSERT_TRUE(EncodeVerbTable(u8"go | went | gone | идти;ехать\n").ok);
+}
+
+// The table that ships with the program: it has to encode, fill the whole
+// verb table, stay in order and agree with the predefined group lists, which
+// name verbs by position.
+namespace {
+
+// The source tree, as the compiler saw this file ("" when it was given a
+// path relative to the tree).
+bool SourceRoot(std::string& root) {
+    std::string path = __FILE__;
+    for (char& c : path)
+        if (c == '\\') c = '/';
+    const std::string tail = "tests/tools/VerbResEncoderTest.cpp";
+    const std::size_t at = path.rfind(tail);
+    if (at == std::string::npos) return false;
+    root = path.substr(0, at);
+    return true;
+}
+
+bool ReadSourceFile(const std::string& relative, std::string& text) {
+    std::string root;
+    if (!SourceRoot(root)) return false;
+    // Under Wine an absolute build-machine path is found through drive Z:.
+    for (const std::string& candidate : {root + relative, "Z:" + root + relative}) {
+        std::ifstream in(candidate, std::ios::binary);
+        if (in) {
+            text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<std::string> SplitVariants(const std::string& form) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t semi = form.find("; ", start);
+        out.push_back(form.substr(start, semi == std::string::npos ? std::string::npos : semi - start));
+        if (semi == std::string::npos) return out;
+        start = semi + 2;
+    }
+}
+
+// Which of the five patterns some choice of variants gives.
+std::set<std::string> Patterns(const std::string& inf, const std::string& past, const std::string& part) {
+    std::set<std::string> out;
+    for (const std::string& a : SplitVariants(past)) {
+        for (const std::string& b : SplitVariants(part)) {
+            if (inf == a && a == b) out.insert("1-1-1");
+            else if (inf == a) out.insert("1-1-2");
+            else if (inf == b) out.insert("1-2-1");
+            else if (a == b) out.insert("1-2-2");
+            else out.insert("1-2-3");
+        }
+    }
+    return out;
+}
+
+// Group name -> member numbers, from the string table of the group lists.
+std::map<std::string, std::set<int>> ReadGroupLists(const std::string& rc) {
+    std::map<std::string, std::set<int>> groups;
+    const char* const ids[] = {"IDS_GROUP_111", "IDS_GROUP_112", "IDS_GROUP_121", "IDS_GROUP_122",
+                               "IDS_GROUP_123"};
+    const char* const names[] = {"1-1-1", "1-1-2", "1-2-1", "1-2-2", "1-2-3"};
+    for (int g = 0; g < 5; ++g) {
+        const std::size_t at = rc.find(ids[g]);
+        if (at == std::string::npos) continue;
+        const std::size_t open = rc.find('"', at);
+        const std::size_t close = rc.find('"', open + 1);
+        std::stringstream list(rc.substr(open + 1, close - open - 1));
+        std::string number;
+        while (std::getline(list, number, ';'))
+            if (!number.empty()) groups[names[g]].insert(std::stoi(number));
+    }
+    return groups;
+}
+
+}  // namespace
+
+TEST(ShippedVerbTable, EncodesToAFullTableInAlphabeticalOrder) {
+    std::string text;
+    if (!ReadSourceFile("data/resources/verbs.txt", text)) GTEST_SKIP() << "verbs.txt not reachable from here";
+    const EncodeResult r = EncodeVerbTable(text);
+    ASSERT_TRUE(r.ok) << r.Message();
+    EXPECT_EQ(294u, r.records);
+    EXPECT_EQ(1176u, CountSeparators(r.bytes));
+
+    const std::vector<std::string> fields = DecodeFields(r.bytes);
+    ASSERT_EQ(1176u, fields.size());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        EXPECT_LE(fields[i].size(), VerbResource::kMaxFieldBytes);
+        if (i % 4 != 3) {
+            EXPECT_FALSE(fields[i].empty()) << "field " << i;
+            // The answer check is case-sensitive; forms are written in lower case.
+            for (char c : fields[i]) EXPECT_FALSE(c >= 'A' && c <= 'Z') << fields[i];
+        } else {
+            EXPECT_FALSE(fields[i].empty()) << "translation of verb " << i / 4 + 1;
+        }
+    }
+    for (std::size_t v = 1; v < 294; ++v)
+        EXPECT_LT(fields[(v - 1) * 4], fields[v * 4]) << "verb " << v + 1 << " out of order";
+}
+
+TEST(ShippedVerbTable, AgreesWithThePredefinedGroups) {
+    std::string text, rc;
+    if (!ReadSourceFile("data/resources/verbs.txt", text) ||
+        !ReadSourceFile("data/resources/VerbGroups.rc", rc))
+        GTEST_SKIP() << "sources not reachable from here";
+    const EncodeResult r = EncodeVerbTable(text);
+    ASSERT_TRUE(r.ok) << r.Message();
+    const std::vector<std::string> fields = DecodeFields(r.bytes);
+    const std::map<std::string, std::set<int>> groups = ReadGroupLists(rc);
+    ASSERT_EQ(5u, groups.size());
+
+    std::set<int> covered;
+    for (const auto& group : groups) {
+        for (int n : group.second) {
+            ASSERT_GE(n, 1);
+            ASSERT_LE(n, 294);
+            covered.insert(n);
+            const std::size_t i = static_cast<std::size_t>(n - 1) * 4;
+            // "read" keeps one spelling for all three forms; its past forms
+            // differ only in sound, which is why it also stands in 1-2-2.
+            if (fields[i] == "read" && group.first == "1-2-2") continue;
+            EXPECT_EQ(1u, Patterns(fields[i], fields[i + 1], fields[i + 2]).count(group.first))
+                << "verb " << n << " (" << fields[i] << ") does not fit " << group.first;
+        }
+    }
+    EXPECT_EQ(294u, covered.size());
+
+    // A verb of a single group must not also fit another pattern: the group
+    // tabs would then show it where it does not belong.
+    for (int n = 1; n <= 294; ++n) {
+        std::set<std::string> in;
+        for (const auto& group : groups)
+            if (group.second.count(n)) in.insert(group.first);
+        if (in.size() != 1) continue;
+        const std::size_t i = static_cast<std::size_t>(n - 1) * 4;
+        EXPECT_EQ(in, Patterns(fields[i], fields[i + 1], fields[i + 2])) << "verb " << n << " (" << fields[i] << ")";
+    }
+}
