@@ -1,5 +1,8 @@
 #include "app/VerbsApp.h"
+#include "app/AboutDlg.h"
+#include "app/HelpTopics.h"
 #include "app/MainFrame.h"
+#include "app/SplashWindow.h"
 #include "app/VerbsDoc.h"
 #include "app/VerbsGlobals.h"
 #include "framework/CommandLineInfo.h"
@@ -22,6 +25,16 @@ CView* NewVerbsView() { return new CVerbsView; }
 } // namespace
 
 BEGIN_MESSAGE_MAP(CVerbsApp, CWinApp)
+    ON_COMMAND(ID_HELP_CONTENTS_RU, OnHelpContents)
+    ON_COMMAND(ID_HELP_CONTENTS_EN, OnHelpContents)
+    ON_COMMAND(ID_HELP_LEARN_RU, OnHelpLearn)
+    ON_COMMAND(ID_HELP_LEARN_EN, OnHelpLearn)
+    ON_COMMAND(ID_HELP_TEST_RU, OnHelpTest)
+    ON_COMMAND(ID_HELP_TEST_EN, OnHelpTest)
+    ON_COMMAND(ID_HELP_OPTIONS_RU, OnHelpOptions)
+    ON_COMMAND(ID_HELP_OPTIONS_EN, OnHelpOptions)
+    ON_COMMAND(ID_APP_ABOUT_RU, OnAppAbout)
+    ON_COMMAND(ID_APP_ABOUT_EN, OnAppAbout)
 END_MESSAGE_MAP()
 
 CVerbsApp::CVerbsApp()
@@ -65,12 +78,12 @@ bool CVerbsApp::OpenSettingsStore()
 bool CVerbsApp::CreateMainWindow()
 {
     CCommandLineInfo cmdInfo;
-    cmdInfo.ParseCommandLine();
-    // The splash window is armed here from cmdInfo.m_bShowSplash.
+    ParseCommandLine(cmdInfo);
+    CSplashWindow::EnableSplash(cmdInfo.m_bShowSplash);
 
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, NewVerbsDoc, NewMainFrame, NewVerbsView));
     CCommandLineInfo shellInfo;
-    shellInfo.ParseCommandLine();
+    ParseCommandLine(shellInfo);
     return ProcessShellCommand(shellInfo) != FALSE;
 }
 
@@ -107,7 +120,35 @@ BOOL CVerbsApp::InitInstance()
 
 BOOL CVerbsApp::PreTranslateMessage(MSG* msg)
 {
+    if (CSplashWindow::FilterSplashMessage(msg))
+        return TRUE;
     return CWinApp::PreTranslateMessage(msg);
+}
+
+void CVerbsApp::OnHelpContents()
+{
+    OpenHelpTopic(L"verbs");
+}
+
+void CVerbsApp::OnHelpLearn()
+{
+    OpenHelpTopic(L"verbs_learn");
+}
+
+void CVerbsApp::OnHelpTest()
+{
+    OpenHelpTopic(L"verbs_test");
+}
+
+void CVerbsApp::OnHelpOptions()
+{
+    OpenHelpTopic(L"verbs_options");
+}
+
+void CVerbsApp::OnAppAbout()
+{
+    CAboutDlg dialog(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr);
+    dialog.DoModal();
 }
 
 void CVerbsApp::FreePictureThemes()

@@ -19,6 +19,12 @@ public:
     BOOL IsFirstInstance();
 
 protected:
+    void OnHelpContents();
+    void OnHelpLearn();
+    void OnHelpTest();
+    void OnHelpOptions();
+    void OnAppAbout();
+
     DECLARE_MESSAGE_MAP()
 
 private:

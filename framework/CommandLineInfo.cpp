@@ -1,16 +1,4 @@
 #include "framework/CommandLineInfo.h"
-#include <shellapi.h>
-
-void CCommandLineInfo::ParseCommandLine()
-{
-    int argc = 0;
-    LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
-    if (!argv)
-        return;
-    if (argc > 1)
-        ParseArguments(argc - 1, argv + 1);
-    ::LocalFree(argv);
-}
 
 void CCommandLineInfo::ParseArguments(int argc, const wchar_t* const* argv)
 {

@@ -8,8 +8,6 @@ class CCommandLineInfo {
 public:
     enum Shell { FileNew, FileOpen, FileDDE, AppUnregister, FilePrint };
 
-    // Parses the process's own command line.
-    void ParseCommandLine();
     // Parses the arguments after the program name.
     void ParseArguments(int argc, const wchar_t* const* argv);
 

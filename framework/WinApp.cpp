@@ -3,6 +3,7 @@
 #include "framework/FrameWnd.h"
 #include "framework/Text.h"
 #include "framework/Wnd.h"
+#include <shellapi.h>
 
 namespace {
 CWinApp* gApp = nullptr;
@@ -16,6 +17,20 @@ CWinApp::CWinApp()
 {
     gApp = this;
     m_title = fw::LoadResString(AFX_IDS_APP_TITLE);
+    int argc = 0;
+    if (LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc)) {
+        for (int i = 1; i < argc; ++i)
+            m_arguments.emplace_back(argv[i]);
+        ::LocalFree(argv);
+    }
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& info) const
+{
+    std::vector<const wchar_t*> argv;
+    for (const std::wstring& arg : m_arguments)
+        argv.push_back(arg.c_str());
+    info.ParseArguments(static_cast<int>(argv.size()), argv.data());
 }
 
 CWinApp::~CWinApp()

@@ -5,6 +5,7 @@
 #include "framework/DocTemplate.h"
 #include <memory>
 #include <string>
+#include <vector>
 
 class CWnd;
 class CCommandLineInfo;
@@ -26,6 +27,8 @@ public:
     // Called when the queue is empty; returns TRUE to be called again.
     virtual BOOL OnIdle(LONG count);
 
+    // Parses the program's arguments (by default those of the process).
+    void ParseCommandLine(CCommandLineInfo& info) const;
     void AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate);
     // Standard command-line processing: a new document unless a file is named.
     BOOL ProcessShellCommand(const CCommandLineInfo& info);
@@ -36,6 +39,7 @@ public:
 
     CWnd* m_pMainWnd = nullptr;
     int m_nWaitCursorCount = 0;
+    std::vector<std::wstring> m_arguments; // the command line after the program name
 
 protected:
     // Retrieves and dispatches one message; FALSE on WM_QUIT.

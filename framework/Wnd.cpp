@@ -6,6 +6,8 @@
 
 namespace {
 constexpr UINT_PTR kSubclassId = 0x46574E44; // arbitrary, identifies our subclass
+// Window property that names the object of an attached control.
+constexpr const wchar_t* kObjectProperty = L"FwWndObject";
 // Object being created by CreateEx, for the messages that arrive before
 // WM_NCCREATE carries lpCreateParams (WM_GETMINMAXINFO on top-level windows).
 thread_local CWnd* tCreating = nullptr;
@@ -61,9 +63,8 @@ CWnd* CWnd::FromHandle(HWND hwnd)
 {
     if (!hwnd)
         return nullptr;
-    DWORD_PTR ref = 0;
-    if (::GetWindowSubclass(hwnd, FwSubclassProc, kSubclassId, &ref))
-        return reinterpret_cast<CWnd*>(ref);
+    if (HANDLE object = ::GetPropW(hwnd, kObjectProperty))
+        return static_cast<CWnd*>(object);
     if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) == FwWindowProc)
         return reinterpret_cast<CWnd*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     return nullptr;
@@ -117,6 +118,7 @@ BOOL CWnd::SubclassWindow(HWND hwnd)
         return FALSE;
     if (!::SetWindowSubclass(hwnd, FwSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
         return FALSE;
+    ::SetPropW(hwnd, kObjectProperty, this);
     m_hWnd = hwnd;
     subclassed_ = true;
     return TRUE;
@@ -136,9 +138,10 @@ HWND CWnd::UnsubclassWindow()
 
 void CWnd::Detach()
 {
-    if (m_hWnd && subclassed_)
+    if (m_hWnd && subclassed_) {
         ::RemoveWindowSubclass(m_hWnd, FwSubclassProc, kSubclassId);
-    else if (m_hWnd)
+        ::RemovePropW(m_hWnd, kObjectProperty);
+    } else if (m_hWnd)
         ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
     m_hWnd = nullptr;
     subclassed_ = false;

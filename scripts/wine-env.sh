@@ -11,22 +11,18 @@ export WINEPREFIX="$dir/prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
-free_display() {
-  local n
-  for n in $(seq 90 190); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then echo "$n"; return; fi
-  done
-  echo "no free X display number" >&2; exit 1
-}
-
 case "$cmd" in
   start)
     "$0" stop "$dir" 2>/dev/null || true
-    n=$(free_display)
-    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 < /dev/null &
+    # Xvfb picks a free display itself and reports its number, so that
+    # builds starting at the same moment never share a display.
+    rm -f "$dir/display.fifo"; mkfifo "$dir/display.fifo"
+    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display.fifo" \
+      >"$dir/xvfb.log" 2>&1 < /dev/null &
     echo $! > "$dir/xvfb.pid"
+    read -r -t 20 n < "$dir/display.fifo" || { echo "Xvfb did not start" >&2; exit 1; }
+    rm -f "$dir/display.fifo"
     echo ":$n" > "$dir/display"
-    for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
     export DISPLAY=":$n"
     # The persistent server first, so that everything after it shares it.
     wineserver -p >/dev/null 2>&1 < /dev/null || true

@@ -17,6 +17,8 @@ protected:
         ::DeleteFileW(IniPath().c_str());
         globals = std::make_unique<CVerbsGlobals>();
         app = std::make_unique<CVerbsApp>();
+        // As an embedded start: no splash unless a test asks for one.
+        app->m_arguments = {L"/Embedding"};
     }
 
     void TearDown() override

@@ -1,0 +1,110 @@
+#include "app/SplashWindow.h"
+#include "framework/Text.h"
+#include "resources/resource.h"
+
+bool CSplashWindow::s_enabled = false;
+CSplashWindow* CSplashWindow::s_current = nullptr;
+
+BEGIN_MESSAGE_MAP(CSplashWindow, CWnd)
+    ON_MESSAGE(WM_CREATE, OnCreate)
+    ON_MESSAGE(WM_PAINT, OnPaint)
+    ON_MESSAGE(WM_TIMER, OnTimer)
+END_MESSAGE_MAP()
+
+CSplashWindow::~CSplashWindow()
+{
+    if (s_current == this)
+        s_current = nullptr;
+}
+
+void CSplashWindow::EnableSplash(bool enable)
+{
+    s_enabled = enable;
+}
+
+void CSplashWindow::ShowSplash(HWND parent)
+{
+    if (!s_enabled || s_current)
+        return;
+    s_current = new CSplashWindow;
+    if (s_current->Create(parent))
+        s_current->UpdateWindow();
+    else if (s_current)
+        delete s_current; // not deleted by its window yet; the destructor clears the pointer
+}
+
+BOOL CSplashWindow::Create(HWND parent)
+{
+    m_bitmap.reset(static_cast<HBITMAP>(
+        ::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(IDB_SPLASH), IMAGE_BITMAP, 0, 0, 0)));
+    if (!m_bitmap)
+        return FALSE;
+    BITMAP info{};
+    ::GetObjectW(m_bitmap.get(), sizeof(info), &info);
+    m_hOwner = parent;
+    const wchar_t* cls = fw::RegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW));
+    RECT rc{0, 0, info.bmWidth, info.bmHeight};
+    return CreateEx(0, cls, L"", WS_POPUP | WS_VISIBLE, rc, parent, 0);
+}
+
+LRESULT CSplashWindow::OnCreate(WPARAM, LPARAM)
+{
+    CenterWindow(m_hOwner);
+    ::SetTimer(m_hWnd, kTimerId, kTimeoutMs, nullptr);
+    return 0;
+}
+
+LRESULT CSplashWindow::OnPaint(WPARAM, LPARAM)
+{
+    fw::PaintDc dc(m_hWnd);
+    fw::UniqueMemoryDc memory(::CreateCompatibleDC(dc.get()));
+    if (!memory)
+        return 0;
+    BITMAP info{};
+    ::GetObjectW(m_bitmap.get(), sizeof(info), &info);
+    fw::SelectedObject selected(memory.get(), m_bitmap.get());
+    ::BitBlt(dc.get(), 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
+    return 0;
+}
+
+LRESULT CSplashWindow::OnTimer(WPARAM wp, LPARAM)
+{
+    if (wp != kTimerId)
+        return Default();
+    ::KillTimer(m_hWnd, kTimerId);
+    HideSplash();
+    return 0;
+}
+
+bool CSplashWindow::FilterSplashMessage(const MSG* msg)
+{
+    if (!s_current)
+        return false;
+    switch (msg->message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+        s_current->HideSplash();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CSplashWindow::HideSplash()
+{
+    HWND owner = m_hOwner;
+    DestroyWindow(); // the object deletes itself with its window
+    if (owner && ::IsWindow(owner))
+        ::RedrawWindow(owner, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void CSplashWindow::PostNcDestroy()
+{
+    delete this;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The picture shown over the main window while it comes up: it goes after
+// 2.25 seconds or at the first key or mouse press, which it uses up.
+#include "framework/Handles.h"
+#include "framework/Wnd.h"
+
+class CSplashWindow : public CWnd {
+public:
+    // Whether a splash may be shown at all (not when started embedded).
+    static void EnableSplash(bool enable);
+    // Shows the splash over the parent, unless disabled or already shown.
+    static void ShowSplash(HWND parent);
+    // First look at every message of the program: true when the splash
+    // used it up (a key or button press that closed it).
+    static bool FilterSplashMessage(const MSG* msg);
+    static CSplashWindow* Current() { return s_current; }
+
+    void HideSplash();
+
+    static constexpr UINT_PTR kTimerId = 1;
+    static constexpr UINT kTimeoutMs = 2250;
+
+protected:
+    LRESULT OnCreate(WPARAM wp, LPARAM lp);
+    LRESULT OnPaint(WPARAM wp, LPARAM lp);
+    LRESULT OnTimer(WPARAM wp, LPARAM lp);
+    void PostNcDestroy() override;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CSplashWindow() = default;
+    ~CSplashWindow() override;
+    BOOL Create(HWND parent);
+
+    fw::UniqueBitmap m_bitmap;
+    HWND m_hOwner = nullptr;
+
+    static bool s_enabled;
+    static CSplashWindow* s_current;
+};

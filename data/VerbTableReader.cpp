@@ -1,0 +1,71 @@
+#include "data/VerbTableReader.h"
+#include "data/VerbResourceFormat.h"
+#include "framework/Text.h"
+#include "framework/WaitCursor.h"
+#include <algorithm>
+
+namespace {
+
+constexpr UINT kOemCodePage = 866;
+constexpr UINT kAnsiCodePage = 1251;
+
+// The slot a field goes to is the first of infinitive, past tense and past
+// participle that is still empty; otherwise it is the translation, which
+// completes the record.
+bool PutField(VerbRecord& record, const std::string& field)
+{
+    std::wstring* slots[] = {&record.infinitive, &record.pastTense, &record.pastParticiple};
+    for (std::wstring* slot : slots) {
+        if (slot->empty()) {
+            *slot = fw::Widen(field, kAnsiCodePage); // English text, taken as stored
+            return false;
+        }
+    }
+    record.translation = OemToAnsiText(field);
+    return true;
+}
+
+} // namespace
+
+std::wstring OemToAnsiText(std::string_view oemBytes)
+{
+    // Through the ANSI code page, so that characters it lacks come out as
+    // the same substitutes they would on a Russian system.
+    std::wstring wide = fw::Widen(oemBytes, kOemCodePage);
+    return fw::Widen(fw::Narrow(wide, kAnsiCodePage), kAnsiCodePage);
+}
+
+void FillVerbTable(const std::uint8_t* data, std::size_t size, VerbTable& table)
+{
+    std::string field;
+    field.reserve(VerbResource::kMaxFieldBytes);
+    std::size_t record = 0;
+    for (std::size_t offset = 0; offset < size; ++offset) {
+        std::uint8_t byte = data[offset];
+        if (byte != VerbResource::kSeparator) {
+            if (field.size() < VerbResource::kMaxFieldBytes)
+                field.push_back(static_cast<char>(byte ^ VerbResource::kKey));
+            continue;
+        }
+        // The text ends at a zero byte, so a field that starts with one is
+        // empty and leaves its slot to the next field.
+        field.erase(std::find(field.begin(), field.end(), '\0'), field.end());
+        std::replace(field.begin(), field.end(), VerbResource::kUnderscore, ' ');
+        if (PutField(table[record], field))
+            ++record;
+        field.clear();
+    }
+}
+
+void LoadVerbTable(VerbTable& table, HMODULE module)
+{
+    CWaitCursor wait;
+    HRSRC info = ::FindResourceW(module, MAKEINTRESOURCEW(VerbResource::kResourceId), VerbResource::kTypeNameW);
+    if (!info)
+        return;
+    HGLOBAL handle = ::LoadResource(module, info);
+    const void* data = handle ? ::LockResource(handle) : nullptr;
+    if (!data)
+        return;
+    FillVerbTable(static_cast<const std::uint8_t*>(data), ::SizeofResource(module, info), table);
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Reads the verb table from the program's scrambled "VRB" resource.
+#include "data/VerbRecord.h"
+#include <windows.h>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Fills the table from resource "VRB" 154 of the module, with the wait
+// cursor showing. A missing resource leaves the table as it is.
+void LoadVerbTable(VerbTable& table, HMODULE module);
+
+// Fills empty slots of the table from resource bytes. Fields longer than the
+// format allows are cut, a field's text ends at a zero byte, records beyond
+// the table are ignored, and bytes after the last separator are dropped.
+void FillVerbTable(const std::uint8_t* data, std::size_t size, VerbTable& table);
+
+// A translation stored in the DOS Cyrillic code page, converted as the
+// platform's OEM-to-ANSI conversion does on a Russian system.
+std::wstring OemToAnsiText(std::string_view oemBytes);

@@ -1,0 +1,215 @@
+#include "framework/ToolBar.h"
+#include "framework/FrameWnd.h"
+#include "framework/Text.h"
+#include <vector>
+
+namespace {
+
+constexpr COLORREF kTransparent = RGB(255, 0, 255);
+
+// Command state of one toolbar button; touches the control only on change.
+class ToolButtonCmdUI : public CCmdUI {
+public:
+    ToolButtonCmdUI(HWND toolbar, UINT id) : CCmdUI(id), toolbar_(toolbar) {}
+    void Enable(bool on) override
+    {
+        bool enabled = ::SendMessageW(toolbar_, TB_ISBUTTONENABLED, m_nID, 0) != 0;
+        if (enabled != on)
+            ::SendMessageW(toolbar_, TB_ENABLEBUTTON, m_nID, MAKELPARAM(on ? TRUE : FALSE, 0));
+    }
+    void SetCheck(int check) override
+    {
+        bool checked = ::SendMessageW(toolbar_, TB_ISBUTTONCHECKED, m_nID, 0) != 0;
+        if (checked != (check != 0))
+            ::SendMessageW(toolbar_, TB_CHECKBUTTON, m_nID, MAKELPARAM(check ? TRUE : FALSE, 0));
+    }
+
+private:
+    HWND toolbar_;
+};
+
+// The frame that owns the whole window tree (prompts, command routing).
+CFrameWnd* TopFrameOf(HWND hwnd)
+{
+    return dynamic_cast<CFrameWnd*>(CWnd::FromHandle(::GetAncestor(hwnd, GA_ROOT)));
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
+    ON_MESSAGE(fw::Reflected(WM_NOTIFY), OnReflectedNotify)
+END_MESSAGE_MAP()
+
+CToolBar::~CToolBar()
+{
+    if (m_images)
+        ::ImageList_Destroy(m_images);
+}
+
+BOOL CToolBar::CreateEx(HWND parent, DWORD toolbarStyle, DWORD style, DWORD barStyle, UINT id)
+{
+    m_barStyle = barStyle;
+    DWORD controlStyle = style | toolbarStyle | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN;
+    if (barStyle & CBRS_TOOLTIPS)
+        controlStyle |= TBSTYLE_TOOLTIPS;
+    RECT rc{0, 0, 100, 30};
+    if (!CreateControl(0, TOOLBARCLASSNAMEW, L"", controlStyle, rc, parent, id))
+        return FALSE;
+    SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+    return TRUE;
+}
+
+BOOL CToolBar::SetImages(UINT bitmapId, int imageWidth, int imageHeight)
+{
+    fw::UniqueBitmap bitmap(static_cast<HBITMAP>(
+        ::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (!bitmap)
+        return FALSE;
+    BITMAP info{};
+    ::GetObjectW(bitmap.get(), sizeof(info), &info);
+    HIMAGELIST images = ::ImageList_Create(imageWidth, imageHeight, ILC_COLOR24 | ILC_MASK,
+                                           info.bmWidth / (imageWidth > 0 ? imageWidth : 1), 0);
+    if (!images)
+        return FALSE;
+    ::ImageList_AddMasked(images, bitmap.get(), kTransparent);
+    if (m_images)
+        ::ImageList_Destroy(m_images);
+    m_images = images;
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(imageWidth, imageHeight));
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images));
+    return TRUE;
+}
+
+BOOL CToolBar::LoadToolBar(UINT resourceId)
+{
+    HINSTANCE module = fw::ResourceModule();
+    HRSRC info = ::FindResourceW(module, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(RT_TOOLBAR_RESOURCE));
+    HGLOBAL handle = info ? ::LoadResource(module, info) : nullptr;
+    const WORD* data = handle ? static_cast<const WORD*>(::LockResource(handle)) : nullptr;
+    // Layout: version 1, image width, image height, count, then the ids.
+    if (!data || ::SizeofResource(module, info) < 8 || data[0] != 1)
+        return FALSE;
+    int width = data[1], height = data[2], count = data[3];
+    if (::SizeofResource(module, info) < static_cast<DWORD>(8 + 2 * count))
+        return FALSE;
+    if (!SetImages(resourceId, width, height))
+        return FALSE;
+
+    std::vector<TBBUTTON> buttons;
+    int image = 0;
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON b{};
+        b.idCommand = data[4 + i];
+        if (b.idCommand == 0) {
+            b.fsStyle = BTNS_SEP;
+        } else {
+            b.iBitmap = image++;
+            b.fsState = TBSTATE_ENABLED;
+            b.fsStyle = BTNS_BUTTON;
+        }
+        b.iString = -1;
+        buttons.push_back(b);
+    }
+    SendMessage(TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+    // Room around each image, as buttons usually have.
+    SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(width + 7, height + 7));
+    return TRUE;
+}
+
+BOOL CToolBar::SetSingleButton(UINT bitmapId, UINT commandId, const std::wstring& text)
+{
+    BITMAP info{};
+    fw::UniqueBitmap probe(static_cast<HBITMAP>(
+        ::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, 0)));
+    if (!probe || !::GetObjectW(probe.get(), sizeof(info), &info))
+        return FALSE;
+    if (!SetImages(bitmapId, info.bmWidth, info.bmHeight))
+        return FALSE;
+    std::wstring label = text + L'\0';
+    INT_PTR stringIndex = SendMessage(TB_ADDSTRINGW, 0, reinterpret_cast<LPARAM>(label.c_str()));
+    TBBUTTON b{};
+    b.iBitmap = 0;
+    b.idCommand = static_cast<int>(commandId);
+    b.fsState = TBSTATE_ENABLED;
+    b.fsStyle = BTNS_BUTTON;
+    b.iString = stringIndex;
+    return SendMessage(TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&b)) != 0;
+}
+
+void CToolBar::SetHeight(int height)
+{
+    m_height = height;
+    // Centre the buttons in the bar.
+    DWORD size = static_cast<DWORD>(SendMessage(TB_GETBUTTONSIZE));
+    TBMETRICS metrics{sizeof(metrics)};
+    metrics.dwMask = TBMF_BARPAD;
+    SendMessage(TB_GETMETRICS, 0, reinterpret_cast<LPARAM>(&metrics));
+    metrics.cyBarPad = (height - HIWORD(size)) / 2;
+    SendMessage(TB_SETMETRICS, 0, reinterpret_cast<LPARAM>(&metrics));
+}
+
+int CToolBar::CalcHeight() const
+{
+    if (m_height > 0)
+        return m_height;
+    DWORD size = static_cast<DWORD>(::SendMessageW(m_hWnd, TB_GETBUTTONSIZE, 0, 0));
+    return HIWORD(size) + 4;
+}
+
+int CToolBar::GetCount() const
+{
+    return static_cast<int>(::SendMessageW(m_hWnd, TB_BUTTONCOUNT, 0, 0));
+}
+
+UINT CToolBar::GetItemID(int index) const
+{
+    TBBUTTON b{};
+    if (!::SendMessageW(m_hWnd, TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&b)))
+        return 0;
+    return (b.fsStyle & BTNS_SEP) ? 0 : static_cast<UINT>(b.idCommand);
+}
+
+void CToolBar::SetCommandId(int index, UINT id)
+{
+    SendMessage(TB_SETCMDID, index, id);
+}
+
+void CToolBar::UpdateCommandUI(CCmdTarget& target)
+{
+    int count = GetCount();
+    for (int i = 0; i < count; ++i) {
+        UINT id = GetItemID(i);
+        if (id == 0)
+            continue;
+        ToolButtonCmdUI ui(m_hWnd, id);
+        if (!target.OnUpdateCmdMsg(ui))
+            ui.Enable(target.HasCommandHandler(id));
+    }
+}
+
+LRESULT CToolBar::OnReflectedNotify(WPARAM, LPARAM lp)
+{
+    auto* header = reinterpret_cast<NMHDR*>(lp);
+    switch (header->code) {
+    case TBN_GETINFOTIPW: {
+        // The tip is the text after "\n" in the string of the command id.
+        auto* tip = reinterpret_cast<NMTBGETINFOTIPW*>(lp);
+        std::wstring text = fw::LoadResString(static_cast<UINT>(tip->iItem));
+        size_t newline = text.find(L'\n');
+        text = newline == std::wstring::npos ? std::wstring() : text.substr(newline + 1);
+        if (tip->pszText && tip->cchTextMax > 0)
+            lstrcpynW(tip->pszText, text.c_str(), tip->cchTextMax);
+        return 0;
+    }
+    case TBN_HOTITEMCHANGE: {
+        if (!(m_barStyle & CBRS_FLYBY))
+            return 0;
+        auto* hot = reinterpret_cast<NMTBHOTITEM*>(lp);
+        if (CFrameWnd* frame = TopFrameOf(m_hWnd))
+            frame->ShowCommandPrompt((hot->dwFlags & HICF_LEAVING) ? 0 : static_cast<UINT>(hot->idNew));
+        return 0;
+    }
+    default:
+        return 0;
+    }
+}

@@ -1,0 +1,56 @@
+#pragma once
+// Toolbar over the common control. Buttons, their command ids and images come
+// from a toolbar resource and the bitmap with the same id (magenta is
+// transparent). Tooltips and status-bar prompts come from the string resource
+// of each button's command id; button states follow the command-update
+// handlers at idle time.
+#include "framework/ControlBar.h"
+#include "framework/Handles.h"
+#include <commctrl.h>
+
+// Bar styles.
+constexpr DWORD CBRS_TOOLTIPS = 0x0010;
+constexpr DWORD CBRS_FLYBY = 0x0020;
+constexpr DWORD CBRS_SIZE_DYNAMIC = 0x0040;
+constexpr DWORD CBRS_GRIPPER = 0x0080;
+constexpr DWORD CBRS_TOP = 0x1000;
+constexpr DWORD CBRS_ALIGN_ANY = 0xF000;
+// Resource type of toolbar layouts.
+constexpr WORD RT_TOOLBAR_RESOURCE = 241;
+
+class CToolBar : public CControlBar {
+public:
+    CToolBar() = default;
+    ~CToolBar() override;
+
+    // Creates the control; toolbarStyle are TBSTYLE_ flags, barStyle CBRS_ ones.
+    BOOL CreateEx(HWND parent, DWORD toolbarStyle, DWORD style, DWORD barStyle, UINT id);
+    // Buttons and images from toolbar resource and bitmap of the given id.
+    BOOL LoadToolBar(UINT resourceId);
+    // One button with the image of a bitmap (the whole bitmap) and a command.
+    BOOL SetSingleButton(UINT bitmapId, UINT commandId, const std::wstring& text);
+
+    void SetHeight(int height);
+    DWORD GetBarStyle() const { return m_barStyle; }
+    void SetBarStyle(DWORD style) { m_barStyle = style; }
+    void EnableDocking(DWORD) {}
+
+    int GetCount() const;
+    UINT GetItemID(int index) const;
+    void SetCommandId(int index, UINT id);
+
+    int CalcHeight() const override;
+    void UpdateCommandUI(CCmdTarget& target) override;
+
+protected:
+    LRESULT OnReflectedNotify(WPARAM wp, LPARAM lp);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    BOOL SetImages(UINT bitmapId, int imageWidth, int imageHeight);
+
+    DWORD m_barStyle = 0;
+    int m_height = 0;
+    HIMAGELIST m_images = nullptr;
+};

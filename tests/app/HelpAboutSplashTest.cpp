@@ -1,0 +1,256 @@
+// Help pages, the about box with its web link, and the splash window.
+#include "AppFixture.h"
+#include "ModalResponder.h"
+#include "app/AboutDlg.h"
+#include "app/HelpTopics.h"
+#include "app/LinkStatic.h"
+#include "app/MainFrame.h"
+#include "app/ProductInfo.h"
+#include "app/SplashWindow.h"
+#include "framework/CommandLineInfo.h"
+#include "framework/Shell.h"
+#include "view/VerbsView.h"
+#include <commctrl.h>
+#include <string>
+#include <vector>
+
+using testutil::ModalResponder;
+
+namespace {
+
+std::vector<std::wstring> gOpened;
+void RecordOpen(const std::wstring& path)
+{
+    gOpened.push_back(path);
+}
+
+// Replaces the shell for the test: nothing starts a browser.
+class ShellRecorder {
+public:
+    ShellRecorder() : saved_(fw::ShellOpener())
+    {
+        gOpened.clear();
+        fw::ShellOpener() = RecordOpen;
+    }
+    ~ShellRecorder() { fw::ShellOpener() = saved_; }
+
+private:
+    fw::ShellOpenFunction saved_;
+};
+
+// Runs the test in a fresh current folder (where verbs.url is made).
+class TempCurrentFolder {
+public:
+    TempCurrentFolder()
+    {
+        wchar_t buffer[MAX_PATH];
+        ::GetCurrentDirectoryW(MAX_PATH, buffer);
+        saved_ = buffer;
+        ::GetTempPathW(MAX_PATH, buffer);
+        folder_ = std::wstring(buffer) + L"verbs_link_test";
+        ::CreateDirectoryW(folder_.c_str(), nullptr);
+        ::DeleteFileW((folder_ + L"\\verbs.url").c_str());
+        ::SetCurrentDirectoryW(folder_.c_str());
+    }
+    ~TempCurrentFolder()
+    {
+        ::SetCurrentDirectoryW(saved_.c_str());
+        ::DeleteFileW((folder_ + L"\\verbs.url").c_str());
+        ::RemoveDirectoryW(folder_.c_str());
+    }
+    std::wstring File(const wchar_t* name) const { return folder_ + L"\\" + name; }
+
+private:
+    std::wstring saved_, folder_;
+};
+
+class HelpAboutTest : public AppFixture {
+protected:
+    CMainFrame& Start(int language)
+    {
+        testutil::WriteRegString(testutil::kSettingsKey, L"Language", std::to_wstring(language));
+        g_firstPaint = true;
+        EXPECT_TRUE(app->InitInstance());
+        testutil::PumpMessages(30);
+        return *dynamic_cast<CMainFrame*>(app->m_pMainWnd);
+    }
+};
+
+} // namespace
+
+TEST_F(HelpAboutTest, HelpCommandsOpenTheirPagesBesideTheProgram)
+{
+    CMainFrame& frame = Start(1);
+    ShellRecorder shell;
+    const std::pair<UINT, const wchar_t*> commands[] = {
+        {32787, L"verbs"}, {32778, L"verbs"}, {32790, L"verbs_learn"}, {32784, L"verbs_learn"},
+        {32791, L"verbs_test"}, {32792, L"verbs_options"}, {32786, L"verbs_options"}};
+    for (const auto& [id, topic] : commands) {
+        gOpened.clear();
+        frame.SendMessage(WM_COMMAND, id, 0);
+        ASSERT_EQ(gOpened.size(), 1u) << id;
+        EXPECT_EQ(gOpened[0], testutil::ExecutableFolder() + L"\\help\\" + topic + L".html");
+        EXPECT_TRUE(testutil::FileExists(gOpened[0])) << "the build puts the help pages beside the program";
+    }
+}
+
+TEST_F(HelpAboutTest, MissingHelpPageIsReportedWithItsFullPathInEitherLanguage)
+{
+    Start(1);
+    ShellRecorder shell;
+    ModalResponder responder;
+    std::wstring path = testutil::ExecutableFolder() + L"\\help\\no_such_topic.html";
+    OpenHelpTopic(L"no_such_topic");
+    globals->Language = 0;
+    OpenHelpTopic(L"no_such_topic");
+    ASSERT_EQ(responder.Seen().size(), 2u);
+    EXPECT_EQ(responder.Seen()[0].text, L"Could not open file \"" + path + L"\"");
+    EXPECT_EQ(responder.Seen()[0].caption, L"Lexoria");
+    EXPECT_EQ(responder.Seen()[1].text, L"\u041D\u0435\u0432\u043E\u0437\u043C\u043E\u0436\u043D\u043E "
+                                        L"\u043E\u0442\u043A\u0440\u044B\u0442\u044C \u0444\u0430\u0439\u043B \"" +
+                                            path + L"\"");
+    EXPECT_TRUE(gOpened.empty());
+}
+
+TEST_F(HelpAboutTest, AboutBoxShowsItsTextsInBothLanguages)
+{
+    CMainFrame& frame = Start(1);
+    std::wstring caption, description, version, newest, link;
+    COLORREF linkColour = 0;
+    auto readAbout = [&](HWND dialog) {
+        caption = ModalResponder::ControlText(dialog, 0) ;
+        wchar_t text[256] = {};
+        ::GetWindowTextW(dialog, text, 256);
+        caption = text;
+        description = ModalResponder::ControlText(dialog, 1044);
+        version = ModalResponder::ControlText(dialog, 1045);
+        newest = ModalResponder::ControlText(dialog, 1046);
+        link = ModalResponder::ControlText(dialog, 1031);
+        if (auto* linkCtl = dynamic_cast<CLinkStatic*>(CWnd::FromHandle(::GetDlgItem(dialog, 1031))))
+            linkColour = linkCtl->TextColor();
+        ModalResponder::Press(dialog, IDOK);
+    };
+    ModalResponder responder;
+    responder.Then(readAbout);
+    frame.SendMessage(WM_COMMAND, 57666, 0);
+    EXPECT_EQ(caption, L"About verbs");
+    EXPECT_EQ(description, std::wstring(L"Lexoria learninng knowledge checking program\n\n") + kNoticeLine);
+    EXPECT_EQ(version, L"Version 2.0.001");
+    EXPECT_EQ(newest, L"The newest version is always available at:");
+    EXPECT_EQ(link, kProductWebAddress);
+    EXPECT_EQ(linkColour, RGB(0, 0, 255));
+
+    globals->Language = 0;
+    responder.Then(readAbout);
+    frame.SendMessage(WM_COMMAND, 57664, 0);
+    EXPECT_EQ(caption, L"\u041E \u043F\u0440\u043E\u0433\u0440\u0430\u043C\u043C\u0435");
+    EXPECT_EQ(version, L"\u0412\u0435\u0440\u0441\u0438\u044F: 2.0.001");
+    EXPECT_EQ(link, kProductWebAddress);
+}
+
+TEST_F(HelpAboutTest, FirstLinkClickWritesTheShortcutAndLaterClicksReuseIt)
+{
+    TempCurrentFolder folder;
+    ShellRecorder shell;
+    OpenLink(L"https://first.example.org/");
+    ASSERT_EQ(gOpened.size(), 1u);
+    EXPECT_EQ(gOpened[0], L"verbs.url");
+    EXPECT_EQ(testutil::ReadFileBytes(folder.File(L"verbs.url")),
+              "[InternetShortcut]\r\nURL=https://first.example.org/\r\n");
+    // Reused unchanged, whatever the link says now.
+    OpenLink(L"https://second.example.org/");
+    EXPECT_EQ(gOpened.back(), L"verbs.url");
+    EXPECT_EQ(ShortcutUrl(folder.File(L"verbs.url")), L"https://first.example.org/");
+}
+
+TEST_F(HelpAboutTest, PlantedShortcutToAProgramIsNotOpened)
+{
+    TempCurrentFolder folder;
+    ShellRecorder shell;
+    testutil::WriteFileBytes(folder.File(L"verbs.url"), "[InternetShortcut]\r\nURL=file:///C:/windows/notepad.exe\r\n");
+    OpenLink(kProductWebAddress);
+    ASSERT_EQ(gOpened.size(), 1u);
+    EXPECT_EQ(gOpened[0], kProductWebAddress);
+}
+
+TEST_F(HelpAboutTest, ShortcutThatCannotBeWrittenOpensTheAddressItself)
+{
+    TempCurrentFolder folder;
+    ShellRecorder shell;
+    // A folder of that name takes the place of the file.
+    ASSERT_TRUE(::CreateDirectoryW(folder.File(L"verbs.url").c_str(), nullptr));
+    OpenLink(kProductWebAddress);
+    ::RemoveDirectoryW(folder.File(L"verbs.url").c_str());
+    ASSERT_EQ(gOpened.size(), 1u);
+    EXPECT_EQ(gOpened[0], kProductWebAddress);
+}
+
+TEST_F(HelpAboutTest, LinkClickInTheAboutBoxGoesThroughTheShortcut)
+{
+    TempCurrentFolder folder;
+    CMainFrame& frame = Start(1);
+    ShellRecorder shell;
+    ModalResponder responder;
+    responder.Then([](HWND dialog) {
+        HWND link = ::GetDlgItem(dialog, 1031);
+        ::SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        ::SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        ModalResponder::Press(dialog, IDOK);
+    });
+    frame.SendMessage(WM_COMMAND, 57666, 0);
+    ASSERT_EQ(gOpened.size(), 1u);
+    EXPECT_EQ(gOpened[0], L"verbs.url");
+    EXPECT_EQ(ShortcutUrl(folder.File(L"verbs.url")), kProductWebAddress);
+}
+
+TEST_F(HelpAboutTest, SplashGoesAfterItsTimeAndARepaintOfTheWindow)
+{
+    app->m_arguments.clear(); // a plain start
+    Start(1);
+    CSplashWindow* splash = CSplashWindow::Current();
+    ASSERT_NE(splash, nullptr);
+    HWND splashWindow = splash->m_hWnd;
+    EXPECT_TRUE(::IsWindowVisible(splashWindow));
+    EXPECT_EQ(::GetWindow(splashWindow, GW_OWNER), app->m_pMainWnd->m_hWnd);
+    RECT rc{};
+    ::GetWindowRect(splashWindow, &rc);
+    EXPECT_EQ(rc.right - rc.left, 276);
+    EXPECT_EQ(rc.bottom - rc.top, 281);
+    testutil::PumpMessages(1500);
+    EXPECT_NE(CSplashWindow::Current(), nullptr);
+    EXPECT_TRUE(testutil::PumpUntil([] { return CSplashWindow::Current() == nullptr; }, 3000));
+    EXPECT_FALSE(::IsWindow(splashWindow));
+}
+
+TEST_F(HelpAboutTest, ClickWhileTheSplashShowsOnlyRemovesTheSplash)
+{
+    app->m_arguments.clear();
+    CMainFrame& frame = Start(1);
+    ASSERT_NE(CSplashWindow::Current(), nullptr);
+    // A click on the About button would open the about box, were it not used up.
+    HWND toolbar = frame.ToolBar().m_hWnd;
+    RECT button{};
+    ::SendMessageW(toolbar, TB_GETITEMRECT, 12, reinterpret_cast<LPARAM>(&button));
+    MSG click{toolbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(button.left + 5, button.top + 5)};
+    ModalResponder responder;
+    EXPECT_TRUE(app->PreTranslateMessage(&click));
+    EXPECT_EQ(CSplashWindow::Current(), nullptr);
+    testutil::PumpMessages(100);
+    EXPECT_TRUE(responder.Seen().empty());
+    // Without a splash the same message goes its normal way.
+    EXPECT_FALSE(app->PreTranslateMessage(&click));
+}
+
+TEST_F(HelpAboutTest, EmbeddingSwitchMeansNoSplash)
+{
+    CCommandLineInfo info;
+    const wchar_t* args[] = {L"/Embedding"};
+    info.ParseArguments(1, args);
+    EXPECT_FALSE(info.m_bShowSplash);
+    CCommandLineInfo automation;
+    const wchar_t* args2[] = {L"-Automation"};
+    automation.ParseArguments(1, args2);
+    EXPECT_FALSE(automation.m_bShowSplash);
+    CCommandLineInfo plain;
+    EXPECT_TRUE(plain.m_bShowSplash);
+}
