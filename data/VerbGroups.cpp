@@ -173,6 +173,7 @@ int ComputeTestSet(Profile::RegProfile& store, VerbTable& verbs)
     CWaitCursor wait;
     for (VerbRecord& verb : verbs)
         verb.selectionMark = 1;
+    const std::wstring settingsSection = store.Section();
     try {
         store.EnterSection(kSection);
         MemberFlags chosen;
@@ -190,6 +191,14 @@ int ComputeTestSet(Profile::RegProfile& store, VerbTable& verbs)
             if (chosen.test(static_cast<size_t>(i)))
                 verbs[static_cast<size_t>(i)].selectionMark = 0;
     } catch (const Profile::RegException& e) {
+        // A failed enter leaves the store in "Groups" without a key; later
+        // settings writes and the next test start expect the settings key.
+        try {
+            store.SetSection(settingsSection);
+        } catch (const Profile::RegException&) {
+            // The section is right even when its key cannot be opened now;
+            // the next enter or leave opens keys afresh.
+        }
         ReportProfileError(e);
         return 0;
     }

@@ -51,7 +51,7 @@ void FillVerbTable(const std::uint8_t* data, std::size_t size, VerbTable& table)
         // empty and leaves its slot to the next field.
         field.erase(std::find(field.begin(), field.end(), '\0'), field.end());
         std::replace(field.begin(), field.end(), VerbResource::kUnderscore, ' ');
-        if (PutField(table[record], field))
+        if (record < table.size() && PutField(table[record], field))
             ++record;
         field.clear();
     }

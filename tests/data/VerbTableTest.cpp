@@ -1,0 +1,259 @@
+// The shipped verb table: the resource built into the program reads back as
+// data/resources/verbs.txt, and the predefined groups fit the table's forms.
+#include "DataTestSupport.h"
+#include "data/VerbResourceFormat.h"
+#include "data/VerbTableReader.h"
+#include "framework/Text.h"
+#include "resources/resource.h"
+#include "TestUtil.h"
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#ifndef VERBS_SOURCE_DIR
+#error VERBS_SOURCE_DIR must name the source folder
+#endif
+
+namespace {
+
+using datatest::DataModule;
+
+// A source path as the test process must open it. A cross build knows the
+// Unix path; under Wine the file system root is drive Z:.
+std::wstring SourcePath(const std::wstring& relative)
+{
+    std::string dir = VERBS_SOURCE_DIR;
+    std::wstring path(dir.begin(), dir.end());
+    if (!path.empty() && path[0] == L'/')
+        path = L"Z:" + path;
+    path += L"/" + relative;
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+std::wstring FromUtf8(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    int n = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    return wide;
+}
+
+std::string Trim(const std::string& text)
+{
+    size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+struct SourceVerb {
+    int line = 0;
+    std::vector<std::wstring> fields; // infinitive, past tense, past participle, translation
+};
+
+// The verb lines of the source: "infinitive | past | participle | translation",
+// '#' comments and blank lines skipped.
+std::vector<SourceVerb> ReadVerbSource()
+{
+    std::string text = testutil::ReadFileBytes(SourcePath(L"data/resources/verbs.txt"));
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        text.erase(0, 3);
+    std::vector<SourceVerb> verbs;
+    int lineNumber = 0;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        start = end == std::string::npos ? text.size() : end + 1;
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        line = Trim(line);
+        if (line.empty() || line[0] == '#')
+            continue;
+        SourceVerb verb;
+        verb.line = lineNumber;
+        for (size_t from = 0;;) {
+            size_t bar = line.find('|', from);
+            verb.fields.push_back(FromUtf8(Trim(line.substr(from, bar == std::string::npos ? bar : bar - from))));
+            if (bar == std::string::npos)
+                break;
+            from = bar + 1;
+        }
+        verbs.push_back(verb);
+    }
+    return verbs;
+}
+
+void ExpectTableEqualsSource(const VerbTable& table, const std::vector<SourceVerb>& source)
+{
+    ASSERT_EQ(source.size(), table.size());
+    for (size_t i = 0; i < source.size(); ++i) {
+        SCOPED_TRACE("verb " + std::to_string(i + 1) + ", verbs.txt line " + std::to_string(source[i].line));
+        ASSERT_EQ(source[i].fields.size(), 4u);
+        datatest::ExpectRecord(table[i], source[i].fields[0], source[i].fields[1], source[i].fields[2],
+                               source[i].fields[3]);
+        EXPECT_EQ(table[i].selectionMark, 0);
+    }
+}
+
+TEST(VerbTable, ProgramResourceReadsBackAsTheSourceFile)
+{
+    std::vector<SourceVerb> source = ReadVerbSource();
+    ASSERT_EQ(source.size(), 294u) << "verbs.txt not found or not complete";
+
+    DataModule program(L"verbs.exe");
+    ASSERT_NE(program.Get(), nullptr) << "verbs.exe not beside the test";
+    auto table = std::make_unique<VerbTable>();
+    LoadVerbTable(*table, program.Get());
+    ExpectTableEqualsSource(*table, source);
+
+    // The test executable links the same resources.
+    auto own = std::make_unique<VerbTable>();
+    LoadVerbTable(*own, ::GetModuleHandleW(nullptr));
+    ExpectTableEqualsSource(*own, source);
+}
+
+TEST(VerbTable, ProgramResourceIsRussianAndEndsWithTheLastSeparator)
+{
+    DataModule program(L"verbs.exe");
+    ASSERT_NE(program.Get(), nullptr);
+    HRSRC info = ::FindResourceExW(program.Get(), VerbResource::kTypeNameW, MAKEINTRESOURCEW(IDR_VERB_TABLE),
+                                   MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT));
+    ASSERT_NE(info, nullptr);
+    const auto* data = static_cast<const unsigned char*>(::LockResource(::LoadResource(program.Get(), info)));
+    DWORD size = ::SizeofResource(program.Get(), info);
+    ASSERT_NE(data, nullptr);
+    ASSERT_GT(size, 0u);
+    // 1176 fields, none longer than the reader keeps, and nothing after the
+    // last separator.
+    size_t separators = 0, fieldLength = 0, longest = 0;
+    for (DWORD i = 0; i < size; ++i) {
+        if (data[i] == VerbResource::kSeparator) {
+            ++separators;
+            longest = std::max(longest, fieldLength);
+            fieldLength = 0;
+        } else {
+            ++fieldLength;
+        }
+    }
+    EXPECT_EQ(separators, 294u * 4u);
+    EXPECT_LE(longest, VerbResource::kMaxFieldBytes);
+    EXPECT_EQ(data[size - 1], VerbResource::kSeparator);
+}
+
+// ---- The predefined groups against the table ------------------------------
+
+struct Pattern {
+    const wchar_t* group;
+    UINT stringId;
+    size_t members;
+    std::function<bool(const std::wstring&, const std::wstring&, const std::wstring&)> fits;
+};
+
+const Pattern kPatterns[] = {
+    {L"1-1-1", IDS_GROUP_111, 43, [](auto& a, auto& b, auto& c) { return a == b && b == c; }},
+    {L"1-1-2", IDS_GROUP_112, 2, [](auto& a, auto& b, auto& c) { return a == b && c != a; }},
+    {L"1-2-1", IDS_GROUP_121, 7, [](auto& a, auto& b, auto& c) { return a == c && b != a; }},
+    {L"1-2-2", IDS_GROUP_122, 176, [](auto& a, auto& b, auto& c) { return b == c && a != b; }},
+    {L"1-2-3", IDS_GROUP_123, 111, [](auto& a, auto& b, auto& c) { return a != b && b != c && a != c; }},
+};
+
+// "read": one spelling for all three forms, but the past forms are said
+// differently, so the verb stands in 1-2-2 by pronunciation only.
+constexpr int kReadVerb = 172;
+const wchar_t* const kReadVerbGroup = L"1-2-2";
+
+// The variants of a form written "A; B".
+std::vector<std::wstring> Variants(const std::wstring& form)
+{
+    std::vector<std::wstring> variants;
+    for (size_t start = 0;;) {
+        size_t semi = form.find(L';', start);
+        std::wstring variant = form.substr(start, semi == std::wstring::npos ? semi : semi - start);
+        size_t first = variant.find_first_not_of(L' ');
+        variants.push_back(first == std::wstring::npos ? std::wstring()
+                                                       : variant.substr(first, variant.find_last_not_of(L' ') - first + 1));
+        if (semi == std::wstring::npos)
+            return variants;
+        start = semi + 1;
+    }
+}
+
+// Some choice of one variant per form satisfies the pattern.
+bool Fits(const Pattern& pattern, const VerbRecord& verb)
+{
+    for (const std::wstring& a : Variants(verb.infinitive))
+        for (const std::wstring& b : Variants(verb.pastTense))
+            for (const std::wstring& c : Variants(verb.pastParticiple))
+                if (pattern.fits(a, b, c))
+                    return true;
+    return false;
+}
+
+// A stored list in canonical form: "n;" for each member, nothing else.
+std::vector<int> ParseCanonicalList(const std::wstring& text, bool& canonical)
+{
+    std::vector<int> numbers;
+    canonical = !text.empty() && text.back() == L';';
+    for (size_t start = 0; start < text.size();) {
+        size_t semi = text.find(L';', start);
+        std::wstring token = text.substr(start, semi == std::wstring::npos ? semi : semi - start);
+        start = semi == std::wstring::npos ? text.size() : semi + 1;
+        if (token.empty() || token.find_first_not_of(L"0123456789") != std::wstring::npos || token[0] == L'0') {
+            canonical = false;
+            continue;
+        }
+        numbers.push_back(std::stoi(token));
+    }
+    return numbers;
+}
+
+TEST(VerbTable, EveryMemberOfThePredefinedGroupsHasItsPattern)
+{
+    auto table = std::make_unique<VerbTable>();
+    LoadVerbTable(*table, ::GetModuleHandleW(nullptr));
+    ASSERT_FALSE((*table)[293].translation.empty()) << "verb table not loaded";
+
+    std::map<int, int> listsPerVerb;
+    for (const Pattern& pattern : kPatterns) {
+        SCOPED_TRACE(pattern.group);
+        bool canonical = false;
+        std::vector<int> members = ParseCanonicalList(fw::LoadResString(pattern.stringId), canonical);
+        EXPECT_TRUE(canonical);
+        EXPECT_EQ(members.size(), pattern.members);
+        EXPECT_TRUE(std::is_sorted(members.begin(), members.end()));
+        EXPECT_EQ(std::adjacent_find(members.begin(), members.end()), members.end()) << "repeated number";
+        for (int n : members) {
+            ASSERT_TRUE(n >= 1 && n <= kVerbCount) << n;
+            ++listsPerVerb[n];
+            if (n == kReadVerb && std::wstring(pattern.group) == kReadVerbGroup)
+                continue;
+            const VerbRecord& verb = (*table)[static_cast<size_t>(n - 1)];
+            EXPECT_TRUE(Fits(pattern, verb)) << "verb " << n << ": " << ::testing::PrintToString(verb.infinitive)
+                                             << " " << ::testing::PrintToString(verb.pastTense) << " "
+                                             << ::testing::PrintToString(verb.pastParticiple);
+        }
+    }
+
+    // Together the lists cover the table; 45 verbs stand in two, none in three.
+    std::vector<int> inTwo;
+    for (int n = 1; n <= kVerbCount; ++n) {
+        EXPECT_GE(listsPerVerb[n], 1) << "verb " << n << " is in no predefined group";
+        EXPECT_LE(listsPerVerb[n], 2) << "verb " << n;
+        if (listsPerVerb[n] == 2)
+            inTwo.push_back(n);
+    }
+    EXPECT_EQ(inTwo.size(), 45u);
+}
+
+} // namespace
