@@ -44,7 +44,17 @@ BOOL CSplashWindow::Create(HWND parent)
     m_hOwner = parent;
     const wchar_t* cls = fw::RegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW));
     RECT rc{0, 0, info.bmWidth, info.bmHeight};
-    return CreateEx(0, cls, L"", WS_POPUP | WS_VISIBLE, rc, parent, 0);
+    DWORD visible = (parent && ::IsWindowVisible(parent)) ? WS_VISIBLE : 0;
+    return CreateEx(0, cls, L"", WS_POPUP | visible, rc, parent, 0);
+}
+
+void CSplashWindow::RevealSplash()
+{
+    if (!s_current || ::IsWindowVisible(s_current->m_hWnd))
+        return;
+    s_current->CenterWindow(s_current->m_hOwner);
+    s_current->ShowWindow(SW_SHOWNA);
+    s_current->UpdateWindow();
 }
 
 LRESULT CSplashWindow::OnCreate(WPARAM, LPARAM)

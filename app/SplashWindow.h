@@ -9,7 +9,11 @@ public:
     // Whether a splash may be shown at all (not when started embedded).
     static void EnableSplash(bool enable);
     // Shows the splash over the parent, unless disabled or already shown.
+    // Over a parent that is still hidden, the splash waits for RevealSplash.
     static void ShowSplash(HWND parent);
+    // Shows a waiting splash now that its parent is on screen, so that it
+    // comes up in front of it whatever the window manager.
+    static void RevealSplash();
     // First look at every message of the program: true when the splash
     // used it up (a key or button press that closed it).
     static bool FilterSplashMessage(const MSG* msg);

@@ -114,11 +114,8 @@ BOOL CVerbsApp::InitInstance()
     m_pMainWnd->SetWindowText(fw::LoadResString(IDS_MAIN_TITLE + (IsEnglish() ? 1 : 0)));
     Globals().m_hHandCursor = ::LoadCursorW(fw::ResourceModule(), MAKEINTRESOURCEW(IDC_HAND_LINK));
     m_pMainWnd->ShowWindow(SW_SHOWMAXIMIZED);
-    // The splash was shown while the frame was hidden; keep it in front of
-    // the frame that now appears (not every window system does that for us).
-    if (CSplashWindow* splash = CSplashWindow::Current())
-        ::SetWindowPos(splash->m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     m_pMainWnd->UpdateWindow();
+    CSplashWindow::RevealSplash();
     return TRUE;
 }
 

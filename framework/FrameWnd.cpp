@@ -65,9 +65,10 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, HWND parent, CCreateCont
     const wchar_t* cls = fw::RegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW),
                                               reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), icon);
     m_hMenu = ::LoadMenuW(module, MAKEINTRESOURCEW(resourceId));
-    RECT rc{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
-    rc.right = rc.left; // CW_USEDEFAULT for the size as well
-    rc.bottom = rc.top;
+    // The restored size is the whole work area: a window manager that will
+    // not maximise a window without a sizing border still shows it in full.
+    RECT rc{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rc, 0);
     std::wstring title = CWinApp::Current() ? CWinApp::Current()->Title() : L"";
     BOOL ok = CreateEx(0, cls, title.c_str(), style, rc, parent,
                        static_cast<UINT>(reinterpret_cast<UINT_PTR>(m_hMenu)));

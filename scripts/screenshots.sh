@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+# A window manager makes the virtual display look like a desktop.
+command -v openbox >/dev/null || { [ "$(id -u)" -eq 0 ] && apt-get install -y -qq openbox >/dev/null || sudo apt-get install -y -qq openbox >/dev/null; }
 cmake --preset i686 >/dev/null
 cmake --build --preset i686 >/dev/null
 bin="$PWD/build/i686/bin"
@@ -16,6 +18,11 @@ trap 'scripts/wine-env.sh stop "$env_dir"' EXIT
 export VERBS_WINE_DIR="$env_dir"
 export WINEPREFIX="$env_dir/prefix" DISPLAY="$(cat "$env_dir/display")" WINEDEBUG=-all
 run() { scripts/wine-run.sh "$@" >/dev/null 2>&1; }
+run reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f || true
+openbox >/dev/null 2>&1 &
+wm=$!
+trap 'kill $wm 2>/dev/null; scripts/wine-env.sh stop "$env_dir"' EXIT
+sleep 1
 shot() { import -window root "$out/$1.png"; echo "$out/$1.png"; }
 
 for lang in ru en; do
@@ -23,7 +30,8 @@ for lang in ru en; do
   about=$([ "$lang" = en ] && echo 57666 || echo 57664)
   run reg add 'HKCU\Software\Tarnik\Verbs' /v Language /d "$value" /f
   wine "$bin/verbs.exe" >/dev/null 2>&1 &
-  sleep 1.2
+  program=$!
+  sleep 1
   shot "splash-$lang"
   sleep 3
   shot "main-$lang"
@@ -33,5 +41,5 @@ for lang in ru en; do
   xdotool key Return || true
   sleep 0.5
   run "$bin/post_command.exe" Lexoria $([ "$lang" = en ] && echo 57667 || echo 57665)
-  wait || true
+  wait $program || true
 done
