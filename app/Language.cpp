@@ -12,8 +12,3 @@ std::wstring LoadLangString(UINT base, PairOrder order)
 {
     return fw::LoadResString(LangStringId(base, order));
 }
-
-const wchar_t* LangText(const wchar_t* russian, const wchar_t* english)
-{
-    return IsEnglish() ? english : russian;
-}

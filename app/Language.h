@@ -12,5 +12,3 @@ enum class PairOrder {
 UINT LangStringId(UINT base, PairOrder order = PairOrder::RussianFirst);
 // The text of the pair member for the current language.
 std::wstring LoadLangString(UINT base, PairOrder order = PairOrder::RussianFirst);
-// A literal pair chosen the same way.
-const wchar_t* LangText(const wchar_t* russian, const wchar_t* english);

@@ -80,11 +80,8 @@ bool CVerbsApp::CreateMainWindow()
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
     CSplashWindow::EnableSplash(cmdInfo.m_bShowSplash);
-
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, NewVerbsDoc, NewMainFrame, NewVerbsView));
-    CCommandLineInfo shellInfo;
-    ParseCommandLine(shellInfo);
-    return ProcessShellCommand(shellInfo) != FALSE;
+    return ProcessShellCommand(cmdInfo) != FALSE;
 }
 
 BOOL CVerbsApp::InitInstance()

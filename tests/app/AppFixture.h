@@ -2,10 +2,12 @@
 // A fresh program per test: its global state and application object, a
 // clean settings key and no old settings file. The main window, when a test
 // made one, is closed and the application's exit processing run.
+#include "app/MainFrame.h"
 #include "app/VerbsApp.h"
 #include "app/VerbsGlobals.h"
 #include "framework/Wnd.h"
 #include "TestUtil.h"
+#include "view/VerbsView.h"
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -41,6 +43,17 @@ protected:
         }
         app->ExitInstance();
         app.reset();
+    }
+
+    // Starts the program with the stored interface language (0 Russian,
+    // 1 English) as a fresh run does, up to its first paint.
+    CMainFrame& Start(int language)
+    {
+        testutil::WriteRegString(testutil::kSettingsKey, L"Language", std::to_wstring(language));
+        g_firstPaint = true;
+        EXPECT_TRUE(app->InitInstance());
+        testutil::PumpMessages(50);
+        return *dynamic_cast<CMainFrame*>(app->m_pMainWnd);
     }
 
     static std::wstring IniPath() { return testutil::WindowsDirectory() + L"\\Verbs.ini"; }

@@ -64,17 +64,7 @@ private:
     std::wstring saved_, folder_;
 };
 
-class HelpAboutTest : public AppFixture {
-protected:
-    CMainFrame& Start(int language)
-    {
-        testutil::WriteRegString(testutil::kSettingsKey, L"Language", std::to_wstring(language));
-        g_firstPaint = true;
-        EXPECT_TRUE(app->InitInstance());
-        testutil::PumpMessages(30);
-        return *dynamic_cast<CMainFrame*>(app->m_pMainWnd);
-    }
-};
+using HelpAboutTest = AppFixture;
 
 } // namespace
 
@@ -118,7 +108,6 @@ TEST_F(HelpAboutTest, AboutBoxShowsItsTextsInBothLanguages)
     std::wstring caption, description, version, newest, link;
     COLORREF linkColour = 0;
     auto readAbout = [&](HWND dialog) {
-        caption = ModalResponder::ControlText(dialog, 0) ;
         wchar_t text[256] = {};
         ::GetWindowTextW(dialog, text, 256);
         caption = text;

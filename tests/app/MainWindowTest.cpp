@@ -57,16 +57,6 @@ std::vector<MenuEntry> ResourceMenu()
 
 class MainWindowTest : public AppFixture {
 protected:
-    // Starts the program with the stored language; returns the frame.
-    CMainFrame& Start(int language)
-    {
-        testutil::WriteRegString(testutil::kSettingsKey, L"Language", std::to_wstring(language));
-        g_firstPaint = true;
-        EXPECT_TRUE(app->InitInstance());
-        testutil::PumpMessages(50);
-        return *dynamic_cast<CMainFrame*>(app->m_pMainWnd);
-    }
-
     static std::vector<UINT> ToolbarIds(CMainFrame& frame)
     {
         std::vector<UINT> ids;
