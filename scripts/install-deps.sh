@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing needs on Debian 12: the MinGW-w64
 # cross compilers, CMake and Ninja, Wine (64-bit and 32-bit), Xvfb, ImageMagick
-# for screenshots and GoogleTest's sources. Does nothing when all is there.
+# for screenshots, a small window manager for runs on a virtual display and
+# GoogleTest's sources. Does nothing when all is there.
 set -euo pipefail
 
 packages=(cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest
-          wine wine64 wine32:i386 xvfb x11-utils xdotool imagemagick g++)
+          wine wine64 wine32:i386 xvfb x11-utils xdotool imagemagick openbox g++)
 
 missing=()
 for p in "${packages[@]}"; do

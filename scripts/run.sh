@@ -22,13 +22,14 @@ fi
 
 echo "No display is available: running on a virtual display instead."
 xvfb_dir=$(mktemp -d)
-n=99
-while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$xvfb_dir/xvfb.log" 2>&1 &
+mkfifo "$xvfb_dir/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$xvfb_dir/display" >"$xvfb_dir/xvfb.log" 2>&1 &
 xvfb_pid=$!
-trap 'wineserver -k 2>/dev/null || true; kill $xvfb_pid 2>/dev/null || true; rm -rf "$xvfb_dir"' EXIT
+read -r -t 20 n < "$xvfb_dir/display"
 export DISPLAY=":$n"
-for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+wm_pid=$!
+trap 'wineserver -k 2>/dev/null || true; kill $wm_pid $xvfb_pid 2>/dev/null || true; rm -rf "$xvfb_dir"' EXIT
 [ -f "$WINEPREFIX/system.reg" ] || { echo "Preparing Wine prefix $WINEPREFIX ..."; wineboot --init >/dev/null 2>&1; }
 
 wine "$exe" &

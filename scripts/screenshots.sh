@@ -5,8 +5,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-# A window manager makes the virtual display look like a desktop.
-command -v openbox >/dev/null || { [ "$(id -u)" -eq 0 ] && apt-get install -y -qq openbox >/dev/null || sudo apt-get install -y -qq openbox >/dev/null; }
 cmake --preset i686 >/dev/null
 cmake --build --preset i686 >/dev/null
 bin="$PWD/build/i686/bin"
