@@ -70,10 +70,12 @@ void BuildMenu(bool english)
     HMENU menu = ::GetMenu(frame);
     if (!menu)
         return;
-    for (int i = 0; i < 3; ++i) {
-        HMENU popup = ::GetSubMenu(menu, i);
-        ::ModifyMenuW(menu, static_cast<UINT>(i), MF_BYPOSITION | MF_STRING | MF_POPUP,
-                      reinterpret_cast<UINT_PTR>(popup), english ? kPopups[i].englishText : kPopups[i].russianText);
+    for (UINT i = 0; i < 3; ++i) {
+        // Only the text changes; the pop-up itself stays the same menu.
+        MENUITEMINFOW item{sizeof(item)};
+        item.fMask = MIIM_STRING;
+        item.dwTypeData = const_cast<wchar_t*>(english ? kPopups[i].englishText : kPopups[i].russianText);
+        ::SetMenuItemInfoW(menu, i, TRUE, &item);
     }
     // Items are found by their present id wherever they are.
     for (const CommandInfo& c : kCommands) {

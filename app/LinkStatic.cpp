@@ -12,6 +12,9 @@ END_MESSAGE_MAP()
 
 namespace {
 
+// Internet shortcuts are plain 8-bit text files.
+constexpr UINT kShortcutCodePage = 1252;
+
 bool IsWebAddress(const std::wstring& url)
 {
     auto startsWith = [&](const wchar_t* prefix) {
@@ -26,7 +29,7 @@ bool WriteShortcut(const std::wstring& path, const std::wstring& address)
     HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    std::string text = "[InternetShortcut]\r\nURL=" + fw::Narrow(address, CP_ACP) + "\r\n";
+    std::string text = "[InternetShortcut]\r\nURL=" + fw::Narrow(address, kShortcutCodePage) + "\r\n";
     DWORD written = 0;
     BOOL ok = ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     ::CloseHandle(file);
@@ -54,7 +57,7 @@ std::wstring ShortcutUrl(const std::wstring& path)
         while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
             line.pop_back();
         if (line.size() > 4 && _strnicmp(line.c_str(), "URL=", 4) == 0)
-            return fw::Widen(line.substr(4), CP_ACP);
+            return fw::Widen(line.substr(4), kShortcutCodePage);
         if (end == std::string::npos)
             break;
         pos = end + 1;

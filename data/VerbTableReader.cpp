@@ -59,6 +59,10 @@ void FillVerbTable(const std::uint8_t* data, std::size_t size, VerbTable& table)
 
 void LoadVerbTable(VerbTable& table, HMODULE module)
 {
+    // The table is read once; read again, every field would land in the
+    // translations of a full table.
+    if (!table.front().infinitive.empty())
+        return;
     CWaitCursor wait;
     HRSRC info = ::FindResourceW(module, MAKEINTRESOURCEW(VerbResource::kResourceId), VerbResource::kTypeNameW);
     if (!info)

@@ -39,6 +39,17 @@ bool CCmdTarget::DispatchCommandToSelf(UINT id, UINT code)
     return true;
 }
 
+bool CCmdTarget::DispatchControlToSelf(UINT id, UINT code)
+{
+    const MessageMapEntry* entry = FindEntry([&](const MessageMapEntry& e) {
+        return e.kind == MapKind::Control && e.message == code && InRange(e, id);
+    });
+    if (!entry)
+        return false;
+    (this->*entry->onCommand)();
+    return true;
+}
+
 bool CCmdTarget::DispatchUpdateToSelf(CCmdUI& ui)
 {
     const MessageMapEntry* entry = FindEntry([&](const MessageMapEntry& e) {

@@ -175,6 +175,8 @@ protected:
         return nullptr;
     }
     bool DispatchCommandToSelf(UINT id, UINT code);
+    // Only the handlers of control notifications (code and id).
+    bool DispatchControlToSelf(UINT id, UINT code);
     bool DispatchUpdateToSelf(CCmdUI& ui);
     bool HasOwnCommandHandler(UINT id) const;
 };

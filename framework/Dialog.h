@@ -2,6 +2,9 @@
 // Modal dialogs from dialog resources, with data exchange helpers. The
 // object lives in DWLP_USER from WM_INITDIALOG on; its message map handles
 // the dialog's messages, and anything it leaves goes to the dialog manager.
+// In a dialog, Default() only asks for that default processing, which the
+// dialog manager does after the handler has returned: a handler cannot use
+// its result.
 #include "framework/Wnd.h"
 #include <string>
 

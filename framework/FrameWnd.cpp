@@ -29,8 +29,12 @@ private:
 
 BOOL CALLBACK UpdateBarOfChild(HWND child, LPARAM frame)
 {
-    if (auto* bar = dynamic_cast<CControlBar*>(CWnd::FromHandle(child)))
-        bar->UpdateCommandUI(*reinterpret_cast<CFrameWnd*>(frame));
+    try {
+        if (auto* bar = dynamic_cast<CControlBar*>(CWnd::FromHandle(child)))
+            bar->UpdateCommandUI(*reinterpret_cast<CFrameWnd*>(frame));
+    } catch (...) {
+        // An enumeration callback must not let an exception through user32.
+    }
     return TRUE;
 }
 
@@ -73,8 +77,10 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, HWND parent, CCreateCont
     BOOL ok = CreateEx(0, cls, title.c_str(), style, rc, parent,
                        static_cast<UINT>(reinterpret_cast<UINT_PTR>(m_hMenu)));
     m_pContext = nullptr;
-    if (!ok && m_hMenu) {
-        ::DestroyMenu(m_hMenu);
+    if (!ok) {
+        // The menu may have gone with a window that failed in WM_CREATE.
+        if (m_hMenu && ::IsMenu(m_hMenu))
+            ::DestroyMenu(m_hMenu);
         m_hMenu = nullptr;
     }
     return ok;
@@ -140,6 +146,10 @@ LRESULT CFrameWnd::OnClose(WPARAM, LPARAM)
 
 LRESULT CFrameWnd::OnDestroy(WPARAM, LPARAM)
 {
+    // The view goes before the frame's last message: remember its document
+    // now and route nothing to the view any more.
+    m_pDocumentToClose = m_pActiveView ? m_pActiveView->GetDocument() : nullptr;
+    m_pActiveView = nullptr;
     CWinApp* app = CWinApp::Current();
     if (app && app->m_pMainWnd == this)
         ::PostQuitMessage(0);
@@ -151,10 +161,7 @@ void CFrameWnd::PostNcDestroy()
     CWinApp* app = CWinApp::Current();
     if (app && app->m_pMainWnd == this)
         app->m_pMainWnd = nullptr;
-    CDocument* doc = nullptr;
-    if (m_pActiveView)
-        doc = m_pActiveView->GetDocument();
-    m_pActiveView = nullptr; // the view deleted itself with its window
+    CDocument* doc = m_pDocumentToClose;
     if (doc && doc->Views().empty() && doc->m_pDocTemplate)
         doc->m_pDocTemplate->RemoveDocument(doc);
     delete this;

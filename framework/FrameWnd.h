@@ -9,6 +9,7 @@
 
 class CView;
 class CControlBar;
+class CDocument;
 
 // Standard identifiers of the frame's children and framework strings.
 constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
@@ -17,6 +18,7 @@ constexpr UINT AFX_IDW_STATUS_BAR = 0xE801;    // 59393
 constexpr UINT AFX_IDS_APP_TITLE = 0xE000;     // 57344
 constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001;   // 57345
 constexpr UINT ID_FILE_NEW = 0xE100;           // 57600
+constexpr UINT AFX_IDP_FAILED_TO_CREATE_DOC = 0xF104;
 
 class CFrameWnd : public CWnd {
 public:
@@ -64,6 +66,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     CView* m_pActiveView = nullptr;
+    CDocument* m_pDocumentToClose = nullptr;
     CCreateContext* m_pContext = nullptr;
     UINT m_nIDResource = 0;
     std::vector<CControlBar*> m_bars;

@@ -65,6 +65,8 @@ void CWinApp::OnFileNew()
         return;
     if (CFrameWnd* frame = m_template->OpenNewDocument())
         m_pMainWnd = frame;
+    else
+        AppMessageBox(fw::LoadResString(AFX_IDP_FAILED_TO_CREATE_DOC), MB_OK);
 }
 
 BOOL CWinApp::ProcessShellCommand(const CCommandLineInfo& info)

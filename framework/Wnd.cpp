@@ -52,10 +52,11 @@ const wchar_t* DefaultChildClass()
 CWnd::~CWnd()
 {
     if (m_hWnd && ::IsWindow(m_hWnd)) {
-        if (subclassed_)
-            Detach();
-        else
-            ::DestroyWindow(m_hWnd);
+        HWND hwnd = m_hWnd;
+        bool destroy = !subclassed_ || ownsControl_;
+        Detach();
+        if (destroy)
+            ::DestroyWindow(hwnd);
     }
 }
 
@@ -96,8 +97,10 @@ BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* titl
 
     CWnd* outer = tCreating;
     tCreating = this;
+    creating_ = true;
     HWND hwnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
                                   cs.hwndParent, cs.hMenu, cs.hInstance, this);
+    creating_ = false;
     tCreating = outer;
     return hwnd != nullptr;
 }
@@ -109,7 +112,14 @@ BOOL CWnd::CreateControl(DWORD exStyle, const wchar_t* className, const wchar_t*
                                   rect.bottom - rect.top, parent,
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                   ::GetModuleHandleW(nullptr), nullptr);
-    return hwnd && SubclassWindow(hwnd);
+    if (!hwnd)
+        return FALSE;
+    if (!SubclassWindow(hwnd)) {
+        ::DestroyWindow(hwnd);
+        return FALSE;
+    }
+    ownsControl_ = true;
+    return TRUE;
 }
 
 BOOL CWnd::SubclassWindow(HWND hwnd)
@@ -145,6 +155,7 @@ void CWnd::Detach()
         ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
     m_hWnd = nullptr;
     subclassed_ = false;
+    ownsControl_ = false;
 }
 
 BOOL CWnd::DestroyWindow()
@@ -243,6 +254,10 @@ bool CWnd::OnCommand(WPARAM wp, LPARAM lp)
     LRESULT ignored = 0;
     if (lp && ReflectToChild(reinterpret_cast<HWND>(lp), WM_COMMAND, wp, lp, ignored))
         return true;
+    // Code 1 means an accelerator only from a menu; from a control it is a
+    // notification (LBN_SELCHANGE and the like) and never a command.
+    if (lp && code == 1)
+        return DispatchControlToSelf(id, code);
     return OnCmdMsg(id, code);
 }
 
@@ -295,17 +310,30 @@ LRESULT CWnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp)
 {
     CurrentMessage saved = current_;
     current_ = {msg, wp, lp};
+    ++dispatchDepth_;
     LRESULT result = 0;
     try {
         result = WindowProc(msg, wp, lp);
     } catch (...) {
-        // Nothing may unwind through user32; fall back to the default answer.
+        // Nothing may unwind through user32. A creation that threw fails.
         ::OutputDebugStringW(L"Unhandled exception in a window procedure\n");
-        result = DefWindowProc(msg, wp, lp);
+        if (msg == WM_CREATE)
+            result = -1;
+        else if (msg == WM_NCCREATE)
+            result = FALSE;
+        else
+            result = DefWindowProc(msg, wp, lp);
     }
+    --dispatchDepth_;
     current_ = saved;
     if (msg == WM_NCDESTROY) {
         Detach();
+        destroyed_ = !creating_;
+    }
+    // A window destroyed from inside one of its own handlers is let go only
+    // when the outermost handler has returned: nothing touches it after that.
+    if (destroyed_ && dispatchDepth_ == 0) {
+        destroyed_ = false;
         PostNcDestroy();
     }
     return result;

@@ -90,7 +90,9 @@ protected:
     virtual bool OnNotify(NMHDR& header, LRESULT& result);
     // Called for a message the parent reflects back to this control.
     virtual bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
-    // Called after the window is gone; self-deleting windows delete this here.
+    // Called after the window is gone, once no handler of this object is
+    // running any more; self-deleting windows delete this here. Not called
+    // when the window dies during CreateEx: its creator still owns the object.
     virtual void PostNcDestroy() {}
 
     bool OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
@@ -102,7 +104,11 @@ private:
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
     void Detach();
 
-    bool subclassed_ = false;
+    bool subclassed_ = false;   // attached with SetWindowSubclass
+    bool ownsControl_ = false;  // a control made by CreateControl: destroyed with the object
+    bool creating_ = false;     // inside CreateEx
+    bool destroyed_ = false;    // WM_NCDESTROY seen while a handler was running
+    int dispatchDepth_ = 0;
     struct CurrentMessage {
         UINT msg;
         WPARAM wp;

@@ -101,6 +101,7 @@
 // ---- Framework strings
 #define IDS_APP_TITLE 57344          // application title, caption of message boxes
 #define IDS_IDLE_MESSAGE 57345       // status bar idle text
+#define IDS_FAILED_TO_CREATE_DOC 61700 // the main window could not be made
 #define ID_INDICATOR_CAPS 59137
 #define ID_INDICATOR_NUM 59138
 #define ID_INDICATOR_SCRL 59139
