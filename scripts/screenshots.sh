@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Takes screenshots of the program on a virtual display, for a look at what
-# a learner sees: the main window in Russian and English, the splash over it,
-# and the about box in both languages. Writes PNG files to build/screenshots.
+# a learner sees. Each scene is a script in scripts/shots/ (the main window,
+# the splash, the about box, the dialogs ...); with names as arguments only
+# those scenes run. Writes PNG files to build/screenshots.
+#   scripts/screenshots.sh [scene ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -23,21 +25,23 @@ trap 'kill $wm 2>/dev/null; scripts/wine-env.sh stop "$env_dir"' EXIT
 sleep 1
 shot() { import -window root "$out/$1.png"; echo "$out/$1.png"; }
 
-for lang in ru en; do
-  value=$([ "$lang" = en ] && echo 1 || echo 0)
-  about=$([ "$lang" = en ] && echo 57666 || echo 57664)
-  run reg add 'HKCU\Software\Tarnik\Verbs' /v Language /d "$value" /f
+set_language() {
+  run reg add 'HKCU\Software\Tarnik\Verbs' /v Language /d "$([ "$1" = en ] && echo 1 || echo 0)" /f
+}
+start_program() {
   wine "$bin/verbs.exe" >/dev/null 2>&1 &
   program=$!
-  sleep 1
-  shot "splash-$lang"
-  sleep 3
-  shot "main-$lang"
-  run "$bin/post_command.exe" Lexoria "$about"
-  sleep 1.5
-  shot "about-$lang"
-  xdotool key Return || true
-  sleep 0.5
-  run "$bin/post_command.exe" Lexoria $([ "$lang" = en ] && echo 57667 || echo 57665)
-  wait $program || true
+}
+# Ends the program through its Exit command (the Russian or English id).
+stop_program() {
+  run "$bin/post_command.exe" Lexoria "$([ "${1:-ru}" = en ] && echo 57667 || echo 57665)" || true
+  wait "$program" || true
+}
+
+scenes=("$@")
+[ ${#scenes[@]} -gt 0 ] || scenes=($(cd scripts/shots && ls *.sh | sed 's/\.sh$//'))
+for scene in "${scenes[@]}"; do
+  echo "== $scene"
+  # shellcheck source=/dev/null
+  . "scripts/shots/$scene.sh"
 done
