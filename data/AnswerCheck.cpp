@@ -1,0 +1,23 @@
+#include "data/AnswerCheck.h"
+
+bool IsAnswerCorrect(const std::wstring& typed, const std::wstring& stored)
+{
+    if (stored.find(L';') == std::wstring::npos)
+        return typed == stored;
+
+    // Variants: each ends at the next ";" or at the end of the text; after a
+    // ";" one blank is skipped where the table writes one. A form ending in
+    // ";" or with no blank after it is still split within the text.
+    size_t start = 0;
+    for (;;) {
+        size_t end = stored.find(L';', start);
+        size_t length = (end == std::wstring::npos ? stored.size() : end) - start;
+        if (stored.compare(start, length, typed) == 0)
+            return true;
+        if (end == std::wstring::npos)
+            return false;
+        start = end + 1;
+        if (start < stored.size() && stored[start] == L' ')
+            ++start;
+    }
+}

@@ -1,0 +1,9 @@
+#pragma once
+// Whether a learner's typed form matches a stored form of the verb table.
+#include <string>
+
+// A stored form is either one text ("went") or variants separated by ";" and
+// a blank ("was; were"). The typed text is correct when it equals the whole
+// form, or with variants one whole variant: exactly, letter case and blanks
+// included. The whole variant list itself is never a correct answer.
+bool IsAnswerCorrect(const std::wstring& typed, const std::wstring& stored);
