@@ -3,6 +3,9 @@
 # cross compilers, CMake and Ninja, Wine (64-bit and 32-bit), Xvfb, ImageMagick
 # for screenshots, a small window manager for runs on a virtual display and
 # GoogleTest's sources. Does nothing when all is there.
+#
+# 32-bit Wine is installed on every machine, also where the kernel runs no
+# 32-bit programs: scripts/wine-select.sh tries it and never picks it there.
 set -euo pipefail
 
 packages=(cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest

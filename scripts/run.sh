@@ -1,23 +1,29 @@
 #!/usr/bin/env bash
-# Builds the program and starts it under Wine. Settings persist in a Wine
-# prefix in the user's data folder. Without a usable display the program runs
+# Builds the program and starts it under Wine: the 32-bit build where this
+# machine runs 32-bit programs, the 64-bit one otherwise. Settings persist in
+# one Wine prefix in the user's data folder, which serves both builds (the
+# settings live below HKEY_CURRENT_USER\Software, shared by both). Without a usable display the program runs
 # on a virtual one and a screenshot of its main window is saved.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset i686 >/dev/null
-cmake --build --preset i686
+. scripts/wine-select.sh
+# The build this machine runs: 32-bit where the kernel runs 32-bit programs.
+preset=${VERBS_RUNNABLE%% *}
+echo "Starting the $preset build: $(verbs_arch_reason)."
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"
 
 data_home=${XDG_DATA_HOME:-$HOME/.local/share}
 export WINEPREFIX="$data_home/verbs/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 mkdir -p "$(dirname "$WINEPREFIX")"
-exe="$PWD/build/i686/bin/verbs.exe"
+exe="$PWD/build/$preset/bin/verbs.exe"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  [ -f "$WINEPREFIX/system.reg" ] || { echo "Preparing Wine prefix $WINEPREFIX ..."; wineboot --init >/dev/null 2>&1; }
-  exec wine "$exe"
+  [ -f "$WINEPREFIX/system.reg" ] || { echo "Preparing Wine prefix $WINEPREFIX ..."; verbs_wine wineboot --init >/dev/null 2>&1; }
+  exec "$VERBS_WINE_LOADER" "$exe"
 fi
 
 echo "No display is available: running on a virtual display instead."
@@ -29,10 +35,10 @@ read -r -t 20 n < "$xvfb_dir/display"
 export DISPLAY=":$n"
 openbox >/dev/null 2>&1 &
 wm_pid=$!
-trap 'wineserver -k 2>/dev/null || true; kill $wm_pid $xvfb_pid 2>/dev/null || true; rm -rf "$xvfb_dir"' EXIT
-[ -f "$WINEPREFIX/system.reg" ] || { echo "Preparing Wine prefix $WINEPREFIX ..."; wineboot --init >/dev/null 2>&1; }
+trap 'verbs_wineserver -k 2>/dev/null || true; kill $wm_pid $xvfb_pid 2>/dev/null || true; rm -rf "$xvfb_dir"' EXIT
+[ -f "$WINEPREFIX/system.reg" ] || { echo "Preparing Wine prefix $WINEPREFIX ..."; verbs_wine wineboot --init >/dev/null 2>&1; }
 
-wine "$exe" &
+verbs_wine "$exe" &
 program=$!
 # Wait for the maximised main window, then a little longer for the splash to go.
 for _ in $(seq 1 150); do
@@ -46,5 +52,5 @@ echo "Screenshot of the main window: $shot"
 # Close the program as a user would, through its window.
 xdotool search --name '^Lexoria$' windowclose >/dev/null 2>&1 || true
 sleep 1
-wine cmd /c taskkill /im verbs.exe >/dev/null 2>&1 || true
+verbs_wine cmd /c taskkill /im verbs.exe >/dev/null 2>&1 || true
 wait $program 2>/dev/null || true

@@ -7,11 +7,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset i686 >/dev/null
-cmake --build --preset i686 >/dev/null
-bin="$PWD/build/i686/bin"
+. scripts/wine-select.sh
+preset=${VERBS_RUNNABLE%% *}
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" >/dev/null
+bin="$PWD/build/$preset/bin"
 out="$PWD/build/screenshots"
-env_dir="$PWD/build/i686/screenshots-wine"
+env_dir="$PWD/build/$preset/screenshots-wine"
 mkdir -p "$out"
 scripts/wine-env.sh start "$env_dir" >/dev/null
 trap 'scripts/wine-env.sh stop "$env_dir"' EXIT
@@ -29,7 +31,7 @@ set_language() {
   run reg add 'HKCU\Software\Tarnik\Verbs' /v Language /d "$([ "$1" = en ] && echo 1 || echo 0)" /f
 }
 start_program() {
-  wine "$bin/verbs.exe" >/dev/null 2>&1 &
+  verbs_wine "$bin/verbs.exe" >/dev/null 2>&1 &
   program=$!
 }
 # Ends the program through its Exit command (the Russian or English id).

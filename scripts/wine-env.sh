@@ -4,6 +4,7 @@
 # start during a test run is quick.
 #   wine-env.sh start DIR     wine-env.sh stop DIR
 set -euo pipefail
+. "$(dirname "$0")/wine-select.sh"
 cmd=${1:?start or stop}
 dir=${2:?folder}
 mkdir -p "$dir"
@@ -25,18 +26,18 @@ case "$cmd" in
     echo ":$n" > "$dir/display"
     export DISPLAY=":$n"
     # The persistent server first, so that everything after it shares it.
-    wineserver -p >/dev/null 2>&1 < /dev/null || true
+    verbs_wineserver -p >/dev/null 2>&1 < /dev/null || true
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       echo "Creating Wine prefix in $WINEPREFIX"
-      wineboot --init >"$dir/wineboot.log" 2>&1 < /dev/null
+      verbs_wine wineboot --init >"$dir/wineboot.log" 2>&1 < /dev/null
       # Without a window manager on the virtual display, Wine would wait up
       # to two seconds for one each time a window is hidden.
-      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 < /dev/null
+      verbs_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 < /dev/null
     fi
-    echo "Wine environment ready: prefix $WINEPREFIX, display :$n"
+    echo "Wine environment ready: prefix $WINEPREFIX, display :$n, loader $VERBS_WINE_LOADER ($(verbs_arch_reason))"
     ;;
   stop)
-    wineserver -k 2>/dev/null || true
+    verbs_wineserver -k 2>/dev/null || true
     if [ -f "$dir/xvfb.pid" ]; then
       kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
       rm -f "$dir/xvfb.pid"

@@ -6,6 +6,7 @@
 # persistent server and inherit the output of the program that started them,
 # so the output goes through a file: a pipe would never reach its end.
 set -uo pipefail
+. "$(dirname "$0")/wine-select.sh"
 dir=${VERBS_WINE_DIR:?VERBS_WINE_DIR must name the build folder of the Wine environment}
 export WINEPREFIX="$dir/prefix"
 export DISPLAY="$(cat "$dir/display")"
@@ -13,7 +14,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-wine "$@" >"$log" 2>&1 < /dev/null
+verbs_wine "$@" >"$log" 2>&1 < /dev/null
 rc=$?
 cat "$log"
 exit $rc

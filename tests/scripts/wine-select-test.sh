@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The choice of Wine loader and builds: a loader that the kernel cannot run
+# (faked by a script that fails as such a loader does), the switch that
+# simulates such a machine, and the real loader of this machine.
+set -uo pipefail
+here=$(cd "$(dirname "$0")/../../scripts" && pwd)
+fails=0
+check() { # description, expected, actual
+  if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAILED: $1: expected '$2', got '$3'"; fails=$((fails + 1)); fi
+}
+# Runs the selection in a clean shell and prints what it chose.
+select_with() {
+  env -u VERBS_CAN_RUN_32BIT -u VERBS_WINE_SELECTED_FOR -u WINELOADER -u VERBS_NO_32BIT -u VERBS_WINE_BINDIR "$@" bash -c \
+    '. "$0/wine-select.sh"; echo "$VERBS_CAN_RUN_32BIT|$VERBS_RUNNABLE|$VERBS_WINE_LOADER|${WINELOADER:-}"' "$here"
+}
+
+fake=$(mktemp -d)
+trap 'rm -rf "$fake"' EXIT
+# A 32-bit loader that the kernel refuses, and a working 64-bit one.
+printf '#!/bin/sh\necho "cannot execute binary file: Exec format error" >&2\nexit 126\n' > "$fake/wine"
+printf '#!/bin/sh\necho wine-fake\n' > "$fake/wine64"
+chmod +x "$fake/wine" "$fake/wine64"
+check "a 32-bit loader that cannot run selects the 64-bit loader and build" \
+  "0|x86_64|$fake/wine64|$fake/wine64" "$(select_with VERBS_WINE_BINDIR="$fake")"
+
+# The same folder with a 32-bit loader that runs: both builds, 32-bit first.
+printf '#!/bin/sh\necho wine-fake\n' > "$fake/wine"
+check "a 32-bit loader that runs selects both builds" \
+  "1|i686 x86_64|$fake/wine|" "$(select_with VERBS_WINE_BINDIR="$fake")"
+check "VERBS_NO_32BIT=1 wins over a working 32-bit loader" \
+  "0|x86_64|$fake/wine64|$fake/wine64" "$(select_with VERBS_WINE_BINDIR="$fake" VERBS_NO_32BIT=1)"
+
+# No 32-bit loader installed at all counts as no 32-bit.
+rm "$fake/wine"
+check "without a 32-bit loader only the 64-bit build runs" \
+  "0|x86_64|$fake/wine64|$fake/wine64" "$(select_with VERBS_WINE_BINDIR="$fake")"
+
+# This machine: the choice agrees with what its 32-bit loader really does,
+# and the chosen loader really starts Wine.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then real=1; else real=0; fi
+chosen=$(select_with)
+check "the probe agrees with this machine's 32-bit loader" "$real" "${chosen%%|*}"
+loader=$(echo "$chosen" | cut -d'|' -f3)
+check "the chosen loader starts" "0" "$("$loader" --version >/dev/null 2>&1; echo $?)"
+loader=$(select_with VERBS_NO_32BIT=1 | cut -d'|' -f3)
+check "the 64-bit loader starts" "0" "$(WINELOADER="$loader" "$loader" --version >/dev/null 2>&1; echo $?)"
+
+[ $fails -eq 0 ] || { echo "$fails check(s) failed"; exit 1; }
