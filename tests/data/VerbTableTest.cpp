@@ -1,6 +1,7 @@
 // The shipped verb table: the resource built into the program reads back as
 // data/resources/verbs.txt, and the predefined groups fit the table's forms.
 #include "DataTestSupport.h"
+#include "data/AnswerCheck.h"
 #include "data/VerbResourceFormat.h"
 #include "data/VerbTableReader.h"
 #include "framework/Text.h"
@@ -200,6 +201,34 @@ bool Fits(const Pattern& pattern, const VerbRecord& verb)
     return false;
 }
 
+// The patterns a record makes when its variants pair up in order: the n-th
+// past tense with the n-th participle, a form with fewer variants repeating
+// its last one ("bet; betted | bet; betted" makes 1-1-1 and 1-2-2, "dived;
+// dove | dived" makes 1-2-2 and 1-2-3). A variant may be added to a record
+// only when the pairs it makes stay within the groups that list the verb.
+std::set<std::wstring> PairedPatterns(const VerbRecord& verb)
+{
+    std::wstring a = Variants(verb.infinitive).front();
+    std::vector<std::wstring> past = Variants(verb.pastTense), participle = Variants(verb.pastParticiple);
+    std::set<std::wstring> made;
+    for (size_t i = 0; i < std::max(past.size(), participle.size()); ++i) {
+        const std::wstring& b = past[std::min(i, past.size() - 1)];
+        const std::wstring& c = participle[std::min(i, participle.size() - 1)];
+        for (const Pattern& pattern : kPatterns)
+            if (pattern.fits(a, b, c))
+                made.insert(pattern.group);
+    }
+    return made;
+}
+
+std::wstring Joined(const std::set<std::wstring>& names)
+{
+    std::wstring text;
+    for (const std::wstring& name : names)
+        text += (text.empty() ? L"" : L", ") + name;
+    return text;
+}
+
 // A stored list in canonical form: "n;" for each member, nothing else.
 std::vector<int> ParseCanonicalList(const std::wstring& text, bool& canonical)
 {
@@ -225,6 +254,7 @@ TEST(VerbTable, EveryMemberOfThePredefinedGroupsHasItsPattern)
     ASSERT_FALSE((*table)[293].translation.empty()) << "verb table not loaded";
 
     std::map<int, int> listsPerVerb;
+    std::map<int, std::set<std::wstring>> listsOfVerb;
     for (const Pattern& pattern : kPatterns) {
         SCOPED_TRACE(pattern.group);
         bool canonical = false;
@@ -236,6 +266,7 @@ TEST(VerbTable, EveryMemberOfThePredefinedGroupsHasItsPattern)
         for (int n : members) {
             ASSERT_TRUE(n >= 1 && n <= kVerbCount) << n;
             ++listsPerVerb[n];
+            listsOfVerb[n].insert(pattern.group);
             if (n == kReadVerb && std::wstring(pattern.group) == kReadVerbGroup)
                 continue;
             const VerbRecord& verb = (*table)[static_cast<size_t>(n - 1)];
@@ -254,6 +285,125 @@ TEST(VerbTable, EveryMemberOfThePredefinedGroupsHasItsPattern)
             inTwo.push_back(n);
     }
     EXPECT_EQ(inTwo.size(), 45u);
+
+    // Variants paired in order make exactly the patterns of the lists that
+    // hold the verb: no variant brings in a pattern its groups lack.
+    listsOfVerb[kReadVerb].erase(kReadVerbGroup);
+    for (int n = 1; n <= kVerbCount; ++n) {
+        const VerbRecord& verb = (*table)[static_cast<size_t>(n - 1)];
+        EXPECT_EQ(Joined(PairedPatterns(verb)), Joined(listsOfVerb[n]))
+            << "patterns of the paired variants, then the lists, of verb " << n << ": "
+            << ::testing::PrintToString(verb.infinitive) << " " << ::testing::PrintToString(verb.pastTense) << " "
+            << ::testing::PrintToString(verb.pastParticiple);
+    }
+}
+
+// ---- What a learner may type ------------------------------------------------
+
+// Every stored form is one word or words written "A; B", so that the answer
+// check takes each variant whole: no empty variant, no stray blank or ";"
+// in one, and the list itself is never an answer.
+TEST(VerbTable, EveryStoredVariantIsAnAnswerTheCheckAccepts)
+{
+    DataModule program(L"verbs.exe");
+    ASSERT_NE(program.Get(), nullptr) << "verbs.exe not beside the test";
+    auto table = std::make_unique<VerbTable>();
+    LoadVerbTable(*table, program.Get());
+    for (int n = 1; n <= kVerbCount; ++n) {
+        const VerbRecord& verb = (*table)[static_cast<size_t>(n - 1)];
+        EXPECT_EQ(verb.infinitive.find(L';'), std::wstring::npos) << "verb " << n;
+        for (const std::wstring* form : {&verb.pastTense, &verb.pastParticiple}) {
+            SCOPED_TRACE("verb " + std::to_string(n) + " " + ::testing::PrintToString(*form));
+            std::vector<std::wstring> variants;
+            for (size_t start = 0;;) {
+                size_t end = form->find(L"; ", start);
+                variants.push_back(form->substr(start, end == std::wstring::npos ? end : end - start));
+                if (end == std::wstring::npos)
+                    break;
+                start = end + 2;
+            }
+            for (const std::wstring& variant : variants) {
+                EXPECT_FALSE(variant.empty());
+                EXPECT_EQ(variant.find_first_of(L"; "), std::wstring::npos) << ::testing::PrintToString(variant);
+                EXPECT_TRUE(IsAnswerCorrect(variant, *form)) << ::testing::PrintToString(variant);
+            }
+            if (variants.size() > 1) {
+                EXPECT_FALSE(IsAnswerCorrect(*form, *form));
+            }
+        }
+    }
+}
+
+// Standard forms of current British or American English that the table once
+// refused, and obsolete ones it no longer takes.
+struct LearnerAnswers {
+    int number;
+    const wchar_t* infinitive;
+    std::vector<std::wstring> accepted; // as the past tense and as the participle
+    std::vector<std::wstring> refused;
+};
+
+const LearnerAnswers kLearnerAnswers[] = {
+    {1, L"abide", {L"abided", L"abode"}, {}},
+    {16, L"bereave", {L"bereaved", L"bereft"}, {}},
+    {17, L"beseech", {L"beseeched", L"besought"}, {}},
+    {36, L"burn", {L"burned", L"burnt"}, {}},
+    {43, L"chide", {L"chided", L"chid"}, {}},
+    {45, L"cleave", {L"cleaved", L"cleft"}, {}},
+    {59, L"dream", {L"dreamed", L"dreamt"}, {}},
+    {62, L"dwell", {L"dwelled", L"dwelt"}, {}},
+    {71, L"floodlight", {L"floodlighted", L"floodlit"}, {}},
+    {85, L"gild", {L"gilded", L"gilt"}, {}},
+    {86, L"gird", {L"girded", L"girt"}, {}},
+    {93, L"hang", {L"hanged", L"hung"}, {}},
+    {96, L"heave", {L"heaved", L"hove"}, {}},
+    {108, L"kneel", {L"kneeled", L"knelt"}, {}},
+    {114, L"lean", {L"leaned", L"leant"}, {}},
+    {115, L"leap", {L"leaped", L"leapt"}, {}},
+    {116, L"learn", {L"learned", L"learnt"}, {}},
+    {121, L"light", {L"lighted", L"lit"}, {}},
+    {135, L"misspell", {L"misspelled", L"misspelt"}, {}},
+    {147, L"outshine", {L"outshined", L"outshone"}, {}},
+    {167, L"plead", {L"pleaded", L"pled"}, {}},
+    {206, L"shine", {L"shined", L"shone"}, {}},
+    {207, L"shoe", {L"shoed", L"shod"}, {}},
+    {223, L"smell", {L"smelled", L"smelt"}, {}},
+    {227, L"speed", {L"speeded", L"sped"}, {}},
+    {228, L"spell", {L"spelled", L"spelt"}, {}},
+    {230, L"spill", {L"spilled", L"spilt"}, {}},
+    {234, L"spoil", {L"spoiled", L"spoilt"}, {}},
+    {235, L"spotlight", {L"spotlighted", L"spotlit"}, {}},
+    {238, L"stave", {L"staved", L"stove"}, {}},
+    // "staid" is an adjective today.
+    {239, L"stay", {L"stayed"}, {L"staid"}},
+    {292, L"work", {L"worked", L"wrought"}, {}},
+    // "gotten" would add the pattern 1-2-3 to a verb of 1-2-2 only; the
+    // learning tips name it as a form the table does not take.
+    {84, L"get", {L"got"}, {L"gotten"}},
+};
+
+TEST(VerbTable, StandardFormsALearnerTypesAreAccepted)
+{
+    DataModule program(L"verbs.exe");
+    ASSERT_NE(program.Get(), nullptr) << "verbs.exe not beside the test";
+    auto table = std::make_unique<VerbTable>();
+    LoadVerbTable(*table, program.Get());
+    for (const LearnerAnswers& answers : kLearnerAnswers) {
+        const VerbRecord& verb = (*table)[static_cast<size_t>(answers.number - 1)];
+        ASSERT_EQ(verb.infinitive, answers.infinitive) << "verb " << answers.number;
+        for (const std::wstring& typed : answers.accepted) {
+            EXPECT_TRUE(IsAnswerCorrect(typed, verb.pastTense)) << ::testing::PrintToString(typed) << " as the past of "
+                                                                << ::testing::PrintToString(verb.infinitive);
+            EXPECT_TRUE(IsAnswerCorrect(typed, verb.pastParticiple))
+                << ::testing::PrintToString(typed) << " as the participle of " << ::testing::PrintToString(verb.infinitive);
+        }
+        for (const std::wstring& typed : answers.refused) {
+            EXPECT_FALSE(IsAnswerCorrect(typed, verb.pastTense))
+                << ::testing::PrintToString(typed) << " as the past of " << ::testing::PrintToString(verb.infinitive);
+            EXPECT_FALSE(IsAnswerCorrect(typed, verb.pastParticiple))
+                << ::testing::PrintToString(typed) << " as the participle of " << ::testing::PrintToString(verb.infinitive);
+        }
+    }
 }
 
 } // namespace
