@@ -1,6 +1,7 @@
 // The verb-table resource writer: encoding, refusals, and the shipped table.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -317,18 +318,33 @@ std::vector<std::string> SplitVariants(const std::string& form) {
     }
 }
 
+std::string Pattern(const std::string& inf, const std::string& a, const std::string& b) {
+    if (inf == a && a == b) return "1-1-1";
+    if (inf == a) return "1-1-2";
+    if (inf == b) return "1-2-1";
+    if (a == b) return "1-2-2";
+    return "1-2-3";
+}
+
 // Which of the five patterns some choice of variants gives.
 std::set<std::string> Patterns(const std::string& inf, const std::string& past, const std::string& part) {
     std::set<std::string> out;
-    for (const std::string& a : SplitVariants(past)) {
-        for (const std::string& b : SplitVariants(part)) {
-            if (inf == a && a == b) out.insert("1-1-1");
-            else if (inf == a) out.insert("1-1-2");
-            else if (inf == b) out.insert("1-2-1");
-            else if (a == b) out.insert("1-2-2");
-            else out.insert("1-2-3");
-        }
-    }
+    for (const std::string& a : SplitVariants(past))
+        for (const std::string& b : SplitVariants(part))
+            out.insert(Pattern(inf, a, b));
+    return out;
+}
+
+// The patterns of the variants paired in order: the n-th past tense with the
+// n-th participle, a form with fewer variants repeating its last one. So
+// "learned; learnt | learned; learnt" makes 1-2-2 only (a learner who mixes
+// the two is still right, but that does not make the verb one of 1-2-3),
+// while "dived; dove | dived" makes 1-2-2 and 1-2-3.
+std::set<std::string> PairedPatterns(const std::string& inf, const std::string& past, const std::string& part) {
+    const std::vector<std::string> a = SplitVariants(past), b = SplitVariants(part);
+    std::set<std::string> out;
+    for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i)
+        out.insert(Pattern(inf, a[std::min(i, a.size() - 1)], b[std::min(i, b.size() - 1)]));
     return out;
 }
 
@@ -404,14 +420,16 @@ TEST(ShippedVerbTable, AgreesWithThePredefinedGroups) {
     }
     EXPECT_EQ(294u, covered.size());
 
-    // A verb of a single group must not also fit another pattern: the group
-    // tabs would then show it where it does not belong.
+    // The paired variants of a verb make exactly the patterns of its groups:
+    // a variant that made another pattern would put the verb where its
+    // group tabs do not show it.
     for (int n = 1; n <= 294; ++n) {
         std::set<std::string> in;
         for (const auto& group : groups)
             if (group.second.count(n)) in.insert(group.first);
-        if (in.size() != 1) continue;
         const std::size_t i = static_cast<std::size_t>(n - 1) * 4;
-        EXPECT_EQ(in, Patterns(fields[i], fields[i + 1], fields[i + 2])) << "verb " << n << " (" << fields[i] << ")";
+        if (fields[i] == "read") in.erase("1-2-2");
+        EXPECT_EQ(in, PairedPatterns(fields[i], fields[i + 1], fields[i + 2]))
+            << "verb " << n << " (" << fields[i] << " | " << fields[i + 1] << " | " << fields[i + 2] << ")";
     }
 }
