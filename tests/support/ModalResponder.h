@@ -27,6 +27,7 @@ struct SeenDialog {
     std::wstring caption;
     std::wstring text;   // the message text of a message box (control 0xFFFF)
     DWORD style = 0;
+    HICON icon = nullptr; // a message box's icon (stop: LoadIcon(nullptr, IDI_HAND))
     bool closedByWatchdog = false;
 };
 
