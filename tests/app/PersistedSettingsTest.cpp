@@ -4,7 +4,7 @@
 #include "TestUtil.h"
 #include "app/VerbsGlobals.h"
 #include "data/VerbGroups.h"
-#include "settings/PersistedSettings.h"
+#include "app/PersistedSettings.h"
 #include "settings/RegistryApi.h"
 #include <gtest/gtest.h>
 #include <memory>

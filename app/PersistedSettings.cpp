@@ -1,8 +1,9 @@
-#include "settings/PersistedSettings.h"
+#include "app/PersistedSettings.h"
+#include "app/ReportProfileError.h"
 #include "app/VerbsGlobals.h"
 #include "data/VerbGroups.h"
+#include "framework/Text.h"
 #include "settings/ProfileException.h"
-#include "settings/ReportProfileError.h"
 #include <cstdlib>
 #include <string>
 
@@ -121,7 +122,7 @@ bool LoadSettings()
             if (corrected != v)
                 g.m_profile.SetString(s.name, Decimal(corrected));
         }
-        VerbGroups::EnsureVerbGroups(g.m_profile);
+        VerbGroups::EnsureVerbGroups(g.m_profile, fw::ResourceModule());
     } catch (const Profile::RegException& e) {
         ReportProfileError(e);
         return false;
