@@ -52,6 +52,16 @@ bool EnumerateNames(DWORD longestName, std::vector<std::wstring>& out, Enumerate
     return appended;
 }
 
+// Whether section lies in the tree of path (registry names ignore case).
+bool IsSameOrBelow(const std::wstring& section, const std::wstring& path)
+{
+    if (section.size() < path.size() ||
+        ::CompareStringOrdinal(section.c_str(), static_cast<int>(path.size()), path.c_str(),
+                               static_cast<int>(path.size()), TRUE) != CSTR_EQUAL)
+        return false;
+    return section.size() == path.size() || section[path.size()] == BaseProfile::kSeparator;
+}
+
 } // namespace
 
 RegProfile::~RegProfile()
@@ -194,7 +204,10 @@ bool RegProfile::DeleteSection(const std::wstring& path)
         std::wstring saved = Section();
         SetSection(path);
         bool deleted = DeleteSection(std::wstring());
-        SetSection(saved);
+        // Going back into the deleted key, or below it, would create it again:
+        // the store then stays at the deleted key's parent.
+        if (!(deleted && IsSameOrBelow(saved, path)))
+            SetSection(saved);
         return deleted;
     }
     // The current key deletes itself; an empty section is the root key, which
@@ -241,9 +254,11 @@ bool RegProfile::DeleteSectionTree(bool includeCurrent)
         }
     }
     SetSection(start);
-    if (includeCurrent)
-        DeleteSection(std::wstring());
-    return true;
+    std::vector<std::wstring> remaining;
+    bool below = !GetSectionNames(remaining);
+    if (!includeCurrent)
+        return below;
+    return DeleteSection(std::wstring()) && below;
 }
 
 void RegProfile::Connect(const std::wstring& machine)
