@@ -156,6 +156,15 @@ bool RegProfile::DeleteValue(const std::wstring& name)
     return key_ && Registry().DeleteValue(key_.Get(), name.c_str()) == ERROR_SUCCESS;
 }
 
+std::optional<DWORD> RegProfile::ValueType(const std::wstring& name)
+{
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    if (!key_ || Registry().QueryValueEx(key_.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return type;
+}
+
 bool RegProfile::GetValueNames(std::vector<std::wstring>& out)
 {
     if (!key_)

@@ -5,6 +5,7 @@
 #include "settings/BaseProfile.h"
 #include "settings/ProfileKeyHandle.h"
 #include <windows.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,9 @@ public:
     // only when all of them are gone.
     bool DeleteSectionTree(bool includeCurrent) override;
     bool DeleteValue(const std::wstring& name) override;
+    // The registry type of the value (REG_SZ, REG_DWORD, ...); nothing when
+    // it is missing or cannot be read. Never throws.
+    std::optional<DWORD> ValueType(const std::wstring& name);
     bool GetValueNames(std::vector<std::wstring>& out) override;
     bool GetAllValues(std::vector<std::wstring>& out) override;
     bool GetSubkeyNames(std::vector<std::wstring>& out) override;
