@@ -70,14 +70,24 @@ void AddMembers(const std::wstring& text, MemberFlags& flags)
     ForEachMember(text, [&](int n) { flags.set(static_cast<size_t>(n - 1)); });
 }
 
+size_t FindChosenMark(const std::wstring& text)
+{
+    // "-1" followed by a digit is the start of another number ("-15"), which
+    // a member list ignores like any negative number; it is no mark.
+    for (size_t pos = text.find(kChosenMark); pos != std::wstring::npos; pos = text.find(kChosenMark, pos + 1))
+        if (pos + 2 >= text.size() || !std::iswdigit(text[pos + 2]))
+            return pos;
+    return std::wstring::npos;
+}
+
 bool IsChosen(const std::wstring& text)
 {
-    return text.find(kChosenMark) != std::wstring::npos;
+    return FindChosenMark(text) != std::wstring::npos;
 }
 
 bool IsTicked(const std::wstring& text)
 {
-    size_t pos = text.find(kChosenMark);
+    size_t pos = FindChosenMark(text);
     return pos != std::wstring::npos && pos + 2 == text.size();
 }
 
@@ -91,7 +101,7 @@ std::wstring WithChosenMark(const std::wstring& text, bool chosen)
             result += L';';
         return result + kChosenMark;
     }
-    for (size_t pos = result.find(kChosenMark); pos != std::wstring::npos; pos = result.find(kChosenMark))
+    for (size_t pos = FindChosenMark(result); pos != std::wstring::npos; pos = FindChosenMark(result))
         result.erase(pos, 2);
     // A mark that stood between members leaves ";;" behind.
     std::wstring collapsed;

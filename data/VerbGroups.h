@@ -27,9 +27,12 @@ std::vector<int> MemberNumbers(const std::wstring& text);
 // Sets the flag of every member of the list.
 void AddMembers(const std::wstring& text, MemberFlags& flags);
 
-// Chosen for the test set and the members dialog: "-1" anywhere in the text.
+// Where the chosen mark "-1" first stands in the text (npos when nowhere); a
+// "-1" that begins a longer number such as "-15" is not the mark.
+size_t FindChosenMark(const std::wstring& text);
+// Chosen for the test set and the members dialog: the mark anywhere.
 bool IsChosen(const std::wstring& text);
-// Chosen as the groups dialog ticks it: the first "-1" ends the text.
+// Chosen as the groups dialog ticks it: the first mark ends the text.
 bool IsTicked(const std::wstring& text);
 // The text with the chosen mark set or cleared.
 std::wstring WithChosenMark(const std::wstring& text, bool chosen);

@@ -177,6 +177,20 @@ TEST_F(VerbGroupStore, MarkBetweenMembersCountsButIsNotTicked)
     EXPECT_EQ(TestSet(), 0);
 }
 
+TEST_F(VerbGroupStore, NumberThatStartsLikeTheMarkDoesNotChooseTheGroup)
+{
+    Put(L"", L"");
+    Put(L"Minus", L"5;-15;");
+    EXPECT_EQ(TestSet(), 0);
+    // Choosing and clearing keep the number as it was, and the member 5.
+    InGroups([](Profile::RegProfile& store) { VerbGroups::SetGroupChosen(store, L"Minus", true); });
+    EXPECT_EQ(Stored(L"Minus"), L"5;-15;-1");
+    EXPECT_EQ(TestSet(), 1);
+    InGroups([](Profile::RegProfile& store) { VerbGroups::SetGroupChosen(store, L"Minus", false); });
+    EXPECT_EQ(Stored(L"Minus"), L"5;-15;");
+    EXPECT_EQ(TestSet(), 0);
+}
+
 TEST_F(VerbGroupStore, TokensAreReadLikeAtoiAndOnly1To294Count)
 {
     Put(L"", L"");
@@ -285,7 +299,13 @@ TEST(VerbGroupTexts, SettingAndClearingTheChosenMark)
         {L"5;-1;7;", false, L"5;7;"},
         {L"-1;-1", false, L""},
         {L"8;-1;-1", false, L"8;"},
-        {L"--11", false, L""}, // removing one mark uncovers another
+        {L"-1-1;", false, L""}, // removing one mark uncovers another
+        {L"--11", false, L"--11"}, // "-11" is a number, not the mark
+        // A number that starts like the mark is left alone, and is no mark.
+        {L"5;-15;", false, L"5;-15;"},
+        {L"5;-15;", true, L"5;-15;-1"},
+        {L"5;-15;-1", false, L"5;-15;"},
+        {L"5;-10", true, L"5;-10;-1"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(VerbGroups::WithChosenMark(c.text, c.chosen), c.result)
@@ -302,6 +322,8 @@ TEST(VerbGroupTexts, TwoReadingsOfTheChosenMark)
     const Case cases[] = {
         {L"8;34;-1", true, true}, {L"-1", true, true},       {L"8;34;", false, false},
         {L"", false, false},      {L"5;-1;7;", true, false}, {L"-1;-1", true, false},
+        {L"5;-15;", false, false}, {L"-10", false, false},   {L"5;-15;-1", true, true},
+        {L"8;34-1", true, true}, // written by hand without the ";": still the mark
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(std::wstring(c.text)));
