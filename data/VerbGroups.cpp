@@ -38,6 +38,28 @@ std::wstring ResourceString(HMODULE module, UINT id)
     return std::wstring(text, static_cast<size_t>(length));
 }
 
+// Runs fn inside "Groups" and comes back to the section the store was in,
+// also when a store call fails: a failed enter would leave the store in
+// "Groups" without a key, where later settings writes do not belong.
+template <typename Fn>
+void InGroupSection(Profile::RegProfile& store, Fn fn)
+{
+    const std::wstring start = store.Section();
+    try {
+        store.EnterSection(kSection);
+        fn();
+        store.LeaveSection();
+    } catch (const Profile::RegException&) {
+        try {
+            store.SetSection(start);
+        } catch (const Profile::RegException&) {
+            // The section is right even when its key cannot be opened now;
+            // the next enter or leave opens keys afresh.
+        }
+        throw;
+    }
+}
+
 template <typename Fn>
 void ForEachMember(const std::wstring& text, Fn fn)
 {
@@ -130,10 +152,12 @@ std::wstring MembersText(const MemberFlags& members, bool chosen)
 
 void EnsureVerbGroups(Profile::RegProfile& store, HMODULE resources)
 {
-    if (store.HasSection(kSection))
+    bool unfinished = store.ValueType(kUnfinishedNote).has_value();
+    if (!unfinished && store.HasSection(kSection))
         return; // never re-created, even when the user emptied it
-    store.EnterSection(kSection);
-    store.SetString(L"", kChosenMark);
+    // Until the last list is written the settings key carries a note, so that
+    // a start after a failure finishes the store instead of taking it as made.
+    store.SetString(kUnfinishedNote, L"1");
     const struct {
         const wchar_t* name;
         UINT stringId;
@@ -141,9 +165,17 @@ void EnsureVerbGroups(Profile::RegProfile& store, HMODULE resources)
         {L"1-1-1", IDS_GROUP_111}, {L"1-1-2", IDS_GROUP_112}, {L"1-2-1", IDS_GROUP_121},
         {L"1-2-2", IDS_GROUP_122}, {L"1-2-3", IDS_GROUP_123},
     };
-    for (const auto& group : predefined)
-        store.SetString(group.name, ResourceString(resources, group.stringId));
-    store.LeaveSection();
+    InGroupSection(store, [&] {
+        // What an earlier attempt wrote stays as it is.
+        if (!store.ValueType(L""))
+            store.SetString(L"", kChosenMark);
+        for (const auto& group : predefined)
+            if (!store.ValueType(group.name))
+                store.SetString(group.name, ResourceString(resources, group.stringId));
+    });
+    if (!store.DeleteValue(kUnfinishedNote))
+        throw Profile::RegException(Profile::RegException::kCannotSetValue,
+                                    std::wstring(L"Key: ") + kUnfinishedNote + L" Value:");
 }
 
 std::vector<std::wstring> ListGroups(Profile::RegProfile& store)
@@ -191,34 +223,21 @@ int ComputeTestSet(Profile::RegProfile& store, VerbTable& verbs)
 {
     for (VerbRecord& verb : verbs)
         verb.selectionMark = 1;
-    const std::wstring settingsSection = store.Section();
-    try {
-        store.EnterSection(kSection);
-        MemberFlags chosen;
+    MemberFlags chosen;
+    InGroupSection(store, [&] {
         if (IsAllVerbsChosen(store)) {
             chosen.set();
-        } else {
-            for (const std::wstring& name : ListGroups(store)) {
-                std::wstring text = ReadGroup(store, name);
-                if (IsChosen(text))
-                    AddMembers(text, chosen);
-            }
+            return;
         }
-        store.LeaveSection();
-        for (int i = 0; i < kVerbCount; ++i)
-            if (chosen.test(static_cast<size_t>(i)))
-                verbs[static_cast<size_t>(i)].selectionMark = 0;
-    } catch (const Profile::RegException&) {
-        // A failed enter leaves the store in "Groups" without a key; later
-        // settings writes and the next test start expect the settings key.
-        try {
-            store.SetSection(settingsSection);
-        } catch (const Profile::RegException&) {
-            // The section is right even when its key cannot be opened now;
-            // the next enter or leave opens keys afresh.
+        for (const std::wstring& name : ListGroups(store)) {
+            std::wstring text = ReadGroup(store, name);
+            if (IsChosen(text))
+                AddMembers(text, chosen);
         }
-        throw;
-    }
+    });
+    for (int i = 0; i < kVerbCount; ++i)
+        if (chosen.test(static_cast<size_t>(i)))
+            verbs[static_cast<size_t>(i)].selectionMark = 0;
     int count = 0;
     for (const VerbRecord& verb : verbs)
         count += verb.selectionMark == 0 ? 1 : 0;

@@ -17,6 +17,9 @@ namespace VerbGroups {
 
 constexpr const wchar_t* kSection = L"Groups";
 constexpr const wchar_t* kChosenMark = L"-1";
+// Value of the settings key present while the first-run group store is being
+// written (left behind when that failed).
+constexpr const wchar_t* kUnfinishedNote = L"GroupsUnfinished";
 
 // Membership by verb number: bit n - 1 stands for verb n.
 using MemberFlags = std::bitset<kVerbCount>;
@@ -41,7 +44,8 @@ std::wstring MembersText(const MemberFlags& members, bool chosen);
 
 // First-run creation of the group store (the store is at the settings key
 // and comes back there); the predefined lists are string resources of the
-// given module. Throws Profile::RegException.
+// given module. A store left unfinished by a failed attempt is completed:
+// values written then stay. Throws Profile::RegException.
 void EnsureVerbGroups(Profile::RegProfile& store, HMODULE resources);
 
 // Operations on the store's current section, which must be "Groups".

@@ -5,6 +5,8 @@
 #include "app/VerbsGlobals.h"
 #include "data/VerbGroups.h"
 #include "app/PersistedSettings.h"
+#include "framework/Text.h"
+#include "resources/resource.h"
 #include "settings/RegistryApi.h"
 #include <gtest/gtest.h>
 #include <memory>
@@ -85,6 +87,15 @@ DWORD StoredType(const wchar_t* name)
     return type;
 }
 
+// Refuses to write one value (by name), writes the others.
+const wchar_t* refusedValue = L"";
+LSTATUS WINAPI RefuseOneValue(HKEY key, LPCWSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size)
+{
+    if (name && std::wstring(name) == refusedValue)
+        return ERROR_ACCESS_DENIED;
+    return ::RegSetValueExW(key, name, reserved, type, data, size);
+}
+
 LSTATUS WINAPI FailSetValue(HKEY, LPCWSTR, DWORD, DWORD, const BYTE*, DWORD)
 {
     return ERROR_ACCESS_DENIED;
@@ -154,6 +165,46 @@ TEST_F(SettingsTest, MissingValuesGetRegistryDefaultsAndGroupsAppearOnce)
     std::wstring text;
     EXPECT_FALSE(testutil::ReadRegString(groups, L"1-1-1", text));
     EXPECT_FALSE(testutil::ReadRegString(groups, L"", text));
+}
+
+TEST_F(SettingsTest, GroupStoreLeftHalfMadeIsFinishedAtTheNextStart)
+{
+    const std::wstring groups = std::wstring(testutil::kSettingsKey) + L"\\Groups";
+    {
+        testutil::ModalResponder responder;
+        Profile::ScopedRegistryOverride registry;
+        refusedValue = L"1-2-1";
+        registry->SetValueEx = RefuseOneValue;
+        EXPECT_FALSE(LoadSettings());
+        ASSERT_EQ(responder.Seen().size(), 1u);
+        EXPECT_EQ(responder.Seen()[0].text, L"Oops! Profile::RegException\n\nKey: 1-2-1 Value:" +
+                                                fw::LoadResString(IDS_GROUP_121));
+    }
+    std::wstring text;
+    ASSERT_TRUE(testutil::ReadRegString(groups, L"1-1-2", text)); // written before the failure
+    EXPECT_FALSE(testutil::ReadRegString(groups, L"1-2-2", text));
+    EXPECT_EQ(globals->m_profile.Section(), L"Software\\Tarnik\\Verbs");
+
+    // The next start finishes the store.
+    ASSERT_TRUE(LoadSettings());
+    const std::pair<const wchar_t*, UINT> predefined[] = {{L"1-1-1", IDS_GROUP_111}, {L"1-1-2", IDS_GROUP_112},
+                                                          {L"1-2-1", IDS_GROUP_121}, {L"1-2-2", IDS_GROUP_122},
+                                                          {L"1-2-3", IDS_GROUP_123}};
+    for (const auto& [name, id] : predefined) {
+        ASSERT_TRUE(testutil::ReadRegString(groups, name, text)) << name;
+        EXPECT_EQ(text, fw::LoadResString(id)) << name;
+    }
+    ASSERT_TRUE(testutil::ReadRegString(groups, L"", text));
+    EXPECT_EQ(text, L"-1");
+    EXPECT_EQ(Stored(VerbGroups::kUnfinishedNote), L"<missing>");
+
+    // Finished, it is the user's: a group deleted now stays deleted.
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, groups.c_str(), 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+    ::RegDeleteValueW(key, L"1-2-1");
+    ::RegCloseKey(key);
+    ASSERT_TRUE(LoadSettings());
+    EXPECT_FALSE(testutil::ReadRegString(groups, L"1-2-1", text));
 }
 
 TEST_F(SettingsTest, MigrationTakesOldIniValuesWithTheirOwnDefaultsAndDeletesTheFile)
