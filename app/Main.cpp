@@ -1,9 +1,11 @@
-// The program's global objects and entry point. The global state is
-// defined before the application object so that it is constructed first
-// and destroyed last.
+// The program's global objects and entry point, where the application shell
+// gets the parts above it. The global state is defined before the
+// application object so that it is constructed first and destroyed last.
+// Built into verbs.exe alone, outside the program's layered libraries.
 #include "app/VerbsApp.h"
 #include "app/VerbsGlobals.h"
 #include "framework/WinApp.h"
+#include "view/VerbsView.h"
 #include <cstdlib>
 #include <exception>
 
@@ -20,7 +22,7 @@ const std::terminate_handler kPreviousTerminate = std::set_terminate(ReportTermi
 } // namespace
 
 CVerbsGlobals theGlobals;
-CVerbsApp theApp;
+CVerbsApp theApp(VerbsAppParts{NewVerbsView});
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
 {
