@@ -11,7 +11,7 @@ check() { # description, expected, actual
 # Runs the selection in a clean shell and prints what it chose.
 select_with() {
   env -u VERBS_CAN_RUN_32BIT -u VERBS_WINE_SELECTED_FOR -u WINELOADER -u VERBS_NO_32BIT -u VERBS_WINE_BINDIR "$@" bash -c \
-    '. "$0/wine-select.sh"; echo "$VERBS_CAN_RUN_32BIT|$VERBS_RUNNABLE|$VERBS_WINE_LOADER|${WINELOADER:-}"' "$here"
+    '. "$0/wine-select.sh" || exit $?; echo "$VERBS_CAN_RUN_32BIT|$VERBS_RUNNABLE|$VERBS_WINE_LOADER|${WINELOADER:-}"' "$here"
 }
 
 fake=$(mktemp -d)
@@ -35,14 +35,35 @@ rm "$fake/wine"
 check "without a 32-bit loader only the 64-bit build runs" \
   "0|x86_64|$fake/wine64|$fake/wine64" "$(select_with VERBS_WINE_BINDIR="$fake")"
 
-# This machine: the choice agrees with what its 32-bit loader really does,
-# and the chosen loader really starts Wine.
+# A 32-bit loader that cannot run and no 64-bit one: no fallback to Debian's
+# wine script (which would pick the 32-bit loader again), but a clear stop.
+rm "$fake/wine64"
+printf '#!/bin/sh\nexit 126\n' > "$fake/wine"; chmod +x "$fake/wine"
+check "no usable loader stops the selection" "1" "$(select_with VERBS_WINE_BINDIR="$fake" >/dev/null 2>&1; echo $?)"
+
+# This machine: the choice agrees with what its 32-bit loader really does.
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then real=1; else real=0; fi
 chosen=$(select_with)
 check "the probe agrees with this machine's 32-bit loader" "$real" "${chosen%%|*}"
-loader=$(echo "$chosen" | cut -d'|' -f3)
-check "the chosen loader starts" "0" "$("$loader" --version >/dev/null 2>&1; echo $?)"
-loader=$(select_with VERBS_NO_32BIT=1 | cut -d'|' -f3)
-check "the 64-bit loader starts" "0" "$(WINELOADER="$loader" "$loader" --version >/dev/null 2>&1; echo $?)"
+
+# The simulated machine without 32-bit support answers Debian's wine
+# commands as such a machine would, so a call that bypasses the selection
+# fails there too.
+check "VERBS_NO_32BIT=1 shadows Debian's wine command" "126" \
+  "$(env -u VERBS_CAN_RUN_32BIT -u VERBS_WINE_SELECTED_FOR VERBS_NO_32BIT=1 bash -c \
+     '. "$0/wine-select.sh"; wine --version >/dev/null 2>&1; echo $?' "$here")"
+
+# Both choices really run a Windows program in the test run's prefix.
+if [ -n "${VERBS_WINE_DIR:-}" ] && [ -f "$VERBS_WINE_DIR/prefix/system.reg" ]; then
+  for no32 in 0 1; do
+    if [ $no32 = 0 ] && [ $real = 0 ]; then continue; fi
+    rc=$(env -u VERBS_CAN_RUN_32BIT -u VERBS_WINE_SELECTED_FOR -u WINELOADER VERBS_NO_32BIT=$no32 \
+         WINEPREFIX="$VERBS_WINE_DIR/prefix" WINEDEBUG=-all DISPLAY="$(cat "$VERBS_WINE_DIR/display")" bash -c \
+         '. "$0/wine-select.sh"; verbs_wine cmd /c exit 7 >/dev/null 2>&1 </dev/null; echo $?' "$here")
+    check "a Windows program runs through the loader chosen with VERBS_NO_32BIT=$no32" "7" "$rc"
+  done
+else
+  echo "FAILED: no Wine environment of the test run (VERBS_WINE_DIR)"; fails=$((fails + 1))
+fi
 
 [ $fails -eq 0 ] || { echo "$fails check(s) failed"; exit 1; }
