@@ -7,6 +7,7 @@
 #include "app/VerbsGlobals.h"
 #include "framework/CommandLineInfo.h"
 #include "framework/Text.h"
+#include "pictures/PictureThemes.h"
 #include "resources/resource.h"
 #include "settings/PersistedSettings.h"
 #include "settings/ProfileException.h"
@@ -97,7 +98,7 @@ BOOL CVerbsApp::InitInstance()
         return FALSE;
     if (!MigrateIniSettings())
         return FALSE;
-    // The picture theme libraries beside the program are loaded here.
+    LoadPictureThemes(ProgramFolder());
     if (!LoadSettings())
         return FALSE;
 
@@ -147,17 +148,6 @@ void CVerbsApp::OnAppAbout()
 {
     CAboutDlg dialog(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr);
     dialog.DoModal();
-}
-
-void CVerbsApp::FreePictureThemes()
-{
-    CVerbsGlobals& g = Globals();
-    for (PictureTheme& theme : g.m_themes) {
-        if (theme.library)
-            ::FreeLibrary(theme.library);
-        theme.library = nullptr;
-    }
-    g.m_hCurrentTheme = nullptr;
 }
 
 int CVerbsApp::ExitInstance()

@@ -30,7 +30,6 @@ protected:
 private:
     bool OpenSettingsStore();
     bool CreateMainWindow();
-    void FreePictureThemes();
 
     fw::UniqueKernelHandle m_instanceMutex;
 };

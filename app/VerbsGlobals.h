@@ -13,7 +13,7 @@ struct PictureTheme {
     std::wstring fileName;    // without folder, as listed
     std::wstring russianName;
     std::wstring englishName;
-    HMODULE library = nullptr; // loaded until the program ends
+    fw::UniqueModule library; // loaded until the program ends
 };
 
 class CVerbsGlobals {
