@@ -9,10 +9,9 @@
 #include "framework/Text.h"
 #include "pictures/PictureThemes.h"
 #include "resources/resource.h"
-#include "settings/PersistedSettings.h"
+#include "app/PersistedSettings.h"
 #include "settings/ProfileException.h"
-#include "settings/ReportProfileError.h"
-#include "view/VerbsView.h"
+#include "app/ReportProfileError.h"
 #include <commctrl.h>
 #include <cstdlib>
 #include <ctime>
@@ -22,7 +21,6 @@ const wchar_t* const kSingleInstanceMutexName = L"PreventVerbsSecondInstance";
 namespace {
 CDocument* NewVerbsDoc() { return new CVerbsDoc; }
 CFrameWnd* NewMainFrame() { return new CMainFrame; }
-CView* NewVerbsView() { return new CVerbsView; }
 } // namespace
 
 BEGIN_MESSAGE_MAP(CVerbsApp, CWinApp)
@@ -38,7 +36,7 @@ BEGIN_MESSAGE_MAP(CVerbsApp, CWinApp)
     ON_COMMAND(ID_APP_ABOUT_EN, OnAppAbout)
 END_MESSAGE_MAP()
 
-CVerbsApp::CVerbsApp()
+CVerbsApp::CVerbsApp(const VerbsAppParts& parts) : m_parts(parts)
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
@@ -81,7 +79,7 @@ bool CVerbsApp::CreateMainWindow()
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
     CSplashWindow::EnableSplash(cmdInfo.m_bShowSplash);
-    AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, NewVerbsDoc, NewMainFrame, NewVerbsView));
+    AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, NewVerbsDoc, NewMainFrame, m_parts.newView));
     return ProcessShellCommand(cmdInfo) != FALSE;
 }
 

@@ -5,9 +5,15 @@
 #include "framework/WinApp.h"
 #include <string>
 
+// What start-up takes from the layers above the application shell. The
+// program's entry point hands them in, so the shell names none of them.
+struct VerbsAppParts {
+    CSingleDocTemplate::ViewFactory newView = nullptr; // the main view
+};
+
 class CVerbsApp : public CWinApp {
 public:
-    CVerbsApp();
+    explicit CVerbsApp(const VerbsAppParts& parts);
     ~CVerbsApp() override;
 
     BOOL InitInstance() override;
@@ -31,6 +37,7 @@ private:
     bool OpenSettingsStore();
     bool CreateMainWindow();
 
+    VerbsAppParts m_parts;
     fw::UniqueKernelHandle m_instanceMutex;
 };
 

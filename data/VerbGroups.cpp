@@ -1,10 +1,7 @@
 #include "data/VerbGroups.h"
-#include "framework/Text.h"
-#include "framework/WaitCursor.h"
 #include "resources/resource.h"
 #include "settings/ProfileException.h"
 #include "settings/RegProfile.h"
-#include "settings/ReportProfileError.h"
 #include <cwchar>
 #include <cwctype>
 
@@ -27,6 +24,18 @@ long ParseToken(const std::wstring& token)
     for (; i < token.size() && token[i] >= L'0' && token[i] <= L'9'; ++i)
         value = value > 100000 ? value : value * 10 + (token[i] - L'0');
     return negative ? -value : value;
+}
+
+// The whole string resource, whatever its length; empty when it is missing.
+std::wstring ResourceString(HMODULE module, UINT id)
+{
+    // With a zero buffer size LoadStringW hands out a pointer into the
+    // resource itself, so no length limit applies.
+    const wchar_t* text = nullptr;
+    int length = ::LoadStringW(module, id, reinterpret_cast<LPWSTR>(&text), 0);
+    if (length <= 0 || !text)
+        return {};
+    return std::wstring(text, static_cast<size_t>(length));
 }
 
 template <typename Fn>
@@ -61,14 +70,24 @@ void AddMembers(const std::wstring& text, MemberFlags& flags)
     ForEachMember(text, [&](int n) { flags.set(static_cast<size_t>(n - 1)); });
 }
 
+size_t FindChosenMark(const std::wstring& text)
+{
+    // "-1" followed by a digit is the start of another number ("-15"), which
+    // a member list ignores like any negative number; it is no mark.
+    for (size_t pos = text.find(kChosenMark); pos != std::wstring::npos; pos = text.find(kChosenMark, pos + 1))
+        if (pos + 2 >= text.size() || !std::iswdigit(text[pos + 2]))
+            return pos;
+    return std::wstring::npos;
+}
+
 bool IsChosen(const std::wstring& text)
 {
-    return text.find(kChosenMark) != std::wstring::npos;
+    return FindChosenMark(text) != std::wstring::npos;
 }
 
 bool IsTicked(const std::wstring& text)
 {
-    size_t pos = text.find(kChosenMark);
+    size_t pos = FindChosenMark(text);
     return pos != std::wstring::npos && pos + 2 == text.size();
 }
 
@@ -82,7 +101,7 @@ std::wstring WithChosenMark(const std::wstring& text, bool chosen)
             result += L';';
         return result + kChosenMark;
     }
-    for (size_t pos = result.find(kChosenMark); pos != std::wstring::npos; pos = result.find(kChosenMark))
+    for (size_t pos = FindChosenMark(result); pos != std::wstring::npos; pos = FindChosenMark(result))
         result.erase(pos, 2);
     // A mark that stood between members leaves ";;" behind.
     std::wstring collapsed;
@@ -109,7 +128,7 @@ std::wstring MembersText(const MemberFlags& members, bool chosen)
     return text;
 }
 
-void EnsureVerbGroups(Profile::RegProfile& store)
+void EnsureVerbGroups(Profile::RegProfile& store, HMODULE resources)
 {
     if (store.HasSection(kSection))
         return; // never re-created, even when the user emptied it
@@ -123,7 +142,7 @@ void EnsureVerbGroups(Profile::RegProfile& store)
         {L"1-2-2", IDS_GROUP_122}, {L"1-2-3", IDS_GROUP_123},
     };
     for (const auto& group : predefined)
-        store.SetString(group.name, fw::LoadResString(group.stringId));
+        store.SetString(group.name, ResourceString(resources, group.stringId));
     store.LeaveSection();
 }
 
@@ -170,7 +189,6 @@ void SetGroupChosen(Profile::RegProfile& store, const std::wstring& name, bool c
 
 int ComputeTestSet(Profile::RegProfile& store, VerbTable& verbs)
 {
-    CWaitCursor wait;
     for (VerbRecord& verb : verbs)
         verb.selectionMark = 1;
     const std::wstring settingsSection = store.Section();
@@ -190,7 +208,7 @@ int ComputeTestSet(Profile::RegProfile& store, VerbTable& verbs)
         for (int i = 0; i < kVerbCount; ++i)
             if (chosen.test(static_cast<size_t>(i)))
                 verbs[static_cast<size_t>(i)].selectionMark = 0;
-    } catch (const Profile::RegException& e) {
+    } catch (const Profile::RegException&) {
         // A failed enter leaves the store in "Groups" without a key; later
         // settings writes and the next test start expect the settings key.
         try {
@@ -199,8 +217,7 @@ int ComputeTestSet(Profile::RegProfile& store, VerbTable& verbs)
             // The section is right even when its key cannot be opened now;
             // the next enter or leave opens keys afresh.
         }
-        ReportProfileError(e);
-        return 0;
+        throw;
     }
     int count = 0;
     for (const VerbRecord& verb : verbs)

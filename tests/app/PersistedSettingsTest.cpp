@@ -4,7 +4,7 @@
 #include "TestUtil.h"
 #include "app/VerbsGlobals.h"
 #include "data/VerbGroups.h"
-#include "settings/PersistedSettings.h"
+#include "app/PersistedSettings.h"
 #include "settings/RegistryApi.h"
 #include <gtest/gtest.h>
 #include <memory>
@@ -62,6 +62,29 @@ int CVerbsGlobals::*MemberOf(const std::wstring& name)
     return &CVerbsGlobals::ShowTranslate;
 }
 
+// Writes a value of any registry type into the settings key.
+void StoreTyped(const wchar_t* name, DWORD type, const void* data, DWORD size)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, testutil::kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                nullptr),
+              ERROR_SUCCESS);
+    LSTATUS status = ::RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    ::RegCloseKey(key);
+    ASSERT_EQ(status, ERROR_SUCCESS) << name;
+}
+
+DWORD StoredType(const wchar_t* name)
+{
+    DWORD type = REG_NONE;
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, testutil::kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return REG_NONE;
+    ::RegQueryValueExW(key, name, nullptr, &type, nullptr, nullptr);
+    ::RegCloseKey(key);
+    return type;
+}
+
 LSTATUS WINAPI FailSetValue(HKEY, LPCWSTR, DWORD, DWORD, const BYTE*, DWORD)
 {
     return ERROR_ACCESS_DENIED;
@@ -88,6 +111,30 @@ TEST_F(SettingsTest, LoadCorrectsOutOfRangeValuesAndWritesThemBack)
         EXPECT_EQ((*globals).*MemberOf(c.name), c.loaded) << c.name << " stored as \"" << c.stored << "\"";
         EXPECT_EQ(Stored(c.name), c.afterwards) << c.name;
     }
+}
+
+TEST_F(SettingsTest, ValuesThatAreNotTextCountAsMissing)
+{
+    const DWORD five = 5;
+    const DWORD looksLike37 = 0x00370033; // the bytes of the text "37"
+    const wchar_t two[] = L"2";
+    const wchar_t four[] = L"4";
+    StoreTyped(L"ShowTranslate", REG_DWORD, &five, sizeof(five));
+    StoreTyped(L"LimitTime", REG_DWORD, &looksLike37, sizeof(looksLike37));
+    StoreTyped(L"WhichForm", REG_BINARY, two, sizeof(two));
+    StoreTyped(L"MaxAttempt", REG_EXPAND_SZ, four, sizeof(four)); // text all the same
+    ASSERT_TRUE(LoadSettings());
+
+    EXPECT_EQ(globals->ShowTranslate, 1);
+    EXPECT_EQ(globals->LimitTime, 10);
+    EXPECT_EQ(globals->WhichForm, 0);
+    EXPECT_EQ(globals->MaxAttempt, 4);
+    for (const wchar_t* name : {L"ShowTranslate", L"LimitTime", L"WhichForm"})
+        EXPECT_EQ(StoredType(name), static_cast<DWORD>(REG_SZ)) << name << " gets its default as text";
+    EXPECT_EQ(Stored(L"ShowTranslate"), L"1");
+    EXPECT_EQ(Stored(L"LimitTime"), L"10");
+    EXPECT_EQ(Stored(L"WhichForm"), L"0");
+    EXPECT_EQ(StoredType(L"MaxAttempt"), static_cast<DWORD>(REG_EXPAND_SZ));
 }
 
 TEST_F(SettingsTest, MissingValuesGetRegistryDefaultsAndGroupsAppearOnce)
