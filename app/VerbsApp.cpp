@@ -7,7 +7,6 @@
 #include "app/VerbsGlobals.h"
 #include "framework/CommandLineInfo.h"
 #include "framework/Text.h"
-#include "pictures/PictureThemes.h"
 #include "resources/resource.h"
 #include "app/PersistedSettings.h"
 #include "settings/ProfileException.h"
@@ -96,7 +95,8 @@ BOOL CVerbsApp::InitInstance()
         return FALSE;
     if (!MigrateIniSettings())
         return FALSE;
-    LoadPictureThemes(ProgramFolder());
+    if (m_parts.loadPictureThemes)
+        m_parts.loadPictureThemes();
     if (!LoadSettings())
         return FALSE;
 
@@ -150,6 +150,6 @@ void CVerbsApp::OnAppAbout()
 
 int CVerbsApp::ExitInstance()
 {
-    FreePictureThemes();
+    Globals().FreePictureThemes();
     return CWinApp::ExitInstance();
 }

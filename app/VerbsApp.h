@@ -9,6 +9,7 @@
 // program's entry point hands them in, so the shell names none of them.
 struct VerbsAppParts {
     CSingleDocTemplate::ViewFactory newView = nullptr; // the main view
+    void (*loadPictureThemes)() = nullptr;             // finds the theme libraries beside the program
 };
 
 class CVerbsApp : public CWinApp {

@@ -23,6 +23,10 @@ public:
     CVerbsGlobals(const CVerbsGlobals&) = delete;
     CVerbsGlobals& operator=(const CVerbsGlobals&) = delete;
 
+    // Frees every listed theme library (the list keeps the names); no theme
+    // is current afterwards.
+    void FreePictureThemes();
+
     // The nine option settings (defaults equal the registry defaults).
     int ShowTranslate = 1;
     int MustLimitTime = 0;

@@ -22,7 +22,7 @@ gfx::ComPtr<IWICImagingFactory> CreateFactory()
 
 bool IsPaletteDisplay()
 {
-    fw::WindowDc screen(nullptr);
+    gfx::ScreenDc screen;
     return screen.get() && (::GetDeviceCaps(screen.get(), RASTERCAPS) & RC_PALETTE);
 }
 
@@ -85,7 +85,7 @@ bool CImage::Decode(Source makeDecoder)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    fw::UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    gfx::GdiObject<HBITMAP> bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || !bits)
         return false;
     UINT stride = width * 4;
@@ -154,9 +154,9 @@ bool CImage::Draw(HDC dc, int x, int y, int width, int height, int srcX, int src
         width = m_nWidth - srcX;
     if (height < 0)
         height = m_nHeight - srcY;
-    fw::UniqueMemoryDc source(::CreateCompatibleDC(dc));
-    if (!source)
+    gfx::MemoryDc source(dc);
+    if (!source.get())
         return false;
-    fw::SelectedObject picture(source.get(), m_bitmap.get());
+    gfx::Selected picture(source.get(), m_bitmap.get());
     return ::BitBlt(dc, x, y, width, height, source.get(), srcX, srcY, SRCCOPY) != FALSE;
 }

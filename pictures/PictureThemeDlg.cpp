@@ -3,7 +3,7 @@
 #include "pictures/PictureThemes.h"
 #include "resources/resource.h"
 #include "settings/ProfileException.h"
-#include "settings/ReportProfileError.h"
+#include "app/ReportProfileError.h"
 
 namespace {
 constexpr int IDC_THEME_LIST = 1034;

@@ -1,7 +1,7 @@
 #include "pictures/PictureThemes.h"
 #include "framework/Text.h"
 #include "settings/ProfileException.h"
-#include "settings/ReportProfileError.h"
+#include "app/ReportProfileError.h"
 #include <cstring>
 
 const wchar_t* const kShippedThemeFile = L"Pictures.dll";
@@ -137,10 +137,7 @@ void LoadPictureThemes(const std::wstring& folder)
     } while (::FindNextFileW(search.get(), &found));
 }
 
-void FreePictureThemes()
+void LoadProgramPictureThemes()
 {
-    CVerbsGlobals& g = Globals();
-    g.m_hCurrentTheme = nullptr;
-    for (PictureTheme& theme : g.m_themes)
-        theme.library.reset();
+    LoadPictureThemes(ProgramFolder());
 }

@@ -21,9 +21,9 @@ std::wstring ProgramFolder();
 // missing). A store failure is reported and the scan goes on.
 void LoadPictureThemes(const std::wstring& folder);
 
+// The same for the program's own folder, as start-up does it.
+void LoadProgramPictureThemes();
+
 // Loads one file by its full path; true and the filled entry when it is a
 // theme library. Anything else is unloaded again.
 bool LoadPictureTheme(const std::wstring& folder, const std::wstring& fileName, PictureTheme& theme);
-
-// Frees every listed library; no theme is current afterwards.
-void FreePictureThemes();

@@ -91,7 +91,7 @@ protected:
     }
     void TearDown() override
     {
-        FreePictureThemes();
+        globals->FreePictureThemes();
         globals.reset();
     }
 

@@ -150,7 +150,7 @@ TEST_F(ThemeDialogTest, EmptyListClosesWithoutChangeAndAStoreFailureOnOkIsReport
     EXPECT_EQ(shown.selected, LB_ERR);
     EXPECT_EQ(globals->m_hCurrentTheme, nullptr);
     EXPECT_EQ(Setting(L"LastLibPict"), L"Alpine.dll");
-    FreePictureThemes();
+    globals->FreePictureThemes();
     globals->m_themes.clear();
 
     ThemeFolder folder;

@@ -72,7 +72,7 @@ TEST_F(PictureFixture, TwoThemesAreListedInFolderOrderWithTheirNamesAndOnlyTheSt
 
     // Both stay loaded until the end of the run, then none is current.
     EXPECT_NE(alpine->library.get(), nullptr);
-    FreePictureThemes();
+    globals->FreePictureThemes();
     EXPECT_EQ(globals->m_hCurrentTheme, nullptr);
     EXPECT_EQ(::GetModuleHandleW(folder.PathOf(L"Coast.dll").c_str()), nullptr);
     EXPECT_EQ(::GetModuleHandleW(folder.PathOf(L"Alpine.dll").c_str()), nullptr);
