@@ -3,6 +3,7 @@
 #include "framework/Handles.h"
 #include <cstdlib>
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -23,6 +24,17 @@ const wchar_t* PictureClass()
     static const wchar_t* name = fw::RegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW),
                                                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     return name;
+}
+
+// Draws polylines of three points each in a solid pen one pixel wide.
+void DrawPolylines(HDC dc, COLORREF colour, const std::vector<POINT>& points)
+{
+    if (points.empty())
+        return;
+    std::vector<DWORD> counts(points.size() / 3, 3);
+    fw::UniquePen pen(::CreatePen(PS_SOLID, 1, colour));
+    fw::SelectedObject selected(dc, pen.get());
+    ::PolyPolyline(dc, points.data(), counts.data(), static_cast<DWORD>(counts.size()));
 }
 
 } // namespace
@@ -104,8 +116,12 @@ void CPictureCtrl::UncoverCellFrom(int first)
 
 void CPictureCtrl::DrawCells(HDC window, HDC picture) const
 {
-    fw::UniquePen light(::CreatePen(PS_SOLID, 1, kTileLight));
-    fw::UniquePen shadow(::CreatePen(PS_SOLID, 1, kTileShadow));
+    // A raised tile: light top and left edges, dark right and bottom ones.
+    // All edges of one colour go in one call; as with LineTo, the last point
+    // of each line is not drawn.
+    std::vector<POINT> light, shadow;
+    light.reserve(kCells * 3);
+    shadow.reserve(kCells * 3);
     for (int column = 0; column < kColumns; ++column) {
         for (int row = 0; row < kRows; ++row) {
             int x = column * kCellSize, y = row * kCellSize;
@@ -114,19 +130,12 @@ void CPictureCtrl::DrawCells(HDC window, HDC picture) const
                     ::BitBlt(window, x, y, kCellSize, kCellSize, picture, x, y, SRCCOPY);
                 continue;
             }
-            // A raised tile: light top and left edges, dark right and bottom.
-            {
-                fw::SelectedObject pen(window, light.get());
-                ::MoveToEx(window, x + 14, y + 1, nullptr);
-                ::LineTo(window, x + 1, y + 1);
-                ::LineTo(window, x + 1, y + 15);
-            }
-            fw::SelectedObject pen(window, shadow.get());
-            ::MoveToEx(window, x + 14, y + 2, nullptr);
-            ::LineTo(window, x + 14, y + 14);
-            ::LineTo(window, x + 1, y + 14);
+            light.insert(light.end(), {{x + 14, y + 1}, {x + 1, y + 1}, {x + 1, y + 15}});
+            shadow.insert(shadow.end(), {{x + 14, y + 2}, {x + 14, y + 14}, {x + 1, y + 14}});
         }
     }
+    DrawPolylines(window, kTileLight, light);
+    DrawPolylines(window, kTileShadow, shadow);
 }
 
 LRESULT CPictureCtrl::OnPaint(WPARAM, LPARAM)
