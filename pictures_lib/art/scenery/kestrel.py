@@ -177,6 +177,27 @@ def perched(c, x, y, k=1.0, flip=False, C=KESTREL, hood=False):
     return f
 
 
+def scallop(pts, count, depth, inside):
+    """Re-draw an edge as a row of `count` feather tips bulging `depth`
+    away from the point `inside`."""
+    out = [pts[0]]
+    n = len(pts) - 1
+    steps = count * 6
+    for i in range(1, steps + 1):
+        t = i / steps
+        p = along(pts, t)
+        q = along(pts, min(1.0, t + 0.01))
+        r = along(pts, max(0.0, t - 0.01))
+        dx, dy = q[0] - r[0], q[1] - r[1]
+        ln = math.hypot(dx, dy) or 1.0
+        nx, ny = -dy / ln, dx / ln
+        if (inside[0] - p[0]) * nx + (inside[1] - p[1]) * ny > 0:
+            nx, ny = -nx, -ny
+        bump = math.sin(math.pi * ((t * count) % 1.0)) ** 0.6 * depth
+        out.append((p[0] + nx * bump, p[1] + ny * bump))
+    return out
+
+
 def wing_shape(span, chord, lift=0.0, sweep=0.16, wrist=0.42, narrow=1.0):
     """A pointed falcon wing, right side, in picture-aligned coordinates:
     shoulder at (0, 0), u outward, v backward (down the picture).  lift
@@ -185,8 +206,10 @@ def wing_shape(span, chord, lift=0.0, sweep=0.16, wrist=0.42, narrow=1.0):
     s, ch = span, chord * narrow
     lead = path((0, 0), ((0.15 * s, -0.14 * ch), (0.3 * s, -0.24 * ch), (wrist * s, -0.22 * ch)),
                 ((0.6 * s, -0.2 * ch), (0.85 * s, 0.0 * ch), (s, sweep * s)))
-    trail = path((s, sweep * s), ((0.9 * s, sweep * s + 0.1 * ch), (0.7 * s, 0.6 * ch), (0.52 * s, 0.8 * ch)),
-                 ((0.38 * s, 0.92 * ch), (0.16 * s, 0.92 * ch), (0.02 * s, 0.9 * ch)), (0, 0.75 * ch))
+    hand = path((s, sweep * s), ((0.9 * s, sweep * s + 0.1 * ch), (0.7 * s, 0.6 * ch), (0.52 * s, 0.8 * ch)))
+    arm = path((0.52 * s, 0.8 * ch), ((0.38 * s, 0.92 * ch), (0.16 * s, 0.92 * ch), (0.02 * s, 0.9 * ch)))
+    inside = (0.45 * s, 0.2 * ch)
+    trail = scallop(hand, 6, 0.05 * ch, inside) + scallop(arm, 8, 0.035 * ch, inside)[1:] + [(0, 0.75 * ch)]
 
     def bend(p):
         u, v = p

@@ -10,6 +10,7 @@ import random
 from artkit import raster as R
 from . import paint as P
 from . import sky, land, flora, kestrel, owls, raptors
+from .shapes import clip_to
 
 W, H = 240, 300
 SS = 4
@@ -21,6 +22,24 @@ def canvas():
 
 def bark_branch(c, p0, p1, p2, p3, w0, w1, bark=(96, 66, 48), light=(150, 112, 82), dark=(58, 40, 30)):
     return flora.limb(c, p0, p1, p2, p3, w0, w1, bark, light, dark)
+
+
+def vole(c, x, y, k=1.0):
+    """A little field vole sitting up in the grass, looking at the sky."""
+    from .shapes import Figure
+    f = Figure(c, x, y, k)
+    fur, dark, light = (150, 110, 80), (100, 70, 50), (214, 184, 150)
+    f.fill(R.ellipse(0, -6, 9, 7.5), P.V(-14, 2, (176, 134, 100), fur, dark))
+    f.fill(R.ellipse(4, -14, 6, 5.2), P.V(-19, -9, (176, 134, 100), fur))
+    f.fill(R.ellipse(-1, -4, 5, 4.5), light, 0.8)
+    f.fill(R.circle(1.5, -18.2, 2.2), dark)
+    f.fill(R.circle(1.5, -18.2, 1.2), (230, 170, 160))
+    f.fill(R.circle(6, -15.5, 1.4), (20, 14, 12))
+    f.fill(R.circle(6.4, -16, 0.5), (255, 255, 255))
+    f.fill(R.circle(10, -13.2, 1.0), (60, 40, 40))
+    for d in (-1, 0, 1):
+        f.line([(9, -13 + d * 0.6), (14, -14 + d * 2)], 0.25, (60, 50, 40), 0.7)
+    f.fill(R.ellipse(6, -6, 2, 1.4), (230, 170, 160))
 
 
 # ---------------------------------------------------------------------------
@@ -88,6 +107,7 @@ def spring_day():
         flora.dandelion(c, rnd.uniform(5, 235), rnd.uniform(268, 296), rnd.uniform(2.4, 3.4))
     for _ in range(12):
         flora.daisy(c, rnd.uniform(5, 235), rnd.uniform(262, 296), rnd.uniform(3, 4.2))
+    vole(c, 174, 286, 1.7)
     kestrel.spread(c, 122, 118, 1.08, lift=(-0.3, -0.22))
     return c
 
@@ -346,15 +366,46 @@ def autumn_dusk():
         x = rnd.uniform(0, 240)
         w = 4 + (y - 200) * 0.15
         c.fill(R.rect(x - w / 2, y, x + w / 2, y + 0.8), (255, 200, 180), opacity=0.35)
-    # the cliff: layered rock faces
-    cliff = [(-5, 170), (20, 166), (52, 172), (86, 178), (104, 196), (112, 230), (124, 262), (150, 304), (-5, 304)]
-    c.fill(cliff, P.L((0, 170), (120, 300), (140, 90, 100), (90, 56, 78), (50, 34, 56)))
-    c.fill([(52, 172), (86, 178), (104, 196), (112, 230), (124, 262), (150, 304), (100, 304), (88, 250), (76, 206)],
-           (60, 40, 66), opacity=0.8)
-    for k in range(6):
-        y = 190 + k * 18
-        c.fill(R.stroke([(0, y), (40, y + 4), (80, y + 2 + k)], 1.0), (50, 34, 56), opacity=0.5)
-    c.fill([(-5, 170), (20, 166), (52, 172), (86, 178), (80, 182), (40, 178), (-5, 180)], (240, 150, 110), opacity=0.6)
+    # a far headland, then the near cliff with its layered rock
+    c.fill([(-5, 200), (-5, 188), (20, 184), (44, 190), (60, 200)], (120, 70, 100), opacity=0.8)
+    cliff = [(-5, 168), (22, 164), (56, 170), (84, 176), (98, 188), (104, 206), (112, 232), (118, 262), (136, 304),
+             (-5, 304)]
+    c.fill(cliff, P.L((0, 170), (110, 300), (150, 96, 104), (96, 60, 82), (54, 36, 60)))
+    f = clip_to(c, cliff)
+    rnd2 = random.Random(17)
+    for k in range(7):
+        y = 188 + k * 16 + rnd2.uniform(-4, 4)
+        x0 = rnd2.uniform(-10, 30)
+        x1 = x0 + rnd2.uniform(60, 120)
+        ledge = [(x, y + 2.5 * math.sin(x / 19.0 + k) + (x - x0) * 0.08) for x in range(int(x0), int(x1), 4)]
+        f.fill(flora.taper(ledge, 0.5, 3.5), (52, 32, 56), 0.6)
+        f.fill(flora.taper([(px, py - 1.2) for px, py in ledge], 0.4, 1.2), (214, 134, 120), 0.45)
+    for k in range(4):
+        x = 20 + k * 22 + rnd2.uniform(-4, 4)
+        f.fill(flora.taper([(x, 180), (x + rnd2.uniform(-3, 3), 210), (x + rnd2.uniform(-5, 5), 240)], 1.2, 0.3),
+               (46, 30, 52), 0.5)
+    # the shaded seaward face and the lit top edge
+    f.fill([(70, 172), (84, 176), (98, 188), (104, 206), (112, 232), (118, 262), (136, 304), (96, 304), (88, 250),
+            (80, 206), (72, 186)], (56, 36, 64), 0.75)
+    f.set_clip(None)
+    c.fill([(-5, 168), (22, 164), (56, 170), (84, 176), (82, 181), (50, 176), (20, 171), (-5, 175)], (120, 110, 70))
+    c.fill([(-5, 168), (22, 164), (56, 170), (84, 176), (82, 178), (50, 172.5), (20, 167), (-5, 171)], (250, 170, 110),
+           opacity=0.8)
+    # foam where the waves break on the rocks
+    rnd3 = random.Random(23)
+    for k in range(7):
+        y0 = 214 + k * 13
+        xe = 104 + (y0 - 206) * 0.3
+        crest = R.qbezier((xe - 2, y0), (xe + 8, y0 - 3), (xe + 18 + k * 2, y0 + 1), 10)
+        c.fill(flora.taper(crest, 2.2, 0.4), (255, 232, 222), opacity=0.75)
+    for _ in range(26):
+        y = rnd3.uniform(210, 300)
+        x = 104 + (y - 206) * 0.3 + rnd3.uniform(-1, 8)
+        c.fill(R.circle(x, y, rnd3.uniform(0.5, 1.3)), (255, 240, 230), opacity=0.8)
+    # sea pinks on the top
+    for _ in range(9):
+        x = rnd3.uniform(2, 80)
+        flora.daisy(c, x, 168 + x * 0.06 + rnd3.uniform(-1, 1), 2.2, (250, 160, 200), (255, 220, 120))
     # grass tufts on the edge
     flora.grass(c, 95, 0, 84, lambda x: 174 + x * 0.06, 40, (4, 10), [(120, 100, 70), (160, 120, 70)])
     bird = P.tinted(raptors.PEREGRINE, (255, 150, 110), 0.14)
@@ -367,32 +418,33 @@ def autumn_dusk():
 
 
 def autumn_night():
-    """A tawny owl at its hollow in an old oak under the harvest moon."""
+    """A tawny owl on an oak branch in front of the harvest moon."""
     c = canvas()
     sky.gradient(c, (16, 18, 50), (44, 40, 92), (110, 80, 120), y1=260)
-    sky.stars(c, 101, 100, 0, 200, avoid=(170, 90, 44))
-    sky.moon(c, 170, 90, 34, light=(255, 214, 140), shade=(236, 170, 100), halo=(255, 170, 100), halo_opacity=0.4)
+    sky.stars(c, 101, 110, 0, 220, avoid=(164, 104, 60))
+    sky.moon(c, 164, 104, 44, light=(255, 216, 146), shade=(236, 172, 104), halo=(255, 170, 100), halo_opacity=0.45)
     land.layered_hills(c, 77, [
-        dict(y=236, waves=[(8, 110), (3, 39)], col=(60, 46, 84), trees=((52, 40, 76), 8, 1.3, "round")),
-        dict(y=266, waves=[(6, 160), (3, 49)], col=(40, 30, 60)),
+        dict(y=246, waves=[(8, 110), (3, 39)], col=(64, 48, 88), trees=((56, 42, 80), 8, 1.3, "round")),
+        dict(y=272, waves=[(6, 160), (3, 49)], col=(42, 32, 62)),
     ], haze=(110, 80, 120), mist=0.25)
-    # the trunk with a hollow and a side limb
-    trunk = [(-5, 300), (-5, -5), (60, -5), (66, 60), (76, 140), (84, 220), (100, 300)]
-    c.fill(trunk, P.L((0, 0), (90, 0), (60, 44, 44), (90, 66, 58), (50, 36, 38)))
-    for k in range(7):
-        x = 8 + k * 9
-        c.fill(R.stroke(R.bezier((x, -5), (x + 6, 80), (x - 2, 160), (x + 10, 300), 20), 1.0), (40, 28, 30), opacity=0.5)
-    flora.limb(c, (60, 130), (110, 124), (160, 140), (250, 128), 12, 5, (74, 54, 50), (116, 90, 80), (40, 28, 30))
-    flora.limb(c, (150, 136), (170, 120), (190, 112), (210, 100), 4, 1.5, (74, 54, 50))
-    c.fill(R.ellipse(38, 196, 26, 34), (30, 20, 22))
-    c.fill(R.ellipse(38, 200, 20, 28), (16, 10, 14))
-    owls.perched(c, 36, 226, 0.72, P.tinted(owls.TAWNY, (150, 140, 200), 0.08), seed=3)
-    c.fill([R.oriented(R.ellipse(38, 196, 28, 36)), R.oriented(R.ellipse(38, 196, 25, 33), False)],
-           (106, 80, 70))
-    flora.leaf_cluster(c, 111, 200, 120, 16, 14, AUTUMN)
-    flora.leaf_cluster(c, 112, 240, 124, 14, 12, AUTUMN)
-    flora.leaf_cluster(c, 113, 140, 140, 12, 8, AUTUMN)
-    flora.falling_leaves(c, 114, 14, 80, 150, 240, 300, AUTUMN)
+    # the old oak: trunk on the left, a hollow, a long branch to the right
+    trunk = [(-5, 304), (-5, -5), (46, -5), (50, 60), (58, 140), (66, 220), (84, 304)]
+    c.fill(trunk, P.L((0, 0), (70, 0), (60, 44, 44), (92, 68, 60), (48, 34, 38)))
+    f = clip_to(c, trunk)
+    for k in range(6):
+        x = 6 + k * 9
+        f.fill(flora.taper(R.bezier((x, -5), (x + 5, 80), (x - 2, 160), (x + 10, 304), 20), 1.4, 2.4), (40, 28, 30), 0.5)
+    f.set_clip(None)
+    c.fill(R.ellipse(26, 118, 11, 16), (30, 20, 24))
+    c.fill(R.ellipse(26, 120, 8, 13), (14, 8, 12))
+    flora.limb(c, (40, 216), (100, 208), (170, 226), (250, 212), 18, 8, (76, 56, 52), (124, 96, 86), (40, 28, 30))
+    flora.limb(c, (170, 220), (190, 204), (206, 196), (226, 184), 5, 1.5, (76, 56, 52))
+    flora.limb(c, (90, 210), (84, 196), (80, 186), (70, 176), 4, 1.2, (76, 56, 52))
+    flora.leaf_cluster(c, 111, 226, 184, 18, 22, AUTUMN, size=(6, 10))
+    flora.leaf_cluster(c, 112, 244, 212, 16, 16, AUTUMN, size=(6, 10))
+    flora.leaf_cluster(c, 113, 70, 176, 14, 14, AUTUMN, size=(6, 10))
+    owls.perched(c, 130, 212, 1.18, P.tinted(owls.TAWNY, (255, 180, 120), 0.06), seed=3)
+    flora.falling_leaves(c, 114, 16, 60, 130, 240, 300, AUTUMN)
     return c
 
 
@@ -443,7 +495,7 @@ def winter_day():
         y = 268 + k * 2.2
         c.fill(R.ellipse(x, y, 1.6, 1), (170, 190, 224), opacity=0.8)
     land.snowfall(c, 133, 24, 0, 300, size=(0.5, 1.1), opacity=(0.5, 0.9))
-    kestrel.spread(c, 118, 120, 1.08, lift=(-0.32, -0.25))
+    kestrel.spread(c, 120, 112, 1.1, lift=(-0.42, -0.36), view="below")
     return c
 
 
