@@ -185,9 +185,9 @@ def leaf(c, x, y, ln, ang, col, vein=None):
 
     def T(u, v):
         return (x + u * ca - v * sa, y + u * sa + v * ca)
-    w = ln * 0.32
-    pts = [T(*p) for p in R.qbezier((0, 0), (ln * 0.4, -w), (ln, 0), 8)] + \
-        [T(*p) for p in R.qbezier((ln, 0), (ln * 0.5, w), (0, 0), 8)[1:]]
+    w = ln * 0.62
+    pts = [T(*p) for p in R.bezier((0, 0), (ln * 0.25, -w), (ln * 0.75, -w * 0.6), (ln, 0), 10)] + \
+        [T(*p) for p in R.bezier((ln, 0), (ln * 0.75, w * 0.6), (ln * 0.25, w), (0, 0), 10)[1:]]
     c.fill(pts, col)
     if vein:
         c.fill(R.stroke([T(ln * 0.1, 0), T(ln * 0.85, 0)], max(0.4, ln * 0.05)), vein, opacity=0.6)

@@ -24,6 +24,20 @@ def bark_branch(c, p0, p1, p2, p3, w0, w1, bark=(96, 66, 48), light=(150, 112, 8
     return flora.limb(c, p0, p1, p2, p3, w0, w1, bark, light, dark)
 
 
+def butterfly(c, x, y, k, col, tilt=0.0):
+    """A small butterfly, wings open."""
+    from .shapes import Figure
+    f = Figure(c, x, y, k, rot=tilt)
+    dark = P.mix(col, (60, 40, 30), 0.5)
+    for sx in (-1, 1):
+        f.fill(R.ellipse(sx * 3.2, -2, 3.4, 2.8), col)
+        f.fill(R.ellipse(sx * 2.4, 2, 2.2, 1.9), P.mix(col, (255, 160, 60), 0.3))
+        f.fill(R.circle(sx * 3.6, -2.4, 0.8), dark)
+    f.line([(0, -3), (0, 3)], 0.9, (50, 40, 40))
+    f.line([(0, -3), (-1.5, -6)], 0.3, (50, 40, 40))
+    f.line([(0, -3), (1.5, -6)], 0.3, (50, 40, 40))
+
+
 def vole(c, x, y, k=1.0):
     """A little field vole sitting up in the grass, looking at the sky."""
     from .shapes import Figure
@@ -62,16 +76,24 @@ def spring_dawn():
     P.soft_band(c, 222, 234, (255, 244, 236), 0.45, 5)
     flora.round_tree(c, 26, 236, 54, (236, 170, 196), (255, 216, 230), (196, 124, 156), seed=5,
                      blossom=[(255, 255, 255), (255, 220, 232)], dots=50)
-    flora.grass(c, 4, -5, 245, lambda x: 302, 110, (10, 26), [(70, 140, 56), (98, 168, 66), (50, 112, 44)])
-    for i, (x, y) in enumerate([(12, 286), (40, 294), (70, 284), (104, 292), (200, 286), (226, 294)]):
-        flora.dandelion(c, x, y, 2.4)
+    flora.grass(c, 4, -5, 245, lambda x: 302, 150, (12, 34), [(70, 140, 56), (98, 168, 66), (50, 112, 44)])
+    rnd0 = random.Random(44)
+    for _ in range(16):
+        y = rnd0.uniform(262, 298)
+        flora.daisy(c, rnd0.uniform(4, 236), y, 2 + (y - 262) * 0.05)
+    for _ in range(10):
+        flora.dandelion(c, rnd0.uniform(4, 236), rnd0.uniform(268, 298), 2.6)
+    butterfly(c, 58, 150, 1.0, (255, 220, 90), 0.3)
+    butterfly(c, 40, 176, 0.8, (255, 250, 250), -0.2)
     # the branch from the right with its blossom
-    bark_branch(c, (250, 222), (200, 214), (150, 212), (96, 200), 10, 4)
-    bark_branch(c, (176, 214), (160, 200), (150, 190), (138, 176), 4, 1.5)
-    bark_branch(c, (122, 206), (110, 214), (98, 222), (84, 226), 3, 1.2)
-    for i, (x, y, n) in enumerate([(98, 198, 9), (138, 174, 8), (86, 224, 7), (232, 214, 8), (208, 224, 5)]):
-        flora.blossom_cluster(c, 40 + i, x, y, 10, n, [(255, 220, 232), (255, 236, 242), (248, 190, 212)],
-                              (226, 100, 140), leaves=(110, 170, 80))
+    bark_branch(c, (250, 224), (200, 214), (150, 212), (90, 198), 16, 5)
+    bark_branch(c, (180, 214), (162, 200), (150, 190), (136, 174), 6, 2)
+    bark_branch(c, (124, 206), (110, 214), (98, 222), (80, 228), 5, 1.5)
+    bark_branch(c, (226, 220), (222, 236), (216, 246), (204, 256), 5, 1.5)
+    for i, (x, y, n) in enumerate([(92, 196, 13), (136, 172, 12), (82, 226, 11), (236, 210, 10), (204, 256, 10),
+                                   (118, 204, 5)]):
+        flora.blossom_cluster(c, 40 + i, x, y, 13, n, [(255, 220, 232), (255, 236, 242), (248, 190, 212)],
+                              (226, 100, 140), r=(2.6, 4.0), leaves=(110, 170, 80))
     bird = P.tinted(kestrel.KESTREL, (255, 200, 160), 0.08)
     kestrel.perched(c, 166, 211, 1.45, flip=True, C=bird)
     flora.blossom_cluster(c, 60, 192, 220, 8, 6, [(255, 220, 232), (255, 236, 242)], (226, 100, 140),
@@ -152,13 +174,18 @@ def spring_night():
         dict(y=280, waves=[(6, 200), (3, 61)], col=(20, 30, 58)),
     ], haze=(70, 90, 150), mist=0.3)
     P.soft_band(c, 236, 252, (120, 140, 200), 0.3, 6)
-    bark_branch(c, (-10, 208), (40, 200), (90, 196), (160, 204), 11, 4, (70, 52, 50), (120, 100, 110), (40, 30, 34))
-    bark_branch(c, (120, 200), (150, 186), (176, 178), (200, 170), 4, 1.5, (70, 52, 50), (120, 100, 110))
-    bark_branch(c, (40, 204), (46, 220), (50, 232), (60, 242), 4, 1.5, (70, 52, 50), (120, 100, 110))
-    for i, (x, y, n) in enumerate([(196, 168, 9), (164, 204, 8), (60, 240, 7), (16, 200, 6), (124, 196, 4)]):
-        flora.blossom_cluster(c, 70 + i, x, y, 10, n, [(236, 210, 236), (250, 236, 250), (214, 186, 226)],
-                              (180, 100, 150), leaves=(60, 100, 90))
-    owls.perched(c, 92, 198, 1.15, owls.BARN)
+    bark_branch(c, (-10, 224), (40, 216), (100, 212), (170, 222), 17, 6, (70, 52, 50), (120, 100, 110), (40, 30, 34))
+    bark_branch(c, (130, 216), (160, 200), (186, 190), (210, 180), 6, 2, (70, 52, 50), (120, 100, 110))
+    bark_branch(c, (40, 220), (46, 236), (50, 248), (62, 258), 6, 2, (70, 52, 50), (120, 100, 110))
+    for i, (x, y, n) in enumerate([(208, 178, 13), (172, 222, 12), (62, 256, 11), (14, 214, 9), (146, 206, 6)]):
+        flora.blossom_cluster(c, 70 + i, x, y, 13, n, [(236, 210, 236), (250, 236, 250), (214, 186, 226)],
+                              (180, 100, 150), r=(2.6, 4.0), leaves=(60, 100, 90))
+    rnd0 = random.Random(13)
+    for _ in range(12):
+        fx, fy = rnd0.uniform(10, 230), rnd0.uniform(240, 296)
+        P.glow(c, fx, fy, 3, (230, 255, 140), opacity=0.5, blur=2)
+        c.fill(R.circle(fx, fy, 0.8), (250, 255, 190))
+    owls.perched(c, 96, 214, 1.32, owls.BARN)
     rnd = random.Random(12)
     for _ in range(8):
         flora.blossom(c, rnd.uniform(10, 230), rnd.uniform(120, 290), rnd.uniform(1.3, 2.2), (240, 220, 240),
@@ -176,6 +203,10 @@ def summer_dawn():
     sky.gradient(c, (140, 180, 226), (250, 214, 170), (255, 236, 190), y1=180)
     sky.sun(c, 176, 154, 16, halo=(255, 220, 150))
     sky.streaks(c, 21, 5, 50, 120, [(255, 240, 220), (255, 226, 200)], opacity=0.8)
+    sky.cloud(c, 190, 70, 56, 22, top=(255, 246, 236), base=(250, 206, 186), opacity=0.9)
+    sky.cloud(c, 50, 40, 40, 23, top=(255, 246, 236), base=(240, 206, 196), opacity=0.8)
+    for (bx, by, bs, fl) in ((150, 112, 5, 0.0), (166, 100, 4, 0.3), (200, 124, 3.5, 0.1)):
+        sky.swallow(c, bx, by, bs, (60, 56, 80), fl)
     land.layered_hills(c, 17, [
         dict(y=166, waves=[(6, 120), (3, 41)], col=(170, 190, 180), trees=((156, 178, 170), 6, 1.2, "round")),
         dict(y=182, waves=[(7, 150), (3, 47)], col=(196, 196, 120)),
@@ -227,16 +258,16 @@ def summer_dusk():
     """A kestrel hovering over ripe wheat and round bales at sunset."""
     c = canvas()
     sky.gradient(c, (70, 60, 130), (200, 90, 110), (250, 150, 80), (255, 210, 110), y1=200)
-    sky.sun(c, 120, 196, 26, core=(255, 240, 200), rim=(255, 170, 70), halo=(255, 140, 60), halo_r=90)
+    sky.sun(c, 120, 184, 30, core=(255, 240, 200), rim=(255, 170, 70), halo=(255, 140, 60), halo_r=100)
     sky.streaks(c, 41, 6, 30, 130, [(240, 120, 110), (200, 90, 120), (255, 170, 120)], opacity=0.8)
     land.layered_hills(c, 33, [
         dict(y=196, waves=[(4, 110), (2, 37)], col=(150, 84, 96), trees=((130, 72, 88), 6, 1.0, "round")),
         dict(y=214, waves=[(5, 150), (2, 47)], col=(214, 130, 70)),
     ], haze=(255, 170, 110), mist=0.3)
     c.fill(R.rect(-2, 226, 242, 302), P.V(226, 300, (236, 160, 70), (200, 120, 50), (150, 80, 40)))
-    flora.hay_bale(c, 30, 236, 12, (214, 150, 70), (160, 96, 44), (240, 180, 100))
-    flora.hay_bale(c, 176, 240, 15, (214, 150, 70), (160, 96, 44), (240, 180, 100))
-    flora.wheat(c, 52, -5, 245, lambda x: 302, 90, (30, 60), (190, 120, 50), (250, 190, 90), (210, 140, 60))
+    flora.hay_bale(c, 14, 232, 14, (214, 150, 70), (160, 96, 44), (240, 180, 100))
+    flora.hay_bale(c, 168, 234, 18, (214, 150, 70), (160, 96, 44), (240, 180, 100))
+    flora.wheat(c, 52, -5, 245, lambda x: 302, 70, (20, 50), (190, 120, 50), (250, 190, 90), (210, 140, 60))
     flora.wheat(c, 53, -5, 245, lambda x: 304, 60, (50, 80), (170, 100, 40), (255, 204, 110), (220, 150, 70))
     bird = P.tinted(kestrel.KESTREL, (255, 150, 90), 0.16)
     kestrel.spread(c, 120, 104, 1.0, C=bird, lift=(-0.34, -0.26))
@@ -294,19 +325,32 @@ def autumn_dawn():
         dict(y=146, waves=[(9, 120), (4, 40)], col=(190, 170, 180), trees=((178, 158, 170), 6, 1.4, "round")),
         dict(y=170, waves=[(10, 150), (4, 47)], col=(210, 150, 110), trees=((196, 134, 96), 8, 1.4, "round")),
         dict(y=198, waves=[(10, 180), (5, 53)], col=(200, 110, 60), trees=((186, 92, 48), 10, 1.3, "round")),
-        dict(y=232, waves=[(10, 220), (4, 61)], col=(170, 80, 40), trees=((150, 66, 34), 12, 1.2, "round")),
     ], haze=(255, 236, 214), mist=0.55)
     P.soft_band(c, 160, 172, (255, 244, 234), 0.6, 5)
-    P.soft_band(c, 190, 204, (255, 244, 234), 0.55, 6)
-    P.soft_band(c, 228, 244, (255, 244, 234), 0.5, 6)
-    bark_branch(c, (-10, 200), (40, 194), (100, 192), (170, 178), 12, 4)
-    bark_branch(c, (120, 188), (140, 200), (160, 208), (182, 214), 4, 1.5)
-    bark_branch(c, (60, 196), (70, 180), (80, 170), (96, 160), 4, 1.5)
-    bark_branch(c, (10, 198), (16, 214), (24, 226), (34, 234), 4, 1.5)
-    for i, (x, y, n) in enumerate([(176, 176, 14), (184, 214, 12), (96, 158, 12), (32, 234, 12), (10, 188, 10)]):
-        flora.leaf_cluster(c, 80 + i, x, y, 14, n, AUTUMN)
+    P.soft_band(c, 190, 206, (255, 244, 234), 0.55, 6)
+    # the near slope with its woods in full colour
+    near = land.ridge_line(62, 246, [(8, 200), (3, 61)])
+    land.hill(c, near, P.V(236, 300, (176, 120, 50), (120, 80, 40)))
+    rnd = random.Random(63)
+    for i in range(16):
+        x = -6 + i * 16 + rnd.uniform(-5, 5)
+        y = land.y_at(near, x) + rnd.uniform(4, 16)
+        h = rnd.uniform(30, 46)
+        col = AUTUMN[rnd.randrange(len(AUTUMN))]
+        flora.round_tree(c, x, y, h, col, P.mix(col, (255, 236, 160), 0.45), P.mix(col, (70, 24, 10), 0.35), seed=200 + i)
+    for i in range(9):
+        x = 6 + i * 28 + rnd.uniform(-6, 6)
+        col = AUTUMN[rnd.randrange(len(AUTUMN))]
+        flora.round_tree(c, x, 304 + rnd.uniform(0, 8), rnd.uniform(40, 56), col, P.mix(col, (255, 236, 160), 0.45),
+                         P.mix(col, (70, 24, 10), 0.35), seed=220 + i)
+    bark_branch(c, (-10, 200), (40, 194), (100, 192), (172, 176), 18, 6)
+    bark_branch(c, (120, 188), (140, 200), (160, 208), (184, 216), 6, 2)
+    bark_branch(c, (60, 196), (70, 180), (80, 170), (96, 158), 6, 2)
+    bark_branch(c, (10, 198), (16, 214), (24, 226), (34, 236), 6, 2)
+    for i, (x, y, n) in enumerate([(176, 174, 22), (186, 214, 18), (98, 156, 18), (34, 236, 18), (8, 186, 14)]):
+        flora.leaf_cluster(c, 80 + i, x, y, 17, n, AUTUMN, size=(6, 10))
     kestrel.perched(c, 126, 186, 1.45, flip=True, C=P.tinted(kestrel.KESTREL, (255, 210, 160), 0.06))
-    flora.falling_leaves(c, 88, 10, 0, 120, 240, 300, AUTUMN)
+    flora.falling_leaves(c, 88, 10, 0, 120, 240, 300, AUTUMN, size=(4, 7))
     return c
 
 

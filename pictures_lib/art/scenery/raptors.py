@@ -35,7 +35,7 @@ KITE = dict(
 )
 
 OSPREY = dict(
-    ink=(40, 34, 36), wing="kite", tail="round", span=94, chord=27, fingers=5, finger_len=0.1, crook=0.8, arm=-0.42,
+    ink=(40, 34, 36), wing="kite", tail="round", span=94, chord=27, fingers=5, finger_len=0.1, crook=0.5, arm=-0.26, tail_len=0.8,
     body=(250, 250, 250), body_l=(255, 255, 255), body_d=(222, 222, 228),
     cov=(252, 252, 252), cov_l=(255, 255, 255), flight=(200, 196, 196), flight_l=(236, 232, 230), bar=(120, 110, 108),
     tip=(50, 42, 42), patch=None, carpal=(50, 42, 42),
@@ -98,12 +98,14 @@ def flying(c, x, y, k=1.0, C=EAGLE, rot=0.0, flip=False, lift=(-0.12, -0.08), fa
             return res
         wings.append((side, sp, place(out), place(lead), place(trail)))
 
+    tl = C.get("tail_len", 1.0)
     if C["tail"] == "fork":
         tail = path((-7, 14), ((-12, 30), (-20, 48), (-22, 62)), ((-14, 56), (-6, 50), (0, 48)),
                     ((6, 50), (14, 56), (22, 62)), ((20, 48), (12, 30), (7, 14)))
     else:
-        tail = path((-8, 14), ((-12, 26), (-16, 38), (-16, 46)), ((-10, 52), (10, 52), (16, 46)),
-                    ((16, 38), (12, 26), (8, 14)))
+        tail = path((-8, 14), ((-12, 14 + 12 * tl), (-16, 14 + 24 * tl), (-16, 14 + 32 * tl)),
+                    ((-10, 14 + 38 * tl), (10, 14 + 38 * tl), (16, 14 + 32 * tl)),
+                    ((16, 14 + 24 * tl), (12, 14 + 12 * tl), (8, 14)))
     body = path((0, -24), ((10, -24), (14, -10), (13, 4)), ((12, 16), (6, 24), (0, 25)),
                 ((-6, 24), (-12, 16), (-13, 4)), ((-14, -10), (-10, -24), (0, -24)))
     hx, hy = 4, -27
