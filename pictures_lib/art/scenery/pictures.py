@@ -24,6 +24,25 @@ def bark_branch(c, p0, p1, p2, p3, w0, w1, bark=(96, 66, 48), light=(150, 112, 8
     return flora.limb(c, p0, p1, p2, p3, w0, w1, bark, light, dark)
 
 
+def cabin(c, x, y, k=1.0):
+    """A small log cabin with snow on the roof and a warm lit window."""
+    from .shapes import Figure
+    f = Figure(c, x, y, k)
+    f.fill(R.rect(-16, -16, 16, 0), P.V(-16, 0, (120, 84, 80), (90, 60, 60)))
+    for yy in (-12, -8, -4):
+        f.line([(-16, yy), (16, yy)], 0.5, (60, 40, 44), 0.6)
+    f.fill(R.rect(8, -30, 13, -16), (90, 70, 76))
+    P.glow(c, *f.pt((-4, -8)), 14 * k, (255, 200, 110), opacity=0.45, blur=6 * k)
+    f.fill(R.rect(-8, -12, 0, -4), (255, 214, 120))
+    f.line([(-4, -12), (-4, -4)], 0.8, (90, 60, 60))
+    f.line([(-8, -8), (0, -8)], 0.8, (90, 60, 60))
+    f.fill([(-20, -15), (0, -30), (20, -15), (20, -13), (0, -27), (-20, -13)], (250, 246, 255))
+    f.fill([(-20, -15), (0, -30), (20, -15)], P.V(-30, -15, (255, 255, 255), (226, 222, 244)))
+    f.fill(R.rect(8.5, -32, 12.5, -29.5), (250, 246, 255))
+    for i, (sx, sy, r) in enumerate(((11, -36, 2.2), (13, -42, 3), (16, -49, 3.8))):
+        f.fill(R.circle(sx, sy, r), (220, 210, 236), 0.5 - i * 0.1)
+
+
 def butterfly(c, x, y, k, col, tilt=0.0):
     """A small butterfly, wings open."""
     from .shapes import Figure
@@ -305,7 +324,7 @@ def summer_night():
         P.glow(c, x, y, 3, (230, 255, 140), opacity=0.5, blur=2)
         c.fill(R.circle(x, y, 0.8), (250, 255, 190))
     bird = P.tinted(owls.BARN, (170, 190, 255), 0.12)
-    owls.flying(c, 134, 118, 0.92, bird, rot=0.08)
+    owls.flying(c, 130, 120, 1.04, bird, rot=0.08)
     return c
 
 
@@ -509,12 +528,15 @@ def winter_dawn():
     for i, (x, y, h) in enumerate([(20, 236, 60), (44, 242, 44), (196, 230, 52), (222, 238, 64)]):
         flora.fir(c, x, y, h, (60, 90, 100), (100, 130, 140), snow=(252, 246, 250), seed=20 + i)
     land.snow_ground(c, 122, 262, [(5, 160), (2, 41)], (255, 250, 252), (210, 206, 236))
-    bark_branch(c, (250, 176), (200, 172), (150, 170), (80, 184), 11, 4, (86, 66, 64), (140, 116, 116), (50, 38, 40))
-    bark_branch(c, (170, 171), (150, 156), (138, 146), (120, 138), 4, 1.5, (86, 66, 64))
-    # snow lying on the branch
-    c.fill(flora.taper(R.bezier((246, 170.5), (200, 166.5), (150, 164.5), (84, 179), 24), 5, 2), (255, 252, 255))
-    c.fill(flora.taper(R.bezier((168, 166), (150, 152), (138, 143), (121, 135), 12), 2.5, 1), (255, 252, 255))
-    kestrel.perched(c, 178, 171, 1.45, flip=True, C=P.tinted(kestrel.KESTREL, (255, 200, 210), 0.07))
+    flora.fir(c, 22, 306, 190, (44, 76, 90), (84, 116, 130), snow=(252, 246, 252), seed=29)
+    bark_branch(c, (250, 182), (200, 176), (150, 174), (70, 190), 17, 5, (86, 66, 64), (140, 116, 116), (50, 38, 40))
+    bark_branch(c, (160, 175), (140, 160), (128, 150), (110, 142), 6, 2, (86, 66, 64))
+    bark_branch(c, (220, 179), (214, 194), (206, 204), (194, 212), 6, 2, (86, 66, 64))
+    # snow lying on the branches
+    c.fill(flora.taper(R.bezier((246, 174), (200, 168.5), (150, 166.5), (74, 184.5), 24), 7, 2.5), (255, 252, 255))
+    c.fill(flora.taper(R.bezier((158, 170), (140, 156), (128, 146), (111, 138.5), 12), 3.5, 1.2), (255, 252, 255))
+    c.fill(flora.taper(R.bezier((220, 175), (216, 188), (208, 198), (195, 207), 12), 3, 1), (255, 252, 255))
+    kestrel.perched(c, 160, 174, 1.45, flip=True, C=P.tinted(kestrel.KESTREL, (255, 200, 210), 0.07))
     land.snowfall(c, 123, 30, 0, 300, size=(0.5, 1.2), opacity=(0.5, 0.9))
     return c
 
@@ -551,6 +573,9 @@ def winter_dusk():
         dict(y=210, waves=[(8, 110), (3, 37)], col=(110, 100, 150), trees=((90, 84, 130), 7, 1.4)),
         dict(y=232, waves=[(6, 160), (3, 47)], col=(200, 190, 220), dark=(150, 146, 196)),
     ], haze=(230, 180, 190), mist=0.3)
+    cabin(c, 196, 230, 1.0)
+    for i, (x, y, h) in enumerate([(170, 234, 36), (230, 236, 44), (24, 232, 40), (46, 236, 30)]):
+        flora.fir(c, x, y, h, (60, 64, 100), (90, 94, 130), snow=(236, 232, 248), seed=60 + i)
     land.snow_ground(c, 142, 256, [(4, 170), (2, 43)], (240, 236, 250), (160, 160, 210))
     land.fence(c, [(-20, 224, 262, 6), (40, 226, 258, 6), (190, 230, 256, 5), (250, 232, 254, 4)], (0.3, 0.65),
                wood=(90, 70, 80), dark=(60, 46, 60), light=(130, 110, 120))

@@ -16,9 +16,9 @@ EAGLE = dict(
     ink=(40, 26, 20), wing="broad", tail="round", span=86, chord=40, fingers=7, finger_len=0.22, crook=0.0, arm=0.0,
     body=(104, 68, 44), body_l=(140, 98, 64), body_d=(70, 44, 28),
     cov=(124, 84, 54), cov_l=(160, 116, 76), flight=(92, 78, 74), flight_l=(128, 116, 110), bar=(64, 52, 50),
-    tip=(40, 30, 28), patch=None, carpal=None,
-    head=(150, 104, 56), head_l=(212, 164, 80), head_d=(104, 68, 40), stripe=None, throat=None,
-    tail_c=(104, 80, 62), tail_l=(150, 126, 100), tail_band=(60, 44, 36),
+    tip=(40, 30, 28), patch=(246, 242, 236), carpal=None,
+    head=(170, 118, 56), head_l=(232, 184, 90), head_d=(110, 72, 40), stripe=None, throat=None,
+    tail_c=(240, 236, 230), tail_l=(255, 252, 248), tail_band=None, tail_end=(52, 38, 32),
     cere=(250, 200, 50), beak=(60, 60, 70), beak_l=(120, 122, 134), eye=(40, 26, 14), ring=(214, 150, 40),
     feet=(250, 200, 50), trousers=(120, 82, 52),
 )
@@ -117,10 +117,12 @@ def flying(c, x, y, k=1.0, C=EAGLE, rot=0.0, flip=False, lift=(-0.12, -0.08), fa
     f.fill(tail, P.V(14, 60, C["tail_l"], C["tail_c"]))
     f.set_clip(tail)
     for a in range(-4, 5):
-        f.line([(a * 1.2, 14), (a * 4.5, 62)], 0.5, C["tail_c"] if C["tail"] == "fork" else C["bar"], 0.5)
+        f.line([(a * 1.2, 14), (a * 4.5, 62)], 0.5, P.mix(C["tail_c"], (0, 0, 0), 0.2), 0.5)
     if C["tail_band"]:
         for yy in (26, 34, 42):
             f.line([(-20, yy), (20, yy)], 1.6 if yy == 42 else 0.9, C["tail_band"], 0.8)
+    if C.get("tail_end"):
+        f.fill(R.rect(-30, 14 + 27 * tl, 30, 70), C["tail_end"])
     f.set_clip(None)
 
     for side, sp, out, lead, trail in wings:
@@ -144,8 +146,9 @@ def flying(c, x, y, k=1.0, C=EAGLE, rot=0.0, flip=False, lift=(-0.12, -0.08), fa
         a, b = along(lead, 0.8), along(trail, 0.5)
         f.fill([a, (a[0] + far_out * 60, a[1] - 20), (b[0] + far_out * 60, b[1] + 40), b], C["tip"], 0.95)
         if C["patch"]:
-            pa = [lerp_pt(along(lead, 0.62 + 0.18 * i / 6), along(trail, 0.45 - 0.25 * i / 6), 0.5) for i in range(7)]
-            f.fill([along(lead, 0.6), along(lead, 0.7), along(lead, 0.8)] + pa[::-1], C["patch"], 0.95)
+            pa = [lerp_pt(along(lead, 0.56 + 0.22 * i / 6), along(trail, 0.6 - 0.3 * i / 6), 0.75) for i in range(7)]
+            pb = [lerp_pt(along(lead, 0.56 + 0.22 * i / 6), along(trail, 0.6 - 0.3 * i / 6), 0.3) for i in range(7)]
+            f.fill(pb + pa[::-1], C["patch"], 0.92)
         # the coverts along the leading edge
         cov = [along(lead, i / 14 * 0.9) for i in range(15)] + \
               [lerp_pt(along(lead, 0.9 * (1 - i / 14)), along(trail, 0.25 + 0.75 * i / 14), 0.4) for i in range(15)]
