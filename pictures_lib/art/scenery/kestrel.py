@@ -184,7 +184,6 @@ def scallop(pts, count, depth, inside):
     """Re-draw an edge as a row of `count` feather tips bulging `depth`
     away from the point `inside`."""
     out = [pts[0]]
-    n = len(pts) - 1
     steps = count * 6
     for i in range(1, steps + 1):
         t = i / steps

@@ -10,7 +10,7 @@ import random
 from artkit import raster as R
 from . import paint as P
 from . import sky, land, flora, kestrel, owls, raptors
-from .shapes import clip_to
+from .shapes import Figure, clip_to
 
 W, H = 240, 300
 SS = 4
@@ -26,7 +26,6 @@ def bark_branch(c, p0, p1, p2, p3, w0, w1, bark=(96, 66, 48), light=(150, 112, 8
 
 def cabin(c, x, y, k=1.0):
     """A small log cabin with snow on the roof and a warm lit window."""
-    from .shapes import Figure
     f = Figure(c, x, y, k)
     f.fill(R.rect(-16, -16, 16, 0), P.V(-16, 0, (120, 84, 80), (90, 60, 60)))
     for yy in (-12, -8, -4):
@@ -45,7 +44,6 @@ def cabin(c, x, y, k=1.0):
 
 def butterfly(c, x, y, k, col, tilt=0.0):
     """A small butterfly, wings open."""
-    from .shapes import Figure
     f = Figure(c, x, y, k, rot=tilt)
     dark = P.mix(col, (60, 40, 30), 0.5)
     for sx in (-1, 1):
@@ -59,7 +57,6 @@ def butterfly(c, x, y, k, col, tilt=0.0):
 
 def vole(c, x, y, k=1.0):
     """A little field vole sitting up in the grass, looking at the sky."""
-    from .shapes import Figure
     f = Figure(c, x, y, k)
     fur, dark, light = (150, 110, 80), (100, 70, 50), (214, 184, 150)
     f.fill(R.ellipse(0, -6, 9, 7.5), P.V(-14, 2, (176, 134, 100), fur, dark))

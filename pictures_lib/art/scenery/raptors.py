@@ -139,10 +139,8 @@ def flying(c, x, y, k=1.0, C=EAGLE, rot=0.0, flip=False, lift=(-0.12, -0.08), fa
             a = along(trail, t)
             b = lerp_pt(a, along(lead, max(0.0, 1 - t)), 0.45)
             f.line([a, b], 0.5, C["bar"], 0.6)
-        tip = along(lead, 1.0)
-        ox, oy = tip[0] - 0.0, tip[1] + 14
-        dx, dy = tip[0] - ox * 0, 0
-        far_out = 1 if tip[0] > 0 else -1
+        # dark fingertips: a region reaching past the tip, cut by the wing
+        far_out = 1 if along(lead, 1.0)[0] > 0 else -1
         a, b = along(lead, 0.8), along(trail, 0.5)
         f.fill([a, (a[0] + far_out * 60, a[1] - 20), (b[0] + far_out * 60, b[1] + 40), b], C["tip"], 0.95)
         if C["patch"]:
@@ -169,9 +167,15 @@ def flying(c, x, y, k=1.0, C=EAGLE, rot=0.0, flip=False, lift=(-0.12, -0.08), fa
         _fish(f, 1, 50)
     for fx in (-5, 5):
         f.fill(R.ellipse(fx, 18, 4.5, 6), C["trousers"])
-        f.line([(fx, 20), (fx * 1.05, foot)], 3.0, C["feet"])
-        for t in (-2, 0, 2):
-            f.line(R.qbezier((fx + t, foot), (fx + t * 1.4, foot + 2), (fx + t * 1.2, foot + 4), 5), 1.0, (30, 26, 26))
+        if fish:
+            f.line([(fx, 20), (fx * 1.05, foot)], 3.0, C["feet"])
+            for t in (-2, 0, 2):
+                f.line(R.qbezier((fx + t, foot), (fx + t * 1.4, foot + 2), (fx + t * 1.2, foot + 4), 5), 1.0,
+                       (30, 26, 26))
+        else:
+            # feet tucked up under the tail coverts
+            f.fill(R.ellipse(fx * 0.9, 24, 2.6, 3.2), C["feet"])
+            f.fill(R.ellipse(fx * 0.9, 26.5, 1.8, 1.0), (60, 50, 46), 0.6)
     f.fill(body, P.L((-6, -22), (6, 24), C["body_l"], C["body"], C["body_d"]))
     f.set_clip(body)
     for _ in range(22):

@@ -100,7 +100,6 @@ def cloud(c, cx, cy, w, seed, top=(255, 255, 255), base=(206, 220, 238), lit=Non
     h = w * 0.5
     c.fill(cons, P.V(cy - h, cy, top, base), opacity=opacity)
     # lighter tops of the puffs
-    rnd = random.Random(seed + 1)
     for con in cons[:-1]:
         xs = [p[0] for p in con]
         ys = [p[1] for p in con]
