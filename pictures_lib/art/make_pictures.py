@@ -32,7 +32,6 @@ def main():
     args = ap.parse_args()
     os.makedirs(args.out, exist_ok=True)
     files = []
-    halves = []
     for name, fn in pictures.PICTURES:
         path = os.path.join(args.out, name + ".jpg")
         if args.only and name not in args.only:
@@ -46,7 +45,6 @@ def main():
         with open(path, "wb") as f:
             f.write(data)
         files.append(("%s %s" % (name, fn.__name__), path))
-        halves.append(img)
         print("%s.jpg %6d bytes  quality %d  %s  %s" % (name, len(data), q, "4:2:0" if ss == 2 else "4:4:4",
                                                        fn.__doc__.strip().splitlines()[0]))
     if args.sheet:
@@ -54,15 +52,11 @@ def main():
         print("contact sheet:", args.sheet)
     if args.preview:
         from PIL import Image
-        tmp = []
-        for i, (label, p) in enumerate(files):
-            im = sheet.covered(Image.open(p).convert("RGB"), 0.5, seed=i + 1)
-            q = p + ".preview.png"
-            tmp.append((label + " (half uncovered)", im))
-        sheet_img = Image.new("RGB", (4 * 248 + 8, ((len(tmp) + 3) // 4) * 308 + 8), (236, 236, 236))
-        for i, (label, im) in enumerate(tmp):
-            sheet_img.paste(im, (8 + (i % 4) * 248, 8 + (i // 4) * 308))
-        sheet_img.save(args.preview)
+        halves = [sheet.covered(Image.open(p).convert("RGB"), 0.5, seed=i + 1) for i, (_, p) in enumerate(files)]
+        board = Image.new("RGB", (4 * 248 + 8, ((len(halves) + 3) // 4) * 308 + 8), (236, 236, 236))
+        for i, im in enumerate(halves):
+            board.paste(im, (8 + (i % 4) * 248, 8 + (i // 4) * 308))
+        board.save(args.preview)
         print("preview:", args.preview)
 
 

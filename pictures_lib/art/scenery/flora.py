@@ -35,31 +35,48 @@ def limb(c, p0, p1, p2, p3, w0, w1, col, light=None, dark=None):
 
 
 def fir(c, x, yb, h, col, light, snow=None, tiers=None, seed=0, trunk=(70, 50, 40)):
-    """A fir: drooping tiers, the left half catching the light, optional snow."""
+    """A fir of overlapping tiers, drawn from the bottom up so that each
+    tier's skirt shows below the one above; the left half catches the
+    light.  snow: colour of the blanket lying on the top of every tier."""
     rnd = random.Random(seed)
-    w = h * 0.42
-    tiers = tiers or max(3, int(h / 9))
-    c.fill(R.rect(x - h * 0.03, yb - h * 0.12, x + h * 0.03, yb), trunk)
+    w = h * 0.5
+    tiers = tiers or max(3, int(h / 13))
+    body = h * 0.94
+    th = body / (1 + 0.55 * (tiers - 1))
+    c.fill(R.rect(x - h * 0.03, yb - h * 0.1, x + h * 0.03, yb), trunk)
+    shapes = []
     for k in range(tiers):
-        t0 = k / tiers
-        t1 = (k + 1.45) / tiers
-        top = yb - h + h * t0 * 0.92
-        bot = yb - h * 0.08 - (1 - min(1.0, t1)) * h * 0.92
-        half = w * (0.18 + 0.82 * min(1.0, t1)) / 2 * rnd.uniform(0.92, 1.08)
-        tier = ([(x, top)] + R.qbezier((x, top), (x + half * 0.55, bot - (bot - top) * 0.35), (x + half, bot), 8)[1:] +
-                R.qbezier((x + half, bot), (x, bot - (bot - top) * 0.18), (x - half, bot), 8)[1:] +
-                R.qbezier((x - half, bot), (x - half * 0.55, bot - (bot - top) * 0.35), (x, top), 8)[1:-1])
-        c.fill(tier, col)
-        lit = [(x, top)] + R.qbezier((x, top), (x - half * 0.55, bot - (bot - top) * 0.35), (x - half, bot), 8)[1:] + \
-            [(x - half * 0.2, bot - (bot - top) * 0.12)]
-        c.fill(lit, light, opacity=0.8)
+        top = yb - h + k * 0.55 * th
+        half = w / 2 * (0.3 + 0.7 * (k + 1) / tiers) * rnd.uniform(0.92, 1.08)
+        shapes.append((top, top + th, half))
+    for top, bot, half in reversed(shapes):
+        right = R.qbezier((x, top), (x + half * 0.4, top + th * 0.55), (x + half, bot), 10)
+        left = R.qbezier((x - half, bot), (x - half * 0.4, top + th * 0.55), (x, top), 10)
+        hem = []
+        n = max(3, int(half / 2.5))
+        for i in range(1, 2 * n):
+            t = i / (2 * n)
+            hem.append((x + half - 2 * half * t,
+                        bot - th * 0.14 * math.sin(math.pi * t) + (th * 0.07 if i % 2 else -th * 0.03)))
+        c.fill(right + hem + left[:-1], col)
+        c.fill(left + [(x - half * 0.05, bot - th * 0.2)], light, opacity=0.75)
         if snow:
-            sn = (R.qbezier((x, top), (x + half * 0.5, top + (bot - top) * 0.55), (x + half * 0.95, bot - 0.5), 8) +
-                  R.qbezier((x + half * 0.8, bot - (bot - top) * 0.12), (x + half * 0.25, top + (bot - top) * 0.6),
-                            (x - half * 0.3, bot - (bot - top) * 0.1), 8) +
-                  R.qbezier((x - half * 0.6, bot - (bot - top) * 0.1), (x - half * 0.4, top + (bot - top) * 0.5),
-                            (x, top), 8))
-            c.fill(sn, snow)
+            ys = top + th * 0.6
+            # the outer edges down to the blanket's hem, then its drooping hem
+            def edge_x(y, sgn):
+                t = (y - top) / th
+                return x + sgn * half * (t ** 0.85)
+            r_edge = [(edge_x(top + (ys - top) * i / 8, 1), top + (ys - top) * i / 8) for i in range(9)]
+            l_edge = [(edge_x(top + (ys - top) * i / 8, -1), top + (ys - top) * i / 8) for i in range(9)][::-1]
+            hw = edge_x(ys, 1) - x
+            m = max(2, int(hw / 3))
+            droop = []
+            for i in range(1, 4 * m):
+                t = i / (4 * m)
+                droop.append((x + hw - 2 * hw * t, ys + max(1.0, th * 0.09) * abs(math.sin(math.pi * m * t)) +
+                              th * 0.06 * (1 - abs(2 * t - 1))))
+            c.fill(r_edge + [(r_edge[-1][0] + 0.6, ys + 1)] + droop + [(l_edge[0][0] - 0.6, ys + 1)] + l_edge, snow)
+            c.fill(R.stroke(droop, 0.6), P.mix(snow, col, 0.35), opacity=0.6)
 
 
 def round_tree(c, x, yb, h, crown, light, dark, trunk=(92, 64, 44), seed=0, blossom=None, dots=0):
@@ -168,9 +185,9 @@ def leaf(c, x, y, ln, ang, col, vein=None):
 
     def T(u, v):
         return (x + u * ca - v * sa, y + u * sa + v * ca)
-    w = ln * 0.32
-    pts = [T(*p) for p in R.qbezier((0, 0), (ln * 0.4, -w), (ln, 0), 8)] + \
-        [T(*p) for p in R.qbezier((ln, 0), (ln * 0.5, w), (0, 0), 8)[1:]]
+    w = ln * 0.62
+    pts = [T(*p) for p in R.bezier((0, 0), (ln * 0.25, -w), (ln * 0.75, -w * 0.6), (ln, 0), 10)] + \
+        [T(*p) for p in R.bezier((ln, 0), (ln * 0.75, w * 0.6), (ln * 0.25, w), (0, 0), 10)[1:]]
     c.fill(pts, col)
     if vein:
         c.fill(R.stroke([T(ln * 0.1, 0), T(ln * 0.85, 0)], max(0.4, ln * 0.05)), vein, opacity=0.6)

@@ -50,14 +50,14 @@ def drop(f, x, y, ln, w, ang, col, opacity=1.0):
     for k in range(20):
         a = 2 * math.pi * k / 20
         u = math.cos(a)
-        v = math.sin(a) * w * (0.5 + 0.5 * max(0.0, -u) ** 0.7 + 0.05)
-        u = u * ln * 0.5 + ln * 0.5 if u > 0 else u * w
+        v = math.sin(a) * w * (1.0 - 0.85 * max(0.0, u) ** 1.5)
+        u = u * ln if u > 0 else u * w
         pts.append((x + u * ca - v * sa, y + u * sa + v * ca))
     f.fill(pts, col, opacity)
 
 
 def eye(f, x, y, r, C):
-    f.fill(R.circle(x, y, r * 1.35), C["yellow"])
+    f.fill(R.circle(x, y, r * 1.25), C["yellow"])
     f.fill(R.circle(x, y, r), C["eye"])
     f.fill(R.circle(x - r * 0.35, y - r * 0.35, r * 0.36), (255, 255, 255))
     f.fill(R.circle(x + r * 0.35, y + r * 0.4, r * 0.14), (255, 255, 255), opacity=0.6)
@@ -113,7 +113,7 @@ def perched(c, x, y, k=1.0, flip=False, C=KESTREL, hood=False):
                     f.line([(xx - 1.8, yy + (i % 2) * 1.2 + 0.6), (xx, yy + (i % 2) * 1.2 - 0.4),
                             (xx + 1.8, yy + (i % 2) * 1.2 + 0.6)], 0.9, C["drop"], 0.8)
             else:
-                drop(f, xx, yy + (i % 2) * 1.2, 4.0, 1.25, math.pi / 2 + 0.15, C["drop"], 0.85)
+                drop(f, xx, yy + (i % 2) * 1.2, 3.0, 1.1, math.pi / 2 + 0.15, C["drop"], 0.85)
     f.fill(R.ellipse(15, -46, 4.5, 7), C["breast_l"], 0.4)
     f.set_clip(None)
 
@@ -134,15 +134,18 @@ def perched(c, x, y, k=1.0, flip=False, C=KESTREL, hood=False):
     f.fill(prim, P.L((0, -8), (-14, 22), C["prim_l"], C["prim"]))
     for t in (0.0, 2.6, 5.2):
         f.line(path((1 - t, -9 + t * 0.4), ((-3 - t, 0), (-7 - t, 10), (-12 - t * 0.6, 22))), 0.5, C["prim_l"], 0.8)
-    f.line(path((-14, -20), ((-6, -16), (0, -16), (6, -20))), 0.6, C["back_d"], 0.7)
-    f.line(path((-15, -32), ((-6, -28), (0, -28), (7, -32))), 0.6, C["back_d"], 0.6)
-    spots = [(-1, -41), (-7, -37), (2, -33), (-10, -29), (-4, -28), (3, -23), (-9, -21), (-3, -18), (-12, -14),
-             (1, -14), (-6, -11), (-10, -44), (-13, -6), (4, -44)]
-    for sx, sy in spots:
-        if hood:
-            f.line([(sx - 2, sy + 0.5), (sx, sy - 0.5), (sx + 2, sy + 0.5)], 0.8, C["spot"], 0.7)
-        else:
-            f.fill([(sx - 1.7, sy - 0.9), (sx + 1.7, sy - 0.9), (sx, sy + 1.5)], C["spot"], 0.9)
+    # rows of covert feathers: a soft dark rim under each, a black spot near its tip
+    for j, yy in enumerate(range(-44, -8, 7)):
+        for i in range(5):
+            xx = -14.5 + i * 5.4 + (j % 2) * 2.7 + ((i * 7 + j * 3) % 5 - 2) * 0.25
+            y0 = yy + (xx + 4) * 0.25
+            arc = R.qbezier((xx - 2.8, y0), (xx, y0 + 4.2), (xx + 2.8, y0), 6)
+            f.line(arc, 0.5, C["back_d"], 0.6)
+            f.line([(p[0], p[1] - 0.7) for p in arc], 0.45, C["back_l"], 0.4)
+            if hood:
+                f.line([(xx - 1.4, y0 + 1.4), (xx, y0 + 0.6), (xx + 1.4, y0 + 1.4)], 0.7, C["spot"], 0.7)
+            else:
+                f.fill([(xx - 1.4, y0 + 0.6), (xx + 1.4, y0 + 0.6), (xx, y0 + 2.5)], C["spot"], 0.9)
     f.line(path((-8, -52), ((0, -52), (7, -45), (7.5, -35)), ((8, -24), (3, -12), (-1, -4))), 0.7, C["back_d"])
     f.set_clip(None)
 
@@ -173,8 +176,28 @@ def perched(c, x, y, k=1.0, flip=False, C=KESTREL, hood=False):
     f.outlined(upper, ink, P.L((17, -66), (21, -58), C["beak_l"], C["beak"]), ow * 0.8)
     f.fill(path((17.2, -61), ((19, -60.6), (20, -60), (20.4, -59.2)), ((19, -58.6), (17.5, -58.8), (16.6, -59.6))),
            C["beak"])
-    eye(f, 10.4, -64.6, 3.0, C)
+    eye(f, 9.6, -64.8, 3.0, C)
     return f
+
+
+def scallop(pts, count, depth, inside):
+    """Re-draw an edge as a row of `count` feather tips bulging `depth`
+    away from the point `inside`."""
+    out = [pts[0]]
+    steps = count * 6
+    for i in range(1, steps + 1):
+        t = i / steps
+        p = along(pts, t)
+        q = along(pts, min(1.0, t + 0.01))
+        r = along(pts, max(0.0, t - 0.01))
+        dx, dy = q[0] - r[0], q[1] - r[1]
+        ln = math.hypot(dx, dy) or 1.0
+        nx, ny = -dy / ln, dx / ln
+        if (inside[0] - p[0]) * nx + (inside[1] - p[1]) * ny > 0:
+            nx, ny = -nx, -ny
+        bump = math.sin(math.pi * ((t * count) % 1.0)) ** 0.6 * depth
+        out.append((p[0] + nx * bump, p[1] + ny * bump))
+    return out
 
 
 def wing_shape(span, chord, lift=0.0, sweep=0.16, wrist=0.42, narrow=1.0):
@@ -185,8 +208,10 @@ def wing_shape(span, chord, lift=0.0, sweep=0.16, wrist=0.42, narrow=1.0):
     s, ch = span, chord * narrow
     lead = path((0, 0), ((0.15 * s, -0.14 * ch), (0.3 * s, -0.24 * ch), (wrist * s, -0.22 * ch)),
                 ((0.6 * s, -0.2 * ch), (0.85 * s, 0.0 * ch), (s, sweep * s)))
-    trail = path((s, sweep * s), ((0.9 * s, sweep * s + 0.1 * ch), (0.7 * s, 0.6 * ch), (0.52 * s, 0.8 * ch)),
-                 ((0.38 * s, 0.92 * ch), (0.16 * s, 0.92 * ch), (0.02 * s, 0.9 * ch)), (0, 0.75 * ch))
+    hand = path((s, sweep * s), ((0.9 * s, sweep * s + 0.1 * ch), (0.7 * s, 0.6 * ch), (0.52 * s, 0.8 * ch)))
+    arm = path((0.52 * s, 0.8 * ch), ((0.38 * s, 0.92 * ch), (0.16 * s, 0.92 * ch), (0.02 * s, 0.9 * ch)))
+    inside = (0.45 * s, 0.2 * ch)
+    trail = scallop(hand, 6, 0.05 * ch, inside) + scallop(arm, 8, 0.035 * ch, inside)[1:] + [(0, 0.75 * ch)]
 
     def bend(p):
         u, v = p

@@ -104,7 +104,7 @@ def mountains(c, peaks, base_y, rock, shade, snow=None, snow_shade=None, snow_li
             for k in range(n + 1):
                 t = k / n
                 x = xr + (xl - xr) * t
-                y = sy + (rnd.uniform(-0.12, 0.12) * hgt * snow_line) + (4 if k % 2 else -3)
+                y = sy + (rnd.uniform(-0.1, 0.1) * hgt * snow_line) + (0.16 if k % 2 else -0.14) * hgt * snow_line
                 cap.append((x, y))
             cap.append((px - wl * 0.1, py + hgt * 0.12))
             c.fill(cap, snow)

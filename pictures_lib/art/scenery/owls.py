@@ -216,7 +216,7 @@ def flying(c, x, y, k=1.0, C=BARN, seed=2, rot=0.0, lift=(-0.12, -0.08)):
     return f
 
 
-def round_wing(span, chord, lift=0.0, fingers=6):
+def round_wing(span, chord, lift=0.0, fingers=6, finger_len=0.1, spread=0.7):
     """A broad, round-ended wing with softly separated fingers (right
     side, shoulder at (0, 0), u outward, v backward).  Returns (outline,
     leading edge, trailing edge from tip to body)."""
@@ -229,8 +229,8 @@ def round_wing(span, chord, lift=0.0, fingers=6):
         t1 = (i + 1) / fingers
         a = (0.97 * s - 0.1 * s * t0, 0.05 * ch + 0.7 * ch * t0)
         b = (0.97 * s - 0.1 * s * t1, 0.05 * ch + 0.7 * ch * t1)
-        ang = -0.1 + 0.7 * (i + 0.5) / fingers
-        ln = 0.1 * s * (1.0 - 0.6 * abs((i + 0.5) / fingers - 0.35))
+        ang = -0.1 + spread * (i + 0.5) / fingers
+        ln = finger_len * s * (1.0 - 0.6 * abs((i + 0.5) / fingers - 0.35))
         tip = ((a[0] + b[0]) / 2 + math.cos(ang) * ln, (a[1] + b[1]) / 2 + math.sin(ang) * ln)
         hand += R.qbezier(a, (a[0] + math.cos(ang) * ln, a[1] + math.sin(ang) * ln), tip, 5)[1:]
         hand += R.qbezier(tip, (b[0] + math.cos(ang) * ln * 0.8, b[1] + math.sin(ang) * ln * 0.8), b, 5)[1:]

@@ -10,6 +10,7 @@ import random
 from artkit import raster as R
 from . import paint as P
 from . import sky, land, flora, kestrel, owls, raptors
+from .shapes import Figure, clip_to
 
 W, H = 240, 300
 SS = 4
@@ -21,6 +22,54 @@ def canvas():
 
 def bark_branch(c, p0, p1, p2, p3, w0, w1, bark=(96, 66, 48), light=(150, 112, 82), dark=(58, 40, 30)):
     return flora.limb(c, p0, p1, p2, p3, w0, w1, bark, light, dark)
+
+
+def cabin(c, x, y, k=1.0):
+    """A small log cabin with snow on the roof and a warm lit window."""
+    f = Figure(c, x, y, k)
+    f.fill(R.rect(-16, -16, 16, 0), P.V(-16, 0, (120, 84, 80), (90, 60, 60)))
+    for yy in (-12, -8, -4):
+        f.line([(-16, yy), (16, yy)], 0.5, (60, 40, 44), 0.6)
+    f.fill(R.rect(8, -30, 13, -16), (90, 70, 76))
+    P.glow(c, *f.pt((-4, -8)), 14 * k, (255, 200, 110), opacity=0.45, blur=6 * k)
+    f.fill(R.rect(-8, -12, 0, -4), (255, 214, 120))
+    f.line([(-4, -12), (-4, -4)], 0.8, (90, 60, 60))
+    f.line([(-8, -8), (0, -8)], 0.8, (90, 60, 60))
+    f.fill([(-20, -15), (0, -30), (20, -15), (20, -13), (0, -27), (-20, -13)], (250, 246, 255))
+    f.fill([(-20, -15), (0, -30), (20, -15)], P.V(-30, -15, (255, 255, 255), (226, 222, 244)))
+    f.fill(R.rect(8.5, -32, 12.5, -29.5), (250, 246, 255))
+    for i, (sx, sy, r) in enumerate(((11, -36, 2.2), (13, -42, 3), (16, -49, 3.8))):
+        f.fill(R.circle(sx, sy, r), (220, 210, 236), 0.5 - i * 0.1)
+
+
+def butterfly(c, x, y, k, col, tilt=0.0):
+    """A small butterfly, wings open."""
+    f = Figure(c, x, y, k, rot=tilt)
+    dark = P.mix(col, (60, 40, 30), 0.5)
+    for sx in (-1, 1):
+        f.fill(R.ellipse(sx * 3.2, -2, 3.4, 2.8), col)
+        f.fill(R.ellipse(sx * 2.4, 2, 2.2, 1.9), P.mix(col, (255, 160, 60), 0.3))
+        f.fill(R.circle(sx * 3.6, -2.4, 0.8), dark)
+    f.line([(0, -3), (0, 3)], 0.9, (50, 40, 40))
+    f.line([(0, -3), (-1.5, -6)], 0.3, (50, 40, 40))
+    f.line([(0, -3), (1.5, -6)], 0.3, (50, 40, 40))
+
+
+def vole(c, x, y, k=1.0):
+    """A little field vole sitting up in the grass, looking at the sky."""
+    f = Figure(c, x, y, k)
+    fur, dark, light = (150, 110, 80), (100, 70, 50), (214, 184, 150)
+    f.fill(R.ellipse(0, -6, 9, 7.5), P.V(-14, 2, (176, 134, 100), fur, dark))
+    f.fill(R.ellipse(4, -14, 6, 5.2), P.V(-19, -9, (176, 134, 100), fur))
+    f.fill(R.ellipse(-1, -4, 5, 4.5), light, 0.8)
+    f.fill(R.circle(1.5, -18.2, 2.2), dark)
+    f.fill(R.circle(1.5, -18.2, 1.2), (230, 170, 160))
+    f.fill(R.circle(6, -15.5, 1.4), (20, 14, 12))
+    f.fill(R.circle(6.4, -16, 0.5), (255, 255, 255))
+    f.fill(R.circle(10, -13.2, 1.0), (60, 40, 40))
+    for d in (-1, 0, 1):
+        f.line([(9, -13 + d * 0.6), (14, -14 + d * 2)], 0.25, (60, 50, 40), 0.7)
+    f.fill(R.ellipse(6, -6, 2, 1.4), (230, 170, 160))
 
 
 # ---------------------------------------------------------------------------
@@ -43,16 +92,24 @@ def spring_dawn():
     P.soft_band(c, 222, 234, (255, 244, 236), 0.45, 5)
     flora.round_tree(c, 26, 236, 54, (236, 170, 196), (255, 216, 230), (196, 124, 156), seed=5,
                      blossom=[(255, 255, 255), (255, 220, 232)], dots=50)
-    flora.grass(c, 4, -5, 245, lambda x: 302, 110, (10, 26), [(70, 140, 56), (98, 168, 66), (50, 112, 44)])
-    for i, (x, y) in enumerate([(12, 286), (40, 294), (70, 284), (104, 292), (200, 286), (226, 294)]):
-        flora.dandelion(c, x, y, 2.4)
+    flora.grass(c, 4, -5, 245, lambda x: 302, 150, (12, 34), [(70, 140, 56), (98, 168, 66), (50, 112, 44)])
+    rnd0 = random.Random(44)
+    for _ in range(16):
+        y = rnd0.uniform(262, 298)
+        flora.daisy(c, rnd0.uniform(4, 236), y, 2 + (y - 262) * 0.05)
+    for _ in range(10):
+        flora.dandelion(c, rnd0.uniform(4, 236), rnd0.uniform(268, 298), 2.6)
+    butterfly(c, 58, 150, 1.0, (255, 220, 90), 0.3)
+    butterfly(c, 40, 176, 0.8, (255, 250, 250), -0.2)
     # the branch from the right with its blossom
-    bark_branch(c, (250, 222), (200, 214), (150, 212), (96, 200), 10, 4)
-    bark_branch(c, (176, 214), (160, 200), (150, 190), (138, 176), 4, 1.5)
-    bark_branch(c, (122, 206), (110, 214), (98, 222), (84, 226), 3, 1.2)
-    for i, (x, y, n) in enumerate([(98, 198, 9), (138, 174, 8), (86, 224, 7), (232, 214, 8), (208, 224, 5)]):
-        flora.blossom_cluster(c, 40 + i, x, y, 10, n, [(255, 220, 232), (255, 236, 242), (248, 190, 212)],
-                              (226, 100, 140), leaves=(110, 170, 80))
+    bark_branch(c, (250, 224), (200, 214), (150, 212), (90, 198), 16, 5)
+    bark_branch(c, (180, 214), (162, 200), (150, 190), (136, 174), 6, 2)
+    bark_branch(c, (124, 206), (110, 214), (98, 222), (80, 228), 5, 1.5)
+    bark_branch(c, (226, 220), (222, 236), (216, 246), (204, 256), 5, 1.5)
+    for i, (x, y, n) in enumerate([(92, 196, 13), (136, 172, 12), (82, 226, 11), (236, 210, 10), (204, 256, 10),
+                                   (118, 204, 5)]):
+        flora.blossom_cluster(c, 40 + i, x, y, 13, n, [(255, 220, 232), (255, 236, 242), (248, 190, 212)],
+                              (226, 100, 140), r=(2.6, 4.0), leaves=(110, 170, 80))
     bird = P.tinted(kestrel.KESTREL, (255, 200, 160), 0.08)
     kestrel.perched(c, 166, 211, 1.45, flip=True, C=bird)
     flora.blossom_cluster(c, 60, 192, 220, 8, 6, [(255, 220, 232), (255, 236, 242)], (226, 100, 140),
@@ -88,6 +145,7 @@ def spring_day():
         flora.dandelion(c, rnd.uniform(5, 235), rnd.uniform(268, 296), rnd.uniform(2.4, 3.4))
     for _ in range(12):
         flora.daisy(c, rnd.uniform(5, 235), rnd.uniform(262, 296), rnd.uniform(3, 4.2))
+    vole(c, 174, 286, 1.7)
     kestrel.spread(c, 122, 118, 1.08, lift=(-0.3, -0.22))
     return c
 
@@ -132,13 +190,18 @@ def spring_night():
         dict(y=280, waves=[(6, 200), (3, 61)], col=(20, 30, 58)),
     ], haze=(70, 90, 150), mist=0.3)
     P.soft_band(c, 236, 252, (120, 140, 200), 0.3, 6)
-    bark_branch(c, (-10, 208), (40, 200), (90, 196), (160, 204), 11, 4, (70, 52, 50), (120, 100, 110), (40, 30, 34))
-    bark_branch(c, (120, 200), (150, 186), (176, 178), (200, 170), 4, 1.5, (70, 52, 50), (120, 100, 110))
-    bark_branch(c, (40, 204), (46, 220), (50, 232), (60, 242), 4, 1.5, (70, 52, 50), (120, 100, 110))
-    for i, (x, y, n) in enumerate([(196, 168, 9), (164, 204, 8), (60, 240, 7), (16, 200, 6), (124, 196, 4)]):
-        flora.blossom_cluster(c, 70 + i, x, y, 10, n, [(236, 210, 236), (250, 236, 250), (214, 186, 226)],
-                              (180, 100, 150), leaves=(60, 100, 90))
-    owls.perched(c, 92, 198, 1.15, owls.BARN)
+    bark_branch(c, (-10, 224), (40, 216), (100, 212), (170, 222), 17, 6, (70, 52, 50), (120, 100, 110), (40, 30, 34))
+    bark_branch(c, (130, 216), (160, 200), (186, 190), (210, 180), 6, 2, (70, 52, 50), (120, 100, 110))
+    bark_branch(c, (40, 220), (46, 236), (50, 248), (62, 258), 6, 2, (70, 52, 50), (120, 100, 110))
+    for i, (x, y, n) in enumerate([(208, 178, 13), (172, 222, 12), (62, 256, 11), (14, 214, 9), (146, 206, 6)]):
+        flora.blossom_cluster(c, 70 + i, x, y, 13, n, [(236, 210, 236), (250, 236, 250), (214, 186, 226)],
+                              (180, 100, 150), r=(2.6, 4.0), leaves=(60, 100, 90))
+    rnd0 = random.Random(13)
+    for _ in range(12):
+        fx, fy = rnd0.uniform(10, 230), rnd0.uniform(240, 296)
+        P.glow(c, fx, fy, 3, (230, 255, 140), opacity=0.5, blur=2)
+        c.fill(R.circle(fx, fy, 0.8), (250, 255, 190))
+    owls.perched(c, 96, 214, 1.32, owls.BARN)
     rnd = random.Random(12)
     for _ in range(8):
         flora.blossom(c, rnd.uniform(10, 230), rnd.uniform(120, 290), rnd.uniform(1.3, 2.2), (240, 220, 240),
@@ -156,6 +219,10 @@ def summer_dawn():
     sky.gradient(c, (140, 180, 226), (250, 214, 170), (255, 236, 190), y1=180)
     sky.sun(c, 176, 154, 16, halo=(255, 220, 150))
     sky.streaks(c, 21, 5, 50, 120, [(255, 240, 220), (255, 226, 200)], opacity=0.8)
+    sky.cloud(c, 190, 70, 56, 22, top=(255, 246, 236), base=(250, 206, 186), opacity=0.9)
+    sky.cloud(c, 50, 40, 40, 23, top=(255, 246, 236), base=(240, 206, 196), opacity=0.8)
+    for (bx, by, bs, fl) in ((150, 112, 5, 0.0), (166, 100, 4, 0.3), (200, 124, 3.5, 0.1)):
+        sky.swallow(c, bx, by, bs, (60, 56, 80), fl)
     land.layered_hills(c, 17, [
         dict(y=166, waves=[(6, 120), (3, 41)], col=(170, 190, 180), trees=((156, 178, 170), 6, 1.2, "round")),
         dict(y=182, waves=[(7, 150), (3, 47)], col=(196, 196, 120)),
@@ -207,16 +274,16 @@ def summer_dusk():
     """A kestrel hovering over ripe wheat and round bales at sunset."""
     c = canvas()
     sky.gradient(c, (70, 60, 130), (200, 90, 110), (250, 150, 80), (255, 210, 110), y1=200)
-    sky.sun(c, 120, 196, 26, core=(255, 240, 200), rim=(255, 170, 70), halo=(255, 140, 60), halo_r=90)
+    sky.sun(c, 120, 184, 30, core=(255, 240, 200), rim=(255, 170, 70), halo=(255, 140, 60), halo_r=100)
     sky.streaks(c, 41, 6, 30, 130, [(240, 120, 110), (200, 90, 120), (255, 170, 120)], opacity=0.8)
     land.layered_hills(c, 33, [
         dict(y=196, waves=[(4, 110), (2, 37)], col=(150, 84, 96), trees=((130, 72, 88), 6, 1.0, "round")),
         dict(y=214, waves=[(5, 150), (2, 47)], col=(214, 130, 70)),
     ], haze=(255, 170, 110), mist=0.3)
     c.fill(R.rect(-2, 226, 242, 302), P.V(226, 300, (236, 160, 70), (200, 120, 50), (150, 80, 40)))
-    flora.hay_bale(c, 30, 236, 12, (214, 150, 70), (160, 96, 44), (240, 180, 100))
-    flora.hay_bale(c, 176, 240, 15, (214, 150, 70), (160, 96, 44), (240, 180, 100))
-    flora.wheat(c, 52, -5, 245, lambda x: 302, 90, (30, 60), (190, 120, 50), (250, 190, 90), (210, 140, 60))
+    flora.hay_bale(c, 14, 232, 14, (214, 150, 70), (160, 96, 44), (240, 180, 100))
+    flora.hay_bale(c, 168, 234, 18, (214, 150, 70), (160, 96, 44), (240, 180, 100))
+    flora.wheat(c, 52, -5, 245, lambda x: 302, 70, (20, 50), (190, 120, 50), (250, 190, 90), (210, 140, 60))
     flora.wheat(c, 53, -5, 245, lambda x: 304, 60, (50, 80), (170, 100, 40), (255, 204, 110), (220, 150, 70))
     bird = P.tinted(kestrel.KESTREL, (255, 150, 90), 0.16)
     kestrel.spread(c, 120, 104, 1.0, C=bird, lift=(-0.34, -0.26))
@@ -254,7 +321,7 @@ def summer_night():
         P.glow(c, x, y, 3, (230, 255, 140), opacity=0.5, blur=2)
         c.fill(R.circle(x, y, 0.8), (250, 255, 190))
     bird = P.tinted(owls.BARN, (170, 190, 255), 0.12)
-    owls.flying(c, 134, 118, 0.92, bird, rot=0.08)
+    owls.flying(c, 130, 120, 1.04, bird, rot=0.08)
     return c
 
 
@@ -274,19 +341,32 @@ def autumn_dawn():
         dict(y=146, waves=[(9, 120), (4, 40)], col=(190, 170, 180), trees=((178, 158, 170), 6, 1.4, "round")),
         dict(y=170, waves=[(10, 150), (4, 47)], col=(210, 150, 110), trees=((196, 134, 96), 8, 1.4, "round")),
         dict(y=198, waves=[(10, 180), (5, 53)], col=(200, 110, 60), trees=((186, 92, 48), 10, 1.3, "round")),
-        dict(y=232, waves=[(10, 220), (4, 61)], col=(170, 80, 40), trees=((150, 66, 34), 12, 1.2, "round")),
     ], haze=(255, 236, 214), mist=0.55)
     P.soft_band(c, 160, 172, (255, 244, 234), 0.6, 5)
-    P.soft_band(c, 190, 204, (255, 244, 234), 0.55, 6)
-    P.soft_band(c, 228, 244, (255, 244, 234), 0.5, 6)
-    bark_branch(c, (-10, 200), (40, 194), (100, 192), (170, 178), 12, 4)
-    bark_branch(c, (120, 188), (140, 200), (160, 208), (182, 214), 4, 1.5)
-    bark_branch(c, (60, 196), (70, 180), (80, 170), (96, 160), 4, 1.5)
-    bark_branch(c, (10, 198), (16, 214), (24, 226), (34, 234), 4, 1.5)
-    for i, (x, y, n) in enumerate([(176, 176, 14), (184, 214, 12), (96, 158, 12), (32, 234, 12), (10, 188, 10)]):
-        flora.leaf_cluster(c, 80 + i, x, y, 14, n, AUTUMN)
+    P.soft_band(c, 190, 206, (255, 244, 234), 0.55, 6)
+    # the near slope with its woods in full colour
+    near = land.ridge_line(62, 246, [(8, 200), (3, 61)])
+    land.hill(c, near, P.V(236, 300, (176, 120, 50), (120, 80, 40)))
+    rnd = random.Random(63)
+    for i in range(16):
+        x = -6 + i * 16 + rnd.uniform(-5, 5)
+        y = land.y_at(near, x) + rnd.uniform(4, 16)
+        h = rnd.uniform(30, 46)
+        col = AUTUMN[rnd.randrange(len(AUTUMN))]
+        flora.round_tree(c, x, y, h, col, P.mix(col, (255, 236, 160), 0.45), P.mix(col, (70, 24, 10), 0.35), seed=200 + i)
+    for i in range(9):
+        x = 6 + i * 28 + rnd.uniform(-6, 6)
+        col = AUTUMN[rnd.randrange(len(AUTUMN))]
+        flora.round_tree(c, x, 304 + rnd.uniform(0, 8), rnd.uniform(40, 56), col, P.mix(col, (255, 236, 160), 0.45),
+                         P.mix(col, (70, 24, 10), 0.35), seed=220 + i)
+    bark_branch(c, (-10, 200), (40, 194), (100, 192), (172, 176), 18, 6)
+    bark_branch(c, (120, 188), (140, 200), (160, 208), (184, 216), 6, 2)
+    bark_branch(c, (60, 196), (70, 180), (80, 170), (96, 158), 6, 2)
+    bark_branch(c, (10, 198), (16, 214), (24, 226), (34, 236), 6, 2)
+    for i, (x, y, n) in enumerate([(176, 174, 22), (186, 214, 18), (98, 156, 18), (34, 236, 18), (8, 186, 14)]):
+        flora.leaf_cluster(c, 80 + i, x, y, 17, n, AUTUMN, size=(6, 10))
     kestrel.perched(c, 126, 186, 1.45, flip=True, C=P.tinted(kestrel.KESTREL, (255, 210, 160), 0.06))
-    flora.falling_leaves(c, 88, 10, 0, 120, 240, 300, AUTUMN)
+    flora.falling_leaves(c, 88, 10, 0, 120, 240, 300, AUTUMN, size=(4, 7))
     return c
 
 
@@ -346,15 +426,46 @@ def autumn_dusk():
         x = rnd.uniform(0, 240)
         w = 4 + (y - 200) * 0.15
         c.fill(R.rect(x - w / 2, y, x + w / 2, y + 0.8), (255, 200, 180), opacity=0.35)
-    # the cliff: layered rock faces
-    cliff = [(-5, 170), (20, 166), (52, 172), (86, 178), (104, 196), (112, 230), (124, 262), (150, 304), (-5, 304)]
-    c.fill(cliff, P.L((0, 170), (120, 300), (140, 90, 100), (90, 56, 78), (50, 34, 56)))
-    c.fill([(52, 172), (86, 178), (104, 196), (112, 230), (124, 262), (150, 304), (100, 304), (88, 250), (76, 206)],
-           (60, 40, 66), opacity=0.8)
-    for k in range(6):
-        y = 190 + k * 18
-        c.fill(R.stroke([(0, y), (40, y + 4), (80, y + 2 + k)], 1.0), (50, 34, 56), opacity=0.5)
-    c.fill([(-5, 170), (20, 166), (52, 172), (86, 178), (80, 182), (40, 178), (-5, 180)], (240, 150, 110), opacity=0.6)
+    # a far headland, then the near cliff with its layered rock
+    c.fill([(-5, 200), (-5, 188), (20, 184), (44, 190), (60, 200)], (120, 70, 100), opacity=0.8)
+    cliff = [(-5, 168), (22, 164), (56, 170), (84, 176), (98, 188), (104, 206), (112, 232), (118, 262), (136, 304),
+             (-5, 304)]
+    c.fill(cliff, P.L((0, 170), (110, 300), (150, 96, 104), (96, 60, 82), (54, 36, 60)))
+    f = clip_to(c, cliff)
+    rnd2 = random.Random(17)
+    for k in range(7):
+        y = 188 + k * 16 + rnd2.uniform(-4, 4)
+        x0 = rnd2.uniform(-10, 30)
+        x1 = x0 + rnd2.uniform(60, 120)
+        ledge = [(x, y + 2.5 * math.sin(x / 19.0 + k) + (x - x0) * 0.08) for x in range(int(x0), int(x1), 4)]
+        f.fill(flora.taper(ledge, 0.5, 3.5), (52, 32, 56), 0.6)
+        f.fill(flora.taper([(px, py - 1.2) for px, py in ledge], 0.4, 1.2), (214, 134, 120), 0.45)
+    for k in range(4):
+        x = 20 + k * 22 + rnd2.uniform(-4, 4)
+        f.fill(flora.taper([(x, 180), (x + rnd2.uniform(-3, 3), 210), (x + rnd2.uniform(-5, 5), 240)], 1.2, 0.3),
+               (46, 30, 52), 0.5)
+    # the shaded seaward face and the lit top edge
+    f.fill([(70, 172), (84, 176), (98, 188), (104, 206), (112, 232), (118, 262), (136, 304), (96, 304), (88, 250),
+            (80, 206), (72, 186)], (56, 36, 64), 0.75)
+    f.set_clip(None)
+    c.fill([(-5, 168), (22, 164), (56, 170), (84, 176), (82, 181), (50, 176), (20, 171), (-5, 175)], (120, 110, 70))
+    c.fill([(-5, 168), (22, 164), (56, 170), (84, 176), (82, 178), (50, 172.5), (20, 167), (-5, 171)], (250, 170, 110),
+           opacity=0.8)
+    # foam where the waves break on the rocks
+    rnd3 = random.Random(23)
+    for k in range(7):
+        y0 = 214 + k * 13
+        xe = 104 + (y0 - 206) * 0.3
+        crest = R.qbezier((xe - 2, y0), (xe + 8, y0 - 3), (xe + 18 + k * 2, y0 + 1), 10)
+        c.fill(flora.taper(crest, 2.2, 0.4), (255, 232, 222), opacity=0.75)
+    for _ in range(26):
+        y = rnd3.uniform(210, 300)
+        x = 104 + (y - 206) * 0.3 + rnd3.uniform(-1, 8)
+        c.fill(R.circle(x, y, rnd3.uniform(0.5, 1.3)), (255, 240, 230), opacity=0.8)
+    # sea pinks on the top
+    for _ in range(9):
+        x = rnd3.uniform(2, 80)
+        flora.daisy(c, x, 168 + x * 0.06 + rnd3.uniform(-1, 1), 2.2, (250, 160, 200), (255, 220, 120))
     # grass tufts on the edge
     flora.grass(c, 95, 0, 84, lambda x: 174 + x * 0.06, 40, (4, 10), [(120, 100, 70), (160, 120, 70)])
     bird = P.tinted(raptors.PEREGRINE, (255, 150, 110), 0.14)
@@ -367,32 +478,33 @@ def autumn_dusk():
 
 
 def autumn_night():
-    """A tawny owl at its hollow in an old oak under the harvest moon."""
+    """A tawny owl on an oak branch in front of the harvest moon."""
     c = canvas()
     sky.gradient(c, (16, 18, 50), (44, 40, 92), (110, 80, 120), y1=260)
-    sky.stars(c, 101, 100, 0, 200, avoid=(170, 90, 44))
-    sky.moon(c, 170, 90, 34, light=(255, 214, 140), shade=(236, 170, 100), halo=(255, 170, 100), halo_opacity=0.4)
+    sky.stars(c, 101, 110, 0, 220, avoid=(164, 104, 60))
+    sky.moon(c, 164, 104, 44, light=(255, 216, 146), shade=(236, 172, 104), halo=(255, 170, 100), halo_opacity=0.45)
     land.layered_hills(c, 77, [
-        dict(y=236, waves=[(8, 110), (3, 39)], col=(60, 46, 84), trees=((52, 40, 76), 8, 1.3, "round")),
-        dict(y=266, waves=[(6, 160), (3, 49)], col=(40, 30, 60)),
+        dict(y=246, waves=[(8, 110), (3, 39)], col=(64, 48, 88), trees=((56, 42, 80), 8, 1.3, "round")),
+        dict(y=272, waves=[(6, 160), (3, 49)], col=(42, 32, 62)),
     ], haze=(110, 80, 120), mist=0.25)
-    # the trunk with a hollow and a side limb
-    trunk = [(-5, 300), (-5, -5), (60, -5), (66, 60), (76, 140), (84, 220), (100, 300)]
-    c.fill(trunk, P.L((0, 0), (90, 0), (60, 44, 44), (90, 66, 58), (50, 36, 38)))
-    for k in range(7):
-        x = 8 + k * 9
-        c.fill(R.stroke(R.bezier((x, -5), (x + 6, 80), (x - 2, 160), (x + 10, 300), 20), 1.0), (40, 28, 30), opacity=0.5)
-    flora.limb(c, (60, 130), (110, 124), (160, 140), (250, 128), 12, 5, (74, 54, 50), (116, 90, 80), (40, 28, 30))
-    flora.limb(c, (150, 136), (170, 120), (190, 112), (210, 100), 4, 1.5, (74, 54, 50))
-    c.fill(R.ellipse(38, 196, 26, 34), (30, 20, 22))
-    c.fill(R.ellipse(38, 200, 20, 28), (16, 10, 14))
-    owls.perched(c, 36, 226, 0.72, P.tinted(owls.TAWNY, (150, 140, 200), 0.08), seed=3)
-    c.fill([R.oriented(R.ellipse(38, 196, 28, 36)), R.oriented(R.ellipse(38, 196, 25, 33), False)],
-           (106, 80, 70))
-    flora.leaf_cluster(c, 111, 200, 120, 16, 14, AUTUMN)
-    flora.leaf_cluster(c, 112, 240, 124, 14, 12, AUTUMN)
-    flora.leaf_cluster(c, 113, 140, 140, 12, 8, AUTUMN)
-    flora.falling_leaves(c, 114, 14, 80, 150, 240, 300, AUTUMN)
+    # the old oak: trunk on the left, a hollow, a long branch to the right
+    trunk = [(-5, 304), (-5, -5), (46, -5), (50, 60), (58, 140), (66, 220), (84, 304)]
+    c.fill(trunk, P.L((0, 0), (70, 0), (60, 44, 44), (92, 68, 60), (48, 34, 38)))
+    f = clip_to(c, trunk)
+    for k in range(6):
+        x = 6 + k * 9
+        f.fill(flora.taper(R.bezier((x, -5), (x + 5, 80), (x - 2, 160), (x + 10, 304), 20), 1.4, 2.4), (40, 28, 30), 0.5)
+    f.set_clip(None)
+    c.fill(R.ellipse(26, 118, 11, 16), (30, 20, 24))
+    c.fill(R.ellipse(26, 120, 8, 13), (14, 8, 12))
+    flora.limb(c, (40, 216), (100, 208), (170, 226), (250, 212), 18, 8, (76, 56, 52), (124, 96, 86), (40, 28, 30))
+    flora.limb(c, (170, 220), (190, 204), (206, 196), (226, 184), 5, 1.5, (76, 56, 52))
+    flora.limb(c, (90, 210), (84, 196), (80, 186), (70, 176), 4, 1.2, (76, 56, 52))
+    flora.leaf_cluster(c, 111, 226, 184, 18, 22, AUTUMN, size=(6, 10))
+    flora.leaf_cluster(c, 112, 244, 212, 16, 16, AUTUMN, size=(6, 10))
+    flora.leaf_cluster(c, 113, 70, 176, 14, 14, AUTUMN, size=(6, 10))
+    owls.perched(c, 130, 212, 1.18, P.tinted(owls.TAWNY, (255, 180, 120), 0.06), seed=3)
+    flora.falling_leaves(c, 114, 16, 60, 130, 240, 300, AUTUMN)
     return c
 
 
@@ -413,12 +525,15 @@ def winter_dawn():
     for i, (x, y, h) in enumerate([(20, 236, 60), (44, 242, 44), (196, 230, 52), (222, 238, 64)]):
         flora.fir(c, x, y, h, (60, 90, 100), (100, 130, 140), snow=(252, 246, 250), seed=20 + i)
     land.snow_ground(c, 122, 262, [(5, 160), (2, 41)], (255, 250, 252), (210, 206, 236))
-    bark_branch(c, (250, 176), (200, 172), (150, 170), (80, 184), 11, 4, (86, 66, 64), (140, 116, 116), (50, 38, 40))
-    bark_branch(c, (170, 171), (150, 156), (138, 146), (120, 138), 4, 1.5, (86, 66, 64))
-    # snow lying on the branch
-    c.fill(flora.taper(R.bezier((246, 170.5), (200, 166.5), (150, 164.5), (84, 179), 24), 5, 2), (255, 252, 255))
-    c.fill(flora.taper(R.bezier((168, 166), (150, 152), (138, 143), (121, 135), 12), 2.5, 1), (255, 252, 255))
-    kestrel.perched(c, 178, 171, 1.45, flip=True, C=P.tinted(kestrel.KESTREL, (255, 200, 210), 0.07))
+    flora.fir(c, 22, 306, 190, (44, 76, 90), (84, 116, 130), snow=(252, 246, 252), seed=29)
+    bark_branch(c, (250, 182), (200, 176), (150, 174), (70, 190), 17, 5, (86, 66, 64), (140, 116, 116), (50, 38, 40))
+    bark_branch(c, (160, 175), (140, 160), (128, 150), (110, 142), 6, 2, (86, 66, 64))
+    bark_branch(c, (220, 179), (214, 194), (206, 204), (194, 212), 6, 2, (86, 66, 64))
+    # snow lying on the branches
+    c.fill(flora.taper(R.bezier((246, 174), (200, 168.5), (150, 166.5), (74, 184.5), 24), 7, 2.5), (255, 252, 255))
+    c.fill(flora.taper(R.bezier((158, 170), (140, 156), (128, 146), (111, 138.5), 12), 3.5, 1.2), (255, 252, 255))
+    c.fill(flora.taper(R.bezier((220, 175), (216, 188), (208, 198), (195, 207), 12), 3, 1), (255, 252, 255))
+    kestrel.perched(c, 160, 174, 1.45, flip=True, C=P.tinted(kestrel.KESTREL, (255, 200, 210), 0.07))
     land.snowfall(c, 123, 30, 0, 300, size=(0.5, 1.2), opacity=(0.5, 0.9))
     return c
 
@@ -443,7 +558,7 @@ def winter_day():
         y = 268 + k * 2.2
         c.fill(R.ellipse(x, y, 1.6, 1), (170, 190, 224), opacity=0.8)
     land.snowfall(c, 133, 24, 0, 300, size=(0.5, 1.1), opacity=(0.5, 0.9))
-    kestrel.spread(c, 118, 120, 1.08, lift=(-0.32, -0.25))
+    kestrel.spread(c, 120, 112, 1.1, lift=(-0.42, -0.36), view="below")
     return c
 
 
@@ -455,6 +570,9 @@ def winter_dusk():
         dict(y=210, waves=[(8, 110), (3, 37)], col=(110, 100, 150), trees=((90, 84, 130), 7, 1.4)),
         dict(y=232, waves=[(6, 160), (3, 47)], col=(200, 190, 220), dark=(150, 146, 196)),
     ], haze=(230, 180, 190), mist=0.3)
+    cabin(c, 196, 230, 1.0)
+    for i, (x, y, h) in enumerate([(170, 234, 36), (230, 236, 44), (24, 232, 40), (46, 236, 30)]):
+        flora.fir(c, x, y, h, (60, 64, 100), (90, 94, 130), snow=(236, 232, 248), seed=60 + i)
     land.snow_ground(c, 142, 256, [(4, 170), (2, 43)], (240, 236, 250), (160, 160, 210))
     land.fence(c, [(-20, 224, 262, 6), (40, 226, 258, 6), (190, 230, 256, 5), (250, 232, 254, 4)], (0.3, 0.65),
                wood=(90, 70, 80), dark=(60, 46, 60), light=(130, 110, 120))

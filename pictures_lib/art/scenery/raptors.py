@@ -13,18 +13,18 @@ from .owls import round_wing
 from .shapes import Figure, path
 
 EAGLE = dict(
-    ink=(40, 26, 20), wing="broad", tail="round", span=92, chord=40, fingers=7,
+    ink=(40, 26, 20), wing="broad", tail="round", span=86, chord=40, fingers=7, finger_len=0.22, crook=0.0, arm=0.0,
     body=(104, 68, 44), body_l=(140, 98, 64), body_d=(70, 44, 28),
     cov=(124, 84, 54), cov_l=(160, 116, 76), flight=(92, 78, 74), flight_l=(128, 116, 110), bar=(64, 52, 50),
-    tip=(40, 30, 28), patch=None, carpal=None,
-    head=(150, 104, 56), head_l=(212, 164, 80), head_d=(104, 68, 40), stripe=None, throat=None,
-    tail_c=(104, 80, 62), tail_l=(150, 126, 100), tail_band=(60, 44, 36),
+    tip=(40, 30, 28), patch=(246, 242, 236), carpal=None,
+    head=(170, 118, 56), head_l=(232, 184, 90), head_d=(110, 72, 40), stripe=None, throat=None,
+    tail_c=(240, 236, 230), tail_l=(255, 252, 248), tail_band=None, tail_end=(52, 38, 32),
     cere=(250, 200, 50), beak=(60, 60, 70), beak_l=(120, 122, 134), eye=(40, 26, 14), ring=(214, 150, 40),
     feet=(250, 200, 50), trousers=(120, 82, 52),
 )
 
 KITE = dict(
-    ink=(50, 28, 20), wing="kite", tail="fork", span=88, chord=30, fingers=5,
+    ink=(50, 28, 20), wing="kite", tail="fork", span=88, chord=30, fingers=5, finger_len=0.12, crook=0.3, arm=-0.15,
     body=(196, 96, 52), body_l=(226, 140, 86), body_d=(150, 66, 36),
     cov=(192, 96, 56), cov_l=(222, 136, 90), flight=(90, 84, 90), flight_l=(140, 134, 140), bar=(60, 56, 62),
     tip=(30, 26, 30), patch=(246, 244, 240), carpal=None,
@@ -35,7 +35,7 @@ KITE = dict(
 )
 
 OSPREY = dict(
-    ink=(40, 34, 36), wing="kite", tail="round", span=96, chord=28, fingers=5,
+    ink=(40, 34, 36), wing="kite", tail="round", span=94, chord=27, fingers=5, finger_len=0.1, crook=0.5, arm=-0.26, tail_len=0.8,
     body=(250, 250, 250), body_l=(255, 255, 255), body_d=(222, 222, 228),
     cov=(252, 252, 252), cov_l=(255, 255, 255), flight=(200, 196, 196), flight_l=(236, 232, 230), bar=(120, 110, 108),
     tip=(50, 42, 42), patch=None, carpal=(50, 42, 42),
@@ -80,9 +80,13 @@ def flying(c, x, y, k=1.0, C=EAGLE, rot=0.0, flip=False, lift=(-0.12, -0.08), fa
     wings = []
     for side, lf in ((1, lift[0]), (-1, lift[1])):
         sp = s * (1.0 if side > 0 else far)
-        out, lead, trail = round_wing(sp, ch, 0.0, fingers=C["fingers"])
-        if C["wing"] == "kite":
-            out, lead, trail = [_crooked(p, sp, 0.45, 0.32) for p in (out, lead, trail)]
+        out, lead, trail = round_wing(sp, ch, 0.0, fingers=C["fingers"], finger_len=C["finger_len"],
+                                      spread=0.9 if C["wing"] == "broad" else 0.7)
+        if C["crook"]:
+            arm = C["arm"]
+            ca, sa = math.cos(arm), math.sin(arm)
+            out, lead, trail = [[(u * ca - v * sa, u * sa + v * ca) for u, v in p] for p in (out, lead, trail)]
+            out, lead, trail = [_crooked(p, sp, 0.45, C["crook"]) for p in (out, lead, trail)]
 
         def place(pts, sx=side, lf=lf, sp=sp):
             res = []
@@ -94,12 +98,14 @@ def flying(c, x, y, k=1.0, C=EAGLE, rot=0.0, flip=False, lift=(-0.12, -0.08), fa
             return res
         wings.append((side, sp, place(out), place(lead), place(trail)))
 
+    tl = C.get("tail_len", 1.0)
     if C["tail"] == "fork":
         tail = path((-7, 14), ((-12, 30), (-20, 48), (-22, 62)), ((-14, 56), (-6, 50), (0, 48)),
                     ((6, 50), (14, 56), (22, 62)), ((20, 48), (12, 30), (7, 14)))
     else:
-        tail = path((-8, 14), ((-12, 26), (-16, 38), (-16, 46)), ((-10, 52), (10, 52), (16, 46)),
-                    ((16, 38), (12, 26), (8, 14)))
+        tail = path((-8, 14), ((-12, 14 + 12 * tl), (-16, 14 + 24 * tl), (-16, 14 + 32 * tl)),
+                    ((-10, 14 + 38 * tl), (10, 14 + 38 * tl), (16, 14 + 32 * tl)),
+                    ((16, 14 + 24 * tl), (12, 14 + 12 * tl), (8, 14)))
     body = path((0, -24), ((10, -24), (14, -10), (13, 4)), ((12, 16), (6, 24), (0, 25)),
                 ((-6, 24), (-12, 16), (-13, 4)), ((-14, -10), (-10, -24), (0, -24)))
     hx, hy = 4, -27
@@ -111,10 +117,12 @@ def flying(c, x, y, k=1.0, C=EAGLE, rot=0.0, flip=False, lift=(-0.12, -0.08), fa
     f.fill(tail, P.V(14, 60, C["tail_l"], C["tail_c"]))
     f.set_clip(tail)
     for a in range(-4, 5):
-        f.line([(a * 1.2, 14), (a * 4.5, 62)], 0.5, C["tail_c"] if C["tail"] == "fork" else C["bar"], 0.5)
+        f.line([(a * 1.2, 14), (a * 4.5, 62)], 0.5, P.mix(C["tail_c"], (0, 0, 0), 0.2), 0.5)
     if C["tail_band"]:
         for yy in (26, 34, 42):
             f.line([(-20, yy), (20, yy)], 1.6 if yy == 42 else 0.9, C["tail_band"], 0.8)
+    if C.get("tail_end"):
+        f.fill(R.rect(-30, 14 + 27 * tl, 30, 70), C["tail_end"])
     f.set_clip(None)
 
     for side, sp, out, lead, trail in wings:
@@ -131,33 +139,43 @@ def flying(c, x, y, k=1.0, C=EAGLE, rot=0.0, flip=False, lift=(-0.12, -0.08), fa
             a = along(trail, t)
             b = lerp_pt(a, along(lead, max(0.0, 1 - t)), 0.45)
             f.line([a, b], 0.5, C["bar"], 0.6)
-        tip_pts = [along(trail, i / 10 * 0.42) for i in range(11)]
-        tip_pts += [lerp_pt(along(lead, 1 - 0.28 * i / 6), along(trail, 0.42 * (1 - i / 6)), 0.1) for i in range(7)]
-        f.fill(tip_pts + [along(lead, 0.8)], C["tip"], 0.95)
+        # dark fingertips: a region reaching past the tip, cut by the wing
+        far_out = 1 if along(lead, 1.0)[0] > 0 else -1
+        a, b = along(lead, 0.8), along(trail, 0.5)
+        f.fill([a, (a[0] + far_out * 60, a[1] - 20), (b[0] + far_out * 60, b[1] + 40), b], C["tip"], 0.95)
         if C["patch"]:
-            pa = [lerp_pt(along(lead, 0.62 + 0.18 * i / 6), along(trail, 0.45 - 0.25 * i / 6), 0.5) for i in range(7)]
-            f.fill([along(lead, 0.6), along(lead, 0.7), along(lead, 0.8)] + pa[::-1], C["patch"], 0.95)
+            pa = [lerp_pt(along(lead, 0.56 + 0.22 * i / 6), along(trail, 0.6 - 0.3 * i / 6), 0.75) for i in range(7)]
+            pb = [lerp_pt(along(lead, 0.56 + 0.22 * i / 6), along(trail, 0.6 - 0.3 * i / 6), 0.3) for i in range(7)]
+            f.fill(pb + pa[::-1], C["patch"], 0.92)
         # the coverts along the leading edge
         cov = [along(lead, i / 14 * 0.9) for i in range(15)] + \
               [lerp_pt(along(lead, 0.9 * (1 - i / 14)), along(trail, 0.25 + 0.75 * i / 14), 0.4) for i in range(15)]
         f.fill(cov, P.L(along(lead, 0.2), along(lead, 0.8), C["cov_l"], C["cov"]), 0.97)
         if C["carpal"]:
-            wp = lerp_pt(along(lead, 0.6), along(trail, 0.5), 0.28)
-            f.fill(R.ellipse(wp[0], wp[1], 6, 4), C["carpal"], 0.9)
+            wp = lerp_pt(along(lead, 0.47), along(trail, 0.53), 0.25)
+            f.fill(R.ellipse(wp[0], wp[1], 6.5, 4.5), C["carpal"], 0.9)
+            band = [lerp_pt(along(lead, 0.47 * (1 - i / 10)), along(trail, 0.53 + 0.47 * i / 10), 0.42) for i in range(11)]
+            f.line([wp] + band, 3.0, C["carpal"], 0.75)
         for _ in range(14):
             p = lerp_pt(along(lead, rnd.uniform(0.05, 0.8)), along(trail, rnd.uniform(0.3, 0.95)), rnd.uniform(0.08, 0.35))
             f.fill(R.circle(p[0], p[1], 0.7), C["body_d"], 0.5)
         f.line(lead, 1.1, C["cov_l"], 0.6)
         f.set_clip(None)
 
-    foot = 36 if fish else 27
+    foot = 42 if fish else 27
     if fish:
-        _fish(f, 1, 39)
+        _fish(f, 1, 50)
     for fx in (-5, 5):
         f.fill(R.ellipse(fx, 18, 4.5, 6), C["trousers"])
-        f.line([(fx, 20), (fx * 1.05, foot)], 3.0, C["feet"])
-        for t in (-2, 0, 2):
-            f.line(R.qbezier((fx + t, foot), (fx + t * 1.4, foot + 2), (fx + t * 1.2, foot + 4), 5), 1.0, (30, 26, 26))
+        if fish:
+            f.line([(fx, 20), (fx * 1.05, foot)], 3.0, C["feet"])
+            for t in (-2, 0, 2):
+                f.line(R.qbezier((fx + t, foot), (fx + t * 1.4, foot + 2), (fx + t * 1.2, foot + 4), 5), 1.0,
+                       (30, 26, 26))
+        else:
+            # feet tucked up under the tail coverts
+            f.fill(R.ellipse(fx * 0.9, 24, 2.6, 3.2), C["feet"])
+            f.fill(R.ellipse(fx * 0.9, 26.5, 1.8, 1.0), (60, 50, 46), 0.6)
     f.fill(body, P.L((-6, -22), (6, 24), C["body_l"], C["body"], C["body_d"]))
     f.set_clip(body)
     for _ in range(22):
@@ -168,8 +186,8 @@ def flying(c, x, y, k=1.0, C=EAGLE, rot=0.0, flip=False, lift=(-0.12, -0.08), fa
     f.fill(head, P.L((hx - 6, hy - 12), (hx + 2, hy + 10), C["head_l"], C["head"], C["head_d"]))
     f.set_clip(head)
     if C["stripe"]:
-        f.fill(path((hx + 8, hy - 4), ((hx + 2, hy - 5), (hx - 6, hy - 2), (hx - 12, hy + 6)), (hx - 12, hy + 10),
-                    ((hx - 6, hy + 1), (hx + 2, hy - 1), (hx + 8, hy - 1))), C["stripe"])
+        f.fill(path((hx + 10, hy - 7), ((hx + 4, hy - 8.5), (hx - 4, hy - 6), (hx - 12, hy - 1)), (hx - 12, hy + 6),
+                    ((hx - 5, hy + 0), (hx + 3, hy - 2.5), (hx + 10, hy - 3))), C["stripe"])
     f.set_clip(None)
     f.fill(path((hx + 9.5, hy - 6.8), ((hx + 11.5, hy - 7.6), (hx + 13.4, hy - 6.2), (hx + 13.6, hy - 3.8)),
                 (hx + 13, hy - 1.4), ((hx + 11, hy - 0.8), (hx + 10, hy - 1.8), (hx + 9.6, hy - 3))), C["cere"])
@@ -186,14 +204,22 @@ def flying(c, x, y, k=1.0, C=EAGLE, rot=0.0, flip=False, lift=(-0.12, -0.08), fa
     return f
 
 
-def _fish(f, sx, y):
-    """A silver fish carried head first below the body."""
-    body = path((-16, y), ((-8, y - 6), (8, y - 6), (16, y - 1)), ((8, y + 5), (-8, y + 5), (-16, y)))
-    tailf = [(-14, y), (-22, y - 5), (-20, y), (-22, y + 5)]
-    f.fill(tailf, (90, 110, 120))
-    f.fill(body, P.V(y - 6, y + 5, (120, 150, 160), (200, 220, 226), (240, 246, 246)))
-    f.fill(R.circle(11, y - 1.5, 1.2), (20, 20, 24))
-    f.line([(-10, y - 2.5), (8, y - 3)], 0.5, (80, 100, 110), 0.6)
+def _fish(f0, sx, y):
+    """A trout carried head first below the body: olive back with dark
+    spots, silver belly, a pink stripe along its side."""
+    f = Figure(f0.c, 0, 0, 1.0)
+    f.pt = lambda p: f0.pt((p[0] * 1.35, y + (p[1] - y) * 1.35))
+    body = path((-17, y), ((-10, y - 5.5), (6, y - 7), (17, y - 1)), ((12, y + 4.5), (-4, y + 5.5), (-17, y)))
+    f.fill([(-15, y), (-24, y - 6), (-22, y), (-24, y + 6)], (96, 110, 90))
+    f.fill(path((-2, y - 6), ((0, y - 10), (4, y - 10), (6, y - 6.5))), (96, 110, 90))
+    f.fill(path((-6, y + 4), ((-4, y + 8), (-1, y + 8), (1, y + 4.5))), (150, 160, 140))
+    f.fill(body, P.V(y - 7, y + 5, (100, 120, 96), (190, 204, 190), (244, 246, 240)))
+    f.line(path((-14, y + 0.5), ((-6, y - 1), (6, y - 1.5), (15, y - 1))), 1.4, (236, 150, 150), 0.7)
+    for px, py in ((-10, y - 2.5), (-5, y - 4), (0, y - 3), (4, y - 4.5), (8, y - 3.5), (-2, y - 5.5)):
+        f.fill(R.circle(px, py, 0.7), (50, 60, 50), 0.9)
+    f.line(path((11, y - 4.5), ((10, y - 2), (10, y + 1), (11.5, y + 3))), 0.6, (70, 80, 70), 0.8)
+    f.fill(R.circle(13.5, y - 2, 1.3), (250, 240, 200))
+    f.fill(R.circle(13.7, y - 2, 0.8), (20, 20, 24))
 
 
 def peregrine(c, x, y, k=1.0, flip=False):

@@ -99,3 +99,10 @@ class Figure:
         by `width` final pixels in ink; the parts are then filled on top."""
         grown = [R.oriented(R.offset(R.oriented(self.pts(con)), width)) for con in contours]
         self.fill_final(grown, ink, opacity)
+
+
+def clip_to(c, contours):
+    """A plain (unscaled) Figure whose fills stay inside contours."""
+    f = Figure(c, 0, 0, 1.0)
+    f.set_clip(contours)
+    return f

@@ -100,7 +100,6 @@ def cloud(c, cx, cy, w, seed, top=(255, 255, 255), base=(206, 220, 238), lit=Non
     h = w * 0.5
     c.fill(cons, P.V(cy - h, cy, top, base), opacity=opacity)
     # lighter tops of the puffs
-    rnd = random.Random(seed + 1)
     for con in cons[:-1]:
         xs = [p[0] for p in con]
         ys = [p[1] for p in con]
@@ -161,3 +160,12 @@ def aurora(c, seed, base_y, height, green=(90, 255, 170), pink=(200, 110, 255), 
             m = m.point(lambda v: int(v * opacity))
         big = m.resize(c.img.size, Image.BILINEAR)
         c.img.paste(Image.new("RGB", c.img.size, col), (0, 0), big)
+
+
+def swallow(c, x, y, s, col=(40, 40, 60), flap=0.0):
+    """A small far-off bird: two swept wings and a forked tail."""
+    wing = R.qbezier((x - s, y - s * (0.35 + flap)), (x - s * 0.45, y - s * 0.1), (x, y), 8) + \
+        R.qbezier((x, y), (x + s * 0.45, y - s * 0.1), (x + s, y - s * (0.35 + flap)), 8)[1:]
+    c.fill(R.stroke(wing, max(0.7, s * 0.16)), col)
+    c.fill([(x - s * 0.12, y), (x + s * 0.12, y), (x + s * 0.25, y + s * 0.55), (x, y + s * 0.3),
+            (x - s * 0.25, y + s * 0.55)], col)
