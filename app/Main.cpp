@@ -5,6 +5,7 @@
 #include "app/VerbsApp.h"
 #include "app/VerbsGlobals.h"
 #include "framework/WinApp.h"
+#include "pictures/PictureThemes.h"
 #include "view/VerbsView.h"
 #include <cstdlib>
 #include <exception>
@@ -22,7 +23,7 @@ const std::terminate_handler kPreviousTerminate = std::set_terminate(ReportTermi
 } // namespace
 
 CVerbsGlobals theGlobals;
-CVerbsApp theApp(VerbsAppParts{NewVerbsView});
+CVerbsApp theApp(VerbsAppParts{NewVerbsView, LoadProgramPictureThemes});
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
 {

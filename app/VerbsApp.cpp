@@ -94,7 +94,8 @@ BOOL CVerbsApp::InitInstance()
     m_oldSettings = MigrateIniSettings();
     if (m_oldSettings == OldSettings::WriteFailed)
         return FALSE;
-    // The picture theme libraries beside the program are loaded here.
+    if (m_parts.loadPictureThemes)
+        m_parts.loadPictureThemes();
     if (!LoadSettings())
         return FALSE;
 
@@ -157,19 +158,8 @@ void CVerbsApp::OnAppAbout()
     dialog.DoModal();
 }
 
-void CVerbsApp::FreePictureThemes()
-{
-    CVerbsGlobals& g = Globals();
-    for (PictureTheme& theme : g.m_themes) {
-        if (theme.library)
-            ::FreeLibrary(theme.library);
-        theme.library = nullptr;
-    }
-    g.m_hCurrentTheme = nullptr;
-}
-
 int CVerbsApp::ExitInstance()
 {
-    FreePictureThemes();
+    Globals().FreePictureThemes();
     return CWinApp::ExitInstance();
 }

@@ -10,6 +10,7 @@
 // program's entry point hands them in, so the shell names none of them.
 struct VerbsAppParts {
     CSingleDocTemplate::ViewFactory newView = nullptr; // the main view
+    void (*loadPictureThemes)() = nullptr;             // finds the theme libraries beside the program
 };
 
 class CVerbsApp : public CWinApp {
@@ -40,7 +41,6 @@ protected:
 private:
     bool OpenSettingsStore();
     bool CreateMainWindow();
-    void FreePictureThemes();
 
     VerbsAppParts m_parts;
     OldSettings m_oldSettings = OldSettings::Unexamined;

@@ -19,6 +19,7 @@ protected:
 
     void OnAppExit();
     void OnTestStop();
+    void OnPictureTheme();
     void OnUpdateWhenIdle(CCmdUI& ui);
     void OnUpdateWhenRunning(CCmdUI& ui);
 
