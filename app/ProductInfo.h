@@ -1,8 +1,10 @@
 #pragma once
+#include "VerbsVersion.h"
 // Facts about the product shown in the about box and written into exported pages.
 
 // The product's web page.
 constexpr const wchar_t* kProductWebAddress = L"https://lexoria.example.org/";
 // The notice line of the about box.
 constexpr const wchar_t* kNoticeLine = L"Copyright \u00A9 2004-2026 Tarnik";
-constexpr const wchar_t* kVersion = L"2.0.001";
+// The version, as the build writes it from CMakeLists.txt.
+constexpr const wchar_t* kVersion = VERBS_VERSION_WIDE;

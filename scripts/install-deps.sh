@@ -9,7 +9,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest
-          wine wine64 wine32:i386 xvfb x11-utils xdotool imagemagick openbox g++)
+          wine wine64 wine32:i386 xvfb x11-utils xdotool imagemagick openbox g++
+          nsis zip unzip)
 
 missing=()
 for p in "${packages[@]}"; do
