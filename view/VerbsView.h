@@ -19,6 +19,8 @@ protected:
 
     void OnAppExit();
     void OnTestStop();
+    void OnOptions();
+    void OnUsedGroups();
     void OnUpdateWhenIdle(CCmdUI& ui);
     void OnUpdateWhenRunning(CCmdUI& ui);
 
