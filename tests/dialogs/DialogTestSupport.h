@@ -7,6 +7,7 @@
 #include "app/VerbsGlobals.h"
 #include "data/VerbTableReader.h"
 #include "framework/CheckListBox.h"
+#include "framework/Handles.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
 #include "settings/PersistedSettings.h"
@@ -28,9 +29,11 @@ struct Faults {
     static inline bool deleteValue = false;
     static inline std::wstring createKeyEndingWith; // fails opens of such sections
     static inline const Profile::RegistryApi* real = nullptr;
+    static inline std::vector<std::wstring> written; // names of the values written, failed or not
 
     static LSTATUS WINAPI SetValueEx(HKEY key, LPCWSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size)
     {
+        written.push_back(name ? name : L"");
         return setValue ? ERROR_ACCESS_DENIED : real->SetValueEx(key, name, reserved, type, data, size);
     }
     static LSTATUS WINAPI DeleteValue(HKEY key, LPCWSTR name)
@@ -57,6 +60,7 @@ public:
         Faults::real = &scope_.Original();
         Faults::setValue = Faults::deleteValue = false;
         Faults::createKeyEndingWith.clear();
+        Faults::written.clear();
         scope_->SetValueEx = Faults::SetValueEx;
         scope_->DeleteValue = Faults::DeleteValue;
         scope_->CreateKeyEx = Faults::CreateKeyEx;
