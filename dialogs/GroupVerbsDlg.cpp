@@ -4,7 +4,7 @@
 #include "resources/resource.h"
 #include "settings/ProfileException.h"
 #include "settings/RegProfile.h"
-#include "settings/ReportProfileError.h"
+#include "app/ReportProfileError.h"
 
 namespace {
 const wchar_t* const kRussianGroupWord = L"\u0413\u0440\u0443\u043F\u043F\u0430"; // "Группа", no colon

@@ -3,7 +3,7 @@
 #include "settings/BaseProfile.h"
 #include "settings/ProfileException.h"
 #include "settings/RegProfile.h"
-#include "settings/ReportProfileError.h"
+#include "app/ReportProfileError.h"
 
 CGroupsSection::CGroupsSection(Profile::RegProfile& store) : store_(store), outer_(store.Section())
 {

@@ -4,9 +4,9 @@
 #include "data/VerbRecord.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
-#include "settings/PersistedSettings.h"
+#include "app/PersistedSettings.h"
 #include "settings/ProfileException.h"
-#include "settings/ReportProfileError.h"
+#include "app/ReportProfileError.h"
 #include <commctrl.h>
 #include <cwchar>
 

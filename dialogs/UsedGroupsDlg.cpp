@@ -10,7 +10,7 @@
 #include "resources/resource.h"
 #include "settings/ProfileException.h"
 #include "settings/RegProfile.h"
-#include "settings/ReportProfileError.h"
+#include "app/ReportProfileError.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "framework/Handles.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
-#include "settings/PersistedSettings.h"
+#include "app/PersistedSettings.h"
 #include "settings/RegistryApi.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
