@@ -2,6 +2,7 @@
 // Shared by the dialog tests: a program state with the real store and verb
 // table, registry faults on demand, and hands for the dialogs' real
 // controls (mouse clicks on list lines, keys through the dialog manager).
+// The responder's watchdog fails and closes any dialog a step leaves open.
 #include "ModalResponder.h"
 #include "TestUtil.h"
 #include "app/VerbsGlobals.h"
@@ -69,43 +70,6 @@ public:
 
 private:
     Profile::ScopedRegistryOverride scope_;
-};
-
-// ---- Fails the test and closes every dialog of the thread when one stays
-// open longer than it may, so that no test waits for CTest's timeout.
-class ModalWatchdog {
-public:
-    explicit ModalWatchdog(DWORD seconds = 15) : deadline_(::GetTickCount() + seconds * 1000)
-    {
-        current_ = this;
-        timer_ = ::SetTimer(nullptr, 0, 250, OnTimer);
-    }
-    ~ModalWatchdog()
-    {
-        ::KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-
-private:
-    static BOOL CALLBACK CloseDialog(HWND hwnd, LPARAM)
-    {
-        wchar_t cls[16] = {};
-        ::GetClassNameW(hwnd, cls, 16);
-        if (std::wstring(cls) == L"#32770" && ::IsWindowVisible(hwnd)) {
-            ADD_FAILURE() << "dialog still open: \"" << fw::Narrow(fw::WindowText(hwnd), CP_UTF8) << "\"";
-            ::EndDialog(hwnd, IDABORT);
-        }
-        return TRUE;
-    }
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
-    {
-        if (current_ && static_cast<LONG>(::GetTickCount() - current_->deadline_) > 0)
-            ::EnumThreadWindows(::GetCurrentThreadId(), CloseDialog, 0);
-    }
-
-    static inline ModalWatchdog* current_ = nullptr;
-    DWORD deadline_;
-    UINT_PTR timer_ = 0;
 };
 
 // ---- The program's state: settings key, group store and verb table.

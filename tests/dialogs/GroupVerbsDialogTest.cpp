@@ -19,7 +19,7 @@ protected:
         CGroupsSection section(Store());
         CGroupVerbsDlg dialog(Store(), group, nullptr);
         INT_PTR result = dialog.DoModal();
-        EXPECT_EQ(responder.PendingSteps(), 0u);
+        EXPECT_TRUE(responder.Verify());
         return result;
     }
     static std::vector<int> TickedVerbs(HWND d)
@@ -32,7 +32,6 @@ protected:
         return numbers;
     }
 
-    ModalWatchdog watchdog;
 };
 
 } // namespace

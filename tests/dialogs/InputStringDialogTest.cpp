@@ -18,12 +18,11 @@ protected:
             step(dialog);
         });
         INT_PTR result = dialog.DoModal();
-        EXPECT_EQ(responder.PendingSteps(), 0u);
+        EXPECT_TRUE(responder.Verify());
         return result;
     }
     const std::wstring& LastBoxText() { return responder.Seen().back().text; }
 
-    ModalWatchdog watchdog;
     CInputStringDlg dialog{nullptr};
 };
 

@@ -17,7 +17,7 @@ protected:
         responder.Then(std::move(step));
         COptionsDlg dialog(nullptr);
         INT_PTR result = dialog.DoModal();
-        EXPECT_EQ(responder.PendingSteps(), 0u);
+        EXPECT_TRUE(responder.Verify());
         return result;
     }
     void SetOptions(std::vector<int> values)
@@ -46,7 +46,6 @@ protected:
                                                  L"ShowRightAnswer", L"NumWords", L"OnlyOneForm",
                                                  L"WhichForm", L"Language", L"MaxAttempt"};
     FaultyRegistry registry; // records every write
-    ModalWatchdog watchdog;
 };
 
 } // namespace

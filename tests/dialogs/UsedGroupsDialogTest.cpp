@@ -23,7 +23,7 @@ protected:
             CUsedGroupsDlg dialog(Store(), nullptr);
             result = dialog.DoModal();
         }
-        EXPECT_EQ(responder.PendingSteps(), 0u);
+        EXPECT_TRUE(responder.Verify());
         return result;
     }
     // Answers the input dialog with a name, or cancels it for an empty one.
@@ -39,7 +39,6 @@ protected:
     const testutil::SeenDialog& Seen(size_t fromEnd = 0) { return responder.Seen()[responder.Seen().size() - 1 - fromEnd]; }
     static std::wstring Total(HWND d) { return Text(d, IDC_TOTAL); }
 
-    ModalWatchdog watchdog;
 };
 
 } // namespace
