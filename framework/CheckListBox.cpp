@@ -28,19 +28,27 @@ BOOL CCheckListBox::AttachDlgItem(UINT id, HWND dialog)
 {
     if (!SubclassDlgItem(id, dialog))
         return FALSE;
+    m_listProc = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(m_hWnd, GCLP_WNDPROC));
     UpdateItemHeight();
     return TRUE;
+}
+
+LRESULT CCheckListBox::ListMessage(UINT msg, WPARAM wp, LPARAM lp) const
+{
+    if (!m_listProc)
+        return ::SendMessageW(m_hWnd, msg, wp, lp);
+    return ::CallWindowProcW(m_listProc, m_hWnd, msg, wp, lp);
 }
 
 void CCheckListBox::UpdateItemHeight()
 {
     fw::WindowDc dc(m_hWnd);
-    HFONT font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    HFONT font = reinterpret_cast<HFONT>(ListMessage(WM_GETFONT));
     fw::SelectedObject selected(dc.get(), font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICW tm{};
     ::GetTextMetricsW(dc.get(), &tm);
     int height = std::max<int>(tm.tmHeight + 2, kBoxSize + 2 * kBoxMargin - 1);
-    SendMessage(LB_SETITEMHEIGHT, 0, MAKELPARAM(height, 0));
+    ListMessage(LB_SETITEMHEIGHT, 0, MAKELPARAM(height, 0));
 }
 
 LRESULT CCheckListBox::OnSetFont(WPARAM, LPARAM)
@@ -57,7 +65,7 @@ int CCheckListBox::CheckColumnWidth() const
 
 int CCheckListBox::AddString(const std::wstring& text, bool checked)
 {
-    int index = static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    int index = static_cast<int>(ListMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
     if (index < 0)
         return -1;
     SetItemData(index, Pack(checked, 0));
@@ -66,68 +74,68 @@ int CCheckListBox::AddString(const std::wstring& text, bool checked)
 
 bool CCheckListBox::DeleteString(int index)
 {
-    return SendMessage(LB_DELETESTRING, static_cast<WPARAM>(index)) != LB_ERR;
+    return ListMessage(LB_DELETESTRING, static_cast<WPARAM>(index)) != LB_ERR;
 }
 
 void CCheckListBox::InitStorage(int lines)
 {
-    SendMessage(LB_INITSTORAGE, static_cast<WPARAM>(lines), static_cast<LPARAM>(lines) * 16 * sizeof(wchar_t));
+    ListMessage(LB_INITSTORAGE, static_cast<WPARAM>(lines), static_cast<LPARAM>(lines) * 16 * sizeof(wchar_t));
 }
 
 void CCheckListBox::SetRedraw(bool redraw)
 {
-    SendMessage(WM_SETREDRAW, redraw ? TRUE : FALSE);
+    ListMessage(WM_SETREDRAW, redraw ? TRUE : FALSE);
     if (redraw)
         Invalidate(FALSE);
 }
 
 void CCheckListBox::ResetContent()
 {
-    SendMessage(LB_RESETCONTENT);
+    ListMessage(LB_RESETCONTENT);
 }
 
 int CCheckListBox::GetCount() const
 {
-    return static_cast<int>(SendMessage(LB_GETCOUNT));
+    return static_cast<int>(ListMessage(LB_GETCOUNT));
 }
 
 std::wstring CCheckListBox::GetText(int index) const
 {
-    LRESULT length = SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    LRESULT length = ListMessage(LB_GETTEXTLEN, static_cast<WPARAM>(index));
     if (length == LB_ERR)
         return {};
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    length = SendMessage(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    length = ListMessage(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(length == LB_ERR ? 0 : static_cast<size_t>(length));
     return text;
 }
 
 int CCheckListBox::GetCurSel() const
 {
-    return static_cast<int>(SendMessage(LB_GETCURSEL));
+    return static_cast<int>(ListMessage(LB_GETCURSEL));
 }
 
 void CCheckListBox::SetCurSel(int index)
 {
-    SendMessage(LB_SETCURSEL, static_cast<WPARAM>(index));
+    ListMessage(LB_SETCURSEL, static_cast<WPARAM>(index));
 }
 
 RECT CCheckListBox::GetItemRect(int index) const
 {
     RECT rc{};
-    SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rc));
+    ListMessage(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rc));
     return rc;
 }
 
 LRESULT CCheckListBox::ItemData(int index) const
 {
-    LRESULT data = SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index));
+    LRESULT data = ListMessage(LB_GETITEMDATA, static_cast<WPARAM>(index));
     return data == LB_ERR ? 0 : data;
 }
 
 void CCheckListBox::SetItemData(int index, LRESULT data)
 {
-    SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index), data);
+    ListMessage(LB_SETITEMDATA, static_cast<WPARAM>(index), data);
 }
 
 bool CCheckListBox::GetCheck(int index) const
@@ -187,7 +195,7 @@ void CCheckListBox::InvalidateItem(int index)
 int CCheckListBox::CheckBoxAt(LPARAM point) const
 {
     POINT pt{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
-    LRESULT hit = SendMessage(LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
+    LRESULT hit = ListMessage(LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
     if (HIWORD(hit) != 0)
         return -1; // below the last line
     int index = static_cast<int>(LOWORD(hit));
