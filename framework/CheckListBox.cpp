@@ -213,24 +213,33 @@ void CCheckListBox::ToggleAndNotify(int index)
     ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id, CLBN_CHKCHANGE), reinterpret_cast<LPARAM>(m_hWnd));
 }
 
-LRESULT CCheckListBox::OnLButtonDown(WPARAM, LPARAM lp)
+LRESULT CCheckListBox::OnLButtonDown(WPARAM wp, LPARAM lp)
 {
     int index = CheckBoxAt(lp);
-    // The click selects the line as usual; a click on the box then toggles
-    // it, so the parent always finds the toggled line selected.
-    LRESULT result = Default();
-    if (index >= 0 && ::IsWindow(m_hWnd))
-        ToggleAndNotify(index);
-    return result;
+    if (index < 0)
+        return Default();
+    ClickBox(index, wp, lp);
+    return 0;
 }
 
 LRESULT CCheckListBox::OnLButtonDblClk(WPARAM wp, LPARAM lp)
 {
     // The second click of a double click on a box is one more toggle, not
     // a double click on the line.
-    if (CheckBoxAt(lp) >= 0)
-        return OnLButtonDown(wp, lp);
-    return Default();
+    int index = CheckBoxAt(lp);
+    if (index < 0)
+        return Default();
+    ClickBox(index, wp, lp);
+    return 0;
+}
+
+void CCheckListBox::ClickBox(int index, WPARAM wp, LPARAM lp)
+{
+    // The click selects the line as a plain click does; then the box
+    // toggles, so the parent always finds the toggled line selected.
+    DefWindowProc(WM_LBUTTONDOWN, wp, lp);
+    if (::IsWindow(m_hWnd))
+        ToggleAndNotify(index);
 }
 
 LRESULT CCheckListBox::OnKeyDown(WPARAM wp, LPARAM)

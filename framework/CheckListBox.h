@@ -68,6 +68,7 @@ private:
     void UpdateItemHeight();
     // The line whose check box is at the point (client coordinates), or -1.
     int CheckBoxAt(LPARAM point) const;
+    void ClickBox(int index, WPARAM wp, LPARAM lp);
     void ToggleAndNotify(int index);
     LRESULT ItemData(int index) const;
     void SetItemData(int index, LRESULT data);

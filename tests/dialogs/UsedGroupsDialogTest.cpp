@@ -98,8 +98,10 @@ TEST_F(UsedGroupsDialog, TicksAreStoredAtOnceAndTotalCountsEachVerbOnce)
 
         size_t seen = responder.Seen().size();
         Click(d, allVerbs, false, true); // a double click on All verbs opens nothing
+        Click(d, 4, true, true);         // one on a box is two toggles and no more
         EXPECT_EQ(responder.Seen().size(), seen);
         EXPECT_FALSE(List(d).GetCheck(allVerbs));
+        EXPECT_TRUE(List(d).GetCheck(4));
         Key(d, VK_RETURN);
     });
     EXPECT_EQ(result, IDOK);
