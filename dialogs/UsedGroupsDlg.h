@@ -18,7 +18,7 @@ public:
     // Longest group name accepted at creation: with the widest letters it
     // still fits the members dialog's heading, a line of the list and a tab
     // of the verbs list, far below what the store can list.
-    static constexpr int kMaxGroupNameLength = 20;
+    static constexpr int kMaxGroupNameLength = 18;
 
     CUsedGroupsDlg(Profile::RegProfile& store, HWND parent);
 
