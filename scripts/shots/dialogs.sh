@@ -25,8 +25,12 @@ send() { run "$bin/post_command.exe" "$1" "$2" || true; sleep 1; }
 for lang in ru en; do
   set_language "$lang"
   run reg add 'HKCU\Software\Tarnik\Verbs' /v NumWords /d 25 /f
+  # The start makes the groups afresh; then one whose name is as long as
+  # names may be, of wide letters.
+  run reg delete 'HKCU\Software\Tarnik\Verbs\Groups' /f || true
   start_program
   sleep 4
+  run reg add 'HKCU\Software\Tarnik\Verbs\Groups' /v "ЖЖЖ Сильные глаг WW" /d "1;2;3;" /f
   if [ "$lang" = en ]; then
     options=32774 groups=32798 exit_id=57667
     t_options="Program options" t_groups="Selected groups" t_input="Input string" t_members="Included verbs"
@@ -45,6 +49,8 @@ for lang in ru en; do
   xdotool type --delay 50 "Strong verbs"
   shot_window "input-string-$lang" "$t_input"
   xdotool key Escape; sleep 0.5
+  xdotool key End; sleep 0.5        # select the long name, the last line
+  shot_window "used-groups-long-$lang" "$t_groups"
   send "$t_groups" 1037             # "?": the members of the selected group
   shot_window "group-verbs-$lang" "$t_members"
   xdotool key Escape; sleep 0.5
