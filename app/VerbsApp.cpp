@@ -42,11 +42,9 @@ CVerbsApp::CVerbsApp(const VerbsAppParts& parts) : m_parts(parts)
 
 CVerbsApp::~CVerbsApp()
 {
-    // The framework of older versions kept its settings in this file; it
-    // must not outlive any run.
-    std::wstring path = OldSettingsFilePath();
-    if (!path.empty())
-        ::DeleteFileW(path.c_str());
+    // Older versions kept their settings in this file, and the framework its
+    // own; it goes at the end of every run that leaves nothing in it behind.
+    RemoveOldSettingsFile(m_oldSettings);
 }
 
 BOOL CVerbsApp::IsFirstInstance()
@@ -93,7 +91,8 @@ BOOL CVerbsApp::InitInstance()
     }
     if (!OpenSettingsStore())
         return FALSE;
-    if (!MigrateIniSettings())
+    m_oldSettings = MigrateIniSettings();
+    if (m_oldSettings == OldSettings::WriteFailed)
         return FALSE;
     // The picture theme libraries beside the program are loaded here.
     if (!LoadSettings())

@@ -1,6 +1,7 @@
 #pragma once
 // The application object: start-up in its fixed order, the help and about
 // commands, and the clean-up at the end of the run.
+#include "app/PersistedSettings.h"
 #include "framework/Handles.h"
 #include "framework/WinApp.h"
 #include <string>
@@ -39,6 +40,7 @@ private:
     void FreePictureThemes();
 
     VerbsAppParts m_parts;
+    OldSettings m_oldSettings = OldSettings::Unexamined;
     fw::UniqueKernelHandle m_instanceMutex;
 };
 

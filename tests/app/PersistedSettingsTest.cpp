@@ -211,7 +211,7 @@ TEST_F(SettingsTest, MigrationTakesOldIniValuesWithTheirOwnDefaultsAndDeletesThe
 {
     testutil::WriteFileBytes(IniPath(), "[Verbs]\r\nShowTranslate=0\r\nWhichForm=3\r\nLanguage=2\r\n"
                                         "NumWords=25\r\nLimitTime=99\r\nMaxAttempt=x\r\n");
-    ASSERT_TRUE(MigrateIniSettings());
+    ASSERT_EQ(MigrateIniSettings(), OldSettings::TakenOver);
     EXPECT_FALSE(testutil::FileExists(IniPath()));
     EXPECT_EQ(Stored(L"ShowTranslate"), L"0");
     EXPECT_EQ(Stored(L"MustLimitTime"), L"0");
@@ -233,7 +233,7 @@ TEST_F(SettingsTest, MigrationTakesOldIniValuesWithTheirOwnDefaultsAndDeletesThe
 
 TEST_F(SettingsTest, NoOldIniMeansNothingIsWritten)
 {
-    ASSERT_TRUE(MigrateIniSettings());
+    ASSERT_EQ(MigrateIniSettings(), OldSettings::None);
     EXPECT_EQ(Stored(L"ShowTranslate"), L"<missing>");
 }
 
@@ -244,13 +244,13 @@ TEST_F(SettingsTest, FailedMigrationWriteIsReportedAndKeepsTheFile)
     {
         Profile::ScopedRegistryOverride registry;
         registry->SetValueEx = FailSetValue;
-        EXPECT_FALSE(MigrateIniSettings());
+        EXPECT_EQ(MigrateIniSettings(), OldSettings::WriteFailed);
     }
     ASSERT_EQ(responder.Seen().size(), 1u);
     EXPECT_EQ(responder.Seen()[0].text, L"Oops! Profile::RegException\n\nKey: ShowTranslate Value:1");
     EXPECT_TRUE(testutil::FileExists(IniPath()));
     // Nothing was lost: a later start migrates the same file.
-    ASSERT_TRUE(MigrateIniSettings());
+    ASSERT_EQ(MigrateIniSettings(), OldSettings::TakenOver);
     EXPECT_EQ(Stored(L"NumWords"), L"25");
     EXPECT_FALSE(testutil::FileExists(IniPath()));
 }
