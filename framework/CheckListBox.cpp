@@ -16,7 +16,7 @@ LRESULT Pack(bool checked, unsigned tag)
 } // namespace
 
 BEGIN_MESSAGE_MAP(CCheckListBox, CWnd)
-    ON_MESSAGE(fw::Reflected(WM_DRAWITEM), OnDrawItem)
+    ON_REFLECTED(WM_DRAWITEM, OnDrawItem)
     ON_MESSAGE(WM_LBUTTONDOWN, OnLButtonDown)
     ON_MESSAGE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
     ON_MESSAGE(WM_KEYDOWN, OnKeyDown)
