@@ -1,10 +1,10 @@
 #include "dialogs/GroupVerbsDlg.h"
+#include "app/ReportProfileError.h"
 #include "app/VerbsGlobals.h"
 #include "data/VerbGroups.h"
 #include "resources/resource.h"
 #include "settings/ProfileException.h"
 #include "settings/RegProfile.h"
-#include "app/ReportProfileError.h"
 
 namespace {
 const wchar_t* const kRussianGroupWord = L"\u0413\u0440\u0443\u043F\u043F\u0430"; // "Группа", no colon

@@ -1,9 +1,9 @@
 #include "dialogs/GroupsSection.h"
+#include "app/ReportProfileError.h"
 #include "data/VerbGroups.h"
 #include "settings/BaseProfile.h"
 #include "settings/ProfileException.h"
 #include "settings/RegProfile.h"
-#include "app/ReportProfileError.h"
 
 CGroupsSection::CGroupsSection(Profile::RegProfile& store) : store_(store), outer_(store.Section())
 {

@@ -1,12 +1,12 @@
 #include "dialogs/OptionsDlg.h"
 #include "app/HelpTopics.h"
+#include "app/PersistedSettings.h"
+#include "app/ReportProfileError.h"
 #include "app/VerbsGlobals.h"
 #include "data/VerbRecord.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
-#include "app/PersistedSettings.h"
 #include "settings/ProfileException.h"
-#include "app/ReportProfileError.h"
 #include <commctrl.h>
 #include <cwchar>
 

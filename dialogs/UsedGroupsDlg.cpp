@@ -1,5 +1,6 @@
 #include "dialogs/UsedGroupsDlg.h"
 #include "app/Language.h"
+#include "app/ReportProfileError.h"
 #include "app/VerbsGlobals.h"
 #include "data/VerbGroups.h"
 #include "dialogs/GroupVerbsDlg.h"
@@ -10,7 +11,6 @@
 #include "resources/resource.h"
 #include "settings/ProfileException.h"
 #include "settings/RegProfile.h"
-#include "app/ReportProfileError.h"
 
 namespace {
 
