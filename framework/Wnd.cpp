@@ -288,6 +288,11 @@ bool CWnd::OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
         if (OnNotify(*reinterpret_cast<NMHDR*>(lp), result))
             return true;
         break;
+    case WM_DRAWITEM:
+        // From an owner-drawn control (id 0 is a menu): the control draws itself.
+        if (wp != 0 && ReflectToChild(reinterpret_cast<DRAWITEMSTRUCT*>(lp)->hwndItem, msg, wp, lp, result))
+            return true;
+        break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:

@@ -2,6 +2,8 @@
 #include "app/CommandSets.h"
 #include "app/VerbsGlobals.h"
 #include "data/VerbTableReader.h"
+#include "dialogs/OptionsDlg.h"
+#include "dialogs/UsedGroupsDlg.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
 #include "pictures/PictureThemeDlg.h"
@@ -22,6 +24,10 @@ BEGIN_MESSAGE_MAP(CVerbsView, CView)
     ON_COMMAND(ID_APP_EXIT_EN, OnAppExit)
     ON_COMMAND(ID_THEME_RU, OnPictureTheme)
     ON_COMMAND(ID_THEME_EN, OnPictureTheme)
+    ON_COMMAND(ID_OPTIONS_RU, OnOptions)
+    ON_COMMAND(ID_OPTIONS_EN, OnOptions)
+    ON_COMMAND(ID_USED_GROUPS_RU, OnUsedGroups)
+    ON_COMMAND(ID_USED_GROUPS_EN, OnUsedGroups)
     ON_UPDATE_COMMAND_UI(ID_TEST_START_RU, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_TEST_START_EN, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_TEST_READY_RU, OnUpdateWhenRunning)
@@ -121,6 +127,20 @@ void CVerbsView::OnPictureTheme()
     if (m_bRunning)
         return; // the theme changes only between tests
     CPictureThemeDlg dialog(m_hWnd);
+    dialog.DoModal();
+}
+
+void CVerbsView::OnOptions()
+{
+    bool wasEnglish = IsEnglish();
+    COptionsDlg dialog(m_hWnd);
+    if (dialog.DoModal() == IDOK && IsEnglish() != wasEnglish)
+        IsEnglish() ? BuildEnglishMenu() : BuildRussianMenu();
+}
+
+void CVerbsView::OnUsedGroups()
+{
+    CUsedGroupsDlg dialog(Globals().m_profile, m_hWnd);
     dialog.DoModal();
 }
 

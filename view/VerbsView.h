@@ -20,6 +20,8 @@ protected:
     void OnAppExit();
     void OnTestStop();
     void OnPictureTheme();
+    void OnOptions();
+    void OnUsedGroups();
     void OnUpdateWhenIdle(CCmdUI& ui);
     void OnUpdateWhenRunning(CCmdUI& ui);
 

@@ -1,0 +1,63 @@
+// The view's Options and Used groups commands in the running program: both
+// command ids open the dialogs, and the menu changes language only after OK
+// with a changed language.
+#include "../app/AppFixture.h"
+#include "DialogTestSupport.h"
+
+using namespace dlgtest;
+
+namespace {
+class ViewCommands : public AppFixture {
+protected:
+    static std::wstring MenuText(CMainFrame& frame, UINT id)
+    {
+        wchar_t text[64] = {};
+        ::GetMenuStringW(::GetMenu(frame.m_hWnd), id, text, 64, MF_BYCOMMAND);
+        return text;
+    }
+    void Command(CMainFrame& frame, UINT id, testutil::ModalResponder::Step step)
+    {
+        responder.Then(std::move(step));
+        frame.SendMessage(WM_COMMAND, id, 0);
+        EXPECT_TRUE(responder.Verify());
+    }
+    static void Choose(HWND dialog, int language)
+    {
+        Press(dialog, language);
+        Press(dialog, IDOK);
+    }
+    testutil::ModalResponder responder;
+};
+} // namespace
+
+TEST_F(ViewCommands, OptionsSwitchTheMenuOnlyAfterOkWithAnotherLanguage)
+{
+    CMainFrame& frame = Start(0);
+    Command(frame, ID_OPTIONS_RU, [](HWND d) {
+        Press(d, IDC_LANGUAGE_ENGLISH);
+        Press(d, IDCANCEL);
+    });
+    EXPECT_EQ(MenuText(frame, ID_OPTIONS_RU) + L"|" + std::to_wstring(globals->Language), L"П&араметры...|0");
+
+    Command(frame, ID_OPTIONS_RU, [](HWND d) { Choose(d, IDC_LANGUAGE_ENGLISH); });
+    EXPECT_EQ(MenuText(frame, ID_OPTIONS_EN) + L"|" + Setting(L"Language"), L"&Options...|1");
+
+    frame.SetWindowText(L"unchanged"); // a rebuild of the menu sets the title again
+    Command(frame, ID_OPTIONS_EN, [](HWND d) { Press(d, IDOK); });
+    EXPECT_EQ(frame.GetWindowText(), L"unchanged");
+
+    Command(frame, ID_OPTIONS_EN, [](HWND d) { Choose(d, IDC_LANGUAGE_RUSSIAN); });
+    EXPECT_EQ(MenuText(frame, ID_OPTIONS_RU) + L"|" + MenuText(frame, ID_OPTIONS_EN), L"П&араметры...|");
+}
+
+TEST_F(ViewCommands, UsedGroupsOpensFromEitherIdAndGivesTheStoreBack)
+{
+    CMainFrame& frame = Start(1);
+    for (UINT id : {ID_USED_GROUPS_EN, ID_USED_GROUPS_RU}) {
+        Command(frame, id, [](HWND d) {
+            EXPECT_EQ(fw::WindowText(d) + L"|" + Text(d, IDC_TOTAL), L"Selected groups|294");
+            Press(d, IDOK);
+        });
+        EXPECT_EQ(globals->m_profile.Section(), kSettingsSection);
+    }
+}
