@@ -1,0 +1,211 @@
+#include "TestRunFixture.h"
+#include "app/Language.h"
+#include "data/VerbGroups.h"
+#include "resources/resource.h"
+#include <ostream>
+
+namespace {
+
+constexpr DWORD kBoxWatchdogMs = 8000;
+const UINT kResultBitmaps[] = {IDB_CORRECT, IDB_WRONG, IDB_NO_ATTEMPTS, IDB_TIME_OVER};
+
+// The pixels of a bitmap as 32-bit top-down rows.
+std::vector<DWORD> Pixels(HBITMAP bitmap, SIZE& size)
+{
+    BITMAP info{};
+    if (!bitmap || !::GetObjectW(bitmap, sizeof(info), &info))
+        return {};
+    size = {info.bmWidth, info.bmHeight};
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = info.bmWidth;
+    bi.bmiHeader.biHeight = -info.bmHeight;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+    HDC dc = ::GetDC(nullptr);
+    ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &bi, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, dc);
+    return pixels;
+}
+
+// Which result bitmap of the program the box's picture control shows.
+UINT ShownBitmapId(HWND box)
+{
+    auto shown = reinterpret_cast<HBITMAP>(::SendDlgItemMessageW(box, 1017, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    SIZE shownSize{};
+    std::vector<DWORD> shownPixels = Pixels(shown, shownSize);
+    for (UINT id : kResultBitmaps) {
+        auto candidate = static_cast<HBITMAP>(
+            ::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0));
+        SIZE size{};
+        bool same = !shownPixels.empty() && Pixels(candidate, size) == shownPixels && size.cx == shownSize.cx;
+        ::DeleteObject(candidate);
+        if (same)
+            return id;
+    }
+    return 0;
+}
+
+// Ends every dialog of this thread that is still open when the watchdog
+// fires, so that a box nobody answers fails the test instead of hanging it.
+std::wstring* gWatchdogReport = nullptr;
+
+BOOL CALLBACK EndOpenDialog(HWND hwnd, LPARAM)
+{
+    wchar_t cls[16] = {};
+    ::GetClassNameW(hwnd, cls, 16);
+    if (std::wstring(cls) == L"#32770" && ::IsWindowVisible(hwnd)) {
+        if (gWatchdogReport)
+            *gWatchdogReport += L"[" + fw::WindowText(hwnd) + L": " + fw::WindowText(::GetDlgItem(hwnd, 1016)) +
+                                fw::WindowText(::GetDlgItem(hwnd, 0xFFFF)) + L"] ";
+        ::EndDialog(hwnd, IDCANCEL);
+    }
+    return TRUE;
+}
+
+void CALLBACK OnWatchdog(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    if (gWatchdogReport)
+        *gWatchdogReport += L"still open after the watchdog's time: ";
+    ::EnumThreadWindows(::GetCurrentThreadId(), EndOpenDialog, 0);
+}
+
+} // namespace
+
+void PrintTo(const SeenBox& box, std::ostream* os)
+{
+    *os << "{" << fw::Narrow(box.caption, CP_UTF8) << " | " << fw::Narrow(box.text, CP_UTF8) << " | bitmap "
+        << box.bitmapId << "}";
+}
+
+void TestRunFixture::Launch(int language)
+{
+    Start(language);
+    ASSERT_NE(app->m_pMainWnd, nullptr);
+    ASSERT_NE(View().m_hWnd, nullptr);
+}
+
+CVerbsView& TestRunFixture::View()
+{
+    auto* frame = dynamic_cast<CFrameWnd*>(app->m_pMainWnd);
+    auto* view = frame ? dynamic_cast<CVerbsView*>(frame->GetActiveView()) : nullptr;
+    if (!view)
+        throw std::runtime_error("no view");
+    return *view;
+}
+
+void TestRunFixture::Command(UINT id)
+{
+    app->m_pMainWnd->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void TestRunFixture::UseOnlyVerbs(const std::vector<std::wstring>& infinitives)
+{
+    std::wstring members;
+    for (const std::wstring& infinitive : infinitives) {
+        int number = 0;
+        for (int i = 0; i < kVerbCount && !number; ++i)
+            if (globals->m_verbs[static_cast<size_t>(i)].infinitive == infinitive)
+                number = i + 1;
+        ASSERT_NE(number, 0) << fw::Narrow(infinitive, CP_UTF8);
+        members += std::to_wstring(number) + L";";
+    }
+    ChooseNoGroup();
+    testutil::WriteRegString(std::wstring(testutil::kSettingsKey) + L"\\Groups", L"Chosen", members + L"-1");
+}
+
+void TestRunFixture::ChooseNoGroup()
+{
+    testutil::WriteRegString(std::wstring(testutil::kSettingsKey) + L"\\Groups", L"", L"");
+}
+
+void TestRunFixture::Type(const std::wstring& keys)
+{
+    for (wchar_t key : keys) {
+        HWND focus = ::GetFocus();
+        ASSERT_NE(focus, nullptr) << "no window has the keyboard focus";
+        ::SendMessageW(focus, WM_CHAR, key, 1);
+    }
+}
+
+const VerbRecord& TestRunFixture::CurrentVerb()
+{
+    return globals->m_verbs[static_cast<size_t>(View().CurrentVerb())];
+}
+
+void TestRunFixture::TypeCorrectAnswer()
+{
+    const VerbRecord& verb = CurrentVerb();
+    std::wstring pastTense = verb.pastTense.substr(0, verb.pastTense.find(L';'));
+    std::wstring participle = verb.pastParticiple.substr(0, verb.pastParticiple.find(L';'));
+    if (PastTenseField()) {
+        ::SetFocus(PastTenseField());
+        Type(pastTense);
+    }
+    if (ParticipleField()) {
+        ::SetFocus(ParticipleField());
+        Type(participle);
+    }
+}
+
+std::vector<SeenBox> TestRunFixture::ExpectBoxes(size_t count, const std::function<void()>& action, int closeWith,
+                                                 const std::function<void(HWND)>& whileOpen)
+{
+    std::vector<SeenBox> seen;
+    for (size_t i = 0; i < count; ++i) {
+        responder.Then([&seen, closeWith, &whileOpen](HWND box) {
+            seen.push_back({fw::WindowText(box), fw::WindowText(::GetDlgItem(box, 1016)), ShownBitmapId(box)});
+            if (whileOpen)
+                whileOpen(box);
+            if (closeWith == 0)
+                ::SendMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+            else
+                testutil::ModalResponder::Press(box, closeWith);
+        });
+    }
+    size_t before = responder.Seen().size();
+    std::wstring report;
+    gWatchdogReport = &report;
+    UINT_PTR watchdog = ::SetTimer(nullptr, 0, kBoxWatchdogMs, OnWatchdog);
+    action();
+    ::KillTimer(nullptr, watchdog);
+    gWatchdogReport = nullptr;
+    EXPECT_TRUE(report.empty()) << fw::Narrow(report, CP_UTF8);
+    // Fewer boxes leave steps behind, more are closed without one: either
+    // way the count differs (the test has failed then, later steps may be off).
+    EXPECT_EQ(responder.Seen().size() - before, count) << "result boxes shown";
+    EXPECT_EQ(responder.PendingSteps(), 0u) << "result boxes that never came";
+    return seen;
+}
+
+SeenBox TestRunFixture::Box(UINT textBase, UINT bitmapId) const
+{
+    return {fw::LoadResString(IsEnglish() ? IDS_APP_TITLE : IDS_TITLE_RU_MESSAGE), LoadLangString(textBase), bitmapId};
+}
+
+HWND TestRunFixture::PastTenseField()
+{
+    CVerbsView& view = View();
+    if (!view.TestPanel().IsWindow() || !view.TestPanel().Answers().HasPastTense())
+        return nullptr;
+    return view.TestPanel().Answers().PastTenseField().m_hWnd;
+}
+
+HWND TestRunFixture::ParticipleField()
+{
+    CVerbsView& view = View();
+    if (!view.TestPanel().IsWindow() || !view.TestPanel().Answers().HasParticiple())
+        return nullptr;
+    return view.TestPanel().Answers().ParticipleField().m_hWnd;
+}
+
+RECT TestRunFixture::InParent(HWND window)
+{
+    RECT rc{};
+    ::GetWindowRect(window, &rc);
+    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
