@@ -81,14 +81,14 @@ void PrintTo(const SeenBox& box, std::ostream* os)
         << box.bitmapId << "}";
 }
 
-void TestRunFixture::Launch(int language)
+void TestRun::Launch(int language)
 {
     Start(language);
     ASSERT_NE(app->m_pMainWnd, nullptr);
     ASSERT_NE(View().m_hWnd, nullptr);
 }
 
-CVerbsView& TestRunFixture::View()
+CVerbsView& TestRun::View()
 {
     auto* frame = dynamic_cast<CFrameWnd*>(app->m_pMainWnd);
     auto* view = frame ? dynamic_cast<CVerbsView*>(frame->GetActiveView()) : nullptr;
@@ -97,12 +97,12 @@ CVerbsView& TestRunFixture::View()
     return *view;
 }
 
-void TestRunFixture::Command(UINT id)
+void TestRun::Command(UINT id)
 {
     app->m_pMainWnd->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
-void TestRunFixture::UseOnlyVerbs(const std::vector<std::wstring>& infinitives)
+void TestRun::UseOnlyVerbs(const std::vector<std::wstring>& infinitives)
 {
     std::wstring members;
     for (const std::wstring& infinitive : infinitives) {
@@ -117,12 +117,12 @@ void TestRunFixture::UseOnlyVerbs(const std::vector<std::wstring>& infinitives)
     testutil::WriteRegString(std::wstring(testutil::kSettingsKey) + L"\\Groups", L"Chosen", members + L"-1");
 }
 
-void TestRunFixture::ChooseNoGroup()
+void TestRun::ChooseNoGroup()
 {
     testutil::WriteRegString(std::wstring(testutil::kSettingsKey) + L"\\Groups", L"", L"");
 }
 
-void TestRunFixture::Type(const std::wstring& keys)
+void TestRun::Type(const std::wstring& keys)
 {
     for (wchar_t key : keys) {
         HWND focus = ::GetFocus();
@@ -131,27 +131,12 @@ void TestRunFixture::Type(const std::wstring& keys)
     }
 }
 
-const VerbRecord& TestRunFixture::CurrentVerb()
+const VerbRecord& TestRun::CurrentVerb()
 {
     return globals->m_verbs[static_cast<size_t>(View().CurrentVerb())];
 }
 
-void TestRunFixture::TypeCorrectAnswer()
-{
-    const VerbRecord& verb = CurrentVerb();
-    std::wstring pastTense = verb.pastTense.substr(0, verb.pastTense.find(L';'));
-    std::wstring participle = verb.pastParticiple.substr(0, verb.pastParticiple.find(L';'));
-    if (PastTenseField()) {
-        ::SetFocus(PastTenseField());
-        Type(pastTense);
-    }
-    if (ParticipleField()) {
-        ::SetFocus(ParticipleField());
-        Type(participle);
-    }
-}
-
-std::vector<SeenBox> TestRunFixture::ExpectBoxes(size_t count, const std::function<void()>& action, int closeWith,
+std::vector<SeenBox> TestRun::ExpectBoxes(size_t count, const std::function<void()>& action, int closeWith,
                                                  const std::function<void(HWND)>& whileOpen)
 {
     std::vector<SeenBox> seen;
@@ -181,12 +166,12 @@ std::vector<SeenBox> TestRunFixture::ExpectBoxes(size_t count, const std::functi
     return seen;
 }
 
-SeenBox TestRunFixture::Box(UINT textBase, UINT bitmapId) const
+SeenBox TestRun::Box(UINT textBase, UINT bitmapId) const
 {
     return {fw::LoadResString(IsEnglish() ? IDS_APP_TITLE : IDS_TITLE_RU_MESSAGE), LoadLangString(textBase), bitmapId};
 }
 
-HWND TestRunFixture::PastTenseField()
+HWND TestRun::PastTenseField()
 {
     CVerbsView& view = View();
     if (!view.TestPanel().IsWindow() || !view.TestPanel().Answers().HasPastTense())
@@ -194,7 +179,7 @@ HWND TestRunFixture::PastTenseField()
     return view.TestPanel().Answers().PastTenseField().m_hWnd;
 }
 
-HWND TestRunFixture::ParticipleField()
+HWND TestRun::ParticipleField()
 {
     CVerbsView& view = View();
     if (!view.TestPanel().IsWindow() || !view.TestPanel().Answers().HasParticiple())
@@ -202,7 +187,7 @@ HWND TestRunFixture::ParticipleField()
     return view.TestPanel().Answers().ParticipleField().m_hWnd;
 }
 
-RECT TestRunFixture::InParent(HWND window)
+RECT InParent(HWND window)
 {
     RECT rc{};
     ::GetWindowRect(window, &rc);

@@ -3,6 +3,7 @@
 // set chosen through the stored groups, answers typed key by key into the
 // focused field, and every result box answered through its real dialog.
 #include "ModalResponder.h"
+#include <commctrl.h>
 #include "TestUtil.h"
 #include "framework/Text.h"
 #include "tests/app/AppFixture.h"
@@ -21,8 +22,52 @@ struct SeenBox {
 };
 void PrintTo(const SeenBox& box, std::ostream* os);
 
-class TestRunFixture : public AppFixture {
+// Rectangle of a window in its parent's client coordinates.
+RECT InParent(HWND window);
+
+class TestRun : public AppFixture {
 protected:
+    CTestPanel& Panel() { return View().TestPanel(); }
+    CAnswerPanel& Answers() { return Panel().Answers(); }
+    std::wstring StatusValue() { return Panel().Status().ValueText(); }
+    std::wstring StatusCaption() { return Panel().Status().CaptionText(); }
+    int Progress() { return View().PicturePanel().Progress(); }
+    bool ReadOnly(HWND field) { return (::GetWindowLongW(field, GWL_STYLE) & ES_READONLY) != 0; }
+
+    // Types the correct forms into the fields, moving between them with Tab.
+    void TypeCorrectForms()
+    {
+        const VerbRecord& verb = CurrentVerb();
+        std::wstring pastTense = verb.pastTense.substr(0, verb.pastTense.find(L';'));
+        std::wstring participle = verb.pastParticiple.substr(0, verb.pastParticiple.find(L';'));
+        if (PastTenseField() && ParticipleField())
+            Type(pastTense + L"\t" + participle);
+        else
+            Type(PastTenseField() ? pastTense : participle);
+    }
+    // Clicks the one button of a test panel toolbar with the mouse.
+    void Click(CToolBar* bar)
+    {
+        ASSERT_NE(bar, nullptr);
+        RECT rc{};
+        ::SendMessageW(bar->m_hWnd, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rc));
+        LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+        ::SendMessageW(bar->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::SendMessageW(bar->m_hWnd, WM_LBUTTONUP, 0, at);
+    }
+    void ExpectIdle()
+    {
+        EXPECT_FALSE(View().IsRunning());
+        EXPECT_FALSE(View().TestPanel().IsWindow());
+        EXPECT_FALSE(View().PicturePanel().IsWindow());
+        EXPECT_EQ(View().FinishedQuestions(), 0);
+        EXPECT_EQ(View().UncoveredCells(), 0);
+        int outside = 0;
+        for (const VerbRecord& verb : globals->m_verbs)
+            outside += verb.selectionMark;
+        EXPECT_EQ(outside, 0) << "every verb is marked for the next test set";
+    }
+
     // Starts the program in the language (0 Russian, 1 English).
     void Launch(int language);
     CVerbsView& View();
@@ -35,8 +80,6 @@ protected:
     // Sends each character to the window with the keyboard focus, as typing
     // does; "\t", "\r" and "\x1b" are Tab, Enter and Esc.
     void Type(const std::wstring& keys);
-    // Types the correct forms of the current question into its fields.
-    void TypeCorrectAnswer();
     const VerbRecord& CurrentVerb();
 
     // Runs an action that must show exactly the given number of result boxes,
@@ -52,8 +95,6 @@ protected:
     HWND PastTenseField();
     HWND ParticipleField();
     std::wstring Text(HWND window) const { return fw::WindowText(window); }
-    // Rectangle of a window in its parent's client coordinates.
-    static RECT InParent(HWND window);
 
     testutil::ModalResponder responder;
 };

@@ -6,49 +6,6 @@
 #include "resources/resource.h"
 #include <commctrl.h>
 
-namespace {
-
-class TestRun : public TestRunFixture {
-protected:
-    CTestPanel& Panel() { return View().TestPanel(); }
-    CAnswerPanel& Answers() { return Panel().Answers(); }
-    std::wstring StatusValue() { return Panel().Status().ValueText(); }
-    std::wstring StatusCaption() { return Panel().Status().CaptionText(); }
-    int Progress() { return View().PicturePanel().Progress(); }
-    bool ReadOnly(HWND field) { return (::GetWindowLongW(field, GWL_STYLE) & ES_READONLY) != 0; }
-
-    // Types the correct forms into the fields, moving between them with Tab.
-    void TypeCorrectForms()
-    {
-        const VerbRecord& verb = CurrentVerb();
-        std::wstring pastTense = verb.pastTense.substr(0, verb.pastTense.find(L';'));
-        std::wstring participle = verb.pastParticiple.substr(0, verb.pastParticiple.find(L';'));
-        if (PastTenseField() && ParticipleField())
-            Type(pastTense + L"\t" + participle);
-        else
-            Type(PastTenseField() ? pastTense : participle);
-    }
-    // Clicks the one button of a test panel toolbar with the mouse.
-    void Click(CToolBar* bar)
-    {
-        ASSERT_NE(bar, nullptr);
-        RECT rc{};
-        ::SendMessageW(bar->m_hWnd, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rc));
-        LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-        ::SendMessageW(bar->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        ::SendMessageW(bar->m_hWnd, WM_LBUTTONUP, 0, at);
-    }
-    void ExpectIdle()
-    {
-        EXPECT_FALSE(View().IsRunning());
-        EXPECT_FALSE(View().TestPanel().IsWindow());
-        EXPECT_FALSE(View().PicturePanel().IsWindow());
-        EXPECT_EQ(View().FinishedQuestions(), 0);
-        EXPECT_EQ(View().UncoveredCells(), 0);
-    }
-};
-
-} // namespace
 
 TEST_F(TestRun, AllCorrectAnswersUncoverThePictureInThirdsAndTheClosingTextEndsWithEnter)
 {
