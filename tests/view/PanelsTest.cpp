@@ -126,8 +126,9 @@ TEST_F(TestRun, StopEscAndExitEndTheTestFromEveryState)
                     else
                         Type(L"\x1b");
                 });
-                if (field && ::IsWindow(field))
+                if (field && ::IsWindow(field)) {
                     EXPECT_EQ(Text(field), before);
+                }
             }
             ExpectIdle();
             EXPECT_FALSE(::KillTimer(view, 1)) << "the countdown still runs";

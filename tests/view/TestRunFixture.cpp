@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr DWORD kBoxWatchdogMs = 8000;
 const UINT kResultBitmaps[] = {IDB_CORRECT, IDB_WRONG, IDB_NO_ATTEMPTS, IDB_TIME_OVER};
 
 // The pixels of a bitmap as 32-bit top-down rows.
@@ -46,31 +45,6 @@ UINT ShownBitmapId(HWND box)
             return id;
     }
     return 0;
-}
-
-// Ends every dialog of this thread that is still open when the watchdog
-// fires, so that a box nobody answers fails the test instead of hanging it.
-std::wstring* gWatchdogReport = nullptr;
-
-BOOL CALLBACK EndOpenDialog(HWND hwnd, LPARAM)
-{
-    wchar_t cls[16] = {};
-    ::GetClassNameW(hwnd, cls, 16);
-    if (std::wstring(cls) == L"#32770" && ::IsWindowVisible(hwnd)) {
-        if (gWatchdogReport)
-            *gWatchdogReport += L"[" + fw::WindowText(hwnd) + L": " + fw::WindowText(::GetDlgItem(hwnd, 1016)) +
-                                fw::WindowText(::GetDlgItem(hwnd, 0xFFFF)) + L"] ";
-        ::EndDialog(hwnd, IDCANCEL);
-    }
-    return TRUE;
-}
-
-void CALLBACK OnWatchdog(HWND, UINT, UINT_PTR id, DWORD)
-{
-    ::KillTimer(nullptr, id);
-    if (gWatchdogReport)
-        *gWatchdogReport += L"still open after the watchdog's time: ";
-    ::EnumThreadWindows(::GetCurrentThreadId(), EndOpenDialog, 0);
 }
 
 } // namespace
@@ -151,18 +125,8 @@ std::vector<SeenBox> TestRun::ExpectBoxes(size_t count, const std::function<void
                 testutil::ModalResponder::Press(box, closeWith);
         });
     }
-    size_t before = responder.Seen().size();
-    std::wstring report;
-    gWatchdogReport = &report;
-    UINT_PTR watchdog = ::SetTimer(nullptr, 0, kBoxWatchdogMs, OnWatchdog);
-    action();
-    ::KillTimer(nullptr, watchdog);
-    gWatchdogReport = nullptr;
-    EXPECT_TRUE(report.empty()) << fw::Narrow(report, CP_UTF8);
-    // Fewer boxes leave steps behind, more are closed without one: either
-    // way the count differs (the test has failed then, later steps may be off).
-    EXPECT_EQ(responder.Seen().size() - before, count) << "result boxes shown";
-    EXPECT_EQ(responder.PendingSteps(), 0u) << "result boxes that never came";
+    responder.ExpectDialogs(count, action);
+    responder.Verify(); // boxes that never came leave no steps for later ones
     return seen;
 }
 
