@@ -8,10 +8,9 @@
 #include "framework/CommandLineInfo.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
-#include "settings/PersistedSettings.h"
+#include "app/PersistedSettings.h"
 #include "settings/ProfileException.h"
-#include "settings/ReportProfileError.h"
-#include "view/VerbsView.h"
+#include "app/ReportProfileError.h"
 #include <commctrl.h>
 #include <cstdlib>
 #include <ctime>
@@ -21,7 +20,6 @@ const wchar_t* const kSingleInstanceMutexName = L"PreventVerbsSecondInstance";
 namespace {
 CDocument* NewVerbsDoc() { return new CVerbsDoc; }
 CFrameWnd* NewMainFrame() { return new CMainFrame; }
-CView* NewVerbsView() { return new CVerbsView; }
 } // namespace
 
 BEGIN_MESSAGE_MAP(CVerbsApp, CWinApp)
@@ -37,7 +35,7 @@ BEGIN_MESSAGE_MAP(CVerbsApp, CWinApp)
     ON_COMMAND(ID_APP_ABOUT_EN, OnAppAbout)
 END_MESSAGE_MAP()
 
-CVerbsApp::CVerbsApp()
+CVerbsApp::CVerbsApp(const VerbsAppParts& parts) : m_parts(parts)
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
@@ -80,7 +78,7 @@ bool CVerbsApp::CreateMainWindow()
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
     CSplashWindow::EnableSplash(cmdInfo.m_bShowSplash);
-    AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, NewVerbsDoc, NewMainFrame, NewVerbsView));
+    AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, NewVerbsDoc, NewMainFrame, m_parts.newView));
     return ProcessShellCommand(cmdInfo) != FALSE;
 }
 

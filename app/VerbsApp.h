@@ -5,9 +5,15 @@
 #include "framework/WinApp.h"
 #include <string>
 
+// What start-up takes from the layers above the application shell. The
+// program's entry point hands them in, so the shell names none of them.
+struct VerbsAppParts {
+    CSingleDocTemplate::ViewFactory newView = nullptr; // the main view
+};
+
 class CVerbsApp : public CWinApp {
 public:
-    CVerbsApp();
+    explicit CVerbsApp(const VerbsAppParts& parts);
     ~CVerbsApp() override;
 
     BOOL InitInstance() override;
@@ -32,6 +38,7 @@ private:
     bool CreateMainWindow();
     void FreePictureThemes();
 
+    VerbsAppParts m_parts;
     fw::UniqueKernelHandle m_instanceMutex;
 };
 

@@ -2,7 +2,7 @@
 // The middle of the test panel: the asked verb's infinitive and one or two
 // answer fields, or at the end of a test the closing text.
 #include "view/AnswerEdit.h"
-#include "view/FontStatic.h"
+#include "app/FontStatic.h"
 #include "view/TestOptions.h"
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The strip under the answer panel that shows the asked verb's translation.
-#include "view/FontStatic.h"
+#include "app/FontStatic.h"
 #include <string>
 
 class CTranslationPanel : public CWnd {

@@ -1,6 +1,7 @@
 #include "view/VerbsView.h"
 #include "app/CommandSets.h"
 #include "app/Language.h"
+#include "app/ReportProfileError.h"
 #include "app/VerbsGlobals.h"
 #include "data/AnswerCheck.h"
 #include "data/VerbGroups.h"
@@ -9,6 +10,7 @@
 #include "framework/WaitCursor.h"
 #include "framework/WinApp.h"
 #include "resources/resource.h"
+#include "settings/ProfileException.h"
 #include "view/BackgroundTiles.h"
 #include "view/PictureMessageBox.h"
 #include "view/ViewMessages.h"
@@ -32,6 +34,11 @@ void SeedFromClock()
     std::srand(static_cast<unsigned>((seconds * 2654435761ULL) ^ (seconds >> 32)));
 }
 } // namespace
+
+CView* NewVerbsView()
+{
+    return new CVerbsView;
+}
 
 BEGIN_MESSAGE_MAP(CVerbsView, CView)
     ON_MESSAGE(WM_PAINT, OnPaint)
@@ -131,7 +138,7 @@ void CVerbsView::OnTestStart()
         return;
     m_options = CurrentTestOptions();
     CVerbsGlobals& g = Globals();
-    int available = VerbGroups::ComputeTestSet(g.m_profile, g.m_verbs);
+    int available = CountTestSet();
     if (available < m_options.numWords) {
         std::wstring text = fw::FormatString2(LoadLangString(IDS_TOO_FEW_VERBS), std::to_wstring(available),
                                               std::to_wstring(m_options.numWords));
@@ -150,6 +157,18 @@ void CVerbsView::OnTestStart()
         StartCountdown();
     }
     ShowQuestion();
+}
+
+int CVerbsView::CountTestSet()
+{
+    CWaitCursor wait;
+    CVerbsGlobals& g = Globals();
+    try {
+        return VerbGroups::ComputeTestSet(g.m_profile, g.m_verbs);
+    } catch (const Profile::RegException& e) {
+        ReportProfileError(e);
+        return 0; // the test does not start; the message says 0 verbs
+    }
 }
 
 bool CVerbsView::CreatePanels()

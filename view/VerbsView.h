@@ -47,6 +47,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Marks the verbs of the chosen groups; a store failure is reported and gives 0.
+    int CountTestSet();
     bool CreatePanels();
     void ShowQuestion();
     // Ready (true) or Skip (false) on the current question.
@@ -75,6 +77,9 @@ private:
     CPicturePanel m_picturePanel;
     CTestPanel m_testPanel;
 };
+
+// Makes the main view, for the document template.
+CView* NewVerbsView();
 
 // Set until the view paints for the first time in the run; that paint puts
 // up the English interface when it is chosen.

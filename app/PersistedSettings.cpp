@@ -1,8 +1,9 @@
-#include "settings/PersistedSettings.h"
+#include "app/PersistedSettings.h"
+#include "app/ReportProfileError.h"
 #include "app/VerbsGlobals.h"
 #include "data/VerbGroups.h"
+#include "framework/Text.h"
 #include "settings/ProfileException.h"
-#include "settings/ReportProfileError.h"
 #include <cstdlib>
 #include <string>
 
@@ -66,6 +67,16 @@ std::wstring Decimal(int v)
     return std::to_wstring(v);
 }
 
+// The stored text of a setting; "" (missing) when the value is absent or not
+// text, such as a number a registry editor stored as REG_DWORD.
+std::wstring StoredText(Profile::RegProfile& store, const wchar_t* name)
+{
+    std::optional<DWORD> type = store.ValueType(name);
+    if (!type || (*type != REG_SZ && *type != REG_EXPAND_SZ))
+        return {};
+    return store.GetString(name, L"");
+}
+
 } // namespace
 
 std::wstring OldSettingsFilePath()
@@ -110,7 +121,7 @@ bool LoadSettings()
     CVerbsGlobals& g = Globals();
     try {
         for (const SettingInfo& s : kSettings) {
-            std::wstring text = g.m_profile.GetString(s.name, L"");
+            std::wstring text = StoredText(g.m_profile, s.name);
             if (text.empty()) {
                 g.m_profile.SetString(s.name, Decimal(s.registryDefault));
                 continue; // the member keeps its initial value, which is that default
@@ -121,7 +132,7 @@ bool LoadSettings()
             if (corrected != v)
                 g.m_profile.SetString(s.name, Decimal(corrected));
         }
-        VerbGroups::EnsureVerbGroups(g.m_profile);
+        VerbGroups::EnsureVerbGroups(g.m_profile, fw::ResourceModule());
     } catch (const Profile::RegException& e) {
         ReportProfileError(e);
         return false;
