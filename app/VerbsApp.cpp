@@ -95,7 +95,8 @@ BOOL CVerbsApp::InitInstance()
         return FALSE;
     if (!MigrateIniSettings())
         return FALSE;
-    // The picture theme libraries beside the program are loaded here.
+    if (m_parts.loadPictureThemes)
+        m_parts.loadPictureThemes();
     if (!LoadSettings())
         return FALSE;
 
@@ -147,19 +148,8 @@ void CVerbsApp::OnAppAbout()
     dialog.DoModal();
 }
 
-void CVerbsApp::FreePictureThemes()
-{
-    CVerbsGlobals& g = Globals();
-    for (PictureTheme& theme : g.m_themes) {
-        if (theme.library)
-            ::FreeLibrary(theme.library);
-        theme.library = nullptr;
-    }
-    g.m_hCurrentTheme = nullptr;
-}
-
 int CVerbsApp::ExitInstance()
 {
-    FreePictureThemes();
+    Globals().FreePictureThemes();
     return CWinApp::ExitInstance();
 }

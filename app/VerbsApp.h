@@ -9,6 +9,7 @@
 // program's entry point hands them in, so the shell names none of them.
 struct VerbsAppParts {
     CSingleDocTemplate::ViewFactory newView = nullptr; // the main view
+    void (*loadPictureThemes)() = nullptr;             // finds the theme libraries beside the program
 };
 
 class CVerbsApp : public CWinApp {
@@ -36,7 +37,6 @@ protected:
 private:
     bool OpenSettingsStore();
     bool CreateMainWindow();
-    void FreePictureThemes();
 
     VerbsAppParts m_parts;
     fw::UniqueKernelHandle m_instanceMutex;

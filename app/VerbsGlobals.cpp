@@ -19,6 +19,13 @@ CVerbsGlobals::~CVerbsGlobals()
     // first, closes its registry key last.
 }
 
+void CVerbsGlobals::FreePictureThemes()
+{
+    m_hCurrentTheme = nullptr;
+    for (PictureTheme& theme : m_themes)
+        theme.library.reset();
+}
+
 CVerbsGlobals& Globals()
 {
     assert(gGlobals && "no CVerbsGlobals object exists");

@@ -13,7 +13,7 @@ struct PictureTheme {
     std::wstring fileName;    // without folder, as listed
     std::wstring russianName;
     std::wstring englishName;
-    HMODULE library = nullptr; // loaded until the program ends
+    fw::UniqueModule library; // loaded until the program ends
 };
 
 class CVerbsGlobals {
@@ -22,6 +22,10 @@ public:
     ~CVerbsGlobals();
     CVerbsGlobals(const CVerbsGlobals&) = delete;
     CVerbsGlobals& operator=(const CVerbsGlobals&) = delete;
+
+    // Frees every listed theme library (the list keeps the names); no theme
+    // is current afterwards.
+    void FreePictureThemes();
 
     // The nine option settings (defaults equal the registry defaults).
     int ShowTranslate = 1;

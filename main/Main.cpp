@@ -4,10 +4,11 @@
 #include "app/VerbsApp.h"
 #include "app/VerbsGlobals.h"
 #include "framework/WinApp.h"
+#include "pictures/PictureThemes.h"
 #include "view/VerbsView.h"
 
 CVerbsGlobals theGlobals;
-CVerbsApp theApp(VerbsAppParts{NewVerbsView});
+CVerbsApp theApp(VerbsAppParts{NewVerbsView, LoadProgramPictureThemes});
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
 {

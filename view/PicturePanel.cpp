@@ -6,8 +6,6 @@
 namespace {
 constexpr UINT kPicturePanelId = 501;
 constexpr UINT kProgressId = 506;
-// Where the picture stands in the panel.
-constexpr RECT kPictureRect{5, 5, 248, 308};
 } // namespace
 
 BOOL CPicturePanel::Create(HWND view, int numWords)
@@ -18,7 +16,10 @@ BOOL CPicturePanel::Create(HWND view, int numWords)
     if (!CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_DLGFRAME, rect, view, kPicturePanelId))
         return FALSE;
     PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
-    RECT picture = kPictureRect;
+    if (!m_picture.Create(m_hWnd))
+        return FALSE;
+    RECT picture = m_picture.GetWindowRect();
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&picture), 2);
     if (!m_progress.CreateControl(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE,
                                   {picture.left, picture.bottom + 6, picture.right, picture.bottom + 26}, m_hWnd,
                                   kProgressId))
@@ -30,6 +31,8 @@ BOOL CPicturePanel::Create(HWND view, int numWords)
 
 BOOL CPicturePanel::DestroyWindow()
 {
+    if (m_picture.IsWindow())
+        m_picture.DestroyWindow();
     if (m_progress.IsWindow())
         m_progress.DestroyWindow();
     return CWnd::DestroyWindow();
@@ -47,5 +50,8 @@ int CPicturePanel::Progress() const
 
 void CPicturePanel::UncoverCells(int count)
 {
-    (void)count;
+    for (int i = 0; i < count; ++i)
+        m_picture.UncoverCell();
+    if (m_picture.IsWindow())
+        m_picture.RedrawNow();
 }

@@ -2,6 +2,7 @@
 // The left panel of a test: the theme picture under its cover tiles and the
 // progress bar of finished questions under it.
 #include "framework/Wnd.h"
+#include "pictures/PictureCtrl.h"
 
 class CPicturePanel : public CWnd {
 public:
@@ -15,7 +16,9 @@ public:
     int Progress() const;
     // Uncovers count more cells and repaints the picture at once.
     void UncoverCells(int count);
+    const CPictureCtrl& Picture() const { return m_picture; }
 
 private:
+    CPictureCtrl m_picture;
     CWnd m_progress;
 };

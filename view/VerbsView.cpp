@@ -9,6 +9,7 @@
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinApp.h"
+#include "pictures/PictureThemeDlg.h"
 #include "resources/resource.h"
 #include "settings/ProfileException.h"
 #include "view/BackgroundTiles.h"
@@ -58,6 +59,8 @@ BEGIN_MESSAGE_MAP(CVerbsView, CView)
     ON_COMMAND(ID_TEST_STOP_EN, OnTestStop)
     ON_COMMAND(ID_APP_EXIT_RU, OnAppExit)
     ON_COMMAND(ID_APP_EXIT_EN, OnAppExit)
+    ON_COMMAND(ID_THEME_RU, OnPictureTheme)
+    ON_COMMAND(ID_THEME_EN, OnPictureTheme)
     ON_UPDATE_COMMAND_UI(ID_TEST_START_RU, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_TEST_START_EN, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_TEST_READY_RU, OnUpdateWhenRunning)
@@ -382,6 +385,14 @@ void CVerbsView::OnAppExit()
     OnTestStop();
     if (HWND frame = ::GetAncestor(m_hWnd, GA_ROOT))
         ::SendMessageW(frame, WM_CLOSE, 0, 0);
+}
+
+void CVerbsView::OnPictureTheme()
+{
+    if (m_bRunning)
+        return; // the theme changes only between tests
+    CPictureThemeDlg dialog(m_hWnd);
+    dialog.DoModal();
 }
 
 void CVerbsView::OnUpdateWhenIdle(CCmdUI& ui)

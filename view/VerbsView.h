@@ -41,6 +41,7 @@ protected:
     void OnTestSkip();
     void OnTestStop();
     void OnAppExit();
+    void OnPictureTheme();
     void OnUpdateWhenIdle(CCmdUI& ui);
     void OnUpdateWhenRunning(CCmdUI& ui);
 

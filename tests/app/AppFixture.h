@@ -6,6 +6,7 @@
 #include "app/VerbsApp.h"
 #include "app/VerbsGlobals.h"
 #include "framework/Wnd.h"
+#include "pictures/PictureThemes.h"
 #include "TestUtil.h"
 #include "view/VerbsView.h"
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ protected:
         testutil::DeleteSettingsKey();
         ::DeleteFileW(IniPath().c_str());
         globals = std::make_unique<CVerbsGlobals>();
-        app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView});
+        app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView, LoadProgramPictureThemes});
         // As an embedded start: no splash unless a test asks for one.
         app->m_arguments = {L"/Embedding"};
     }

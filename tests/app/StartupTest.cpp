@@ -56,7 +56,14 @@ TEST_F(AppFixture, FirstRunCreatesDefaultsAndGroupsAndOpensMaximisedWindow)
     ASSERT_TRUE(testutil::ReadRegString(groupsKey, L"1-2-3", text));
     EXPECT_EQ(text.substr(text.size() - 8), L"289;294;");
 
+    // The shipped picture theme beside the program becomes current and is stored.
+    EXPECT_EQ(Setting(L"LastLibPict"), L"Pictures.dll");
+    std::wstring shipped = testutil::ExecutableFolder() + L"\\Pictures.dll";
+    ASSERT_NE(::GetModuleHandleW(shipped.c_str()), nullptr);
+    EXPECT_EQ(globals->m_hCurrentTheme, ::GetModuleHandleW(shipped.c_str()));
+
     CloseProgram();
+    EXPECT_EQ(::GetModuleHandleW(shipped.c_str()), nullptr) << "theme libraries are freed at exit";
     EXPECT_FALSE(testutil::FileExists(IniPath()));
 }
 
@@ -102,8 +109,9 @@ TEST_F(AppFixture, SettingsKeyThatCannotBeOpenedIsReportedAndEndsStartUp)
 
 TEST_F(AppFixture, RegistryFailureWhileLoadingSettingsEndsStartUp)
 {
-    // The key exists but no value may be written: the first missing value fails.
-    testutil::WriteRegString(testutil::kSettingsKey, L"Dummy", L"x");
+    // The key exists but no value may be written: the first missing value
+    // fails. (The theme name is there, so theme loading writes nothing.)
+    testutil::WriteRegString(testutil::kSettingsKey, L"LastLibPict", L"Pictures.dll");
     Profile::ScopedRegistryOverride registry;
     registry->SetValueEx = FailSetValue;
     ModalResponder responder;

@@ -42,7 +42,7 @@ TEST_F(TestRun, RandomFormKeepsItsFieldAfterAWrongAnswerAndItsPlaceBetweenQuesti
     }
     EXPECT_GT(pastTenseQuestions, 0);
     EXPECT_GT(participleQuestions, 0);
-    EXPECT_EQ(View().UncoveredCells(), 320);
+    EXPECT_EQ(UncoveredCells(), 320);
 }
 
 TEST_F(TestRun, VariantsAreRightOnlyWholeAndExactlyAsStored)
@@ -70,7 +70,7 @@ TEST_F(TestRun, VariantsAreRightOnlyWholeAndExactlyAsStored)
     }
     Type(L"were");
     EXPECT_EQ(ExpectBoxes(1, [&] { Type(L"\r"); }), std::vector<SeenBox>{Box(IDS_CORRECT_ANSWER, IDB_CORRECT)});
-    EXPECT_EQ(View().UncoveredCells(), 320);
+    EXPECT_EQ(UncoveredCells(), 320);
     Command(ID_TEST_STOP_EN);
 
     // Both forms: the first variant is right too, and a form without
@@ -97,7 +97,7 @@ TEST_F(TestRun, StoredFormChoiceOutsideItsRangeAsksThePastTense)
         EXPECT_EQ(ParticipleField(), nullptr);
         // An empty answer is no longer taken for a right one.
         EXPECT_EQ(ExpectBoxes(1, [&] { Type(L"\r"); }), std::vector<SeenBox>{Box(IDS_WRONG_ANSWER, IDB_WRONG)});
-        EXPECT_EQ(View().UncoveredCells(), 0);
+        EXPECT_EQ(UncoveredCells(), 0);
         EXPECT_EQ(globals->WhichForm, whichForm) << "the stored value stays as loaded";
         Command(ID_TEST_STOP_EN);
     }

@@ -32,6 +32,14 @@ protected:
     std::wstring StatusValue() { return Panel().Status().ValueText(); }
     std::wstring StatusCaption() { return Panel().Status().CaptionText(); }
     int Progress() { return View().PicturePanel().Progress(); }
+    // Cells uncovered on the picture, which the view's count must match.
+    int UncoveredCells()
+    {
+        const CPictureCtrl& picture = View().PicturePanel().Picture();
+        int cells = picture.IsWindow() ? picture.UncoveredCount() : 0;
+        EXPECT_EQ(cells, View().UncoveredCells());
+        return cells;
+    }
     bool ReadOnly(HWND field) { return (::GetWindowLongW(field, GWL_STYLE) & ES_READONLY) != 0; }
 
     // Types the correct forms into the fields, moving between them with Tab.
@@ -61,7 +69,7 @@ protected:
         EXPECT_FALSE(View().TestPanel().IsWindow());
         EXPECT_FALSE(View().PicturePanel().IsWindow());
         EXPECT_EQ(View().FinishedQuestions(), 0);
-        EXPECT_EQ(View().UncoveredCells(), 0);
+        EXPECT_EQ(UncoveredCells(), 0);
         int outside = 0;
         for (const VerbRecord& verb : globals->m_verbs)
             outside += verb.selectionMark;

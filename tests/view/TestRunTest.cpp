@@ -30,7 +30,7 @@ TEST_F(TestRun, AllCorrectAnswersUncoverThePictureInThirdsAndTheClosingTextEndsW
         EXPECT_EQ(::GetFocus(), ParticipleField());
         auto boxes = ExpectBoxes(1, [&] { Type(L"\r"); });
         EXPECT_EQ(boxes, std::vector<SeenBox>{Box(IDS_CORRECT_ANSWER, IDB_CORRECT)});
-        EXPECT_EQ(View().UncoveredCells(), cells[question]);
+        EXPECT_EQ(UncoveredCells(), cells[question]);
         EXPECT_EQ(Progress(), question + 1);
     }
     // The closing display: the translation strip gone, the answer panel grown
@@ -66,18 +66,18 @@ TEST_F(TestRun, SkippedQuestionsAdvanceTheProgressButUncoverNothing)
     Type(L"nonsense");
     ExpectBoxes(0, [&] { Click(Panel().SkipButton()); });
     EXPECT_EQ(Progress(), 1);
-    EXPECT_EQ(View().UncoveredCells(), 0);
+    EXPECT_EQ(UncoveredCells(), 0);
     EXPECT_EQ(Text(PastTenseField()), L"");
     EXPECT_EQ(StatusValue(), L"- 1 -");
 
     TypeCorrectForms();
     auto boxes = ExpectBoxes(1, [&] { Click(Panel().ReadyButton()); });
     EXPECT_EQ(boxes, std::vector<SeenBox>{Box(IDS_CORRECT_ANSWER, IDB_CORRECT)});
-    EXPECT_EQ(View().UncoveredCells(), 106);
+    EXPECT_EQ(UncoveredCells(), 106);
 
     ExpectBoxes(0, [&] { Command(ID_TEST_SKIP_RU); });
     EXPECT_EQ(Progress(), 3);
-    EXPECT_EQ(View().UncoveredCells(), 106);
+    EXPECT_EQ(UncoveredCells(), 106);
     EXPECT_EQ(View().CorrectAnswers(), 1);
     EXPECT_EQ(Answers().ClosingText().GetWindowText(), fw::LoadResString(142));
     // Esc on the closing display ends the test too.
@@ -119,7 +119,7 @@ TEST_F(TestRun, WrongAnswersUseUpTheAttemptsThenTheAnswerIsShownReadOnly)
     EXPECT_EQ(Text(PastTenseField()), verb.pastTense);
     EXPECT_EQ(Text(ParticipleField()), verb.pastParticiple);
     EXPECT_TRUE(ReadOnly(PastTenseField()) && ReadOnly(ParticipleField()));
-    EXPECT_EQ(View().UncoveredCells(), 0);
+    EXPECT_EQ(UncoveredCells(), 0);
     // Enter in the read-only field is Ready, and Ready now ends the test unchecked.
     ::SetFocus(PastTenseField());
     ExpectBoxes(0, [&] { Type(L"\r"); });

@@ -1,0 +1,70 @@
+#pragma once
+// The reward picture of a test: one picture of the current theme library,
+// hidden under a grid of 16 x 20 raised tiles of 15 x 15 pixels that are
+// uncovered one at a time as correct answers come in.
+//
+// How a panel uses it:
+//   - Keep one CPictureCtrl as a member for the life of the panel; its
+//     constructor picks a random first picture of the theme.
+//   - At the start of every test call Create(panelHwnd): it loads the next
+//     picture of Globals().m_hCurrentTheme fully covered, advances the
+//     picture index (wrapping after the sixteenth) and creates the 243 x 303
+//     child window at (5, 5) of the panel, id 501. The window rectangle
+//     (GetWindowRect) tells where to put what lies below it.
+//   - After each correct answer call UncoverCell() until UncoveredCount()
+//     equals correct answers x 320 / questions, then RedrawNow().
+//   - At the end of the test call DestroyWindow(): the grid is covered
+//     again and the object is ready for the next Create.
+// A missing theme, picture or a damaged picture shows the tiles over the
+// button-face colour; nothing is reported.
+#include "framework/Wnd.h"
+#include "graphfmt/Image.h"
+#include <array>
+
+class CPictureCtrl : public CWnd {
+public:
+    static constexpr int kColumns = 16;
+    static constexpr int kRows = 20;
+    static constexpr int kCells = kColumns * kRows;
+    static constexpr int kCellSize = 15;
+    static constexpr int kPictureWidth = kColumns * kCellSize;  // 240
+    static constexpr int kPictureHeight = kRows * kCellSize;    // 300
+    static constexpr int kPictures = 16;                         // per theme library
+    static constexpr UINT kFirstPictureId = 129;                 // resource type "JPG"
+    static constexpr UINT kControlId = 501;
+
+    CPictureCtrl();
+    ~CPictureCtrl() override;
+
+    BOOL Create(HWND parent);
+    BOOL DestroyWindow() override;
+
+    // Uncovers one covered cell chosen at random; does not repaint.
+    void UncoverCell();
+    // Uncovers cell first if it is covered, else the next covered cell after
+    // it, else the first covered cell before it; nothing when all are uncovered.
+    void UncoverCellFrom(int first);
+
+    // Cells are numbered down each column, then across: column c, row r is
+    // cell c x 20 + r.
+    static int CellAt(int column, int row) { return column * kRows + row; }
+    bool IsCovered(int cell) const { return m_cells[static_cast<size_t>(cell)] == 0; }
+    int UncoveredCount() const;
+    // The picture that the next Create loads (0-15).
+    int PictureIndex() const { return m_nPicture; }
+    const CImage& Image() const { return m_image; }
+
+protected:
+    LRESULT OnPaint(WPARAM wp, LPARAM lp);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void CoverAll();
+    void LoadPicture(HMODULE theme, int index);
+    void DrawCells(HDC window, HDC picture) const;
+
+    CImage m_image;
+    std::array<int, kCells> m_cells{}; // 0 covered, 1 uncovered
+    int m_nPicture = 0;
+};

@@ -1,0 +1,143 @@
+#include "pictures/PictureThemes.h"
+#include "framework/Text.h"
+#include "settings/ProfileException.h"
+#include "app/ReportProfileError.h"
+#include <cstring>
+
+const wchar_t* const kShippedThemeFile = L"Pictures.dll";
+const wchar_t* const kLastThemeValue = L"LastLibPict";
+
+namespace {
+
+using NameFunction = const char* (*)();
+
+// Code pages of the two names, as the libraries are made.
+constexpr UINT kRussianCodePage = 1251;
+constexpr UINT kEnglishCodePage = 1252;
+// Longer names are cut: a name is read from foreign memory.
+constexpr size_t kMaxNameBytes = 1024;
+
+// No "missing file" or "bad image" boxes from the system while the folder is
+// scanned: a file that is no library is simply skipped.
+class QuietErrors {
+public:
+    QuietErrors() { ::SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previous_); }
+    ~QuietErrors() { ::SetThreadErrorMode(previous_, nullptr); }
+    QuietErrors(const QuietErrors&) = delete;
+    QuietErrors& operator=(const QuietErrors&) = delete;
+
+private:
+    DWORD previous_ = 0;
+};
+
+struct FindTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) { ::FindClose(h); }
+};
+using UniqueFind = fw::UniqueHandle<FindTraits>;
+
+NameFunction FindName(HMODULE library, const char* name)
+{
+    return reinterpret_cast<NameFunction>(reinterpret_cast<void*>(::GetProcAddress(library, name)));
+}
+
+bool CopyName(NameFunction function, UINT codePage, std::wstring& name)
+{
+    const char* text = function();
+    if (!text)
+        return false;
+    name = fw::Widen(std::string_view(text, strnlen(text, kMaxNameBytes)), codePage);
+    return true;
+}
+
+// The stored name of the current theme; the shipped theme on a first run.
+std::wstring LastThemeFile()
+{
+    Profile::RegProfile& store = Globals().m_profile;
+    std::wstring name;
+    try {
+        name = store.GetString(kLastThemeValue, L"");
+        if (name.empty()) {
+            name = kShippedThemeFile;
+            store.SetString(kLastThemeValue, name);
+        }
+    } catch (const Profile::RegException& e) {
+        ReportProfileError(e);
+        if (name.empty())
+            name = kShippedThemeFile;
+    }
+    return name;
+}
+
+} // namespace
+
+std::wstring ProgramFolder()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0)
+            return {};
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    size_t slash = path.find_last_of(L'\\');
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+bool LoadPictureTheme(const std::wstring& folder, const std::wstring& fileName, PictureTheme& theme)
+{
+    // By full path: a bare name could load a library of that name from
+    // anywhere on the search path.
+    std::wstring path = folder + L"\\" + fileName;
+    fw::UniqueModule library;
+    {
+        QuietErrors quiet;
+        library.reset(::LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+    }
+    if (!library)
+        return false;
+    NameFunction russian = FindName(library.get(), "r");
+    NameFunction english = FindName(library.get(), "e");
+    if (!russian || !english)
+        return false;
+    PictureTheme loaded;
+    if (!CopyName(russian, kRussianCodePage, loaded.russianName) ||
+        !CopyName(english, kEnglishCodePage, loaded.englishName))
+        return false;
+    loaded.fileName = fileName;
+    loaded.library = std::move(library);
+    theme = std::move(loaded);
+    return true;
+}
+
+void LoadPictureThemes(const std::wstring& folder)
+{
+    CVerbsGlobals& g = Globals();
+    std::wstring current = LastThemeFile();
+
+    WIN32_FIND_DATAW found{};
+    UniqueFind search(::FindFirstFileW((folder + L"\\*.dll").c_str(), &found));
+    if (!search)
+        return;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            continue;
+        PictureTheme theme;
+        if (!LoadPictureTheme(folder, found.cFileName, theme))
+            continue;
+        // Exact comparison: a name in other letter case does not count.
+        if (theme.fileName == current)
+            g.m_hCurrentTheme = theme.library.get();
+        g.m_themes.push_back(std::move(theme));
+    } while (::FindNextFileW(search.get(), &found));
+}
+
+void LoadProgramPictureThemes()
+{
+    LoadPictureThemes(ProgramFolder());
+}

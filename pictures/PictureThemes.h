@@ -1,0 +1,29 @@
+#pragma once
+// Picture theme libraries: dynamic libraries in the program's folder that
+// export the name functions e (English name) and r (Russian name, code page
+// 1251) and hold sixteen pictures as resources of type "JPG", ids 129-144.
+// They are loaded once at start-up into the theme list of the global state
+// and stay loaded until the program ends.
+#include "app/VerbsGlobals.h"
+#include <string>
+
+// File name of the theme library shipped with the program, the default theme.
+extern const wchar_t* const kShippedThemeFile;
+// Settings value that names the current theme's file.
+extern const wchar_t* const kLastThemeValue;
+
+// The folder of the program's own file, without a trailing backslash.
+std::wstring ProgramFolder();
+
+// Loads every theme library of the folder into Globals().m_themes, in the
+// order the folder lists them, and makes current the one whose file name is
+// exactly the stored "LastLibPict" (stored as the shipped theme when
+// missing). A store failure is reported and the scan goes on.
+void LoadPictureThemes(const std::wstring& folder);
+
+// The same for the program's own folder, as start-up does it.
+void LoadProgramPictureThemes();
+
+// Loads one file by its full path; true and the filled entry when it is a
+// theme library. Anything else is unloaded again.
+bool LoadPictureTheme(const std::wstring& folder, const std::wstring& fileName, PictureTheme& theme);

@@ -1,0 +1,350 @@
+"""The kestrel, the theme's hero, in its poses.
+
+Each pose is drawn in its own coordinates (about 1 unit = 1 pixel at
+k = 1), facing right; a Figure places, scales and mirrors it.  The male
+colours: blue-grey head and tail, chestnut back with black spots, buff
+breast with dark drops, the black moustache, yellow cere, eye-ring, feet.
+"""
+
+import math
+
+from artkit import raster as R
+from . import paint as P
+from .shapes import Figure, path
+
+KESTREL = dict(
+    ink=(46, 30, 26),
+    head=(126, 140, 168), head_l=(170, 182, 206), head_d=(86, 98, 128),
+    cheek=(252, 244, 226), moustache=(42, 38, 48),
+    back=(200, 102, 50), back_l=(230, 146, 84), back_d=(150, 68, 32), spot=(58, 32, 24),
+    prim=(60, 46, 44), prim_l=(104, 84, 76),
+    breast=(244, 212, 160), breast_l=(255, 238, 206), breast_d=(214, 170, 112), drop=(120, 70, 44),
+    tail=(132, 146, 174), tail_l=(172, 184, 208), tail_d=(96, 108, 136), band=(36, 34, 44), tip=(244, 244, 244),
+    yellow=(252, 198, 38), yellow_d=(214, 150, 20),
+    beak=(66, 74, 96), beak_l=(120, 130, 150), eye=(22, 16, 16), talon=(26, 22, 24),
+)
+
+
+def lerp_pt(a, b, t):
+    return (a[0] + (b[0] - a[0]) * t, a[1] + (b[1] - a[1]) * t)
+
+
+def along(pts, t):
+    """Point at fraction t of a polyline's vertex list."""
+    f = t * (len(pts) - 1)
+    i = min(len(pts) - 2, int(f))
+    return lerp_pt(pts[i], pts[i + 1], f - i)
+
+
+def strip(left, right, t0, t1, n=8):
+    """The band between two edge polylines from t0 to t1 of their length."""
+    a = [along(left, t0 + (t1 - t0) * k / n) for k in range(n + 1)]
+    b = [along(right, t0 + (t1 - t0) * k / n) for k in range(n + 1)]
+    return a + b[::-1]
+
+
+def drop(f, x, y, ln, w, ang, col, opacity=1.0):
+    """A teardrop spot, its round end at (x, y), pointing along ang."""
+    ca, sa = math.cos(ang), math.sin(ang)
+    pts = []
+    for k in range(20):
+        a = 2 * math.pi * k / 20
+        u = math.cos(a)
+        v = math.sin(a) * w * (0.5 + 0.5 * max(0.0, -u) ** 0.7 + 0.05)
+        u = u * ln * 0.5 + ln * 0.5 if u > 0 else u * w
+        pts.append((x + u * ca - v * sa, y + u * sa + v * ca))
+    f.fill(pts, col, opacity)
+
+
+def eye(f, x, y, r, C):
+    f.fill(R.circle(x, y, r * 1.35), C["yellow"])
+    f.fill(R.circle(x, y, r), C["eye"])
+    f.fill(R.circle(x - r * 0.35, y - r * 0.35, r * 0.36), (255, 255, 255))
+    f.fill(R.circle(x + r * 0.35, y + r * 0.4, r * 0.14), (255, 255, 255), opacity=0.6)
+
+
+def perched(c, x, y, k=1.0, flip=False, C=KESTREL, hood=False):
+    """A kestrel perched upright, its feet at (x, y) on a branch or post.
+    About 115k tall (crown at y - 77k, tail tip at y + 37k)."""
+    f = Figure(c, x, y, k, flip)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+
+    tl = path((-10, -14), ((-13, 2), (-17, 18), (-20, 31)))
+    tr = path((2, -9), ((-1, 6), (-4, 20), (-6, 33)))
+    tip = R.bezier((-20, 31), (-18, 37.5), (-9, 38.5), (-6, 33), 10)
+    tail = tl + tip[1:] + tr[::-1][1:]
+    body = path((-8, -56), ((6, -58), (21, -48), (20, -32)), ((19, -18), (12, -6), (2, -3)),
+                ((-4, -2), (-10, -8), (-11, -14)), ((-14, -28), (-14, -46), (-8, -56)))
+    wing = path((-8, -52), ((0, -52), (7, -45), (7.5, -35)), ((8, -24), (3, -12), (-1, -4)),
+                ((-5, 5), (-10, 15), (-16, 24)), ((-17.5, 22), (-17, 14), (-16, 4)),
+                ((-16, -14), (-15, -40), (-8, -52)))
+    head = path((15.5, -68), ((12, -73), (6, -76.5), (0, -76)), ((-8, -75.5), (-12, -68), (-11.5, -61)),
+                ((-11, -56), (-9, -53), (-6, -50)), ((2, -50), (10, -52), (15, -58)))
+    leg = [(2.8, -8), (6.4, -8), (6.4, 0), (2.6, 0)]
+    toes = [((10.8, 1.0), 0.2), ((8.2, 2.0), 0.5), ((-1.4, 0.8), 2.9)]
+
+    f.silhouette([tail, body, wing, head, leg], ink, ow)
+
+    # tail with its black band and white tip
+    f.fill(tail, P.L((-14, -5), (-10, 36), C["tail_l"], C["tail"], C["tail_d"]))
+    f.set_clip(tail)
+    if hood:
+        for t in (0.2, 0.35, 0.5, 0.65, 0.8):
+            f.fill(strip(tl, tr, t, t + 0.05, 2), C["band"], 0.8)
+    else:
+        f.fill(strip(tl, tr, 0.74, 0.9), C["band"])
+    f.fill(tip + [(-6, 45), (-20, 45)], C["tip"])
+    f.line([(-6.5, -6), (-12.5, 31)], 0.5, C["tail_d"], 0.6)
+    f.set_clip(None)
+
+    # far foot's toes peeking behind the near leg
+    f.line([(1.5, -1.5), (8, 0.8)], 2.0, C["yellow_d"])
+
+    # body: buff breast with rows of dark drops
+    f.fill(body, P.L((14, -50), (0, -4), C["breast_l"], C["breast"], C["breast_d"]))
+    f.set_clip(body)
+    rows = [(-44, 3), (-38, 4), (-32, 4), (-26, 4), (-20, 4), (-14, 3)]
+    for j, (yy, n) in enumerate(rows):
+        for i in range(n):
+            xx = 17 - i * 5.4 - (j % 2) * 2.6 + (0.8 if j > 3 else 0)
+            if hood:
+                if yy > -40:
+                    f.line([(xx - 1.8, yy + (i % 2) * 1.2 + 0.6), (xx, yy + (i % 2) * 1.2 - 0.4),
+                            (xx + 1.8, yy + (i % 2) * 1.2 + 0.6)], 0.9, C["drop"], 0.8)
+            else:
+                drop(f, xx, yy + (i % 2) * 1.2, 4.0, 1.25, math.pi / 2 + 0.15, C["drop"], 0.85)
+    f.fill(R.ellipse(15, -46, 4.5, 7), C["breast_l"], 0.4)
+    f.set_clip(None)
+
+    # thigh feathers and the near leg with its toes and black talons
+    f.fill(R.ellipse(4.5, -8, 6.5, 5), C["breast_d"])
+    f.fill(R.ellipse(5, -9, 5, 3.8), C["breast"])
+    f.fill(leg, P.L((2.6, 0), (6.4, 0), C["yellow"], C["yellow_d"]))
+    for (tx, ty), ang in toes:
+        f.line([(4.5, -0.5), (tx, ty)], 2.4, C["yellow_d"])
+        f.line([(4.5, -0.7), (tx, ty - 0.25)], 1.5, C["yellow"])
+        talon = R.qbezier((tx, ty), (tx + 1.8 * math.cos(ang), ty + 0.4), (tx + 1.3 * math.cos(ang), ty + 2.7), 6)
+        f.line(talon, 1.0, C["talon"])
+
+    # folded wing: chestnut coverts with black spots, dark primaries over the tail
+    f.fill(wing, P.L((0, -50), (-10, 10), C["back_l"], C["back"], C["back_d"]))
+    f.set_clip(wing)
+    prim = path((-20, -6), ((-10, -4), (0, -8), (7, -12)), (7, 30), (-20, 30))
+    f.fill(prim, P.L((0, -8), (-14, 22), C["prim_l"], C["prim"]))
+    for t in (0.0, 2.6, 5.2):
+        f.line(path((1 - t, -9 + t * 0.4), ((-3 - t, 0), (-7 - t, 10), (-12 - t * 0.6, 22))), 0.5, C["prim_l"], 0.8)
+    f.line(path((-14, -20), ((-6, -16), (0, -16), (6, -20))), 0.6, C["back_d"], 0.7)
+    f.line(path((-15, -32), ((-6, -28), (0, -28), (7, -32))), 0.6, C["back_d"], 0.6)
+    spots = [(-1, -41), (-7, -37), (2, -33), (-10, -29), (-4, -28), (3, -23), (-9, -21), (-3, -18), (-12, -14),
+             (1, -14), (-6, -11), (-10, -44), (-13, -6), (4, -44)]
+    for sx, sy in spots:
+        if hood:
+            f.line([(sx - 2, sy + 0.5), (sx, sy - 0.5), (sx + 2, sy + 0.5)], 0.8, C["spot"], 0.7)
+        else:
+            f.fill([(sx - 1.7, sy - 0.9), (sx + 1.7, sy - 0.9), (sx, sy + 1.5)], C["spot"], 0.9)
+    f.line(path((-8, -52), ((0, -52), (7, -45), (7.5, -35)), ((8, -24), (3, -12), (-1, -4))), 0.7, C["back_d"])
+    f.set_clip(None)
+
+    # head: grey crown and nape, cream cheek and throat, the black moustache
+    f.fill(head, P.L((-2, -77), (6, -50), C["head_l"], C["head"], C["head_d"]))
+    f.set_clip(head)
+    if hood:
+        f.fill(path((4, -52), ((8, -56), (12, -58), (17, -60)), (18, -48), (4, -48)), C["cheek"])
+        f.fill(path((-4, -50), ((-2, -56), (2, -58), (5, -58)), ((9, -58), (12, -55), (13, -52)), (-4, -46)),
+               C["cheek"])
+        f.fill(path((12, -60), ((8, -57), (7, -54), (8, -50.5)), (4, -50), ((3, -55), (3, -59), (5, -62))),
+               C["moustache"])
+    else:
+        cheek = path((-3, -56), ((-1, -62), (7, -66.5), (17, -63)), (18, -48), (-3, -46))
+        f.fill(cheek, C["cheek"])
+        f.fill(path((7.6, -63), ((11, -61.5), (11.2, -56), (9.2, -50.5)), ((7.5, -50.2), (6.3, -55), (6.6, -61.5))),
+               C["moustache"])
+        f.fill(path((-3, -58.5), ((-1, -60.5), (2, -61), (3.5, -59.6)), ((2, -56.5), (-1, -56), (-3, -58.5))),
+               C["moustache"], 0.5)
+    f.fill(R.ellipse(0, -71, 8, 3.5), C["head_l"], 0.45)
+    f.set_clip(None)
+    f.line(path((15, -58), ((10, -52), (2, -50), (-6, -50))), 0.6, C["breast_d"], 0.5)
+
+    # beak: yellow cere, hooked grey bill
+    f.fill(path((13.5, -67.5), ((15.5, -68.5), (17.5, -67.2), (18, -64.6)), (17.8, -62), ((15.5, -61), (14, -61.5),
+                                                                                      (13.2, -62.5))), C["yellow"])
+    upper = path((17.2, -66.2), ((21, -66.3), (23.2, -62.6), (21.9, -57.8)), ((21, -59), (20, -60), (17.4, -60.8)))
+    f.outlined(upper, ink, P.L((17, -66), (21, -58), C["beak_l"], C["beak"]), ow * 0.8)
+    f.fill(path((17.2, -61), ((19, -60.6), (20, -60), (20.4, -59.2)), ((19, -58.6), (17.5, -58.8), (16.6, -59.6))),
+           C["beak"])
+    eye(f, 10.4, -64.6, 3.0, C)
+    return f
+
+
+def wing_shape(span, chord, lift=0.0, sweep=0.16, wrist=0.42, narrow=1.0):
+    """A pointed falcon wing, right side, in picture-aligned coordinates:
+    shoulder at (0, 0), u outward, v backward (down the picture).  lift
+    raises the wing (radians, negative = up), the hand more than the arm.
+    Returns (outline, leading edge, trailing edge from tip to body)."""
+    s, ch = span, chord * narrow
+    lead = path((0, 0), ((0.15 * s, -0.14 * ch), (0.3 * s, -0.24 * ch), (wrist * s, -0.22 * ch)),
+                ((0.6 * s, -0.2 * ch), (0.85 * s, 0.0 * ch), (s, sweep * s)))
+    trail = path((s, sweep * s), ((0.9 * s, sweep * s + 0.1 * ch), (0.7 * s, 0.6 * ch), (0.52 * s, 0.8 * ch)),
+                 ((0.38 * s, 0.92 * ch), (0.16 * s, 0.92 * ch), (0.02 * s, 0.9 * ch)), (0, 0.75 * ch))
+
+    def bend(p):
+        u, v = p
+        a = lift * (0.55 + 0.45 * min(1.0, u / s))
+        ca, sa = math.cos(a), math.sin(a)
+        return (u * ca - v * sa, u * sa + v * ca)
+    lead = [bend(p) for p in lead]
+    trail = [bend(p) for p in trail]
+    return lead + trail[1:-1], lead, trail
+
+
+def tail_fan(length, half_angle, apex=(0.0, -6.0), n=24):
+    """A fanned tail: a sector of a circle around apex, pointing down."""
+    ax, ay = apex
+    pts = [(ax - 5.5, ay + 14), (ax + 5.5, ay + 14)]
+    arc = []
+    for k in range(n + 1):
+        a = math.pi / 2 - half_angle + 2 * half_angle * k / n
+        arc.append((ax + math.cos(a) * length, ay + math.sin(a) * length))
+    return [pts[1]] + arc + [pts[0]]
+
+
+def ring(apex, r0, r1, half_angle, n=24):
+    ax, ay = apex
+    out = [(ax + math.cos(math.pi / 2 - half_angle * 1.3 + 2.6 * half_angle * k / n) * r1,
+            ay + math.sin(math.pi / 2 - half_angle * 1.3 + 2.6 * half_angle * k / n) * r1) for k in range(n + 1)]
+    inn = [(ax + math.cos(math.pi / 2 - half_angle * 1.3 + 2.6 * half_angle * k / n) * r0,
+            ay + math.sin(math.pi / 2 - half_angle * 1.3 + 2.6 * half_angle * k / n) * r0) for k in range(n + 1)]
+    return out + inn[::-1]
+
+
+def spread(c, x, y, k=1.0, flip=False, C=KESTREL, lift=(-0.25, -0.18), span=84, chord=30, rot=0.0,
+           view="above", fan=0.36, tail_len=66, far=0.9):
+    """A kestrel hovering with its wings spread and tail fanned, seen from
+    above (chestnut back and coverts, black flight feathers) or from below
+    (pale, finely barred underwings).  (x, y) is the middle of the body;
+    the head looks down to the right.  far shortens the left wing as if it
+    were turned a little away."""
+    f = Figure(c, x, y, k, flip, rot)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+    above = view == "above"
+
+    wings = []
+    for side, lf in ((1, lift[0]), (-1, lift[1])):
+        sp = span * (1.0 if side > 0 else far)
+        out, lead, trail = wing_shape(sp, chord, lf)
+        sx = 1 if side > 0 else -1
+
+        def place(pts, sx=sx):
+            return [(8 * sx + sx * u, -13 + v) for u, v in pts]
+        wings.append((side, sp, place(out), place(lead), place(trail)))
+
+    apex = (0, -4)
+    tail = tail_fan(tail_len, fan, apex)
+    body = path((0, -22), ((9, -22), (13, -10), (12, 2)), ((11, 14), (6, 22), (0, 23)),
+                ((-6, 22), (-11, 14), (-12, 2)), ((-13, -10), (-9, -22), (0, -22)))
+    hx, hy = 2, -26
+    head = path((hx + 11.5, hy - 4), ((hx + 8, hy - 11), (hx - 4, hy - 12), (hx - 9, hy - 6)),
+                ((hx - 12, hy - 1), (hx - 10, hy + 8), (hx - 3, hy + 10)), ((hx + 4, hy + 11), (hx + 10, hy + 6),
+                                                                            (hx + 11.5, hy - 4)))
+
+    f.silhouette([w[2] for w in wings] + [tail, body, head], ink, ow)
+
+    # tail: grey with fine bars, the black band and the white rim
+    f.fill(tail, P.V(10, apex[1] + tail_len, C["tail_l"], C["tail"] if above else (196, 204, 220)))
+    f.set_clip(tail)
+    for r in range(22, tail_len - 14, 7):
+        f.fill(ring(apex, r, r + 0.7, fan), C["tail_d"], 0.35 if above else 0.5)
+    for a in range(-6, 7):
+        ang = math.pi / 2 + a * fan / 6.5
+        f.line([(apex[0] + math.cos(ang) * 14, apex[1] + math.sin(ang) * 14),
+                (apex[0] + math.cos(ang) * tail_len, apex[1] + math.sin(ang) * tail_len)], 0.45, C["tail_d"], 0.45)
+    f.fill(ring(apex, tail_len - 11, tail_len - 4.5, fan), C["band"])
+    f.fill(ring(apex, tail_len - 3, tail_len + 3, fan), C["tip"])
+    f.set_clip(None)
+
+    for side, sp, out, lead, trail in wings:
+        sx = 1 if side > 0 else -1
+        mid_lead, mid_trail = along(lead, 0.5), along(trail, 0.5)
+        if above:
+            f.fill(out, P.L(mid_lead, mid_trail, C["back_l"], C["back"], C["back_d"]))
+        else:
+            f.fill(out, P.L(mid_lead, mid_trail, (250, 242, 228), (222, 206, 184)))
+        f.set_clip(out)
+        # flight feathers: the hand and the trailing band
+        hand = [along(lead, 0.5 + 0.5 * i / 8) for i in range(9)] + \
+            [along(trail, 0.46 * i / 8) for i in range(9)] + [lerp_pt(along(lead, 0.5), along(trail, 0.46), 0.5)]
+        band = [along(trail, 0.3 + 0.7 * i / 12) for i in range(13)]
+        inner = [lerp_pt(along(trail, 0.3 + 0.7 * i / 12), along(lead, 1 - (0.3 + 0.7 * i / 12) * 0.95), 0.32)
+                 for i in range(13)]
+        if above:
+            f.fill(hand, P.L(along(lead, 0.6), along(lead, 1.0), C["prim_l"], C["prim"]))
+            f.fill(band + inner[::-1], P.L(inner[6], band[6], C["prim_l"], C["prim"]), 0.95)
+        else:
+            bar = (160, 132, 112)
+            for j in range(8):
+                t0 = 0.25 + 0.09 * j
+                pts = [lerp_pt(along(lead, 0.05 + 0.95 * u), along(trail, 1 - (0.05 + 0.95 * u)), t0)
+                       for u in [i / 14 for i in range(15)]]
+                f.line(pts, 0.6, bar, 0.5)
+            f.fill(R.circle(*along(lead, 1.0), sp * 0.22), C["prim"], 0.8)
+        # feather separations
+        for i in range(16):
+            t = (i + 0.5) / 16
+            a = along(trail, t)
+            b = lerp_pt(a, along(lead, max(0.0, 1 - t * 1.05)), 0.42)
+            f.line([a, b], 0.45, C["prim_l"] if above else (160, 132, 112), 0.7)
+        # spots on the coverts
+        for i in range(18):
+            u = 0.06 + 0.026 * i
+            p = lerp_pt(along(lead, u), along(trail, 1 - u), 0.2 + 0.13 * (i % 3))
+            if above:
+                f.fill([(p[0] - 1.6 * sx, p[1] - 0.6), (p[0] + 1.6 * sx, p[1] - 0.9), (p[0] + 0.3 * sx, p[1] + 1.6)],
+                       C["spot"], 0.9)
+            else:
+                f.fill(R.circle(p[0], p[1], 0.9), C["drop"], 0.7)
+        f.line(lead, 1.2, C["back_l"] if above else C["breast_d"], 0.7)
+        f.set_clip(None)
+
+    if not above:
+        for fx in (-4.5, 4.5):
+            f.line([(fx, 16), (fx * 1.1, 22)], 3.2, C["yellow_d"])
+            f.line([(fx, 16), (fx * 1.1, 21.5)], 2.0, C["yellow"])
+
+    # body: the chestnut back, or the spotted buff breast
+    if above:
+        f.fill(body, P.L((-6, -20), (6, 22), C["back_l"], C["back"], C["back_d"]))
+        f.set_clip(body)
+        for sx_, sy_ in [(-5, -8), (4, -5), (-2, 2), (6, 6), (-6, 9), (1, 12), (3, -13), (-4, 16)]:
+            f.fill([(sx_ - 1.6, sy_ - 0.8), (sx_ + 1.6, sy_ - 0.8), (sx_, sy_ + 1.5)], C["spot"], 0.9)
+        f.fill(R.ellipse(0, 20, 9, 6), C["tail"])
+    else:
+        f.fill(body, P.L((-6, -20), (6, 22), C["breast_l"], C["breast"], C["breast_d"]))
+        f.set_clip(body)
+        for j, yy in enumerate((-12, -6, 0, 6, 12)):
+            for i in range(-2, 3):
+                xx = i * 5.2 + (j % 2) * 2.6 - 1.3
+                drop(f, xx, yy, 3.4, 1.1, math.pi / 2, C["drop"], 0.85)
+    f.set_clip(None)
+
+    # head, turned to look down to the right
+    f.fill(head, P.L((hx - 6, hy - 12), (hx + 4, hy + 10), C["head_l"], C["head"], C["head_d"]))
+    f.set_clip(head)
+    if not above:
+        f.fill(path((hx - 12, hy + 2), ((hx - 6, hy - 4), (hx + 4, hy - 6), (hx + 14, hy - 2)), (hx + 14, hy + 12),
+                    (hx - 12, hy + 12)), C["cheek"])
+    else:
+        f.fill(path((hx - 1, hy + 1), ((hx + 3, hy - 4), (hx + 8, hy - 6), (hx + 14, hy - 3)), (hx + 14, hy + 12),
+                    (hx - 2, hy + 12)), C["cheek"])
+    f.fill(path((hx + 5, hy - 4), ((hx + 8, hy - 2.5), (hx + 8.2, hy + 2), (hx + 6.6, hy + 7)),
+                ((hx + 5, hy + 7), (hx + 4, hy + 2), (hx + 4.2, hy - 2.5))), C["moustache"])
+    f.fill(R.ellipse(hx - 3, hy - 7, 6, 3), C["head_l"], 0.5)
+    f.set_clip(None)
+    f.fill(path((hx + 9, hy - 6.5), ((hx + 11, hy - 7.2), (hx + 12.8, hy - 6), (hx + 13, hy - 3.8)),
+                (hx + 12.5, hy - 1.6), ((hx + 10.8, hy - 1), (hx + 9.6, hy - 1.8), (hx + 9.2, hy - 3))), C["yellow"])
+    upper = path((hx + 12.2, hy - 5.6), ((hx + 16, hy - 5), (hx + 17.6, hy - 1), (hx + 15.4, hy + 3)),
+                 ((hx + 14.9, hy + 1.4), (hx + 14.1, hy), (hx + 11.6, hy - 0.8)))
+    f.outlined(upper, ink, P.L((hx + 12, hy - 5), (hx + 17, hy + 2), C["beak_l"], C["beak"]), ow * 0.8)
+    eye(f, hx + 6.2, hy - 5.4, 2.6, C)
+    return f

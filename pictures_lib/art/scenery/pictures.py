@@ -1,0 +1,496 @@
+"""The sixteen theme pictures: the year of the kestrel and its cousins,
+spring to winter, each season at dawn, by day, at dusk and at night.
+
+Every picture is 240 x 300, drawn at four times its size and reduced.
+"""
+
+import math
+import random
+
+from artkit import raster as R
+from . import paint as P
+from . import sky, land, flora, kestrel, owls, raptors
+
+W, H = 240, 300
+SS = 4
+
+
+def canvas():
+    return R.Canvas(W, H, SS, bg=(0, 0, 0))
+
+
+def bark_branch(c, p0, p1, p2, p3, w0, w1, bark=(96, 66, 48), light=(150, 112, 82), dark=(58, 40, 30)):
+    return flora.limb(c, p0, p1, p2, p3, w0, w1, bark, light, dark)
+
+
+# ---------------------------------------------------------------------------
+# spring
+# ---------------------------------------------------------------------------
+
+def spring_dawn():
+    """A kestrel on a blossoming branch at sunrise over misty green hills."""
+    c = canvas()
+    sky.gradient(c, (116, 140, 204), (214, 170, 196), (255, 196, 170), (255, 228, 180), y1=190)
+    sky.sun(c, 74, 158, 15, halo=(255, 190, 140))
+    sky.streaks(c, 11, 7, 40, 130, [(255, 206, 196), (246, 176, 176), (255, 222, 200)], opacity=0.8)
+    land.layered_hills(c, 3, [
+        dict(y=160, waves=[(9, 110), (4, 37)], col=(176, 164, 196), trees=((164, 152, 186), 5, 1.4)),
+        dict(y=178, waves=[(10, 140), (4, 45)], col=(140, 170, 150), trees=((124, 158, 138), 7, 1.0, "round")),
+        dict(y=204, waves=[(12, 170), (5, 53)], col=(112, 170, 96)),
+        dict(y=244, waves=[(10, 220), (4, 61)], col=(86, 156, 70), depth=80),
+    ], haze=(255, 232, 214))
+    P.soft_band(c, 186, 200, (255, 240, 232), 0.55, 5)
+    P.soft_band(c, 222, 234, (255, 244, 236), 0.45, 5)
+    flora.round_tree(c, 26, 236, 54, (236, 170, 196), (255, 216, 230), (196, 124, 156), seed=5,
+                     blossom=[(255, 255, 255), (255, 220, 232)], dots=50)
+    flora.grass(c, 4, -5, 245, lambda x: 302, 110, (10, 26), [(70, 140, 56), (98, 168, 66), (50, 112, 44)])
+    for i, (x, y) in enumerate([(12, 286), (40, 294), (70, 284), (104, 292), (200, 286), (226, 294)]):
+        flora.dandelion(c, x, y, 2.4)
+    # the branch from the right with its blossom
+    bark_branch(c, (250, 222), (200, 214), (150, 212), (96, 200), 10, 4)
+    bark_branch(c, (176, 214), (160, 200), (150, 190), (138, 176), 4, 1.5)
+    bark_branch(c, (122, 206), (110, 214), (98, 222), (84, 226), 3, 1.2)
+    for i, (x, y, n) in enumerate([(98, 198, 9), (138, 174, 8), (86, 224, 7), (232, 214, 8), (208, 224, 5)]):
+        flora.blossom_cluster(c, 40 + i, x, y, 10, n, [(255, 220, 232), (255, 236, 242), (248, 190, 212)],
+                              (226, 100, 140), leaves=(110, 170, 80))
+    bird = P.tinted(kestrel.KESTREL, (255, 200, 160), 0.08)
+    kestrel.perched(c, 166, 211, 1.45, flip=True, C=bird)
+    flora.blossom_cluster(c, 60, 192, 220, 8, 6, [(255, 220, 232), (255, 236, 242)], (226, 100, 140),
+                          leaves=(110, 170, 80))
+    rnd = random.Random(9)
+    for _ in range(10):
+        flora.blossom(c, rnd.uniform(10, 230), rnd.uniform(110, 280), rnd.uniform(1.5, 2.5), (255, 226, 236),
+                      (236, 140, 170), rnd.uniform(0, 3), 0.85)
+    return c
+
+
+def spring_day():
+    """A kestrel hovering over a meadow of dandelions and daisies."""
+    c = canvas()
+    sky.gradient(c, (58, 128, 214), (124, 184, 240), (206, 232, 250), y1=200)
+    sky.cloud(c, 52, 64, 70, 3)
+    sky.cloud(c, 196, 40, 56, 4)
+    sky.cloud(c, 190, 150, 40, 5, opacity=0.9)
+    land.layered_hills(c, 8, [
+        dict(y=190, waves=[(8, 120), (3, 40)], col=(150, 186, 206), trees=((138, 176, 198), 5, 1.3)),
+        dict(y=206, waves=[(9, 150), (4, 47)], col=(124, 186, 110), trees=((96, 160, 88), 8, 1.0, "round")),
+        dict(y=230, waves=[(8, 190), (4, 59)], col=(122, 196, 84)),
+        dict(y=258, waves=[(6, 260), (3, 71)], col=(100, 180, 70), depth=60),
+    ], haze=(220, 240, 250), mist=0.25)
+    flora.round_tree(c, 208, 226, 44, (70, 150, 64), (130, 200, 96), (40, 104, 44), seed=3)
+    flora.round_tree(c, 30, 214, 30, (70, 150, 64), (130, 200, 96), (40, 104, 44), seed=4)
+    rnd = random.Random(21)
+    for _ in range(26):
+        x, y = rnd.uniform(0, 240), rnd.uniform(236, 256)
+        flora.dandelion(c, x, y, 1.2)
+    flora.grass(c, 6, -5, 245, lambda x: 303, 160, (12, 34), [(62, 146, 52), (96, 178, 64), (46, 116, 42), (130, 196, 80)])
+    for _ in range(14):
+        flora.dandelion(c, rnd.uniform(5, 235), rnd.uniform(268, 296), rnd.uniform(2.4, 3.4))
+    for _ in range(12):
+        flora.daisy(c, rnd.uniform(5, 235), rnd.uniform(262, 296), rnd.uniform(3, 4.2))
+    kestrel.spread(c, 122, 118, 1.08, lift=(-0.3, -0.22))
+    return c
+
+
+def spring_dusk():
+    """An osprey carrying a fish over a mountain lake at sunset."""
+    c = canvas()
+    sky.gradient(c, (52, 60, 124), (150, 92, 150), (246, 134, 110), (255, 200, 120), y1=176)
+    sky.sun(c, 168, 168, 13, core=(255, 244, 210), rim=(255, 190, 100), halo=(255, 150, 90))
+    sky.streaks(c, 14, 8, 30, 140, [(250, 150, 140), (200, 110, 150), (255, 180, 150)], opacity=0.7)
+    land.mountains(c, [(50, 104), (118, 122), (200, 96)], 178, (120, 92, 140), (86, 64, 110),
+                   snow=(255, 206, 196), snow_shade=(206, 150, 170), seed=4)
+    land.layered_hills(c, 12, [
+        dict(y=168, waves=[(5, 90), (2, 31)], col=(70, 58, 96), trees=((62, 50, 88), 7, 1.6)),
+    ], haze=(200, 120, 130), mist=0.2)
+    land.water(c, 176, 300, (250, 170, 130), (60, 60, 110))
+    land.reflect(c, 176, 300, (70, 60, 110), amount=0.35, ripples=40, ripple_opacity=0.4)
+    # the sun's path on the water
+    rnd = random.Random(3)
+    for _ in range(26):
+        y = rnd.uniform(180, 296)
+        w = 4 + (y - 176) * 0.22
+        x = 168 + rnd.gauss(0, 2 + (y - 176) * 0.1)
+        c.fill(R.rect(x - w / 2, y, x + w / 2, y + 0.8 + (y - 176) * 0.008), (255, 220, 150), opacity=0.7)
+    # dark pines on the near shore
+    for i, (x, h) in enumerate([(8, 70), (24, 54), (38, 44), (214, 62), (232, 80)]):
+        flora.fir(c, x, 300, h, (40, 34, 60), (70, 56, 88), seed=i)
+    bird = P.tinted(raptors.OSPREY, (255, 170, 130), 0.16)
+    raptors.flying(c, 112, 96, 1.0, bird, rot=-0.08, fish=True)
+    return c
+
+
+def spring_night():
+    """A barn owl on a blossoming branch under the full moon."""
+    c = canvas()
+    sky.gradient(c, (10, 16, 46), (28, 44, 96), (62, 84, 140), y1=240)
+    sky.stars(c, 31, 120, 0, 200, avoid=(164, 82, 44))
+    sky.moon(c, 164, 82, 30)
+    land.layered_hills(c, 2, [
+        dict(y=220, waves=[(8, 110), (3, 39)], col=(44, 56, 100), trees=((38, 50, 92), 6, 1.4)),
+        dict(y=250, waves=[(8, 160), (4, 49)], col=(30, 42, 78), trees=((26, 36, 70), 8, 1.0, "round")),
+        dict(y=280, waves=[(6, 200), (3, 61)], col=(20, 30, 58)),
+    ], haze=(70, 90, 150), mist=0.3)
+    P.soft_band(c, 236, 252, (120, 140, 200), 0.3, 6)
+    bark_branch(c, (-10, 208), (40, 200), (90, 196), (160, 204), 11, 4, (70, 52, 50), (120, 100, 110), (40, 30, 34))
+    bark_branch(c, (120, 200), (150, 186), (176, 178), (200, 170), 4, 1.5, (70, 52, 50), (120, 100, 110))
+    bark_branch(c, (40, 204), (46, 220), (50, 232), (60, 242), 4, 1.5, (70, 52, 50), (120, 100, 110))
+    for i, (x, y, n) in enumerate([(196, 168, 9), (164, 204, 8), (60, 240, 7), (16, 200, 6), (124, 196, 4)]):
+        flora.blossom_cluster(c, 70 + i, x, y, 10, n, [(236, 210, 236), (250, 236, 250), (214, 186, 226)],
+                              (180, 100, 150), leaves=(60, 100, 90))
+    owls.perched(c, 92, 198, 1.15, owls.BARN)
+    rnd = random.Random(12)
+    for _ in range(8):
+        flora.blossom(c, rnd.uniform(10, 230), rnd.uniform(120, 290), rnd.uniform(1.3, 2.2), (240, 220, 240),
+                      (190, 120, 160), rnd.uniform(0, 3), 0.8)
+    return c
+
+
+# ---------------------------------------------------------------------------
+# summer
+# ---------------------------------------------------------------------------
+
+def summer_dawn():
+    """A kestrel on a fence post over a field of poppies at sunrise."""
+    c = canvas()
+    sky.gradient(c, (140, 180, 226), (250, 214, 170), (255, 236, 190), y1=180)
+    sky.sun(c, 176, 154, 16, halo=(255, 220, 150))
+    sky.streaks(c, 21, 5, 50, 120, [(255, 240, 220), (255, 226, 200)], opacity=0.8)
+    land.layered_hills(c, 17, [
+        dict(y=166, waves=[(6, 120), (3, 41)], col=(170, 190, 180), trees=((156, 178, 170), 6, 1.2, "round")),
+        dict(y=182, waves=[(7, 150), (3, 47)], col=(196, 196, 120)),
+        dict(y=204, waves=[(8, 190), (4, 57)], col=(150, 180, 80), trees=((120, 154, 70), 9, 0.6, "round")),
+        dict(y=236, waves=[(6, 240), (3, 67)], col=(110, 160, 60), depth=70),
+    ], haze=(255, 236, 200), mist=0.35)
+    P.soft_band(c, 176, 188, (255, 246, 230), 0.5, 5)
+    flora.grass(c, 31, -5, 245, lambda x: 302, 150, (14, 40), [(88, 150, 56), (120, 176, 70), (64, 124, 46)])
+    rnd = random.Random(5)
+    for _ in range(40):
+        y = rnd.uniform(232, 298)
+        flora.poppy(c, rnd.uniform(0, 240), y, 1.2 + (y - 232) * 0.045)
+    land.fence(c, [(-30, 198, 256, 7), (60, 200, 244, 7), (150, 206, 240, 6), (250, 208, 236, 5)], (0.25, 0.6))
+    # the near post with its grain
+    px = 78
+    c.fill(R.rect(px - 11, 206, px + 11, 302), P.L((px - 11, 0), (px + 11, 0), (170, 128, 92), (122, 86, 58), (80, 56, 38)))
+    c.fill([(px - 11, 206), (px, 201), (px + 11, 206)], (186, 146, 106))
+    for gx in (-5, 1, 6):
+        c.fill(R.stroke([(px + gx, 212), (px + gx + 1, 240), (px + gx - 1, 298)], 0.6), (80, 56, 38), opacity=0.6)
+    kestrel.perched(c, px + 2, 205, 1.45, flip=False, C=P.tinted(kestrel.KESTREL, (255, 220, 170), 0.06))
+    for _ in range(10):
+        flora.poppy(c, rnd.uniform(100, 240), rnd.uniform(270, 298), rnd.uniform(3.5, 5), stem_h=8)
+    return c
+
+
+def summer_day():
+    """A golden eagle soaring over snowy peaks and a blue lake."""
+    c = canvas()
+    sky.gradient(c, (36, 100, 196), (96, 160, 230), (190, 222, 246), y1=190)
+    sky.cloud(c, 44, 150, 64, 7)
+    sky.cloud(c, 200, 170, 50, 8)
+    land.mountains(c, [(36, 150), (110, 124), (190, 140), (250, 160)], 220, (130, 140, 164), (96, 104, 132),
+                   snow=(250, 252, 255), snow_shade=(200, 214, 236), snow_line=0.4, seed=2)
+    land.layered_hills(c, 22, [
+        dict(y=214, waves=[(5, 100), (3, 33)], col=(70, 130, 96), trees=((54, 112, 82), 8, 1.8)),
+    ], haze=(160, 200, 210), mist=0.25)
+    land.water(c, 232, 300, (110, 170, 220), (40, 100, 160))
+    land.reflect(c, 232, 300, (50, 110, 170), amount=0.4, ripples=30)
+    land.layered_hills(c, 23, [
+        dict(y=268, waves=[(6, 140), (3, 41)], col=(80, 150, 70), depth=30),
+    ], haze=(120, 170, 110), mist=0.2)
+    for i, (x, h) in enumerate([(10, 58), (26, 44), (224, 50)]):
+        flora.fir(c, x, 300, h, (36, 92, 60), (70, 130, 80), seed=10 + i)
+    raptors.flying(c, 118, 92, 1.02, raptors.EAGLE, rot=0.06)
+    return c
+
+
+def summer_dusk():
+    """A kestrel hovering over ripe wheat and round bales at sunset."""
+    c = canvas()
+    sky.gradient(c, (70, 60, 130), (200, 90, 110), (250, 150, 80), (255, 210, 110), y1=200)
+    sky.sun(c, 120, 196, 26, core=(255, 240, 200), rim=(255, 170, 70), halo=(255, 140, 60), halo_r=90)
+    sky.streaks(c, 41, 6, 30, 130, [(240, 120, 110), (200, 90, 120), (255, 170, 120)], opacity=0.8)
+    land.layered_hills(c, 33, [
+        dict(y=196, waves=[(4, 110), (2, 37)], col=(150, 84, 96), trees=((130, 72, 88), 6, 1.0, "round")),
+        dict(y=214, waves=[(5, 150), (2, 47)], col=(214, 130, 70)),
+    ], haze=(255, 170, 110), mist=0.3)
+    c.fill(R.rect(-2, 226, 242, 302), P.V(226, 300, (236, 160, 70), (200, 120, 50), (150, 80, 40)))
+    flora.hay_bale(c, 30, 236, 12, (214, 150, 70), (160, 96, 44), (240, 180, 100))
+    flora.hay_bale(c, 176, 240, 15, (214, 150, 70), (160, 96, 44), (240, 180, 100))
+    flora.wheat(c, 52, -5, 245, lambda x: 302, 90, (30, 60), (190, 120, 50), (250, 190, 90), (210, 140, 60))
+    flora.wheat(c, 53, -5, 245, lambda x: 304, 60, (50, 80), (170, 100, 40), (255, 204, 110), (220, 150, 70))
+    bird = P.tinted(kestrel.KESTREL, (255, 150, 90), 0.16)
+    kestrel.spread(c, 120, 104, 1.0, C=bird, lift=(-0.34, -0.26))
+    return c
+
+
+def summer_night():
+    """A barn owl flying over a moonlit lake."""
+    c = canvas()
+    sky.gradient(c, (8, 14, 40), (24, 40, 90), (70, 90, 150), y1=190)
+    sky.stars(c, 51, 140, 0, 180, avoid=(60, 60, 34))
+    sky.moon(c, 60, 60, 24)
+    land.layered_hills(c, 41, [
+        dict(y=178, waves=[(7, 120), (3, 37)], col=(40, 52, 96), trees=((34, 46, 88), 7, 1.6)),
+        dict(y=190, waves=[(4, 160), (2, 41)], col=(26, 36, 72), trees=((22, 30, 64), 9, 1.3)),
+    ], haze=(60, 80, 140), mist=0.2)
+    land.water(c, 196, 300, (50, 70, 130), (14, 22, 56))
+    land.reflect(c, 196, 300, (20, 30, 70), amount=0.35, ripples=36, ripple_opacity=0.3)
+    rnd = random.Random(8)
+    for _ in range(24):
+        y = rnd.uniform(200, 296)
+        w = 3 + (y - 196) * 0.2
+        x = 60 + rnd.gauss(0, 2 + (y - 196) * 0.08)
+        c.fill(R.rect(x - w / 2, y, x + w / 2, y + 0.8), (230, 236, 255), opacity=0.6)
+    # reeds on the near shore and fireflies
+    for i in range(40):
+        x = rnd.uniform(150, 245)
+        h = rnd.uniform(20, 50)
+        flora.blade(c, x, 302, h, rnd.uniform(-6, 6), 1.4, (20, 28, 50))
+    for i in range(6):
+        x = 150 + i * 16 + rnd.uniform(-4, 4)
+        c.fill(R.ellipse(x + 2, 302 - rnd.uniform(34, 52), 1.6, 4.5), (40, 30, 30))
+    for _ in range(18):
+        x, y = rnd.uniform(120, 240), rnd.uniform(230, 296)
+        P.glow(c, x, y, 3, (230, 255, 140), opacity=0.5, blur=2)
+        c.fill(R.circle(x, y, 0.8), (250, 255, 190))
+    bird = P.tinted(owls.BARN, (170, 190, 255), 0.12)
+    owls.flying(c, 134, 118, 0.92, bird, rot=0.08)
+    return c
+
+
+# ---------------------------------------------------------------------------
+# autumn
+# ---------------------------------------------------------------------------
+
+AUTUMN = [(232, 120, 40), (214, 70, 40), (246, 180, 60), (190, 60, 40), (240, 150, 50)]
+
+
+def autumn_dawn():
+    """A kestrel on an autumn branch above a misty valley of coloured woods."""
+    c = canvas()
+    sky.gradient(c, (150, 170, 210), (250, 206, 170), (255, 232, 196), y1=170)
+    sky.sun(c, 150, 138, 14, halo=(255, 210, 150))
+    land.layered_hills(c, 61, [
+        dict(y=146, waves=[(9, 120), (4, 40)], col=(190, 170, 180), trees=((178, 158, 170), 6, 1.4, "round")),
+        dict(y=170, waves=[(10, 150), (4, 47)], col=(210, 150, 110), trees=((196, 134, 96), 8, 1.4, "round")),
+        dict(y=198, waves=[(10, 180), (5, 53)], col=(200, 110, 60), trees=((186, 92, 48), 10, 1.3, "round")),
+        dict(y=232, waves=[(10, 220), (4, 61)], col=(170, 80, 40), trees=((150, 66, 34), 12, 1.2, "round")),
+    ], haze=(255, 236, 214), mist=0.55)
+    P.soft_band(c, 160, 172, (255, 244, 234), 0.6, 5)
+    P.soft_band(c, 190, 204, (255, 244, 234), 0.55, 6)
+    P.soft_band(c, 228, 244, (255, 244, 234), 0.5, 6)
+    bark_branch(c, (-10, 200), (40, 194), (100, 192), (170, 178), 12, 4)
+    bark_branch(c, (120, 188), (140, 200), (160, 208), (182, 214), 4, 1.5)
+    bark_branch(c, (60, 196), (70, 180), (80, 170), (96, 160), 4, 1.5)
+    bark_branch(c, (10, 198), (16, 214), (24, 226), (34, 234), 4, 1.5)
+    for i, (x, y, n) in enumerate([(176, 176, 14), (184, 214, 12), (96, 158, 12), (32, 234, 12), (10, 188, 10)]):
+        flora.leaf_cluster(c, 80 + i, x, y, 14, n, AUTUMN)
+    kestrel.perched(c, 126, 186, 1.45, flip=True, C=P.tinted(kestrel.KESTREL, (255, 210, 160), 0.06))
+    flora.falling_leaves(c, 88, 10, 0, 120, 240, 300, AUTUMN)
+    return c
+
+
+def autumn_day():
+    """A red kite gliding over autumn woods and a winding river."""
+    c = canvas()
+    sky.gradient(c, (60, 126, 206), (130, 186, 236), (214, 234, 248), y1=170)
+    sky.cloud(c, 190, 52, 54, 11)
+    sky.cloud(c, 40, 30, 40, 12, opacity=0.9)
+    land.layered_hills(c, 71, [
+        dict(y=160, waves=[(8, 110), (3, 37)], col=(150, 170, 190), trees=((138, 160, 182), 5, 1.3)),
+        dict(y=176, waves=[(9, 150), (4, 47)], col=(196, 150, 90)),
+    ], haze=(220, 236, 248), mist=0.3)
+    # the river from the hills to the front
+    river = (R.bezier((112, 178), (90, 200), (150, 214), (120, 240), 20) +
+             R.bezier((120, 240), (96, 264), (60, 280), (50, 304), 20) +
+             R.bezier((110, 304), (120, 280), (160, 262), (150, 240), 20) +
+             R.bezier((150, 240), (176, 214), (110, 200), (122, 178), 20))
+    c.fill(R.rect(-2, 176, 242, 302), P.V(176, 300, (180, 150, 80), (130, 120, 50)))
+    c.fill(river, P.V(178, 300, (170, 210, 240), (80, 140, 200)))
+    rnd = random.Random(7)
+    trees = []
+    for _ in range(70):
+        y = rnd.uniform(176, 300)
+        x = rnd.uniform(-10, 250)
+        trees.append((y, x))
+    trees.sort()
+    for i, (y, x) in enumerate(trees):
+        if abs(x - (120 + (y - 178) * (-0.4 if y > 240 else 0.0))) < 14 + (y - 176) * 0.15:
+            continue
+        h = 10 + (y - 176) * 0.4
+        col = AUTUMN[rnd.randrange(len(AUTUMN))]
+        if rnd.random() < 0.25:
+            flora.fir(c, x, y, h * 1.3, (50, 90, 60), (80, 120, 80), seed=i, tiers=3)
+        else:
+            flora.round_tree(c, x, y, h, col, P.mix(col, (255, 240, 160), 0.4), P.mix(col, (60, 20, 10), 0.35),
+                             seed=i)
+    raptors.flying(c, 118, 92, 1.08, raptors.KITE, rot=-0.05)
+    return c
+
+
+def autumn_dusk():
+    """A peregrine falcon on a sea cliff at sunset."""
+    c = canvas()
+    sky.gradient(c, (60, 50, 110), (170, 80, 120), (250, 140, 90), (255, 200, 120), y1=200)
+    sky.sun(c, 170, 196, 18, core=(255, 240, 200), rim=(255, 170, 80), halo=(255, 130, 70), halo_r=70)
+    sky.streaks(c, 91, 8, 40, 170, [(240, 120, 120), (190, 90, 130), (255, 170, 130)], opacity=0.8)
+    land.water(c, 200, 300, (230, 140, 110), (50, 50, 100))
+    rnd = random.Random(4)
+    for _ in range(30):
+        y = rnd.uniform(202, 296)
+        w = 5 + (y - 200) * 0.3
+        x = 170 + rnd.gauss(0, 3 + (y - 200) * 0.12)
+        c.fill(R.rect(x - w / 2, y, x + w / 2, y + 1 + (y - 200) * 0.01), (255, 210, 140), opacity=0.75)
+    for _ in range(40):
+        y = rnd.uniform(204, 296)
+        x = rnd.uniform(0, 240)
+        w = 4 + (y - 200) * 0.15
+        c.fill(R.rect(x - w / 2, y, x + w / 2, y + 0.8), (255, 200, 180), opacity=0.35)
+    # the cliff: layered rock faces
+    cliff = [(-5, 170), (20, 166), (52, 172), (86, 178), (104, 196), (112, 230), (124, 262), (150, 304), (-5, 304)]
+    c.fill(cliff, P.L((0, 170), (120, 300), (140, 90, 100), (90, 56, 78), (50, 34, 56)))
+    c.fill([(52, 172), (86, 178), (104, 196), (112, 230), (124, 262), (150, 304), (100, 304), (88, 250), (76, 206)],
+           (60, 40, 66), opacity=0.8)
+    for k in range(6):
+        y = 190 + k * 18
+        c.fill(R.stroke([(0, y), (40, y + 4), (80, y + 2 + k)], 1.0), (50, 34, 56), opacity=0.5)
+    c.fill([(-5, 170), (20, 166), (52, 172), (86, 178), (80, 182), (40, 178), (-5, 180)], (240, 150, 110), opacity=0.6)
+    # grass tufts on the edge
+    flora.grass(c, 95, 0, 84, lambda x: 174 + x * 0.06, 40, (4, 10), [(120, 100, 70), (160, 120, 70)])
+    bird = P.tinted(raptors.PEREGRINE, (255, 150, 110), 0.14)
+    kestrel.perched(c, 52, 172, 1.45, False, bird, hood=True)
+    # gulls far out
+    for gx, gy, s in ((190, 100, 4), (206, 110, 3)):
+        c.fill(R.stroke(R.qbezier((gx - s, gy), (gx - s / 2, gy - s * 0.6), (gx, gy), 6) +
+                        R.qbezier((gx, gy), (gx + s / 2, gy - s * 0.6), (gx + s, gy), 6)[1:], 0.9), (80, 50, 80))
+    return c
+
+
+def autumn_night():
+    """A tawny owl at its hollow in an old oak under the harvest moon."""
+    c = canvas()
+    sky.gradient(c, (16, 18, 50), (44, 40, 92), (110, 80, 120), y1=260)
+    sky.stars(c, 101, 100, 0, 200, avoid=(170, 90, 44))
+    sky.moon(c, 170, 90, 34, light=(255, 214, 140), shade=(236, 170, 100), halo=(255, 170, 100), halo_opacity=0.4)
+    land.layered_hills(c, 77, [
+        dict(y=236, waves=[(8, 110), (3, 39)], col=(60, 46, 84), trees=((52, 40, 76), 8, 1.3, "round")),
+        dict(y=266, waves=[(6, 160), (3, 49)], col=(40, 30, 60)),
+    ], haze=(110, 80, 120), mist=0.25)
+    # the trunk with a hollow and a side limb
+    trunk = [(-5, 300), (-5, -5), (60, -5), (66, 60), (76, 140), (84, 220), (100, 300)]
+    c.fill(trunk, P.L((0, 0), (90, 0), (60, 44, 44), (90, 66, 58), (50, 36, 38)))
+    for k in range(7):
+        x = 8 + k * 9
+        c.fill(R.stroke(R.bezier((x, -5), (x + 6, 80), (x - 2, 160), (x + 10, 300), 20), 1.0), (40, 28, 30), opacity=0.5)
+    flora.limb(c, (60, 130), (110, 124), (160, 140), (250, 128), 12, 5, (74, 54, 50), (116, 90, 80), (40, 28, 30))
+    flora.limb(c, (150, 136), (170, 120), (190, 112), (210, 100), 4, 1.5, (74, 54, 50))
+    c.fill(R.ellipse(38, 196, 26, 34), (30, 20, 22))
+    c.fill(R.ellipse(38, 200, 20, 28), (16, 10, 14))
+    owls.perched(c, 36, 226, 0.72, P.tinted(owls.TAWNY, (150, 140, 200), 0.08), seed=3)
+    c.fill([R.oriented(R.ellipse(38, 196, 28, 36)), R.oriented(R.ellipse(38, 196, 25, 33), False)],
+           (106, 80, 70))
+    flora.leaf_cluster(c, 111, 200, 120, 16, 14, AUTUMN)
+    flora.leaf_cluster(c, 112, 240, 124, 14, 12, AUTUMN)
+    flora.leaf_cluster(c, 113, 140, 140, 12, 8, AUTUMN)
+    flora.falling_leaves(c, 114, 14, 80, 150, 240, 300, AUTUMN)
+    return c
+
+
+# ---------------------------------------------------------------------------
+# winter
+# ---------------------------------------------------------------------------
+
+def winter_dawn():
+    """A kestrel on a snowy branch at a pink winter sunrise."""
+    c = canvas()
+    sky.gradient(c, (120, 140, 200), (210, 170, 210), (255, 200, 190), (255, 226, 200), y1=190)
+    sky.sun(c, 60, 170, 14, halo=(255, 190, 170))
+    land.layered_hills(c, 121, [
+        dict(y=170, waves=[(10, 110), (4, 37)], col=(214, 200, 230), trees=((190, 176, 214), 6, 1.4)),
+        dict(y=196, waves=[(9, 150), (4, 47)], col=(236, 226, 240), dark=(196, 190, 226)),
+        dict(y=232, waves=[(8, 200), (3, 61)], col=(250, 244, 250), dark=(206, 204, 234), depth=70),
+    ], haze=(255, 226, 226), mist=0.3)
+    for i, (x, y, h) in enumerate([(20, 236, 60), (44, 242, 44), (196, 230, 52), (222, 238, 64)]):
+        flora.fir(c, x, y, h, (60, 90, 100), (100, 130, 140), snow=(252, 246, 250), seed=20 + i)
+    land.snow_ground(c, 122, 262, [(5, 160), (2, 41)], (255, 250, 252), (210, 206, 236))
+    bark_branch(c, (250, 176), (200, 172), (150, 170), (80, 184), 11, 4, (86, 66, 64), (140, 116, 116), (50, 38, 40))
+    bark_branch(c, (170, 171), (150, 156), (138, 146), (120, 138), 4, 1.5, (86, 66, 64))
+    # snow lying on the branch
+    c.fill(flora.taper(R.bezier((246, 170.5), (200, 166.5), (150, 164.5), (84, 179), 24), 5, 2), (255, 252, 255))
+    c.fill(flora.taper(R.bezier((168, 166), (150, 152), (138, 143), (121, 135), 12), 2.5, 1), (255, 252, 255))
+    kestrel.perched(c, 178, 171, 1.45, flip=True, C=P.tinted(kestrel.KESTREL, (255, 200, 210), 0.07))
+    land.snowfall(c, 123, 30, 0, 300, size=(0.5, 1.2), opacity=(0.5, 0.9))
+    return c
+
+
+def winter_day():
+    """A kestrel hovering over a snowy field with frosted trees."""
+    c = canvas()
+    sky.gradient(c, (40, 110, 200), (110, 170, 230), (210, 232, 250), y1=210)
+    sky.cloud(c, 200, 200, 60, 31, top=(255, 255, 255), base=(220, 230, 245))
+    land.layered_hills(c, 131, [
+        dict(y=200, waves=[(8, 120), (3, 41)], col=(200, 216, 240), trees=((150, 170, 200), 6, 1.3)),
+        dict(y=222, waves=[(7, 160), (3, 49)], col=(236, 244, 252), dark=(196, 212, 236)),
+    ], haze=(230, 240, 252), mist=0.2)
+    for i, (x, y, h) in enumerate([(20, 250, 70), (48, 246, 50), (214, 248, 60), (236, 254, 76)]):
+        flora.fir(c, x, y, h, (40, 90, 90), (80, 130, 120), snow=(255, 255, 255), seed=30 + i)
+    flora.bare_tree(c, 170, 236, 60, (90, 80, 90), seed=7, depth=5, snow=(255, 255, 255))
+    land.snow_ground(c, 132, 250, [(4, 170), (2, 43)], (255, 255, 255), (200, 216, 240))
+    # tracks in the snow
+    rnd = random.Random(5)
+    for k in range(12):
+        x = 60 + k * 10 + rnd.uniform(-2, 2)
+        y = 268 + k * 2.2
+        c.fill(R.ellipse(x, y, 1.6, 1), (170, 190, 224), opacity=0.8)
+    land.snowfall(c, 133, 24, 0, 300, size=(0.5, 1.1), opacity=(0.5, 0.9))
+    kestrel.spread(c, 118, 120, 1.08, lift=(-0.32, -0.25))
+    return c
+
+
+def winter_dusk():
+    """A snowy owl on a snowy fence post in falling snow at dusk."""
+    c = canvas()
+    sky.gradient(c, (40, 40, 100), (110, 90, 150), (220, 140, 150), (250, 190, 150), y1=220)
+    land.layered_hills(c, 141, [
+        dict(y=210, waves=[(8, 110), (3, 37)], col=(110, 100, 150), trees=((90, 84, 130), 7, 1.4)),
+        dict(y=232, waves=[(6, 160), (3, 47)], col=(200, 190, 220), dark=(150, 146, 196)),
+    ], haze=(230, 180, 190), mist=0.3)
+    land.snow_ground(c, 142, 256, [(4, 170), (2, 43)], (240, 236, 250), (160, 160, 210))
+    land.fence(c, [(-20, 224, 262, 6), (40, 226, 258, 6), (190, 230, 256, 5), (250, 232, 254, 4)], (0.3, 0.65),
+               wood=(90, 70, 80), dark=(60, 46, 60), light=(130, 110, 120))
+    px = 118
+    c.fill(R.rect(px - 12, 196, px + 12, 302), P.L((px - 12, 0), (px + 12, 0), (130, 106, 110), (92, 70, 80), (58, 44, 56)))
+    c.fill(R.rrect(px - 14, 190, px + 14, 200, 4), (246, 242, 252))
+    owls.perched(c, px, 192, 1.2, P.tinted(owls.SNOWY, (220, 200, 255), 0.08), seed=5)
+    land.snowfall(c, 143, 80, 0, 300, size=(0.5, 1.8), opacity=(0.5, 0.95))
+    return c
+
+
+def winter_night():
+    """A kestrel on a snowy pine top under the northern lights."""
+    c = canvas()
+    sky.gradient(c, (6, 10, 30), (14, 30, 64), (30, 60, 96), y1=240)
+    sky.stars(c, 151, 160, 0, 200)
+    sky.aurora(c, 152, 120, 90)
+    land.mountains(c, [(40, 170), (120, 150), (200, 176)], 236, (60, 80, 120), (36, 50, 84),
+                   snow=(190, 210, 236), snow_shade=(120, 140, 180), snow_line=0.45, seed=5)
+    land.snow_ground(c, 153, 246, [(5, 150), (2, 41)], (170, 196, 226), (90, 110, 160))
+    for i, (x, y, h) in enumerate([(12, 262, 60), (40, 270, 44), (210, 262, 64), (236, 270, 48)]):
+        flora.fir(c, x, y, h, (20, 40, 56), (40, 66, 84), snow=(190, 214, 240), seed=40 + i)
+    flora.fir(c, 126, 304, 150, (22, 44, 60), (44, 72, 92), snow=(200, 222, 246), seed=50)
+    bird = P.tinted(kestrel.KESTREL, (120, 200, 200), 0.22)
+    kestrel.perched(c, 126, 156, 1.3, flip=True, C=bird)
+    land.snowfall(c, 154, 20, 0, 300, size=(0.4, 0.9), opacity=(0.4, 0.8))
+    return c
+
+
+PICTURES = [
+    ("01", spring_dawn), ("02", spring_day), ("03", spring_dusk), ("04", spring_night),
+    ("05", summer_dawn), ("06", summer_day), ("07", summer_dusk), ("08", summer_night),
+    ("09", autumn_dawn), ("10", autumn_day), ("11", autumn_dusk), ("12", autumn_night),
+    ("13", winter_dawn), ("14", winter_day), ("15", winter_dusk), ("16", winter_night),
+]
+
+
+def render(fn):
+    return fn().result().convert("RGB")

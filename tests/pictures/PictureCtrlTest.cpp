@@ -1,0 +1,332 @@
+// The picture control: which cells a correct answer uncovers, how covered
+// and uncovered cells look on screen, and which picture each test shows.
+#include "PictureTestSupport.h"
+#include "pictures/PictureCtrl.h"
+#include <cstdlib>
+#include <set>
+
+using picturetest::PictureFixture;
+using picturetest::WindowPixels;
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kGrey = RGB(128, 128, 128);
+
+// A seed after which the generator's first draw below n is the given value.
+unsigned SeedForFirstDraw(int n, int value)
+{
+    for (unsigned seed = 1;; ++seed) {
+        std::srand(seed);
+        if (std::rand() * n / 32768 == value)
+            return seed;
+    }
+}
+
+// Decodes picture index of the theme as the control should show it.
+void ReadThemePicture(HMODULE theme, int index, CImage& image)
+{
+    HRSRC resource = ::FindResourceW(theme, MAKEINTRESOURCEW(129 + index), L"JPG");
+    ASSERT_NE(resource, nullptr) << "picture " << index;
+    HGLOBAL loaded = ::LoadResource(theme, resource);
+    ASSERT_TRUE(image.ReadMemory(::LockResource(loaded), ::SizeofResource(theme, resource)));
+}
+
+class PictureCtrlTest : public PictureFixture {
+protected:
+    void SetUp() override
+    {
+        PictureFixture::SetUp();
+        host = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, 260, 320,
+                                 nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(host, nullptr);
+    }
+    void TearDown() override
+    {
+        if (control.IsWindow())
+            control.DestroyWindow();
+        ::DestroyWindow(host);
+        PictureFixture::TearDown();
+    }
+
+    // Makes a theme case of bin/theme_cases the current theme.
+    void UseTheme(const wchar_t* name)
+    {
+        PictureTheme theme;
+        ASSERT_TRUE(LoadPictureTheme(testutil::ExecutableFolder() + L"\\theme_cases", name, theme));
+        globals->m_hCurrentTheme = theme.library.get();
+        globals->m_themes.push_back(std::move(theme));
+    }
+
+    // Starts tests (Create and DestroyWindow) until the next one shows the
+    // picture index wanted.
+    void SkipToPicture(int index)
+    {
+        for (int i = 0; i < 16 && control.PictureIndex() != index; ++i) {
+            ASSERT_TRUE(control.Create(host));
+            control.DestroyWindow();
+        }
+        ASSERT_EQ(control.PictureIndex(), index);
+    }
+
+    WindowPixels Painted()
+    {
+        control.RedrawNow();
+        testutil::PumpMessages(30);
+        return WindowPixels(control.m_hWnd);
+    }
+
+    HWND host = nullptr;
+    CPictureCtrl control;
+};
+
+void ExpectCoveredTile(const WindowPixels& shot, int x, int y, const char* where)
+{
+    COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    SCOPED_TRACE(where);
+    EXPECT_EQ(shot.At(x + 1, y + 1), kWhite);
+    EXPECT_EQ(shot.At(x + 13, y + 1), kWhite);
+    EXPECT_EQ(shot.At(x + 1, y + 14), kWhite);
+    EXPECT_EQ(shot.At(x + 14, y + 2), kGrey);
+    EXPECT_EQ(shot.At(x + 14, y + 14), kGrey);
+    EXPECT_EQ(shot.At(x + 2, y + 14), kGrey);
+    EXPECT_EQ(shot.At(x + 7, y + 7), face);
+    EXPECT_EQ(shot.At(x, y), face);
+}
+
+// Number of pixels of the 15 x 15 cell at (x, y) that differ from the picture.
+int DifferentPixels(const WindowPixels& shot, const CImage& picture, int x, int y)
+{
+    int different = 0;
+    for (int dy = 0; dy < 15; ++dy)
+        for (int dx = 0; dx < 15; ++dx)
+            different += shot.At(x + dx, y + dy) != picture.PixelAt(x + dx, y + dy);
+    return different;
+}
+
+} // namespace
+
+TEST(PictureCells, UncoverTakesTheCellOrTheNextCoveredOneDownTheColumnsThenWraps)
+{
+    CPictureCtrl control;
+    EXPECT_EQ(control.UncoveredCount(), 0);
+    control.UncoverCellFrom(5);
+    EXPECT_FALSE(control.IsCovered(5));
+    control.UncoverCellFrom(5); // taken: the next one down the same column
+    EXPECT_FALSE(control.IsCovered(6));
+    control.UncoverCellFrom(19); // bottom of column 0: next is the top of column 1
+    control.UncoverCellFrom(19);
+    EXPECT_FALSE(control.IsCovered(CPictureCtrl::CellAt(1, 0)));
+    EXPECT_EQ(CPictureCtrl::CellAt(1, 0), 20);
+    EXPECT_EQ(CPictureCtrl::CellAt(15, 19), 319);
+    EXPECT_EQ(control.UncoveredCount(), 4);
+
+    // Only cell 0 covered and the draw 319: past the end, back to the start.
+    for (int cell = 1; cell < 320; ++cell)
+        if (control.IsCovered(cell))
+            control.UncoverCellFrom(cell);
+    ASSERT_EQ(control.UncoveredCount(), 319);
+    ASSERT_TRUE(control.IsCovered(0));
+    std::srand(SeedForFirstDraw(320, 319));
+    control.UncoverCell();
+    EXPECT_FALSE(control.IsCovered(0));
+    EXPECT_EQ(control.UncoveredCount(), 320);
+
+    // Nothing left: no change, wherever the draw lands.
+    control.UncoverCell();
+    control.UncoverCellFrom(0);
+    control.UncoverCellFrom(319);
+    EXPECT_EQ(control.UncoveredCount(), 320);
+}
+
+TEST(PictureCells, EachCorrectAnswerUncoversItsShareAndTheLastOneUncoversAll)
+{
+    // As the test run does it: after n correct answers of NumWords, uncover
+    // up to n x 320 / NumWords cells, one UncoverCell per cell.
+    for (int numWords : {3, 10, 7}) {
+        CPictureCtrl control;
+        std::vector<int> counts;
+        for (int correct = 1; correct <= numWords; ++correct) {
+            int target = correct * 320 / numWords;
+            while (control.UncoveredCount() < target) {
+                int before = control.UncoveredCount();
+                control.UncoverCell();
+                ASSERT_EQ(control.UncoveredCount(), before + 1) << "every call uncovers exactly one cell";
+            }
+            counts.push_back(control.UncoveredCount());
+        }
+        if (numWords == 3) {
+            EXPECT_EQ(counts, (std::vector<int>{106, 213, 320}));
+        }
+        if (numWords == 10) {
+            EXPECT_EQ(counts.front(), 32);
+            EXPECT_EQ(counts.back(), 320);
+        }
+        EXPECT_EQ(control.UncoveredCount(), 320) << numWords;
+    }
+}
+
+TEST_F(PictureCtrlTest, CoveredCellsShowRaisedTilesAndUncoveredCellsThePicture)
+{
+    UseTheme(L"alpine.dll");
+    int index = control.PictureIndex();
+    ASSERT_TRUE(control.Create(host));
+    RECT rc = control.GetWindowRect();
+    ::MapWindowPoints(nullptr, host, reinterpret_cast<POINT*>(&rc), 2);
+    EXPECT_EQ(rc.left, 5);
+    EXPECT_EQ(rc.top, 5);
+    EXPECT_EQ(rc.right - rc.left, 243);
+    EXPECT_EQ(rc.bottom - rc.top, 303);
+    EXPECT_EQ(::GetDlgCtrlID(control.m_hWnd), 501);
+
+    CImage expected;
+    ReadThemePicture(globals->m_hCurrentTheme, index, expected);
+    ASSERT_EQ(expected.Width(), 240);
+    ASSERT_EQ(expected.Height(), 300);
+
+    // Cells 1 (column 0, row 1), 20 (column 1, row 0) and 319 (the last),
+    // and every third cell of the rest.
+    std::set<int> uncovered{1, 20, 319};
+    for (int cell = 2; cell < 320; cell += 3)
+        uncovered.insert(cell);
+    for (int cell : uncovered)
+        control.UncoverCellFrom(cell);
+    WindowPixels shot = Painted();
+    ASSERT_EQ(shot.Width(), 243);
+
+    EXPECT_EQ(DifferentPixels(shot, expected, 0, 15), 0) << "cell 1";
+    EXPECT_EQ(DifferentPixels(shot, expected, 15, 0), 0) << "cell 20";
+    EXPECT_EQ(DifferentPixels(shot, expected, 225, 285), 0) << "cell 319";
+    ExpectCoveredTile(shot, 0, 0, "cell 0");
+    ExpectCoveredTile(shot, 15, 15, "cell 21");
+    int wrongCovered = 0, wrongUncovered = 0;
+    for (int column = 0; column < 16; ++column) {
+        for (int row = 0; row < 20; ++row) {
+            int x = column * 15, y = row * 15;
+            if (uncovered.count(column * 20 + row))
+                wrongUncovered += DifferentPixels(shot, expected, x, y) != 0;
+            else
+                wrongCovered += shot.At(x + 1, y + 1) != kWhite || shot.At(x + 14, y + 14) != kGrey;
+        }
+    }
+    EXPECT_EQ(wrongUncovered, 0);
+    EXPECT_EQ(wrongCovered, 0);
+}
+
+TEST_F(PictureCtrlTest, EveryTestShowsTheNextPictureFullyCoveredAndTheSeventeenthRepeatsTheFirst)
+{
+    UseTheme(L"alpine.dll");
+    int first = control.PictureIndex();
+    ASSERT_GE(first, 0);
+    ASSERT_LT(first, 16);
+    CImage firstPicture;
+    for (int test = 0; test < 17; ++test) {
+        int index = control.PictureIndex();
+        EXPECT_EQ(index, (first + test) % 16);
+        ASSERT_TRUE(control.Create(host));
+        EXPECT_EQ(control.UncoveredCount(), 0) << "test " << test;
+        EXPECT_EQ(control.PictureIndex(), (index + 1) % 16);
+        CImage expected;
+        ReadThemePicture(globals->m_hCurrentTheme, index, expected);
+        EXPECT_EQ(control.Image().PixelAt(120, 150), expected.PixelAt(120, 150));
+        if (test == 0)
+            ReadThemePicture(globals->m_hCurrentTheme, index, firstPicture);
+        if (test == 16) {
+            for (int xy = 0; xy < 240; xy += 17)
+                EXPECT_EQ(control.Image().PixelAt(xy, xy), firstPicture.PixelAt(xy, xy));
+        }
+        for (int i = 0; i < 50; ++i)
+            control.UncoverCell();
+        EXPECT_TRUE(control.DestroyWindow());
+        EXPECT_FALSE(control.IsWindow());
+        EXPECT_EQ(control.UncoveredCount(), 0);
+    }
+    // A second Create without DestroyWindow replaces the window.
+    ASSERT_TRUE(control.Create(host));
+    control.UncoverCell();
+    ASSERT_TRUE(control.Create(host));
+    EXPECT_EQ(control.UncoveredCount(), 0);
+    EXPECT_EQ(::GetWindow(host, GW_CHILD), control.m_hWnd);
+    EXPECT_EQ(::GetWindow(control.m_hWnd, GW_HWNDNEXT), nullptr);
+}
+
+TEST_F(PictureCtrlTest, MissingOrDamagedPicturesLeaveTheTilesOverTheButtonFace)
+{
+    COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    // No current theme, then the coast theme's damaged picture 1 and missing picture 2.
+    ASSERT_TRUE(control.Create(host));
+    EXPECT_TRUE(control.Image().IsEmpty());
+    control.DestroyWindow();
+    UseTheme(L"coast.dll");
+    for (int index : {1, 2, 15}) {
+        SkipToPicture(index);
+        ASSERT_TRUE(control.Create(host)) << index;
+        EXPECT_TRUE(control.Image().IsEmpty()) << index;
+        EXPECT_EQ(control.PictureIndex(), (index + 1) % 16);
+        control.UncoverCellFrom(0);
+        WindowPixels shot = Painted();
+        ExpectCoveredTile(shot, 15, 0, "a covered cell");
+        EXPECT_EQ(shot.At(1, 1), face) << "an uncovered cell over no picture";
+        EXPECT_EQ(shot.At(7, 7), face);
+        control.DestroyWindow();
+    }
+    // Picture 0 of the same theme is fine.
+    SkipToPicture(0);
+    ASSERT_TRUE(control.Create(host));
+    EXPECT_EQ(control.Image().Width(), 240);
+}
+
+TEST(PictureImage, ReadsFilesAndMemoryAlikeRefusesWhatIsNoPictureAndDrawsItself)
+{
+    PictureTheme theme;
+    ASSERT_TRUE(LoadPictureTheme(testutil::ExecutableFolder() + L"\\theme_cases", L"alpine.dll", theme));
+    CImage fromMemory;
+    ReadThemePicture(theme.library.get(), 3, fromMemory);
+
+    HRSRC resource = ::FindResourceW(theme.library.get(), MAKEINTRESOURCEW(132), L"JPG");
+    std::string bytes(static_cast<const char*>(::LockResource(::LoadResource(theme.library.get(), resource))),
+                      ::SizeofResource(theme.library.get(), resource));
+    picturetest::ThemeFolder folder;
+    std::wstring path = folder.PathOf(L"picture.jpg");
+    testutil::WriteFileBytes(path, bytes);
+    CImage fromFile;
+    EXPECT_TRUE(fromFile.ReadFile(path));
+    ::DeleteFileW(path.c_str());
+    ASSERT_EQ(fromFile.Width(), 240);
+    ASSERT_EQ(fromFile.Height(), 300);
+    for (int y = 0; y < 300; y += 37) {
+        for (int x = 0; x < 240; x += 23)
+            ASSERT_EQ(fromFile.PixelAt(x, y), fromMemory.PixelAt(x, y)) << x << "," << y;
+    }
+    EXPECT_EQ(fromFile.PixelAt(240, 0), CLR_INVALID);
+
+    // Drawn at its own size into a bitmap of its own size; an empty image draws nothing.
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 240, 300);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    EXPECT_TRUE(fromFile.Draw(memory, 0, 0, -1, -1, 0, 0));
+    EXPECT_EQ(::GetPixel(memory, 0, 0), fromFile.PixelAt(0, 0));
+    EXPECT_EQ(::GetPixel(memory, 239, 299), fromFile.PixelAt(239, 299));
+    EXPECT_EQ(::GetPixel(memory, 100, 200), fromFile.PixelAt(100, 200));
+    EXPECT_FALSE(CImage().Draw(memory, 0, 0));
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+
+    // A palette of the picture's own colours for palette displays.
+    EXPECT_TRUE(fromFile.MakePalette(236));
+    ASSERT_NE(fromFile.GetPalette(), nullptr);
+    UINT entries = ::GetPaletteEntries(fromFile.GetPalette(), 0, 0, nullptr);
+    EXPECT_GT(entries, 16u);
+    EXPECT_LE(entries, 236u);
+
+    // What is no picture leaves an empty image, also after a good one.
+    EXPECT_FALSE(fromFile.ReadFile(folder.PathOf(L"missing.jpg")));
+    EXPECT_TRUE(fromFile.IsEmpty());
+    EXPECT_EQ(fromFile.GetPalette(), nullptr);
+    EXPECT_FALSE(fromMemory.ReadMemory("not a picture", 13));
+    EXPECT_TRUE(fromMemory.IsEmpty());
+    EXPECT_FALSE(fromMemory.ReadMemory(bytes.data(), 0));
+}

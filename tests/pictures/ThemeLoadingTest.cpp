@@ -1,0 +1,141 @@
+// Theme loading at start-up, on real libraries copied into folders of their
+// own: which files become themes, in which order, and which one is current.
+#include "ModalResponder.h"
+#include "PictureTestSupport.h"
+#include "graphfmt/Image.h"
+#include "settings/RegistryApi.h"
+
+using picturetest::PictureFixture;
+using picturetest::ThemeCase;
+using picturetest::ThemeFolder;
+
+namespace {
+
+LSTATUS WINAPI FailSetValue(HKEY, LPCWSTR, DWORD, DWORD, const BYTE*, DWORD)
+{
+    return ERROR_ACCESS_DENIED;
+}
+
+std::vector<std::wstring> ListedFiles()
+{
+    std::vector<std::wstring> names;
+    for (const PictureTheme& theme : Globals().m_themes)
+        names.push_back(theme.fileName);
+    return names;
+}
+
+const PictureTheme* Listed(const std::wstring& fileName)
+{
+    for (const PictureTheme& theme : Globals().m_themes)
+        if (theme.fileName == fileName)
+            return &theme;
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(PictureFixture, OnlyLibrariesWithBothNameFunctionsAreListedTheRestIsUnloaded)
+{
+    ThemeFolder folder;
+    folder.Add(ThemeCase(L"only_e"), L"OnlyE.dll");
+    folder.Add(ThemeCase(L"alpine"), L"Alpine.dll");
+    folder.Write(L"Broken.dll", "this is no library");
+    testutil::WriteRegString(testutil::kSettingsKey, L"LastLibPict", L"OnlyE.dll");
+
+    LoadPictureThemes(folder.Path());
+    EXPECT_EQ(ListedFiles(), std::vector<std::wstring>{L"Alpine.dll"});
+    EXPECT_EQ(::GetModuleHandleW(folder.PathOf(L"OnlyE.dll").c_str()), nullptr) << "unloaded again";
+    EXPECT_NE(::GetModuleHandleW(folder.PathOf(L"Alpine.dll").c_str()), nullptr);
+    EXPECT_EQ(globals->m_hCurrentTheme, nullptr) << "the stored name is no theme";
+    EXPECT_EQ(Setting(L"LastLibPict"), L"OnlyE.dll");
+}
+
+TEST_F(PictureFixture, TwoThemesAreListedInFolderOrderWithTheirNamesAndOnlyTheStoredOneIsCurrent)
+{
+    ThemeFolder folder;
+    folder.Add(ThemeCase(L"coast"), L"Coast.dll");
+    folder.Add(ThemeCase(L"alpine"), L"Alpine.dll");
+    testutil::WriteRegString(testutil::kSettingsKey, L"LastLibPict", L"Coast.dll");
+
+    LoadPictureThemes(folder.Path());
+    EXPECT_EQ(ListedFiles(), folder.Listing());
+    const PictureTheme* alpine = Listed(L"Alpine.dll");
+    const PictureTheme* coast = Listed(L"Coast.dll");
+    ASSERT_TRUE(alpine && coast);
+    EXPECT_EQ(alpine->englishName, L"Mountain birds");
+    EXPECT_EQ(alpine->russianName, L"\u0413\u043E\u0440\u043D\u044B\u0435 \u043F\u0442\u0438\u0446\u044B");
+    EXPECT_EQ(coast->englishName, L"Coast birds");
+    EXPECT_EQ(coast->russianName,
+              L"\u0411\u0435\u0440\u0435\u0433\u043E\u0432\u044B\u0435 \u043F\u0442\u0438\u0446\u044B");
+    EXPECT_EQ(coast->library.get(), ::GetModuleHandleW(folder.PathOf(L"Coast.dll").c_str()));
+    EXPECT_EQ(globals->m_hCurrentTheme, coast->library.get());
+
+    // Both stay loaded until the end of the run, then none is current.
+    EXPECT_NE(alpine->library.get(), nullptr);
+    globals->FreePictureThemes();
+    EXPECT_EQ(globals->m_hCurrentTheme, nullptr);
+    EXPECT_EQ(::GetModuleHandleW(folder.PathOf(L"Coast.dll").c_str()), nullptr);
+    EXPECT_EQ(::GetModuleHandleW(folder.PathOf(L"Alpine.dll").c_str()), nullptr);
+}
+
+TEST_F(PictureFixture, StoredNameInOtherLetterCaseListsTheThemeButMakesNoneCurrent)
+{
+    ThemeFolder folder;
+    folder.Add(ThemeCase(L"alpine"), L"Pictures.dll");
+    testutil::WriteRegString(testutil::kSettingsKey, L"LastLibPict", L"pictures.dll");
+
+    LoadPictureThemes(folder.Path());
+    EXPECT_EQ(ListedFiles(), std::vector<std::wstring>{L"Pictures.dll"});
+    EXPECT_EQ(globals->m_hCurrentTheme, nullptr);
+    EXPECT_EQ(Setting(L"LastLibPict"), L"pictures.dll");
+}
+
+TEST_F(PictureFixture, FirstRunStoresTheShippedThemeWhichIsLoadedFromTheFolderItself)
+{
+    // The folder's own Pictures.dll here holds another theme; a load by bare
+    // name would find the shipped library beside the test program instead.
+    ThemeFolder folder;
+    folder.Add(ThemeCase(L"coast"), L"Pictures.dll");
+    ASSERT_TRUE(testutil::FileExists(testutil::ExecutableFolder() + L"\\Pictures.dll"));
+
+    LoadPictureThemes(folder.Path());
+    EXPECT_EQ(Setting(L"LastLibPict"), L"Pictures.dll");
+    ASSERT_EQ(globals->m_themes.size(), 1u);
+    EXPECT_EQ(globals->m_themes[0].englishName, L"Coast birds");
+    EXPECT_EQ(globals->m_hCurrentTheme, ::GetModuleHandleW(folder.PathOf(L"Pictures.dll").c_str()));
+    EXPECT_NE(globals->m_hCurrentTheme, nullptr);
+}
+
+TEST_F(PictureFixture, ShippedLibraryKeepsTheContractAndAStoreFailureIsReportedWhileTheScanGoesOn)
+{
+    ThemeFolder folder;
+    folder.Add(testutil::ExecutableFolder() + L"\\Pictures.dll", L"Pictures.dll");
+    folder.Add(ThemeCase(L"alpine"), L"Alpine.dll");
+    Profile::ScopedRegistryOverride registry;
+    registry->SetValueEx = FailSetValue;
+    testutil::ModalResponder responder;
+
+    LoadPictureThemes(folder.Path());
+    ASSERT_EQ(responder.Seen().size(), 1u);
+    EXPECT_EQ(responder.Seen()[0].text.rfind(L"Oops! Profile::RegException\n\n", 0), 0u) << responder.Seen()[0].text;
+    EXPECT_EQ(globals->m_themes.size(), 2u);
+    const PictureTheme* shipped = Listed(L"Pictures.dll");
+    ASSERT_NE(shipped, nullptr);
+    EXPECT_EQ(globals->m_hCurrentTheme, shipped->library.get()) << "the shipped theme all the same";
+    EXPECT_EQ(shipped->englishName, L"Kestrel pictures");
+    EXPECT_EQ(shipped->russianName,
+              L"\u0418\u043B\u043B\u044E\u0441\u0442\u0440\u0430\u0446\u0438\u0438 Kestrel");
+
+    // Sixteen pictures 129-144 of 240 x 300.
+    for (UINT id = 129; id <= 144; ++id) {
+        HRSRC resource = ::FindResourceW(shipped->library.get(), MAKEINTRESOURCEW(id), L"JPG");
+        ASSERT_NE(resource, nullptr) << id;
+        CImage picture;
+        ASSERT_TRUE(picture.ReadMemory(::LockResource(::LoadResource(shipped->library.get(), resource)),
+                                       ::SizeofResource(shipped->library.get(), resource)))
+            << id;
+        EXPECT_EQ(picture.Width(), 240) << id;
+        EXPECT_EQ(picture.Height(), 300) << id;
+    }
+    EXPECT_EQ(::FindResourceW(shipped->library.get(), MAKEINTRESOURCEW(145), L"JPG"), nullptr);
+}
