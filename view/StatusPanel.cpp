@@ -39,6 +39,13 @@ void CStatusPanel::ShowAnswerCaption()
 {
     if (m_value.IsWindow())
         m_value.DestroyWindow();
-    if (m_caption.IsWindow())
-        m_caption.SetWindowText(LoadLangString(IDS_RIGHT_ANSWER_CAPTION));
+    if (!m_caption.IsWindow())
+        return;
+    m_caption.SetWindowText(LoadLangString(IDS_RIGHT_ANSWER_CAPTION));
+    // The longer caption takes the value's room: "Правильный ответ:" does
+    // not fit the caption's own width.
+    RECT rc = m_caption.GetWindowRect();
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    ::SetWindowPos(m_caption.m_hWnd, nullptr, 0, 0, PanelLayout::OuterWidth(m_hWnd) - 11 - rc.left,
+                   rc.bottom - rc.top, SWP_NOMOVE | SWP_NOZORDER);
 }

@@ -13,6 +13,7 @@ public:
     // The value goes; the caption announces the correct answer below it.
     void ShowAnswerCaption();
 
+    const CWnd& Caption() const { return m_caption; }
     std::wstring CaptionText() const { return m_caption.GetWindowText(); }
     std::wstring ValueText() const { return m_value.IsWindow() ? m_value.GetWindowText() : std::wstring(); }
     bool HasValue() const { return m_value.IsWindow(); }

@@ -12,20 +12,6 @@ std::vector<long> Rect(HWND window)
     return {rc.left, rc.top, rc.right, rc.bottom};
 }
 
-// Width of a text in the font a window draws with.
-int TextWidth(HWND window, const std::wstring& text)
-{
-    HDC dc = ::GetDC(window);
-    auto font = reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0));
-    HGDIOBJ old = font ? ::SelectObject(dc, font) : nullptr;
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    if (old)
-        ::SelectObject(dc, old);
-    ::ReleaseDC(window, dc);
-    return size.cx;
-}
-
 } // namespace
 
 TEST_F(TestRun, PanelsStandAtTheirPixelRectangles)

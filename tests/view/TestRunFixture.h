@@ -24,6 +24,8 @@ void PrintTo(const SeenBox& box, std::ostream* os);
 
 // Rectangle of a window in its parent's client coordinates.
 RECT InParent(HWND window);
+// Width of a text in the font a window draws with.
+int TextWidth(HWND window, const std::wstring& text);
 
 class TestRun : public AppFixture {
 protected:

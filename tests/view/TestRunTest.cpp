@@ -115,6 +115,9 @@ TEST_F(TestRun, WrongAnswersUseUpTheAttemptsThenTheAnswerIsShownReadOnly)
     boxes = ExpectBoxes(2, [&] { Command(ID_TEST_READY_RU); });
     EXPECT_EQ(boxes, (std::vector<SeenBox>{Box(IDS_WRONG_ANSWER, IDB_WRONG), Box(IDS_NO_ATTEMPTS, IDB_NO_ATTEMPTS)}));
     EXPECT_EQ(StatusCaption(), fw::LoadResString(160));
+    HWND caption = Panel().Status().Caption().m_hWnd;
+    EXPECT_LE(TextWidth(caption, StatusCaption()), Panel().Status().Caption().GetClientRect().right)
+        << "the caption is cut";
     EXPECT_FALSE(Panel().Status().HasValue());
     EXPECT_EQ(Text(PastTenseField()), verb.pastTense);
     EXPECT_EQ(Text(ParticipleField()), verb.pastParticiple);

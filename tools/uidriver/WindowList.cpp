@@ -4,7 +4,7 @@
 //
 //   <depth> <class> <control id> <left> <top> <right> <bottom> <text>
 //
-// with screen coordinates, the text on one line ("\n" for line breaks).
+// with screen coordinates, the text on one line ("\n" for line breaks), in UTF-8.
 //
 //   window_list <window title>
 #include <windows.h>
@@ -27,14 +27,26 @@ std::wstring OneLine(HWND hwnd)
     return text;
 }
 
+void WriteUtf8(const std::wstring& text)
+{
+    int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                     nullptr);
+    std::string bytes(static_cast<size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
+                          nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+}
+
 void Print(HWND hwnd, int depth)
 {
     wchar_t cls[128] = {};
     ::GetClassNameW(hwnd, cls, 128);
     RECT rc{};
     ::GetWindowRect(hwnd, &rc);
-    std::wprintf(L"%d %ls %d %ld %ld %ld %ld %ls\n", depth, cls, ::GetDlgCtrlID(hwnd), rc.left, rc.top, rc.right,
-                 rc.bottom, OneLine(hwnd).c_str());
+    wchar_t head[256];
+    std::swprintf(head, 256, L"%d %ls %d %ld %ld %ld %ld ", depth, cls, ::GetDlgCtrlID(hwnd), rc.left, rc.top,
+                  rc.right, rc.bottom);
+    WriteUtf8(head + OneLine(hwnd) + L"\n");
 }
 
 void PrintTree(HWND parent, int depth)
