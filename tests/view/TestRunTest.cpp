@@ -204,7 +204,14 @@ TEST_F(TestRun, TimeLimitCountsDownPausesAroundEveryBoxAndEndsAtZero)
     ExpectBoxes(0, [&] { Command(ID_TEST_READY_EN); });
     ExpectIdle();
 
+    // An hour shows as 60 minutes.
+    globals->LimitTime = 60;
+    Command(ID_TEST_START_EN);
+    EXPECT_EQ(StatusValue(), L"60:00");
+    Command(ID_TEST_STOP_EN);
+
     // Without the right answer the time-out ends the test.
+    globals->LimitTime = 1;
     globals->ShowRightAnswer = 0;
     Command(ID_TEST_START_EN);
     ExpectBoxes(1, [&] {
