@@ -76,8 +76,10 @@ void CTestPanel::PlaceButtons()
 
 BOOL CTestPanel::DestroyWindow()
 {
-    m_readyButton.reset();
-    m_skipButton.reset();
+    // The buttons' windows go with the panel's. Their objects stay until the
+    // next test (or the panel) replaces them: a click on Ready at the closing
+    // display ends the test from inside the button's own handler, which must
+    // not find its object deleted when it returns.
     return CWnd::DestroyWindow();
 }
 

@@ -15,7 +15,7 @@ public:
 
     // Creates the panel at its place in the view with all its children.
     BOOL Create(HWND view, const TestOptions& options);
-    // Deletes the two buttons, then destroys the panel and its children.
+    // Destroys the panel with all its children, the two buttons included.
     BOOL DestroyWindow() override;
 
     // After the last question: the closing text in place of the question.
@@ -24,8 +24,9 @@ public:
     CStatusPanel& Status() { return m_statusPanel; }
     CAnswerPanel& Answers() { return m_answerPanel; }
     CTranslationPanel& Translation() { return m_translationPanel; }
-    CToolBar* ReadyButton() const { return m_readyButton.get(); }
-    CToolBar* SkipButton() const { return m_skipButton.get(); }
+    // The buttons while the panel's window exists, else null.
+    CToolBar* ReadyButton() const { return IsWindow() ? m_readyButton.get() : nullptr; }
+    CToolBar* SkipButton() const { return IsWindow() ? m_skipButton.get() : nullptr; }
 
 protected:
     void OnReady();

@@ -80,9 +80,9 @@ TEST_F(TestRun, SkippedQuestionsAdvanceTheProgressButUncoverNothing)
     EXPECT_EQ(UncoveredCells(), 106);
     EXPECT_EQ(View().CorrectAnswers(), 1);
     EXPECT_EQ(Answers().ClosingText().GetWindowText(), fw::LoadResString(142));
-    // Esc on the closing display ends the test too.
-    EXPECT_EQ(::GetFocus(), Answers().m_hWnd);
-    ExpectBoxes(0, [&] { Type(L"\x1b"); });
+    // The Skip button on the closing display ends the test, its own click
+    // taking the button away.
+    ExpectBoxes(0, [&] { Click(Panel().SkipButton()); });
     ExpectIdle();
 }
 
