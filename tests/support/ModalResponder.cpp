@@ -60,6 +60,21 @@ std::wstring Quoted(std::wstring text)
     return L"\"" + text + L"\"";
 }
 
+BOOL CALLBACK FindIcon(HWND hwnd, LPARAM found)
+{
+    if (ClassOf(hwnd) != L"Static" || (::GetWindowLongPtrW(hwnd, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+        return TRUE;
+    *reinterpret_cast<HICON*>(found) = reinterpret_cast<HICON>(::SendMessageW(hwnd, STM_GETICON, 0, 0));
+    return FALSE;
+}
+
+HICON IconOf(HWND dialog)
+{
+    HICON icon = nullptr;
+    ::EnumChildWindows(dialog, FindIcon, reinterpret_cast<LPARAM>(&icon));
+    return icon;
+}
+
 std::string Seconds(DWORD ms)
 {
     return std::to_string(ms / 1000) + "." + std::to_string(ms % 1000 / 100) + " s";
@@ -199,6 +214,7 @@ void ModalResponder::Track(HWND dialog)
     seen.caption = TextOf(dialog);
     seen.text = ControlText(dialog, 0xFFFF);
     seen.style = static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE));
+    seen.icon = IconOf(dialog);
     seen_.push_back(seen);
     open_.push_back({dialog, seen_.size() - 1, ::GetTickCount()});
     // Act once the dialog's own loop runs, not inside its creation.
