@@ -8,6 +8,12 @@
 // A number 0 .. n - 1 from the generator.
 int DrawBelow(int n);
 
+// The generator's seed for a clock reading in seconds. The runtime's
+// generator turns seeds a few seconds apart into nearly equal first draws
+// (every start within a minute would ask the same first verb), so the
+// seconds are spread over the whole seed range.
+unsigned ClockSeed(long long seconds);
+
 // Questions of a test in asking order: count distinct indices of verbs whose
 // selection mark is 0. The caller makes sure there are at least count.
 using QuestionOrder = std::array<int, kVerbCount>;

@@ -24,16 +24,6 @@ namespace {
 constexpr UINT_PTR kCountdownTimer = 1;
 constexpr UINT kCountdownPeriod = 1000;
 constexpr int kPictureCells = 320;
-
-// Seeds the generator from the clock. The runtime's generator turns seeds a
-// few seconds apart into nearly equal first draws (the first question of
-// every start within a minute would be the same verb), so the seconds are
-// spread over the whole seed range first.
-void SeedFromClock()
-{
-    auto seconds = static_cast<unsigned long long>(std::time(nullptr));
-    std::srand(static_cast<unsigned>((seconds * 2654435761ULL) ^ (seconds >> 32)));
-}
 } // namespace
 
 CView* NewVerbsView()
@@ -96,7 +86,7 @@ BOOL CVerbsView::Create(HWND parentFrame, UINT id, CCreateContext* context)
         CWaitCursor wait;
         LoadVerbTable(Globals().m_verbs, fw::ResourceModule());
     }
-    SeedFromClock();
+    std::srand(ClockSeed(static_cast<long long>(std::time(nullptr))));
     return CView::Create(parentFrame, id, context);
 }
 
