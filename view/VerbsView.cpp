@@ -1,15 +1,32 @@
 #include "view/VerbsView.h"
 #include "app/CommandSets.h"
+#include "app/Language.h"
+#include "app/ReportProfileError.h"
 #include "app/VerbsGlobals.h"
+#include "data/AnswerCheck.h"
+#include "data/VerbGroups.h"
 #include "data/VerbTableReader.h"
 #include "dialogs/OptionsDlg.h"
 #include "dialogs/UsedGroupsDlg.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
+#include "framework/WinApp.h"
 #include "pictures/PictureThemeDlg.h"
 #include "resources/resource.h"
+#include "settings/ProfileException.h"
+#include "view/BackgroundTiles.h"
+#include "view/PictureMessageBox.h"
+#include "view/ViewMessages.h"
+#include <cstdlib>
+#include <ctime>
 
 bool g_firstPaint = true;
+
+namespace {
+constexpr UINT_PTR kCountdownTimer = 1;
+constexpr UINT kCountdownPeriod = 1000;
+constexpr int kPictureCells = 320;
+} // namespace
 
 CView* NewVerbsView()
 {
@@ -20,6 +37,18 @@ BEGIN_MESSAGE_MAP(CVerbsView, CView)
     ON_MESSAGE(WM_PAINT, OnPaint)
     ON_MESSAGE(WM_SETFOCUS, OnSetFocus)
     ON_MESSAGE(WM_ERASEBKGND, OnEraseBackground)
+    ON_MESSAGE(WM_TIMER, OnTimer)
+    ON_MESSAGE(VM_READY, OnReadyMessage)
+    ON_MESSAGE(VM_SKIP, OnSkipMessage)
+    ON_MESSAGE(VM_STOP, OnStopMessage)
+    ON_COMMAND(ID_TEST_START_RU, OnTestStart)
+    ON_COMMAND(ID_TEST_START_EN, OnTestStart)
+    ON_COMMAND(ID_TEST_READY_RU, OnTestReady)
+    ON_COMMAND(ID_TEST_READY_EN, OnTestReady)
+    ON_COMMAND(ID_TEST_SKIP_RU, OnTestSkip)
+    ON_COMMAND(ID_TEST_SKIP_EN, OnTestSkip)
+    ON_COMMAND(ID_TEST_STOP_RU, OnTestStop)
+    ON_COMMAND(ID_TEST_STOP_EN, OnTestStop)
     ON_COMMAND(ID_APP_EXIT_RU, OnAppExit)
     ON_COMMAND(ID_APP_EXIT_EN, OnAppExit)
     ON_COMMAND(ID_THEME_RU, OnPictureTheme)
@@ -63,30 +92,11 @@ BOOL CVerbsView::Create(HWND parentFrame, UINT id, CCreateContext* context)
         CWaitCursor wait;
         LoadVerbTable(Globals().m_verbs, fw::ResourceModule());
     }
+    std::srand(ClockSeed(static_cast<long long>(std::time(nullptr))));
     return CView::Create(parentFrame, id, context);
 }
 
-void CVerbsView::PaintBackground(HDC dc)
-{
-    fw::UniqueMemoryDc memory(m_bmpBackground ? ::CreateCompatibleDC(dc) : nullptr);
-    if (!memory) {
-        RECT rc = GetClientRect();
-        ::FillRect(dc, &rc, ::GetSysColorBrush(COLOR_APPWORKSPACE));
-        return;
-    }
-    fw::SelectedObject selected(memory.get(), m_bmpBackground.get());
-    BITMAP info{};
-    ::GetObjectW(m_bmpBackground.get(), sizeof(info), &info);
-    if (info.bmWidth <= 0 || info.bmHeight <= 0)
-        return;
-    // Tiles start at the window's outer corner, left of and above the client
-    // origin by the width of the view's edge.
-    RECT rc = GetWindowRect();
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
-    for (int y = rc.top; y < rc.bottom; y += info.bmHeight)
-        for (int x = rc.left; x < rc.right; x += info.bmWidth)
-            ::BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
-}
+// ---- Painting and focus
 
 LRESULT CVerbsView::OnPaint(WPARAM, LPARAM)
 {
@@ -96,7 +106,11 @@ LRESULT CVerbsView::OnPaint(WPARAM, LPARAM)
         g_firstPaint = false;
     }
     fw::PaintDc dc(m_hWnd);
-    PaintBackground(dc.get());
+    // Tiles start at the window's outer corner, left of and above the client
+    // origin by the width of the view's edge.
+    RECT area = GetWindowRect();
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&area), 2);
+    TileBackground(dc.get(), m_bmpBackground.get(), area, Globals().m_brButtonFace.get());
     return 0;
 }
 
@@ -107,12 +121,259 @@ LRESULT CVerbsView::OnEraseBackground(WPARAM, LPARAM)
 
 LRESULT CVerbsView::OnSetFocus(WPARAM, LPARAM)
 {
-    return Default();
+    Default();
+    // Typing goes on in the answer fields when the learner comes back; at
+    // the closing display Enter or Esc end the test.
+    if (m_testPanel.IsWindow() && !m_testPanel.Answers().FocusFirstField() && m_testPanel.Answers().IsWindow())
+        m_testPanel.Answers().SetFocus();
+    return 0;
 }
+
+// ---- Start and questions
+
+void CVerbsView::OnTestStart()
+{
+    if (m_bRunning)
+        return;
+    m_options = CurrentTestOptions();
+    CVerbsGlobals& g = Globals();
+    int available = CountTestSet();
+    if (available < m_options.numWords) {
+        std::wstring text = fw::FormatString2(LoadLangString(IDS_TOO_FEW_VERBS), std::to_wstring(available),
+                                              std::to_wstring(m_options.numWords));
+        AppMessageBox(text, MB_OK);
+        return;
+    }
+    ChooseQuestions(g.m_verbs, m_options.numWords, m_order);
+    m_bRunning = TRUE;
+    if (!CreatePanels()) {
+        OnTestStop();
+        return;
+    }
+    if (m_options.TimeLimited()) {
+        m_nTimeLeft = m_options.limitTime * 60;
+        m_testPanel.Status().ShowTime(m_nTimeLeft);
+        StartCountdown();
+    }
+    ShowQuestion();
+}
+
+int CVerbsView::CountTestSet()
+{
+    CWaitCursor wait;
+    CVerbsGlobals& g = Globals();
+    try {
+        return VerbGroups::ComputeTestSet(g.m_profile, g.m_verbs);
+    } catch (const Profile::RegException& e) {
+        ReportProfileError(e);
+        return 0; // the test does not start; the message says 0 verbs
+    }
+}
+
+bool CVerbsView::CreatePanels()
+{
+    if (!m_picturePanel.Create(m_hWnd, m_options.numWords) || !m_testPanel.Create(m_hWnd, m_options))
+        return false;
+    m_picturePanel.RedrawNow();
+    m_testPanel.RedrawNow();
+    return true;
+}
+
+void CVerbsView::ShowQuestion()
+{
+    m_nAttempt = 0;
+    m_nCurVerb = m_order[static_cast<size_t>(m_nAsked)];
+    const VerbRecord& verb = Globals().m_verbs[static_cast<size_t>(m_nCurVerb)];
+    CAnswerPanel& answers = m_testPanel.Answers();
+    answers.ShowInfinitive(verb.infinitive);
+    answers.ClearFields();
+    m_testPanel.Translation().ShowTranslation(verb.translation);
+    if (!m_options.TimeLimited())
+        m_testPanel.Status().ShowAttempt(1);
+    answers.FocusFirstField();
+}
+
+// ---- Answers
+
+void CVerbsView::OnTestReady()
+{
+    ProcessAnswer(true);
+}
+
+void CVerbsView::OnTestSkip()
+{
+    ProcessAnswer(false);
+}
+
+LRESULT CVerbsView::OnReadyMessage(WPARAM, LPARAM)
+{
+    ProcessAnswer(true);
+    return 0;
+}
+
+LRESULT CVerbsView::OnSkipMessage(WPARAM, LPARAM)
+{
+    ProcessAnswer(false);
+    return 0;
+}
+
+LRESULT CVerbsView::OnStopMessage(WPARAM, LPARAM)
+{
+    OnTestStop();
+    return 0;
+}
+
+bool CVerbsView::IsLocked() const
+{
+    return m_options.TimeLimited() ? m_nTimeLeft == 0 : m_nAttempt == m_options.maxAttempt;
+}
+
+void CVerbsView::ProcessAnswer(bool ready)
+{
+    if (!m_bRunning)
+        return;
+    // The closing display, or the answer shown after the attempts or the
+    // time ran out: the next Ready or Skip ends the test.
+    if (m_nAsked == m_options.numWords || IsLocked()) {
+        OnTestStop();
+        return;
+    }
+    ++m_nAttempt;
+    if (ready) {
+        if (!AnswerIsCorrect()) {
+            AnswerWasWrong();
+            return;
+        }
+        ShowResultBox(IDS_CORRECT_ANSWER, IDB_CORRECT);
+    }
+    CountFinishedQuestion(ready);
+}
+
+bool CVerbsView::AnswerIsCorrect()
+{
+    const VerbRecord& verb = Globals().m_verbs[static_cast<size_t>(m_nCurVerb)];
+    CAnswerPanel& answers = m_testPanel.Answers();
+    bool ok = true;
+    if (answers.HasPastTense())
+        ok = IsAnswerCorrect(answers.PastTenseField().GetWindowText(), verb.pastTense);
+    if (answers.HasParticiple())
+        ok = IsAnswerCorrect(answers.ParticipleField().GetWindowText(), verb.pastParticiple) && ok;
+    return ok;
+}
+
+void CVerbsView::CountFinishedQuestion(bool correct)
+{
+    ++m_nAsked;
+    if (correct)
+        ++m_nCorrect;
+    m_picturePanel.SetProgress(m_nAsked);
+    int target = m_nCorrect * kPictureCells / m_options.numWords;
+    m_picturePanel.UncoverCells(target - m_nUncovered);
+    m_nUncovered = target;
+    if (m_nAsked == m_options.numWords) {
+        if (m_options.TimeLimited())
+            StopCountdown();
+        m_testPanel.ShowFinished();
+        return;
+    }
+    if (IsRandomFormMode(m_options.onlyOneForm, m_options.whichForm))
+        m_testPanel.Answers().RedrawRandomForm();
+    ShowQuestion();
+}
+
+void CVerbsView::AnswerWasWrong()
+{
+    ShowResultBox(IDS_WRONG_ANSWER, IDB_WRONG);
+    if (m_options.TimeLimited()) {
+        m_testPanel.Answers().ClearFields();
+        return;
+    }
+    if (m_nAttempt == m_options.maxAttempt) {
+        ShowResultBox(IDS_NO_ATTEMPTS, IDB_NO_ATTEMPTS);
+        if (m_options.showRightAnswer)
+            RevealAnswer();
+        return;
+    }
+    m_testPanel.Answers().ClearFields();
+    m_testPanel.Status().ShowAttempt(m_nAttempt + 1);
+}
+
+void CVerbsView::RevealAnswer()
+{
+    const VerbRecord& verb = Globals().m_verbs[static_cast<size_t>(m_nCurVerb)];
+    CAnswerPanel& answers = m_testPanel.Answers();
+    m_testPanel.Status().ShowAnswerCaption();
+    if (answers.HasPastTense()) {
+        answers.PastTenseField().SetWindowText(verb.pastTense);
+        answers.PastTenseField().SendMessage(EM_SETREADONLY, TRUE);
+    }
+    if (answers.HasParticiple()) {
+        answers.ParticipleField().SetWindowText(verb.pastParticiple);
+        answers.ParticipleField().SendMessage(EM_SETREADONLY, TRUE);
+    }
+}
+
+void CVerbsView::ShowResultBox(UINT textBase, UINT bitmapId)
+{
+    bool pause = m_options.TimeLimited() && m_nTimeLeft > 0;
+    if (pause)
+        StopCountdown();
+    CPictureMessageBox box(m_hWnd, LoadLangString(textBase), bitmapId);
+    box.DoModal();
+    // The next tick comes a full second after the box has closed.
+    if (pause && m_bRunning)
+        StartCountdown();
+}
+
+// ---- Countdown
+
+void CVerbsView::StartCountdown()
+{
+    ::SetTimer(m_hWnd, kCountdownTimer, kCountdownPeriod, nullptr);
+}
+
+void CVerbsView::StopCountdown()
+{
+    ::KillTimer(m_hWnd, kCountdownTimer);
+}
+
+LRESULT CVerbsView::OnTimer(WPARAM wp, LPARAM)
+{
+    Default();
+    if (wp != kCountdownTimer || !m_bRunning || !m_options.TimeLimited() || m_nTimeLeft <= 0)
+        return 0;
+    --m_nTimeLeft;
+    m_testPanel.Status().ShowTime(m_nTimeLeft);
+    if (m_nTimeLeft != 0)
+        return 0;
+    StopCountdown();
+    ShowResultBox(IDS_TIME_OVER, IDB_TIME_OVER);
+    if (m_options.showRightAnswer)
+        RevealAnswer();
+    else
+        OnTestStop();
+    return 0;
+}
+
+// ---- Stop and exit
 
 void CVerbsView::OnTestStop()
 {
     m_bRunning = FALSE;
+    m_nCorrect = 0;
+    m_nAsked = 0;
+    m_nUncovered = 0;
+    bool hadFocus = ::IsChild(m_hWnd, ::GetFocus()) != FALSE;
+    if (m_picturePanel.IsWindow())
+        m_picturePanel.DestroyWindow();
+    if (m_testPanel.IsWindow())
+        m_testPanel.DestroyWindow();
+    StopCountdown();
+    for (VerbRecord& verb : Globals().m_verbs)
+        verb.selectionMark = 0;
+    // The keyboard stays with the program when the field that had it goes.
+    if (hadFocus && IsWindow())
+        SetFocus();
 }
 
 void CVerbsView::OnAppExit()

@@ -1,0 +1,89 @@
+# Functions that drive a test of the running program from outside, with real
+# key presses (xdotool) on its virtual display. Sourced by scenes of
+# scripts/screenshots.sh, which provide $bin, run and shot.
+#
+# The program's windows are read with window_list.exe: one line per window,
+#   <depth> <class> <control id> <left> <top> <right> <bottom> <text>
+
+# Sets an option of the program in its registry key.
+set_option() {
+  run reg add 'HKCU\Software\Tarnik\Verbs' /v "$1" /d "$2" /f
+}
+# Tests draw from all verbs.
+choose_all_verbs() {
+  run reg add 'HKCU\Software\Tarnik\Verbs\Groups' /ve /d -1 /f
+}
+
+windows() {
+  scripts/wine-run.sh "$bin/window_list.exe" Lexoria 2>/dev/null | tr -d '\r'
+}
+# Waits until a line of the window list matches the pattern (up to 10 s).
+wait_for() {
+  local i
+  for i in $(seq 50); do
+    windows | grep -qE "$1" && return 0
+    sleep 0.2
+  done
+  echo "never on screen: $1" >&2
+  return 1
+}
+wait_gone() {
+  local i
+  for i in $(seq 50); do
+    windows | grep -qE "$1" || return 0
+    sleep 0.2
+  done
+  echo "still on screen: $1" >&2
+  return 1
+}
+# A result box (dialog class, OK button) is open / has gone.
+wait_box() { wait_for '^0 #32770 '; sleep 0.3; }
+wait_box_gone() { wait_gone '^0 #32770 '; sleep 0.2; }
+box_text() { windows | awk '$1 == 1 && $2 == "Static" && $3 == 1016' | cut -d' ' -f8-; }
+
+# The infinitive of the question on screen (the text after its label).
+question() {
+  windows | awk '/ (Infinitive|Инфинитив):$/ { label = 1; next } label { for (i = 8; i <= NF; i++) printf "%s%s", $i, (i < NF ? " " : ""); exit }'
+}
+# Field n (2 past tense, 3 past participle) of the verb in the verb table,
+# its first variant only.
+verb_form() {
+  awk -F'|' -v verb="$1" -v n="$2" '!/^#/ {
+      inf = $1; gsub(/^ +| +$/, "", inf)
+      if (inf == verb) { form = $n; sub(/;.*/, "", form); gsub(/^ +| +$/, "", form); print form; exit }
+    }' data/resources/verbs.txt
+}
+
+# Types the answer to the question on screen with real keys: the past tense,
+# Tab, the past participle (or a wrong pair when $1 is "wrong"), then Enter.
+answer() {
+  local verb past participle
+  verb=$(question)
+  [ -n "$verb" ] || { echo "no question on screen" >&2; return 1; }
+  past=$(verb_form "$verb" 2)
+  participle=$(verb_form "$verb" 3)
+  if [ "${1:-right}" = wrong ]; then past="${past}x"; participle="${participle}x"; fi
+  echo "  $verb: typing $past / $participle"
+  xdotool type --delay 40 "$past"
+  xdotool key Tab
+  xdotool type --delay 40 "$participle"
+  xdotool key Return
+}
+close_box() { xdotool key Return; wait_box_gone; }
+
+# Covered cells of the picture on screen: a covered cell shows a white top
+# edge and a grey right edge (the raised tile), an uncovered one the picture.
+covered_cells() {
+  local shotfile=$1 rect
+  rect=$(windows | awk '$1 == 3 && $3 == 501 && $2 ~ /^FwWnd/ { print $4, $5; exit }')
+  [ -n "$rect" ] || { echo 320; return; }
+  set -- $rect
+  convert "$shotfile" -crop "240x300+$1+$2" +repage -depth 8 txt:- | awk '
+    NR > 1 {
+      split($1, xy, /[,:]/); x = xy[1]; y = xy[2]
+      c = int(x / 15); r = int(y / 15); dx = x - 15 * c; dy = y - 15 * r
+      if (dy == 1 && dx == 7 && $3 == "#FFFFFF") top[c "," r] = 1
+      if (dx == 14 && dy == 7 && $3 == "#808080") right[c "," r] = 1
+    }
+    END { n = 0; for (k in top) if (k in right) n++; print n }'
+}

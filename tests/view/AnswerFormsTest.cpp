@@ -1,0 +1,104 @@
+// Which forms a question asks and how typed forms are matched, played on the
+// real panels.
+#include "TestRunFixture.h"
+#include "resources/resource.h"
+#include <cstdlib>
+
+TEST_F(TestRun, RandomFormKeepsItsFieldAfterAWrongAnswerAndItsPlaceBetweenQuestions)
+{
+    Launch(1);
+    globals->NumWords = 12;
+    globals->OnlyOneForm = 1;
+    globals->WhichForm = 2;
+    std::srand(20240611); // the view's own generator, so the draws repeat
+    Command(ID_TEST_START_EN);
+    HWND firstField = PastTenseField() ? PastTenseField() : ParticipleField();
+    ASSERT_NE(firstField, nullptr);
+    const RECT place = InParent(firstField);
+    EXPECT_EQ(place.top, 77);
+    EXPECT_EQ(place.bottom, 98);
+
+    // A wrong answer keeps the very field (and so the asked form).
+    Type(L"wrong");
+    ExpectBoxes(1, [&] { Type(L"\r"); });
+    EXPECT_TRUE(::IsWindow(firstField));
+    EXPECT_EQ(PastTenseField() ? PastTenseField() : ParticipleField(), firstField);
+    EXPECT_EQ(::GetFocus(), firstField);
+
+    int pastTenseQuestions = 0, participleQuestions = 0;
+    for (int question = 0; question < 12; ++question) {
+        SCOPED_TRACE(question);
+        ASSERT_TRUE((PastTenseField() != nullptr) != (ParticipleField() != nullptr)) << "exactly one field";
+        HWND field = PastTenseField() ? PastTenseField() : ParticipleField();
+        (PastTenseField() ? pastTenseQuestions : participleQuestions)++;
+        EXPECT_EQ(::GetDlgCtrlID(field), PastTenseField() ? 503 : 504);
+        RECT rc = InParent(field);
+        EXPECT_TRUE(rc.left == place.left && rc.top == place.top && rc.right == place.right && rc.bottom == place.bottom)
+            << "the field moved";
+        EXPECT_EQ(::GetFocus(), field);
+        TypeCorrectForms();
+        auto boxes = ExpectBoxes(1, [&] { Type(L"\r"); });
+        EXPECT_EQ(boxes, std::vector<SeenBox>{Box(IDS_CORRECT_ANSWER, IDB_CORRECT)});
+    }
+    EXPECT_GT(pastTenseQuestions, 0);
+    EXPECT_GT(participleQuestions, 0);
+    EXPECT_EQ(UncoveredCells(), 320);
+}
+
+TEST_F(TestRun, VariantsAreRightOnlyWholeAndExactlyAsStored)
+{
+    Launch(1);
+    UseOnlyVerbs({L"be"});
+    globals->NumWords = 1;
+    globals->OnlyOneForm = 1;
+    globals->WhichForm = 0;
+    globals->MaxAttempt = 10;
+    Command(ID_TEST_START_EN);
+    ASSERT_EQ(CurrentVerb().pastTense, L"was; were");
+    ASSERT_NE(PastTenseField(), nullptr);
+    EXPECT_EQ(ParticipleField(), nullptr);
+    // Tab with one field leaves the caret where it is.
+    Type(L"\t");
+    EXPECT_EQ(::GetFocus(), PastTenseField());
+
+    for (const wchar_t* wrong : {L"Was", L"was ", L" was", L"was; were", L"was;were", L"was;", L"", L"wa"}) {
+        SCOPED_TRACE(fw::Narrow(wrong, CP_UTF8));
+        Type(wrong);
+        auto boxes = ExpectBoxes(1, [&] { Type(L"\r"); });
+        EXPECT_EQ(boxes, std::vector<SeenBox>{Box(IDS_WRONG_ANSWER, IDB_WRONG)});
+        EXPECT_EQ(Text(PastTenseField()), L"");
+    }
+    Type(L"were");
+    EXPECT_EQ(ExpectBoxes(1, [&] { Type(L"\r"); }), std::vector<SeenBox>{Box(IDS_CORRECT_ANSWER, IDB_CORRECT)});
+    EXPECT_EQ(UncoveredCells(), 320);
+    Command(ID_TEST_STOP_EN);
+
+    // Both forms: the first variant is right too, and a form without
+    // variants must match exactly.
+    globals->OnlyOneForm = 0;
+    Command(ID_TEST_START_EN);
+    Type(L"was\tBeen");
+    EXPECT_EQ(ExpectBoxes(1, [&] { Type(L"\r"); }), std::vector<SeenBox>{Box(IDS_WRONG_ANSWER, IDB_WRONG)});
+    ::SetFocus(PastTenseField());
+    Type(L"was\tbeen");
+    EXPECT_EQ(ExpectBoxes(1, [&] { Type(L"\r"); }), std::vector<SeenBox>{Box(IDS_CORRECT_ANSWER, IDB_CORRECT)});
+}
+
+TEST_F(TestRun, StoredFormChoiceOutsideItsRangeAsksThePastTense)
+{
+    Launch(1);
+    globals->NumWords = 1;
+    globals->OnlyOneForm = 1;
+    for (int whichForm : {7, -1}) {
+        SCOPED_TRACE(whichForm);
+        globals->WhichForm = whichForm;
+        Command(ID_TEST_START_EN);
+        ASSERT_NE(PastTenseField(), nullptr);
+        EXPECT_EQ(ParticipleField(), nullptr);
+        // An empty answer is no longer taken for a right one.
+        EXPECT_EQ(ExpectBoxes(1, [&] { Type(L"\r"); }), std::vector<SeenBox>{Box(IDS_WRONG_ANSWER, IDB_WRONG)});
+        EXPECT_EQ(UncoveredCells(), 0);
+        EXPECT_EQ(globals->WhichForm, whichForm) << "the stored value stays as loaded";
+        Command(ID_TEST_STOP_EN);
+    }
+}

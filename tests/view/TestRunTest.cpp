@@ -1,0 +1,222 @@
+// Whole tests played on the real windows of the program: commands, typed
+// answers with Tab, Enter and Esc, the Ready and Skip buttons, and every
+// result box answered through its dialog.
+#include "TestRunFixture.h"
+#include "app/MainFrame.h"
+#include "resources/resource.h"
+#include <commctrl.h>
+
+
+TEST_F(TestRun, AllCorrectAnswersUncoverThePictureInThirdsAndTheClosingTextEndsWithEnter)
+{
+    Launch(1);
+    globals->NumWords = 3;
+    Command(ID_TEST_START_EN);
+    ASSERT_TRUE(View().IsRunning());
+    EXPECT_EQ(Progress(), 0);
+    const int cells[] = {106, 213, 320};
+    for (int question = 0; question < 3; ++question) {
+        SCOPED_TRACE(question);
+        EXPECT_EQ(Answers().Infinitive().GetWindowText(), CurrentVerb().infinitive);
+        EXPECT_EQ(Panel().Translation().Value().GetWindowText(), CurrentVerb().translation);
+        EXPECT_EQ(StatusValue(), L"- 1 -");
+        ASSERT_EQ(::GetFocus(), PastTenseField());
+        // Tab goes to the other field and back.
+        Type(L"\t");
+        EXPECT_EQ(::GetFocus(), ParticipleField());
+        Type(L"\t");
+        EXPECT_EQ(::GetFocus(), PastTenseField());
+        TypeCorrectForms();
+        EXPECT_EQ(::GetFocus(), ParticipleField());
+        auto boxes = ExpectBoxes(1, [&] { Type(L"\r"); });
+        EXPECT_EQ(boxes, std::vector<SeenBox>{Box(IDS_CORRECT_ANSWER, IDB_CORRECT)});
+        EXPECT_EQ(UncoveredCells(), cells[question]);
+        EXPECT_EQ(Progress(), question + 1);
+    }
+    // The closing display: the translation strip gone, the answer panel grown
+    // down to where it ended, only the closing text in it.
+    EXPECT_FALSE(Answers().HasPastTense() || Answers().HasParticiple());
+    EXPECT_FALSE(Panel().Translation().IsWindow());
+    EXPECT_EQ(Answers().ClosingText().GetWindowText(), fw::LoadResString(143));
+    EXPECT_EQ(InParent(Answers().m_hWnd).bottom, 285 + 2 * ::GetSystemMetrics(SM_CXBORDER));
+    EXPECT_TRUE(Panel().Status().IsWindow());
+    EXPECT_TRUE(Panel().ReadyButton() && Panel().SkipButton());
+    EXPECT_TRUE(View().IsRunning());
+    // Coming back to the program puts the keyboard on the closing display,
+    // where Enter ends the test without another box.
+    ::SetFocus(View().m_hWnd);
+    EXPECT_EQ(::GetFocus(), Answers().m_hWnd);
+    ExpectBoxes(0, [&] { Type(L"\r"); });
+    ExpectIdle();
+}
+
+TEST_F(TestRun, SkippedQuestionsAdvanceTheProgressButUncoverNothing)
+{
+    Launch(0);
+    globals->NumWords = 3;
+    Command(ID_TEST_START_RU);
+    ASSERT_TRUE(View().IsRunning());
+    // The commands follow the test: Start off, Ready, Skip and Stop on.
+    app->OnIdle(0);
+    HWND toolbar = dynamic_cast<CMainFrame*>(app->m_pMainWnd)->ToolBar().m_hWnd;
+    EXPECT_FALSE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, ID_TEST_START_RU, 0));
+    EXPECT_TRUE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, ID_TEST_STOP_RU, 0));
+    EXPECT_TRUE(::SendMessageW(Panel().SkipButton()->m_hWnd, TB_ISBUTTONENABLED, ID_TEST_SKIP_RU, 0));
+
+    Type(L"nonsense");
+    ExpectBoxes(0, [&] { Click(Panel().SkipButton()); });
+    EXPECT_EQ(Progress(), 1);
+    EXPECT_EQ(UncoveredCells(), 0);
+    EXPECT_EQ(Text(PastTenseField()), L"");
+    EXPECT_EQ(StatusValue(), L"- 1 -");
+
+    TypeCorrectForms();
+    auto boxes = ExpectBoxes(1, [&] { Click(Panel().ReadyButton()); });
+    EXPECT_EQ(boxes, std::vector<SeenBox>{Box(IDS_CORRECT_ANSWER, IDB_CORRECT)});
+    EXPECT_EQ(UncoveredCells(), 106);
+
+    ExpectBoxes(0, [&] { Command(ID_TEST_SKIP_RU); });
+    EXPECT_EQ(Progress(), 3);
+    EXPECT_EQ(UncoveredCells(), 106);
+    EXPECT_EQ(View().CorrectAnswers(), 1);
+    EXPECT_EQ(Answers().ClosingText().GetWindowText(), fw::LoadResString(142));
+    // The Skip button on the closing display ends the test, its own click
+    // taking the button away.
+    ExpectBoxes(0, [&] { Click(Panel().SkipButton()); });
+    ExpectIdle();
+}
+
+TEST_F(TestRun, WrongAnswersUseUpTheAttemptsThenTheAnswerIsShownReadOnly)
+{
+    Launch(0);
+    globals->NumWords = 2;
+    globals->MaxAttempt = 3;
+    globals->ShowRightAnswer = 1;
+    Command(ID_TEST_START_RU);
+    EXPECT_EQ(StatusCaption(), fw::LoadResString(153));
+
+    Type(L"xxx\tyyy");
+    // Esc closes the box as OK does.
+    auto boxes = ExpectBoxes(1, [&] { Type(L"\r"); }, IDCANCEL);
+    EXPECT_EQ(boxes, std::vector<SeenBox>{Box(IDS_WRONG_ANSWER, IDB_WRONG)});
+    EXPECT_EQ(StatusValue(), L"- 2 -");
+    EXPECT_EQ(Text(PastTenseField()), L"");
+    EXPECT_EQ(Text(ParticipleField()), L"");
+    EXPECT_EQ(View().Attempt(), 1);
+
+    // A right past tense with a wrong participle is still wrong; the close box acts as OK.
+    const VerbRecord& verb = CurrentVerb();
+    ::SetFocus(PastTenseField());
+    Type(verb.pastTense.substr(0, verb.pastTense.find(L';')) + L"\tzzz");
+    boxes = ExpectBoxes(1, [&] { Type(L"\r"); }, 0);
+    EXPECT_EQ(boxes, std::vector<SeenBox>{Box(IDS_WRONG_ANSWER, IDB_WRONG)});
+    EXPECT_EQ(StatusValue(), L"- 3 -");
+
+    boxes = ExpectBoxes(2, [&] { Command(ID_TEST_READY_RU); });
+    EXPECT_EQ(boxes, (std::vector<SeenBox>{Box(IDS_WRONG_ANSWER, IDB_WRONG), Box(IDS_NO_ATTEMPTS, IDB_NO_ATTEMPTS)}));
+    EXPECT_EQ(StatusCaption(), fw::LoadResString(160));
+    HWND caption = Panel().Status().Caption().m_hWnd;
+    EXPECT_LE(TextWidth(caption, StatusCaption()), Panel().Status().Caption().GetClientRect().right)
+        << "the caption is cut";
+    EXPECT_FALSE(Panel().Status().HasValue());
+    EXPECT_EQ(Text(PastTenseField()), verb.pastTense);
+    EXPECT_EQ(Text(ParticipleField()), verb.pastParticiple);
+    EXPECT_TRUE(ReadOnly(PastTenseField()) && ReadOnly(ParticipleField()));
+    EXPECT_EQ(UncoveredCells(), 0);
+    // Enter in the read-only field is Ready, and Ready now ends the test unchecked.
+    ::SetFocus(PastTenseField());
+    ExpectBoxes(0, [&] { Type(L"\r"); });
+    ExpectIdle();
+}
+
+TEST_F(TestRun, WithoutTheRightAnswerTypedTextsStayAndOneAttemptGivesBothBoxes)
+{
+    Launch(1);
+    globals->NumWords = 2;
+    globals->MaxAttempt = 2;
+    globals->ShowRightAnswer = 0;
+    Command(ID_TEST_START_EN);
+    Type(L"one\ttwo");
+    EXPECT_EQ(ExpectBoxes(1, [&] { Type(L"\r"); }).size(), 1u);
+    Type(L"three\tfour");
+    auto boxes = ExpectBoxes(2, [&] { Type(L"\r"); });
+    EXPECT_EQ(boxes, (std::vector<SeenBox>{Box(IDS_WRONG_ANSWER, IDB_WRONG), Box(IDS_NO_ATTEMPTS, IDB_NO_ATTEMPTS)}));
+    EXPECT_EQ(Text(PastTenseField()), L"three");
+    EXPECT_EQ(Text(ParticipleField()), L"four");
+    EXPECT_FALSE(ReadOnly(PastTenseField()));
+    EXPECT_EQ(StatusCaption(), L"Current attempt:");
+    EXPECT_EQ(StatusValue(), L"- 2 -"); // never advanced past the limit
+    ExpectBoxes(0, [&] { Command(ID_TEST_SKIP_EN); });
+    ExpectIdle();
+
+    globals->MaxAttempt = 1;
+    Command(ID_TEST_START_EN);
+    Type(L"wrong");
+    boxes = ExpectBoxes(2, [&] { Type(L"\r"); });
+    EXPECT_EQ(boxes, (std::vector<SeenBox>{Box(IDS_WRONG_ANSWER, IDB_WRONG), Box(IDS_NO_ATTEMPTS, IDB_NO_ATTEMPTS)}));
+    ExpectBoxes(0, [&] { Command(ID_TEST_READY_EN); });
+    ExpectIdle();
+}
+
+TEST_F(TestRun, TimeLimitCountsDownPausesAroundEveryBoxAndEndsAtZero)
+{
+    Launch(1);
+    globals->NumWords = 2;
+    globals->MustLimitTime = 1;
+    globals->LimitTime = 1;
+    globals->ShowRightAnswer = 1;
+    Command(ID_TEST_START_EN);
+    HWND view = View().m_hWnd;
+    EXPECT_EQ(StatusCaption(), L"Time left:");
+    EXPECT_EQ(StatusValue(), L"01:00");
+    ::SendMessageW(view, WM_TIMER, 1, 0);
+    EXPECT_EQ(StatusValue(), L"00:59");
+
+    // Any number of wrong answers: no attempts are counted or shown.
+    for (int i = 0; i < 4; ++i) {
+        Type(L"bad\tbad");
+        EXPECT_EQ(ExpectBoxes(1, [&] { Type(L"\r"); }), std::vector<SeenBox>{Box(IDS_WRONG_ANSWER, IDB_WRONG)});
+        EXPECT_EQ(Text(PastTenseField()), L"");
+    }
+    // The countdown stands still while a box is open and runs a second after.
+    std::wstring whileOpen;
+    Type(L"bad");
+    ExpectBoxes(1, [&] { Type(L"\r"); }, IDOK, [&](HWND) {
+        testutil::PumpMessages(1500);
+        whileOpen = StatusValue();
+    });
+    EXPECT_EQ(whileOpen, L"00:59");
+    EXPECT_TRUE(testutil::PumpUntil([&] { return StatusValue() == L"00:58"; }, 3000)) << "the countdown did not resume";
+
+    // The time runs out: 00:00 is on screen with the box, then the answer.
+    auto boxes = ExpectBoxes(1, [&] {
+        while (View().TimeLeft() > 0)
+            ::SendMessageW(view, WM_TIMER, 1, 0);
+    }, IDOK, [&](HWND) { whileOpen = StatusValue(); });
+    EXPECT_EQ(whileOpen, L"00:00");
+    EXPECT_EQ(boxes, std::vector<SeenBox>{Box(IDS_TIME_OVER, IDB_TIME_OVER)});
+    EXPECT_EQ(StatusCaption(), L"Correct answer:");
+    EXPECT_EQ(Text(PastTenseField()), CurrentVerb().pastTense);
+    EXPECT_EQ(Text(ParticipleField()), CurrentVerb().pastParticiple);
+    EXPECT_TRUE(ReadOnly(ParticipleField()));
+    testutil::PumpMessages(1300);
+    EXPECT_EQ(View().TimeLeft(), 0) << "a tick after the time-out";
+    ExpectBoxes(0, [&] { Command(ID_TEST_READY_EN); });
+    ExpectIdle();
+
+    // An hour shows as 60 minutes.
+    globals->LimitTime = 60;
+    Command(ID_TEST_START_EN);
+    EXPECT_EQ(StatusValue(), L"60:00");
+    Command(ID_TEST_STOP_EN);
+
+    // Without the right answer the time-out ends the test.
+    globals->LimitTime = 1;
+    globals->ShowRightAnswer = 0;
+    Command(ID_TEST_START_EN);
+    ExpectBoxes(1, [&] {
+        while (View().IsRunning() && View().TimeLeft() > 0)
+            ::SendMessageW(view, WM_TIMER, 1, 0);
+    });
+    ExpectIdle();
+}

@@ -1,0 +1,169 @@
+#include "view/AnswerPanel.h"
+#include "app/Language.h"
+#include "app/VerbsGlobals.h"
+#include "resources/resource.h"
+#include "view/PanelLayout.h"
+#include "view/TestQuestions.h"
+#include "view/ViewMessages.h"
+
+namespace {
+
+constexpr UINT kPanelId = 502;
+constexpr UINT kPastTenseFieldId = 503;
+constexpr UINT kParticipleFieldId = 504;
+constexpr UINT kNoId = 0xFFFF;
+
+BOOL CreateLabel(CWnd& label, UINT textBase, const RECT& rect, HWND parent)
+{
+    return label.CreateControl(0, L"STATIC", LoadLangString(textBase).c_str(), WS_CHILD | WS_VISIBLE, rect, parent,
+                               kNoId);
+}
+
+// The rectangle of a child window in its parent's client coordinates.
+RECT ChildRect(const CWnd& child)
+{
+    RECT rc = child.GetWindowRect();
+    ::MapWindowPoints(nullptr, child.GetParent(), reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+void DestroyIfThere(CWnd& window)
+{
+    if (window.IsWindow())
+        window.DestroyWindow();
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CAnswerPanel, CWnd)
+    ON_MESSAGE(PM_NEXTFIELD, OnNextField)
+    ON_MESSAGE(PM_READY, OnReady)
+    ON_MESSAGE(PM_STOP, OnStop)
+    ON_MESSAGE(WM_CHAR, OnChar)
+END_MESSAGE_MAP()
+
+BOOL CAnswerPanel::Create(HWND testPanel, const TestOptions& options)
+{
+    const int w = PanelLayout::OuterWidth(testPanel);
+    const int border = PanelLayout::Border();
+    if (!CreateEx(WS_EX_STATICEDGE, nullptr, L"", WS_CHILD | WS_VISIBLE, {5, 48, w - 11, 205 + 2 * border}, testPanel,
+                  kPanelId))
+        return FALSE;
+    PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
+
+    AskedForms forms = DecideAskedForms(options.onlyOneForm, options.whichForm, DrawBelow(10));
+    const int r = w - 27;
+    CreateLabel(m_infinitiveLabel, IDS_INFINITIVE, {5, 10, r, 28}, m_hWnd);
+    m_infinitive.Create(L"", 0, {72, 28, r, 49}, m_hWnd);
+    int y = 49;
+    if (forms.pastTense) {
+        CreateForm(true, {5, y + 10, r, y + 28}, {72, y + 28, r, y + 49}, 0);
+        y += 49;
+    }
+    if (forms.pastParticiple)
+        CreateForm(false, {5, y + 10, r, y + 28}, {72, y + 28, r, y + 49}, 0);
+    return TRUE;
+}
+
+void CAnswerPanel::CreateForm(bool pastTense, const RECT& labelRect, const RECT& fieldRect, DWORD fieldStyle)
+{
+    if (pastTense) {
+        CreateLabel(m_pastLabel, IDS_PAST_TENSE, labelRect, m_hWnd);
+        m_pastField.Create(fieldStyle, fieldRect, m_hWnd, kPastTenseFieldId);
+    } else {
+        CreateLabel(m_participleLabel, IDS_PAST_PARTICIPLE, labelRect, m_hWnd);
+        m_participleField.Create(fieldStyle, fieldRect, m_hWnd, kParticipleFieldId);
+    }
+}
+
+void CAnswerPanel::ShowInfinitive(const std::wstring& infinitive)
+{
+    if (m_infinitive.IsWindow())
+        m_infinitive.SetWindowText(infinitive);
+}
+
+bool CAnswerPanel::FocusFirstField()
+{
+    if (HasPastTense())
+        m_pastField.SetFocus();
+    else if (HasParticiple())
+        m_participleField.SetFocus();
+    else
+        return false;
+    return true;
+}
+
+void CAnswerPanel::ClearFields()
+{
+    if (HasPastTense())
+        m_pastField.SetWindowText(L"");
+    if (HasParticiple())
+        m_participleField.SetWindowText(L"");
+}
+
+void CAnswerPanel::RedrawRandomForm()
+{
+    bool hadPastTense = m_pastLabel.IsWindow();
+    CWnd& oldLabel = hadPastTense ? m_pastLabel : m_participleLabel;
+    CWnd& oldField = hadPastTense ? static_cast<CWnd&>(m_pastField) : m_participleField;
+    if (!oldLabel.IsWindow() || !oldField.IsWindow())
+        return;
+    RECT labelRect = ChildRect(oldLabel);
+    RECT fieldRect = ChildRect(oldField);
+    oldLabel.DestroyWindow();
+    oldField.DestroyWindow();
+    CreateForm(RandomDrawAsksPastTense(DrawBelow(10)), labelRect, fieldRect, WS_DLGFRAME | WS_TABSTOP);
+}
+
+void CAnswerPanel::ShowFinished(int bottom)
+{
+    RECT rc = ChildRect(*this);
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, rc.right - rc.left, bottom - rc.top, SWP_NOMOVE | SWP_NOZORDER);
+    for (CWnd* child : {static_cast<CWnd*>(&m_infinitiveLabel), static_cast<CWnd*>(&m_infinitive), &m_pastLabel,
+                        static_cast<CWnd*>(&m_pastField), &m_participleLabel, static_cast<CWnd*>(&m_participleField)})
+        DestroyIfThere(*child);
+    RECT own = GetWindowRect();
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&own), 2);
+    m_closingText.Create(LoadLangString(IDS_TEST_FINISHED), SS_CENTER,
+                         {6, 6, own.right - own.left - 8, own.bottom - own.top - 8}, m_hWnd);
+}
+
+void CAnswerPanel::SendToView(UINT message)
+{
+    // The view is reached through the windows: the parent of the test panel.
+    HWND view = ::GetParent(GetParent());
+    if (view)
+        ::SendMessageW(view, message, 0, 0);
+}
+
+LRESULT CAnswerPanel::OnNextField(WPARAM wp, LPARAM)
+{
+    if (!HasPastTense() || !HasParticiple())
+        return 0;
+    if (reinterpret_cast<HWND>(wp) == m_pastField.m_hWnd)
+        m_participleField.SetFocus();
+    else
+        m_pastField.SetFocus();
+    return 0;
+}
+
+LRESULT CAnswerPanel::OnReady(WPARAM, LPARAM)
+{
+    SendToView(VM_READY);
+    return 0;
+}
+
+LRESULT CAnswerPanel::OnStop(WPARAM, LPARAM)
+{
+    SendToView(VM_STOP);
+    return 0;
+}
+
+LRESULT CAnswerPanel::OnChar(WPARAM wp, LPARAM)
+{
+    if (!HasPastTense() && !HasParticiple() && (wp == 27 || wp == L'\r')) {
+        SendToView(VM_STOP);
+        return 0;
+    }
+    return Default();
+}

@@ -1,0 +1,35 @@
+#include "view/PictureMessageBox.h"
+#include "app/VerbsGlobals.h"
+#include "framework/Text.h"
+#include "resources/resource.h"
+
+namespace {
+constexpr int IDC_PICTURE = 1017;
+constexpr int IDC_TEXT = 1016;
+} // namespace
+
+CPictureMessageBox::CPictureMessageBox(HWND parent, const std::wstring& text, UINT bitmapId)
+    : CDialog(IDD_PICTURE_MESSAGE, parent),
+      m_bitmap(static_cast<HBITMAP>(
+          ::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, 0))),
+      m_text(text)
+{
+}
+
+BOOL CPictureMessageBox::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    // Over the middle of the main window rather than its corner.
+    CenterWindow();
+    return TRUE;
+}
+
+void CPictureMessageBox::DoDataExchange(CDataExchange* dx)
+{
+    DDX_Control(dx, IDC_PICTURE, m_picture);
+    DDX_Text(dx, IDC_TEXT, m_text);
+    if (dx->m_bSaveAndValidate)
+        return;
+    SetWindowText(fw::LoadResString(IsEnglish() ? IDS_APP_TITLE : IDS_TITLE_RU_MESSAGE));
+    m_picture.SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_bitmap.get()));
+}

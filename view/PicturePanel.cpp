@@ -1,0 +1,57 @@
+#include "view/PicturePanel.h"
+#include "app/VerbsGlobals.h"
+#include "view/PanelLayout.h"
+#include <commctrl.h>
+
+namespace {
+constexpr UINT kPicturePanelId = 501;
+constexpr UINT kProgressId = 506;
+} // namespace
+
+BOOL CPicturePanel::Create(HWND view, int numWords)
+{
+    RECT viewRect{};
+    ::GetWindowRect(view, &viewRect);
+    RECT rect = PanelLayout::PlacePanels(viewRect.right - viewRect.left, viewRect.bottom - viewRect.top).picture;
+    if (!CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_DLGFRAME, rect, view, kPicturePanelId))
+        return FALSE;
+    PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
+    if (!m_picture.Create(m_hWnd))
+        return FALSE;
+    RECT picture = m_picture.GetWindowRect();
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&picture), 2);
+    if (!m_progress.CreateControl(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE,
+                                  {picture.left, picture.bottom + 6, picture.right, picture.bottom + 26}, m_hWnd,
+                                  kProgressId))
+        return FALSE;
+    m_progress.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, numWords));
+    m_progress.SendMessage(PBM_SETPOS, 0);
+    return TRUE;
+}
+
+BOOL CPicturePanel::DestroyWindow()
+{
+    if (m_picture.IsWindow())
+        m_picture.DestroyWindow();
+    if (m_progress.IsWindow())
+        m_progress.DestroyWindow();
+    return CWnd::DestroyWindow();
+}
+
+void CPicturePanel::SetProgress(int finished)
+{
+    m_progress.SendMessage(PBM_SETPOS, static_cast<WPARAM>(finished));
+}
+
+int CPicturePanel::Progress() const
+{
+    return static_cast<int>(m_progress.SendMessage(PBM_GETPOS));
+}
+
+void CPicturePanel::UncoverCells(int count)
+{
+    for (int i = 0; i < count; ++i)
+        m_picture.UncoverCell();
+    if (m_picture.IsWindow())
+        m_picture.RedrawNow();
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The left panel of a test: the theme picture under its cover tiles and the
+// progress bar of finished questions under it.
+#include "framework/Wnd.h"
+#include "pictures/PictureCtrl.h"
+
+class CPicturePanel : public CWnd {
+public:
+    // Creates the panel at its place in the view, the picture fully covered
+    // and the progress bar at 0 of numWords.
+    BOOL Create(HWND view, int numWords);
+    // Destroys the picture and the progress bar, then the panel.
+    BOOL DestroyWindow() override;
+
+    void SetProgress(int finished);
+    int Progress() const;
+    // Uncovers count more cells and repaints the picture at once.
+    void UncoverCells(int count);
+    const CPictureCtrl& Picture() const { return m_picture; }
+
+private:
+    CPictureCtrl m_picture;
+    CWnd m_progress;
+};

@@ -1,0 +1,51 @@
+#include "view/StatusPanel.h"
+#include "app/Language.h"
+#include "app/VerbsGlobals.h"
+#include "resources/resource.h"
+#include "view/PanelLayout.h"
+#include <cwchar>
+
+BOOL CStatusPanel::Create(HWND testPanel, bool timeLimited)
+{
+    const int w = PanelLayout::OuterWidth(testPanel);
+    if (!CreateEx(WS_EX_STATICEDGE, nullptr, L"", WS_CHILD | WS_VISIBLE, {5, 5, w - 11, 40 + 2 * PanelLayout::Border()},
+                  testPanel, 500))
+        return FALSE;
+    PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
+    const int ws = PanelLayout::OuterWidth(m_hWnd);
+    std::wstring caption = LoadLangString(timeLimited ? IDS_TIME_LEFT : IDS_CURRENT_ATTEMPT);
+    m_caption.CreateControl(0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE, {5, 5, 145, 25}, m_hWnd, 0xFFFF);
+    m_value.Create(L"", SS_CENTER, {158, 5, ws - 11, 25}, m_hWnd);
+    return TRUE;
+}
+
+void CStatusPanel::ShowTime(int seconds)
+{
+    wchar_t text[32];
+    std::swprintf(text, 32, L"%02d:%02d", seconds / 60, seconds % 60);
+    if (m_value.IsWindow())
+        m_value.SetWindowText(text);
+}
+
+void CStatusPanel::ShowAttempt(int attempt)
+{
+    wchar_t text[32];
+    std::swprintf(text, 32, L"- %d -", attempt);
+    if (m_value.IsWindow())
+        m_value.SetWindowText(text);
+}
+
+void CStatusPanel::ShowAnswerCaption()
+{
+    if (m_value.IsWindow())
+        m_value.DestroyWindow();
+    if (!m_caption.IsWindow())
+        return;
+    m_caption.SetWindowText(LoadLangString(IDS_RIGHT_ANSWER_CAPTION));
+    // The longer caption takes the value's room: "Правильный ответ:" does
+    // not fit the caption's own width.
+    RECT rc = m_caption.GetWindowRect();
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    ::SetWindowPos(m_caption.m_hWnd, nullptr, 0, 0, PanelLayout::OuterWidth(m_hWnd) - 11 - rc.left,
+                   rc.bottom - rc.top, SWP_NOMOVE | SWP_NOZORDER);
+}

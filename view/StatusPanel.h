@@ -1,0 +1,24 @@
+#pragma once
+// The strip at the top of the test panel: the time left of a timed test or
+// the current attempt, and once the answer is shown, its caption.
+#include "app/FontStatic.h"
+
+class CStatusPanel : public CWnd {
+public:
+    // The caption says "time left" for a timed test, else "current attempt".
+    BOOL Create(HWND testPanel, bool timeLimited);
+
+    void ShowTime(int seconds);      // "mm:ss"
+    void ShowAttempt(int attempt);   // "- n -"
+    // The value goes; the caption announces the correct answer below it.
+    void ShowAnswerCaption();
+
+    const CWnd& Caption() const { return m_caption; }
+    std::wstring CaptionText() const { return m_caption.GetWindowText(); }
+    std::wstring ValueText() const { return m_value.IsWindow() ? m_value.GetWindowText() : std::wstring(); }
+    bool HasValue() const { return m_value.IsWindow(); }
+
+private:
+    CWnd m_caption;
+    CFontStatic m_value;
+};

@@ -1,0 +1,103 @@
+#include "view/TestPanel.h"
+#include "app/Language.h"
+#include "app/VerbsGlobals.h"
+#include "resources/resource.h"
+#include "view/PanelLayout.h"
+#include "view/ViewMessages.h"
+#include <algorithm>
+
+namespace {
+constexpr UINT kTestPanelId = 501;
+constexpr UINT kButtonId = 505;
+constexpr int kButtonTop = 291;
+constexpr int kButtonHeight = 49;
+// Narrowest button and the space between the two.
+constexpr int kButtonWidth = 32;
+constexpr int kButtonGap = 6;
+
+// Width the toolbar needs to show its one button with the whole label.
+int ButtonWidth(const CToolBar& bar)
+{
+    RECT rc{};
+    if (!::SendMessageW(bar.m_hWnd, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rc)))
+        return kButtonWidth;
+    return std::max(kButtonWidth, static_cast<int>(rc.right));
+}
+} // namespace
+
+BEGIN_MESSAGE_MAP(CTestPanel, CWnd)
+    ON_COMMAND(ID_TEST_READY_RU, OnReady)
+    ON_COMMAND(ID_TEST_SKIP_RU, OnSkip)
+END_MESSAGE_MAP()
+
+CTestPanel::CTestPanel() = default;
+CTestPanel::~CTestPanel() = default;
+
+BOOL CTestPanel::Create(HWND view, const TestOptions& options)
+{
+    RECT viewRect{};
+    ::GetWindowRect(view, &viewRect);
+    RECT rect = PanelLayout::PlacePanels(viewRect.right - viewRect.left, viewRect.bottom - viewRect.top).test;
+    if (!CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_DLGFRAME, rect, view, kTestPanelId))
+        return FALSE;
+    PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
+    if (!m_statusPanel.Create(m_hWnd, options.TimeLimited()) || !m_answerPanel.Create(m_hWnd, options))
+        return FALSE;
+    m_readyButton = MakeButton(IDB_READY, ID_TEST_READY_RU, IDS_READY);
+    m_skipButton = MakeButton(IDB_SKIP, ID_TEST_SKIP_RU, IDS_SKIP);
+    PlaceButtons();
+    if (options.showTranslate)
+        m_translationPanel.Create(m_hWnd);
+    return TRUE;
+}
+
+std::unique_ptr<CToolBar> CTestPanel::MakeButton(UINT bitmapId, UINT commandId, UINT textBase)
+{
+    auto button = std::make_unique<CToolBar>();
+    if (!button->CreateEx(m_hWnd, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE, CBRS_TOOLTIPS | CBRS_FLYBY, kButtonId))
+        return nullptr;
+    button->SetSingleButton(bitmapId, commandId, LoadLangString(textBase));
+    return button;
+}
+
+void CTestPanel::PlaceButtons()
+{
+    if (!m_readyButton || !m_skipButton)
+        return;
+    // Side by side in the middle under the panels, each as wide as its
+    // label needs ("Пропустить" does not fit a 32-pixel button).
+    int readyWidth = ButtonWidth(*m_readyButton);
+    int skipWidth = ButtonWidth(*m_skipButton);
+    RECT client = GetClientRect();
+    int left = (client.right - (readyWidth + kButtonGap + skipWidth)) / 2;
+    ::MoveWindow(m_readyButton->m_hWnd, left, kButtonTop, readyWidth, kButtonHeight, TRUE);
+    ::MoveWindow(m_skipButton->m_hWnd, left + readyWidth + kButtonGap, kButtonTop, skipWidth, kButtonHeight, TRUE);
+}
+
+BOOL CTestPanel::DestroyWindow()
+{
+    // The buttons' windows go with the panel's. Their objects stay until the
+    // next test (or the panel) replaces them: a click on Ready at the closing
+    // display ends the test from inside the button's own handler, which must
+    // not find its object deleted when it returns.
+    return CWnd::DestroyWindow();
+}
+
+void CTestPanel::ShowFinished()
+{
+    if (m_translationPanel.IsWindow())
+        m_translationPanel.DestroyWindow();
+    m_answerPanel.ShowFinished(285 + 2 * PanelLayout::Border());
+    // Enter or Esc typed now ends the test.
+    m_answerPanel.SetFocus();
+}
+
+void CTestPanel::OnReady()
+{
+    ::SendMessageW(GetParent(), VM_READY, 0, 0);
+}
+
+void CTestPanel::OnSkip()
+{
+    ::SendMessageW(GetParent(), VM_SKIP, 0, 0);
+}

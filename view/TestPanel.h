@@ -1,0 +1,46 @@
+#pragma once
+// The right panel of a test: status strip, answer panel, translation strip
+// (when the translation is shown) and the Ready and Skip buttons.
+#include "framework/ToolBar.h"
+#include "view/AnswerPanel.h"
+#include "view/StatusPanel.h"
+#include "view/TestOptions.h"
+#include "view/TranslationPanel.h"
+#include <memory>
+
+class CTestPanel : public CWnd {
+public:
+    CTestPanel();
+    ~CTestPanel() override;
+
+    // Creates the panel at its place in the view with all its children.
+    BOOL Create(HWND view, const TestOptions& options);
+    // Destroys the panel with all its children, the two buttons included.
+    BOOL DestroyWindow() override;
+
+    // After the last question: the closing text in place of the question.
+    void ShowFinished();
+
+    CStatusPanel& Status() { return m_statusPanel; }
+    CAnswerPanel& Answers() { return m_answerPanel; }
+    CTranslationPanel& Translation() { return m_translationPanel; }
+    // The buttons while the panel's window exists, else null.
+    CToolBar* ReadyButton() const { return IsWindow() ? m_readyButton.get() : nullptr; }
+    CToolBar* SkipButton() const { return IsWindow() ? m_skipButton.get() : nullptr; }
+
+protected:
+    void OnReady();
+    void OnSkip();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    std::unique_ptr<CToolBar> MakeButton(UINT bitmapId, UINT commandId, UINT textBase);
+    void PlaceButtons();
+
+    std::unique_ptr<CToolBar> m_readyButton;
+    std::unique_ptr<CToolBar> m_skipButton;
+    CAnswerPanel m_answerPanel;
+    CStatusPanel m_statusPanel;
+    CTranslationPanel m_translationPanel;
+};
