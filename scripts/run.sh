@@ -27,7 +27,9 @@ work=$(mktemp -d)
 prepare_prefix() {
   [ -f "$WINEPREFIX/system.reg" ] && return 0
   echo "Preparing Wine prefix $WINEPREFIX ..."
-  if ! verbs_wine wineboot --init >"$work/wineboot.log" 2>&1 </dev/null || [ ! -f "$WINEPREFIX/system.reg" ]; then
+  # The server writes the registry files when it ends: wait for that.
+  if ! verbs_wine wineboot --init >"$work/wineboot.log" 2>&1 </dev/null \
+     || ! verbs_wineserver -w || [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Wine could not prepare the prefix ($VERBS_WINE_LOADER):" >&2
     tail -n 20 "$work/wineboot.log" >&2
     exit 1

@@ -27,12 +27,19 @@ case "$cmd" in
     export DISPLAY=":$n"
     # The persistent server first, so that everything after it shares it.
     verbs_wineserver -p >/dev/null 2>&1 < /dev/null || true
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    # The persistent server writes the registry files only when it ends, so
+    # a marker beside the prefix says that it was made.
+    if [ ! -f "$dir/prefix.ready" ]; then
       echo "Creating Wine prefix in $WINEPREFIX"
-      verbs_wine wineboot --init >"$dir/wineboot.log" 2>&1 < /dev/null
+      if ! verbs_wine wineboot --init >"$dir/wineboot.log" 2>&1 < /dev/null; then
+        echo "Wine could not create the prefix ($VERBS_WINE_LOADER):" >&2
+        tail -n 20 "$dir/wineboot.log" >&2
+        exit 1
+      fi
       # Without a window manager on the virtual display, Wine would wait up
       # to two seconds for one each time a window is hidden.
       verbs_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 < /dev/null
+      touch "$dir/prefix.ready"
     fi
     echo "Wine environment ready: prefix $WINEPREFIX, display :$n, loader $VERBS_WINE_LOADER ($(verbs_arch_reason))"
     ;;

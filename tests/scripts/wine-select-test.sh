@@ -54,7 +54,7 @@ check "VERBS_NO_32BIT=1 shadows Debian's wine command" "126" \
      '. "$0/wine-select.sh"; wine --version >/dev/null 2>&1; echo $?' "$here")"
 
 # Both choices really run a Windows program in the test run's prefix.
-if [ -n "${VERBS_WINE_DIR:-}" ] && [ -f "$VERBS_WINE_DIR/prefix/system.reg" ]; then
+if [ -n "${VERBS_WINE_DIR:-}" ] && [ -f "$VERBS_WINE_DIR/prefix.ready" ]; then
   for no32 in 0 1; do
     if [ $no32 = 0 ] && [ $real = 0 ]; then continue; fi
     rc=$(env -u VERBS_CAN_RUN_32BIT -u VERBS_WINE_SELECTED_FOR -u WINELOADER VERBS_NO_32BIT=$no32 \
