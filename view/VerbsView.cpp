@@ -2,6 +2,8 @@
 #include "app/CommandSets.h"
 #include "app/VerbsGlobals.h"
 #include "data/VerbTableReader.h"
+#include "dialogs/FontChoice.h"
+#include "dialogs/VerbsListDlg.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
 #include "resources/resource.h"
@@ -14,6 +16,10 @@ BEGIN_MESSAGE_MAP(CVerbsView, CView)
     ON_MESSAGE(WM_ERASEBKGND, OnEraseBackground)
     ON_COMMAND(ID_APP_EXIT_RU, OnAppExit)
     ON_COMMAND(ID_APP_EXIT_EN, OnAppExit)
+    ON_COMMAND(ID_VERBS_LIST_RU, OnVerbsList)
+    ON_COMMAND(ID_VERBS_LIST_EN, OnVerbsList)
+    ON_COMMAND(ID_FONT_RU, OnFont)
+    ON_COMMAND(ID_FONT_EN, OnFont)
     ON_UPDATE_COMMAND_UI(ID_TEST_START_RU, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_TEST_START_EN, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_TEST_READY_RU, OnUpdateWhenRunning)
@@ -49,6 +55,7 @@ BOOL CVerbsView::Create(HWND parentFrame, UINT id, CCreateContext* context)
         CWaitCursor wait;
         LoadVerbTable(Globals().m_verbs, fw::ResourceModule());
     }
+    LoadUserFont();
     return CView::Create(parentFrame, id, context);
 }
 
@@ -106,6 +113,17 @@ void CVerbsView::OnAppExit()
     OnTestStop();
     if (HWND frame = ::GetAncestor(m_hWnd, GA_ROOT))
         ::SendMessageW(frame, WM_CLOSE, 0, 0);
+}
+
+void CVerbsView::OnVerbsList()
+{
+    CVerbsListDlg dialog(m_hWnd);
+    dialog.DoModal();
+}
+
+void CVerbsView::OnFont()
+{
+    ChooseUserFont(::GetAncestor(m_hWnd, GA_ROOT));
 }
 
 void CVerbsView::OnUpdateWhenIdle(CCmdUI& ui)

@@ -19,6 +19,8 @@ protected:
 
     void OnAppExit();
     void OnTestStop();
+    void OnVerbsList();
+    void OnFont();
     void OnUpdateWhenIdle(CCmdUI& ui);
     void OnUpdateWhenRunning(CCmdUI& ui);
 
