@@ -71,17 +71,23 @@ std::string CHtmlExport::PageBytes(const VerbListTable& table, bool english)
     return page;
 }
 
+CHtmlExport::WriteFunction& CHtmlExport::FileWriter()
+{
+    static WriteFunction writer = ::WriteFile;
+    return writer;
+}
+
 bool CHtmlExport::WritePage(const std::wstring& path, const std::string& bytes)
 {
     // A read-only page is not overwritten, whatever rights the process has.
     DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return false;
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;
-    bool whole = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+    bool whole = FileWriter()(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                  written == bytes.size();
     whole = ::CloseHandle(file) && whole;
     if (!whole)

@@ -30,6 +30,11 @@ public:
     // created or written (a read-only file is left as it is).
     static bool WritePage(const std::wstring& path, const std::string& bytes);
 
+    // Writes to the open page: the system's WriteFile. Tests put a failing
+    // writer in its place to see the disk fill up.
+    using WriteFunction = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
+    static WriteFunction& FileWriter();
+
 private:
     // The save dialog; empty when the user cancelled.
     std::wstring AskPath() const;

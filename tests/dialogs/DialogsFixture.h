@@ -51,7 +51,10 @@ private:
             return;
         do {
             std::wstring file = File(found.cFileName);
-            ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+            // Only a read-only mark is taken off (a link's target is left alone).
+            DWORD attributes = ::GetFileAttributesW(file.c_str());
+            if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+                ::SetFileAttributesW(file.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
             ::DeleteFileW(file.c_str());
         } while (::FindNextFileW(search, &found));
         ::FindClose(search);

@@ -137,3 +137,113 @@ TEST_F(HtmlExportTest, SmallGroupPageByteForByteInBothLanguagesAndOfferedForView
                                         L"\u0441\u0435\u0439\u0447\u0430\u0441?");
     EXPECT_EQ(OpenedPaths(), std::vector<std::wstring>{folder.File(L"english.html")});
 }
+
+TEST(HtmlPage, GroupNameAndCellsAreEscapedAndRowsKeepTheirOrder)
+{
+    VerbListTable table;
+    table.groupName = L"Tom & Jerry";
+    table.titles = {L"A:", L"B:", L"C:", L"D:"};
+    table.rows = {{L"x<y", L"a&b", L"c>d", L"\u0434\u0430"}, {L"plain", L"", L"&amp;", L"z"}};
+    const std::string page = CHtmlExport::PageBytes(table, true);
+    EXPECT_NE(page.find("<h2>Lexoria (group \"Tom &amp; Jerry\")</h2>"), std::string::npos) << page;
+    EXPECT_NE(page.find("<tr><td><b>A:</b></td><td><b>B:</b></td><td><b>C:</b></td><td><b>D:</b></td></tr></b>"
+                        "<tr><td>x&lt;y</td><td>a&amp;b</td><td>c&gt;d</td><td>\xE4\xE0</td></tr>"
+                        "<tr><td>plain</td><td></td><td>&amp;amp;</td><td>z</td></tr></table>"),
+              std::string::npos)
+        << page;
+}
+
+TEST_F(HtmlExportTest, OverwritingAsksFirstAndNoKeepsTheFile)
+{
+    ScratchFolder folder(L"verbs_export_overwrite");
+    const std::wstring page = folder.File(L"old.html");
+    testutil::WriteFileBytes(page, "old page");
+    CMainFrame& frame = Start(1);
+    ModalResponder responder;
+    HWND saveDialog = nullptr;
+    bool askedYesNo = false;
+    // First No: the save dialog stays, and is then cancelled.
+    ExportGroup(responder, L"1-1-2", page);
+    responder.Then([&](HWND box) {
+        askedYesNo = ::GetDlgItem(box, IDYES) && ::GetDlgItem(box, IDNO);
+        saveDialog = ::GetWindow(box, GW_OWNER);
+        ModalResponder::Press(box, IDNO);
+        ::PostMessageW(saveDialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    Command(frame, ID_VERBS_LIST_EN);
+    EXPECT_TRUE(askedYesNo) << "the overwrite question";
+    EXPECT_EQ(testutil::ReadFileBytes(page), "old page");
+    EXPECT_EQ(responder.Seen().size(), 3u) << "list, save dialog, overwrite question: no file was written";
+
+    // Then Yes: the page takes the file's place.
+    ExportGroup(responder, L"1-1-2", page);
+    responder.ThenPress(IDYES);
+    responder.ThenPress(IDNO);
+    Command(frame, ID_VERBS_LIST_EN);
+    EXPECT_EQ(testutil::ReadFileBytes(page), ExpectedSmallPage(true));
+    ASSERT_EQ(responder.Seen().size(), 7u);
+    EXPECT_EQ(responder.Seen()[6].text, L"File is created. Would you like to see it now?");
+    EXPECT_TRUE(OpenedPaths().empty());
+}
+
+namespace {
+
+// A disk that fills up halfway through the page: the first half is written
+// for real, then the system's answer for a full disk.
+BOOL WINAPI WriteHalfThenDiskFull(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED)
+{
+    DWORD half = 0;
+    ::WriteFile(file, data, size / 2, &half, nullptr);
+    *written = half;
+    ::SetLastError(ERROR_DISK_FULL);
+    return FALSE;
+}
+
+class DiskFillsUp {
+public:
+    DiskFillsUp() : saved_(CHtmlExport::FileWriter()) { CHtmlExport::FileWriter() = WriteHalfThenDiskFull; }
+    ~DiskFillsUp() { CHtmlExport::FileWriter() = saved_; }
+
+private:
+    CHtmlExport::WriteFunction saved_;
+};
+
+} // namespace
+
+TEST_F(HtmlExportTest, FullDiskAndReadOnlyTargetAreReportedAndNothingIsOffered)
+{
+    ScratchFolder folder(L"verbs_export_fail");
+    const std::wstring readOnly = folder.File(L"readonly.html");
+    testutil::WriteFileBytes(readOnly, "kept");
+    ASSERT_TRUE(::SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+    CMainFrame& frame = Start(0);
+    ModalResponder responder;
+    // Russian: a read-only page is not overwritten.
+    ExportGroup(responder, L"1-1-2", readOnly);
+    responder.ThenPress(IDYES); // overwrite it?
+    responder.ThenPress(IDOK);  // could not create
+    Command(frame, ID_VERBS_LIST_RU);
+    ASSERT_EQ(responder.Seen().size(), 4u);
+    EXPECT_EQ(responder.Seen()[3].text, L"\u041D\u0435\u0432\u043E\u0437\u043C\u043E\u0436\u043D\u043E "
+                                        L"\u0441\u043E\u0437\u0434\u0430\u0442\u044C \u0444\u0430\u0439\u043B \"" +
+                                            readOnly + L"\"");
+    EXPECT_EQ(responder.Seen()[3].caption, L"Lexoria");
+    EXPECT_EQ(testutil::ReadFileBytes(readOnly), "kept");
+
+    // English: the disk fills up while the page is written; no cut page is
+    // left to pass for the table, also where an older page stood.
+    globals->Language = 1;
+    const std::wstring full = folder.File(L"full.html");
+    testutil::WriteFileBytes(full, "older page");
+    {
+        DiskFillsUp disk;
+        ExportGroup(responder, L"1-1-2", full);
+        responder.ThenPress(IDYES); // overwrite it?
+        responder.ThenPress(IDOK);  // could not create
+        Command(frame, ID_VERBS_LIST_EN);
+    }
+    ASSERT_EQ(responder.Seen().size(), 8u);
+    EXPECT_EQ(responder.Seen()[7].text, L"Could not create file \"" + full + L"\"");
+    EXPECT_FALSE(testutil::FileExists(full));
+    EXPECT_TRUE(OpenedPaths().empty());
+}
