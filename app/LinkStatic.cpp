@@ -38,6 +38,34 @@ bool WriteShortcut(const std::wstring& path, const std::wstring& address)
 
 } // namespace
 
+namespace {
+
+std::string Trimmed(const std::string& text)
+{
+    const char* blanks = " \t\r";
+    size_t first = text.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+bool SameName(const std::string& a, const char* b)
+{
+    return _stricmp(a.c_str(), b) == 0;
+}
+
+// The value of a "key=value" line as the profile functions give it: blanks
+// around it dropped, and one pair of enclosing quotes.
+std::string ProfileValue(const std::string& text)
+{
+    std::string value = Trimmed(text);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return value;
+}
+
+} // namespace
+
 std::wstring ShortcutUrl(const std::wstring& path)
 {
     HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -49,18 +77,26 @@ std::wstring ShortcutUrl(const std::wstring& path)
     ::CloseHandle(file);
     if (!ok)
         return {};
+    // The shell reads the URL key of the first [InternetShortcut] section,
+    // so that one alone is looked at: a URL line elsewhere is not opened.
+    enum { Before, Inside, After } place = Before;
     std::string text(buffer, read);
-    size_t pos = 0;
-    while (pos < text.size()) {
+    for (size_t pos = 0; pos < text.size() && place != After;) {
         size_t end = text.find('\n', pos);
-        std::string line = text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
-            line.pop_back();
-        if (line.size() > 4 && _strnicmp(line.c_str(), "URL=", 4) == 0)
-            return fw::Widen(line.substr(4), kShortcutCodePage);
-        if (end == std::string::npos)
-            break;
-        pos = end + 1;
+        std::string line = Trimmed(text.substr(pos, end == std::string::npos ? std::string::npos : end - pos));
+        pos = end == std::string::npos ? text.size() : end + 1;
+        if (!line.empty() && line.front() == '[') {
+            size_t close = line.find(']');
+            bool shortcut = close != std::string::npos && SameName(Trimmed(line.substr(1, close - 1)), "InternetShortcut");
+            if (place == Inside)
+                place = After;
+            else if (shortcut)
+                place = Inside;
+            continue;
+        }
+        size_t equals = line.find('=');
+        if (place == Inside && equals != std::string::npos && SameName(Trimmed(line.substr(0, equals)), "URL"))
+            return fw::Widen(ProfileValue(line.substr(equals + 1)), kShortcutCodePage);
     }
     return {};
 }

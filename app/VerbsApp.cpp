@@ -8,10 +8,9 @@
 #include "framework/CommandLineInfo.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
-#include "settings/PersistedSettings.h"
+#include "app/PersistedSettings.h"
 #include "settings/ProfileException.h"
-#include "settings/ReportProfileError.h"
-#include "view/VerbsView.h"
+#include "app/ReportProfileError.h"
 #include <commctrl.h>
 #include <cstdlib>
 #include <ctime>
@@ -21,7 +20,6 @@ const wchar_t* const kSingleInstanceMutexName = L"PreventVerbsSecondInstance";
 namespace {
 CDocument* NewVerbsDoc() { return new CVerbsDoc; }
 CFrameWnd* NewMainFrame() { return new CMainFrame; }
-CView* NewVerbsView() { return new CVerbsView; }
 } // namespace
 
 BEGIN_MESSAGE_MAP(CVerbsApp, CWinApp)
@@ -37,18 +35,16 @@ BEGIN_MESSAGE_MAP(CVerbsApp, CWinApp)
     ON_COMMAND(ID_APP_ABOUT_EN, OnAppAbout)
 END_MESSAGE_MAP()
 
-CVerbsApp::CVerbsApp()
+CVerbsApp::CVerbsApp(const VerbsAppParts& parts) : m_parts(parts)
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
 
 CVerbsApp::~CVerbsApp()
 {
-    // The framework of older versions kept its settings in this file; it
-    // must not outlive any run.
-    std::wstring path = OldSettingsFilePath();
-    if (!path.empty())
-        ::DeleteFileW(path.c_str());
+    // Older versions kept their settings in this file, and the framework its
+    // own; it goes at the end of every run that leaves nothing in it behind.
+    RemoveOldSettingsFile(m_oldSettings);
 }
 
 BOOL CVerbsApp::IsFirstInstance()
@@ -80,7 +76,7 @@ bool CVerbsApp::CreateMainWindow()
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
     CSplashWindow::EnableSplash(cmdInfo.m_bShowSplash);
-    AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, NewVerbsDoc, NewMainFrame, NewVerbsView));
+    AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, NewVerbsDoc, NewMainFrame, m_parts.newView));
     return ProcessShellCommand(cmdInfo) != FALSE;
 }
 
@@ -95,7 +91,8 @@ BOOL CVerbsApp::InitInstance()
     }
     if (!OpenSettingsStore())
         return FALSE;
-    if (!MigrateIniSettings())
+    m_oldSettings = MigrateIniSettings();
+    if (m_oldSettings == OldSettings::WriteFailed)
         return FALSE;
     // The picture theme libraries beside the program are loaded here.
     if (!LoadSettings())

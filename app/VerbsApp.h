@@ -1,13 +1,20 @@
 #pragma once
 // The application object: start-up in its fixed order, the help and about
 // commands, and the clean-up at the end of the run.
+#include "app/PersistedSettings.h"
 #include "framework/Handles.h"
 #include "framework/WinApp.h"
 #include <string>
 
+// What start-up takes from the layers above the application shell. The
+// program's entry point hands them in, so the shell names none of them.
+struct VerbsAppParts {
+    CSingleDocTemplate::ViewFactory newView = nullptr; // the main view
+};
+
 class CVerbsApp : public CWinApp {
 public:
-    CVerbsApp();
+    explicit CVerbsApp(const VerbsAppParts& parts);
     ~CVerbsApp() override;
 
     BOOL InitInstance() override;
@@ -32,6 +39,8 @@ private:
     bool CreateMainWindow();
     void FreePictureThemes();
 
+    VerbsAppParts m_parts;
+    OldSettings m_oldSettings = OldSettings::Unexamined;
     fw::UniqueKernelHandle m_instanceMutex;
 };
 

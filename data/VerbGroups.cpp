@@ -1,10 +1,7 @@
 #include "data/VerbGroups.h"
-#include "framework/Text.h"
-#include "framework/WaitCursor.h"
 #include "resources/resource.h"
 #include "settings/ProfileException.h"
 #include "settings/RegProfile.h"
-#include "settings/ReportProfileError.h"
 #include <cwchar>
 #include <cwctype>
 
@@ -27,6 +24,40 @@ long ParseToken(const std::wstring& token)
     for (; i < token.size() && token[i] >= L'0' && token[i] <= L'9'; ++i)
         value = value > 100000 ? value : value * 10 + (token[i] - L'0');
     return negative ? -value : value;
+}
+
+// The whole string resource, whatever its length; empty when it is missing.
+std::wstring ResourceString(HMODULE module, UINT id)
+{
+    // With a zero buffer size LoadStringW hands out a pointer into the
+    // resource itself, so no length limit applies.
+    const wchar_t* text = nullptr;
+    int length = ::LoadStringW(module, id, reinterpret_cast<LPWSTR>(&text), 0);
+    if (length <= 0 || !text)
+        return {};
+    return std::wstring(text, static_cast<size_t>(length));
+}
+
+// Runs fn inside "Groups" and comes back to the section the store was in,
+// also when a store call fails: a failed enter would leave the store in
+// "Groups" without a key, where later settings writes do not belong.
+template <typename Fn>
+void InGroupSection(Profile::RegProfile& store, Fn fn)
+{
+    const std::wstring start = store.Section();
+    try {
+        store.EnterSection(kSection);
+        fn();
+        store.LeaveSection();
+    } catch (const Profile::RegException&) {
+        try {
+            store.SetSection(start);
+        } catch (const Profile::RegException&) {
+            // The section is right even when its key cannot be opened now;
+            // the next enter or leave opens keys afresh.
+        }
+        throw;
+    }
 }
 
 template <typename Fn>
@@ -61,14 +92,24 @@ void AddMembers(const std::wstring& text, MemberFlags& flags)
     ForEachMember(text, [&](int n) { flags.set(static_cast<size_t>(n - 1)); });
 }
 
+size_t FindChosenMark(const std::wstring& text)
+{
+    // "-1" followed by a digit is the start of another number ("-15"), which
+    // a member list ignores like any negative number; it is no mark.
+    for (size_t pos = text.find(kChosenMark); pos != std::wstring::npos; pos = text.find(kChosenMark, pos + 1))
+        if (pos + 2 >= text.size() || !std::iswdigit(text[pos + 2]))
+            return pos;
+    return std::wstring::npos;
+}
+
 bool IsChosen(const std::wstring& text)
 {
-    return text.find(kChosenMark) != std::wstring::npos;
+    return FindChosenMark(text) != std::wstring::npos;
 }
 
 bool IsTicked(const std::wstring& text)
 {
-    size_t pos = text.find(kChosenMark);
+    size_t pos = FindChosenMark(text);
     return pos != std::wstring::npos && pos + 2 == text.size();
 }
 
@@ -82,7 +123,7 @@ std::wstring WithChosenMark(const std::wstring& text, bool chosen)
             result += L';';
         return result + kChosenMark;
     }
-    for (size_t pos = result.find(kChosenMark); pos != std::wstring::npos; pos = result.find(kChosenMark))
+    for (size_t pos = FindChosenMark(result); pos != std::wstring::npos; pos = FindChosenMark(result))
         result.erase(pos, 2);
     // A mark that stood between members leaves ";;" behind.
     std::wstring collapsed;
@@ -109,12 +150,14 @@ std::wstring MembersText(const MemberFlags& members, bool chosen)
     return text;
 }
 
-void EnsureVerbGroups(Profile::RegProfile& store)
+void EnsureVerbGroups(Profile::RegProfile& store, HMODULE resources)
 {
-    if (store.HasSection(kSection))
+    bool unfinished = store.ValueType(kUnfinishedNote).has_value();
+    if (!unfinished && store.HasSection(kSection))
         return; // never re-created, even when the user emptied it
-    store.EnterSection(kSection);
-    store.SetString(L"", kChosenMark);
+    // Until the last list is written the settings key carries a note, so that
+    // a start after a failure finishes the store instead of taking it as made.
+    store.SetString(kUnfinishedNote, L"1");
     const struct {
         const wchar_t* name;
         UINT stringId;
@@ -122,9 +165,17 @@ void EnsureVerbGroups(Profile::RegProfile& store)
         {L"1-1-1", IDS_GROUP_111}, {L"1-1-2", IDS_GROUP_112}, {L"1-2-1", IDS_GROUP_121},
         {L"1-2-2", IDS_GROUP_122}, {L"1-2-3", IDS_GROUP_123},
     };
-    for (const auto& group : predefined)
-        store.SetString(group.name, fw::LoadResString(group.stringId));
-    store.LeaveSection();
+    InGroupSection(store, [&] {
+        // What an earlier attempt wrote stays as it is.
+        if (!store.ValueType(L""))
+            store.SetString(L"", kChosenMark);
+        for (const auto& group : predefined)
+            if (!store.ValueType(group.name))
+                store.SetString(group.name, ResourceString(resources, group.stringId));
+    });
+    if (!store.DeleteValue(kUnfinishedNote))
+        throw Profile::RegException(Profile::RegException::kCannotSetValue,
+                                    std::wstring(L"Key: ") + kUnfinishedNote + L" Value:");
 }
 
 std::vector<std::wstring> ListGroups(Profile::RegProfile& store)
@@ -170,38 +221,23 @@ void SetGroupChosen(Profile::RegProfile& store, const std::wstring& name, bool c
 
 int ComputeTestSet(Profile::RegProfile& store, VerbTable& verbs)
 {
-    CWaitCursor wait;
     for (VerbRecord& verb : verbs)
         verb.selectionMark = 1;
-    const std::wstring settingsSection = store.Section();
-    try {
-        store.EnterSection(kSection);
-        MemberFlags chosen;
+    MemberFlags chosen;
+    InGroupSection(store, [&] {
         if (IsAllVerbsChosen(store)) {
             chosen.set();
-        } else {
-            for (const std::wstring& name : ListGroups(store)) {
-                std::wstring text = ReadGroup(store, name);
-                if (IsChosen(text))
-                    AddMembers(text, chosen);
-            }
+            return;
         }
-        store.LeaveSection();
-        for (int i = 0; i < kVerbCount; ++i)
-            if (chosen.test(static_cast<size_t>(i)))
-                verbs[static_cast<size_t>(i)].selectionMark = 0;
-    } catch (const Profile::RegException& e) {
-        // A failed enter leaves the store in "Groups" without a key; later
-        // settings writes and the next test start expect the settings key.
-        try {
-            store.SetSection(settingsSection);
-        } catch (const Profile::RegException&) {
-            // The section is right even when its key cannot be opened now;
-            // the next enter or leave opens keys afresh.
+        for (const std::wstring& name : ListGroups(store)) {
+            std::wstring text = ReadGroup(store, name);
+            if (IsChosen(text))
+                AddMembers(text, chosen);
         }
-        ReportProfileError(e);
-        return 0;
-    }
+    });
+    for (int i = 0; i < kVerbCount; ++i)
+        if (chosen.test(static_cast<size_t>(i)))
+            verbs[static_cast<size_t>(i)].selectionMark = 0;
     int count = 0;
     for (const VerbRecord& verb : verbs)
         count += verb.selectionMark == 0 ? 1 : 0;

@@ -4,6 +4,7 @@
 // group is chosen for testing. The unnamed value holds the chosen mark of
 // the All verbs pseudo-group. The store is the groups' only home.
 #include "data/VerbRecord.h"
+#include <windows.h>
 #include <bitset>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@ namespace VerbGroups {
 
 constexpr const wchar_t* kSection = L"Groups";
 constexpr const wchar_t* kChosenMark = L"-1";
+// Value of the settings key present while the first-run group store is being
+// written (left behind when that failed).
+constexpr const wchar_t* kUnfinishedNote = L"GroupsUnfinished";
 
 // Membership by verb number: bit n - 1 stands for verb n.
 using MemberFlags = std::bitset<kVerbCount>;
@@ -26,9 +30,12 @@ std::vector<int> MemberNumbers(const std::wstring& text);
 // Sets the flag of every member of the list.
 void AddMembers(const std::wstring& text, MemberFlags& flags);
 
-// Chosen for the test set and the members dialog: "-1" anywhere in the text.
+// Where the chosen mark "-1" first stands in the text (npos when nowhere); a
+// "-1" that begins a longer number such as "-15" is not the mark.
+size_t FindChosenMark(const std::wstring& text);
+// Chosen for the test set and the members dialog: the mark anywhere.
 bool IsChosen(const std::wstring& text);
-// Chosen as the groups dialog ticks it: the first "-1" ends the text.
+// Chosen as the groups dialog ticks it: the first mark ends the text.
 bool IsTicked(const std::wstring& text);
 // The text with the chosen mark set or cleared.
 std::wstring WithChosenMark(const std::wstring& text, bool chosen);
@@ -36,8 +43,10 @@ std::wstring WithChosenMark(const std::wstring& text, bool chosen);
 std::wstring MembersText(const MemberFlags& members, bool chosen);
 
 // First-run creation of the group store (the store is at the settings key
-// and comes back there). Throws Profile::RegException.
-void EnsureVerbGroups(Profile::RegProfile& store);
+// and comes back there); the predefined lists are string resources of the
+// given module. A store left unfinished by a failed attempt is completed:
+// values written then stay. Throws Profile::RegException.
+void EnsureVerbGroups(Profile::RegProfile& store, HMODULE resources);
 
 // Operations on the store's current section, which must be "Groups".
 std::vector<std::wstring> ListGroups(Profile::RegProfile& store); // unnamed value skipped
@@ -50,8 +59,9 @@ void SetAllVerbsChosen(Profile::RegProfile& store, bool chosen); // may throw
 void SetGroupChosen(Profile::RegProfile& store, const std::wstring& name, bool chosen);
 
 // Marks the verbs of the chosen groups (or all verbs) with selection mark 0
-// and every other verb with 1; returns the number of marked verbs. A store
-// failure is reported and gives 0.
+// and every other verb with 1; returns the number of marked verbs. On a
+// store failure every verb stays marked 1, the store is back at the settings
+// section and the Profile::RegException goes to the caller.
 int ComputeTestSet(Profile::RegProfile& store, VerbTable& verbs);
 
 } // namespace VerbGroups

@@ -1,13 +1,31 @@
 #include "data/VerbTableReader.h"
 #include "data/VerbResourceFormat.h"
-#include "framework/Text.h"
-#include "framework/WaitCursor.h"
 #include <algorithm>
 
 namespace {
 
 constexpr UINT kOemCodePage = 866;
 constexpr UINT kAnsiCodePage = 1251;
+
+std::wstring Widen(std::string_view bytes, UINT codePage)
+{
+    if (bytes.empty())
+        return {};
+    int n = ::MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    ::MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
+    return text;
+}
+
+std::string Narrow(std::wstring_view text, UINT codePage)
+{
+    if (text.empty())
+        return {};
+    int n = ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(n > 0 ? n : 0), '\0');
+    ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
+    return bytes;
+}
 
 // The slot a field goes to is the first of infinitive, past tense and past
 // participle that is still empty; otherwise it is the translation, which
@@ -17,7 +35,7 @@ bool PutField(VerbRecord& record, const std::string& field)
     std::wstring* slots[] = {&record.infinitive, &record.pastTense, &record.pastParticiple};
     for (std::wstring* slot : slots) {
         if (slot->empty()) {
-            *slot = fw::Widen(field, kAnsiCodePage); // English text, taken as stored
+            *slot = Widen(field, kAnsiCodePage); // English text, taken as stored
             return false;
         }
     }
@@ -31,8 +49,8 @@ std::wstring OemToAnsiText(std::string_view oemBytes)
 {
     // Through the ANSI code page, so that characters it lacks come out as
     // the same substitutes they would on a Russian system.
-    std::wstring wide = fw::Widen(oemBytes, kOemCodePage);
-    return fw::Widen(fw::Narrow(wide, kAnsiCodePage), kAnsiCodePage);
+    std::wstring wide = Widen(oemBytes, kOemCodePage);
+    return Widen(Narrow(wide, kAnsiCodePage), kAnsiCodePage);
 }
 
 void FillVerbTable(const std::uint8_t* data, std::size_t size, VerbTable& table)
@@ -63,7 +81,6 @@ void LoadVerbTable(VerbTable& table, HMODULE module)
     // translations of a full table.
     if (!table.front().infinitive.empty())
         return;
-    CWaitCursor wait;
     HRSRC info = ::FindResourceW(module, MAKEINTRESOURCEW(VerbResource::kResourceId), VerbResource::kTypeNameW);
     if (!info)
         return;

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-// Fills the table from resource "VRB" 154 of the module, with the wait
-// cursor showing. A missing resource leaves the table as it is.
+// Fills the table from resource "VRB" 154 of the module (the caller shows
+// the wait cursor). A missing resource leaves the table as it is.
 void LoadVerbTable(VerbTable& table, HMODULE module);
 
 // Fills empty slots of the table from resource bytes. Fields longer than the

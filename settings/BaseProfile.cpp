@@ -241,12 +241,22 @@ void BaseProfile::GetList(const std::wstring& name, std::vector<std::wstring>& o
 
 void BaseProfile::SetNumberedValues(const std::wstring& prefix, const std::vector<std::wstring>& items)
 {
+    // Written before anything is removed, so a failed write loses nothing.
+    std::vector<std::wstring> written;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        written.push_back(prefix + RenderULong(static_cast<unsigned long>(i + 1)));
+        SetString(written.back(), items[i]);
+    }
     std::vector<std::wstring> names;
     GetValueNames(names);
-    for (const std::wstring& name : names)
-        DeleteValue(name);
-    for (std::size_t i = 0; i < items.size(); ++i)
-        SetString(prefix + RenderULong(static_cast<unsigned long>(i + 1)), items[i]);
+    for (const std::wstring& name : names) {
+        bool keep = std::any_of(written.begin(), written.end(), [&](const std::wstring& item) {
+            return ::CompareStringOrdinal(item.c_str(), static_cast<int>(item.size()), name.c_str(),
+                                          static_cast<int>(name.size()), TRUE) == CSTR_EQUAL;
+        });
+        if (!keep)
+            DeleteValue(name);
+    }
 }
 
 void BaseProfile::GetValues(const std::wstring& prefix, std::vector<std::wstring>& out, bool numbered)

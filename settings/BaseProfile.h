@@ -44,7 +44,9 @@ public:
     virtual void SetList(const std::wstring& name, const std::vector<std::wstring>& items, wchar_t separator,
                          int maxCount);
     virtual void GetList(const std::wstring& name, std::vector<std::wstring>& out, wchar_t separator);
-    // Replaces every value of the section with prefix1, prefix2, ...
+    // Replaces every value of the section with prefix1, prefix2, ...: the new
+    // values are written first, then the others removed, so a failed write
+    // (which throws) leaves every old value in place.
     virtual void SetNumberedValues(const std::wstring& prefix, const std::vector<std::wstring>& items);
     virtual void GetValues(const std::wstring& prefix, std::vector<std::wstring>& out, bool numbered);
     virtual bool DeleteSection(const std::wstring& path) = 0;

@@ -52,6 +52,16 @@ bool EnumerateNames(DWORD longestName, std::vector<std::wstring>& out, Enumerate
     return appended;
 }
 
+// Whether section lies in the tree of path (registry names ignore case).
+bool IsSameOrBelow(const std::wstring& section, const std::wstring& path)
+{
+    if (section.size() < path.size() ||
+        ::CompareStringOrdinal(section.c_str(), static_cast<int>(path.size()), path.c_str(),
+                               static_cast<int>(path.size()), TRUE) != CSTR_EQUAL)
+        return false;
+    return section.size() == path.size() || section[path.size()] == BaseProfile::kSeparator;
+}
+
 } // namespace
 
 RegProfile::~RegProfile()
@@ -146,6 +156,15 @@ bool RegProfile::DeleteValue(const std::wstring& name)
     return key_ && Registry().DeleteValue(key_.Get(), name.c_str()) == ERROR_SUCCESS;
 }
 
+std::optional<DWORD> RegProfile::ValueType(const std::wstring& name)
+{
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    if (!key_ || Registry().QueryValueEx(key_.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return type;
+}
+
 bool RegProfile::GetValueNames(std::vector<std::wstring>& out)
 {
     if (!key_)
@@ -194,7 +213,10 @@ bool RegProfile::DeleteSection(const std::wstring& path)
         std::wstring saved = Section();
         SetSection(path);
         bool deleted = DeleteSection(std::wstring());
-        SetSection(saved);
+        // Going back into the deleted key, or below it, would create it again:
+        // the store then stays at the deleted key's parent.
+        if (!(deleted && IsSameOrBelow(saved, path)))
+            SetSection(saved);
         return deleted;
     }
     // The current key deletes itself; an empty section is the root key, which
@@ -241,9 +263,11 @@ bool RegProfile::DeleteSectionTree(bool includeCurrent)
         }
     }
     SetSection(start);
-    if (includeCurrent)
-        DeleteSection(std::wstring());
-    return true;
+    std::vector<std::wstring> remaining;
+    bool below = !GetSectionNames(remaining);
+    if (!includeCurrent)
+        return below;
+    return DeleteSection(std::wstring()) && below;
 }
 
 void RegProfile::Connect(const std::wstring& machine)

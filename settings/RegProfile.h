@@ -5,6 +5,7 @@
 #include "settings/BaseProfile.h"
 #include "settings/ProfileKeyHandle.h"
 #include <windows.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,9 +28,16 @@ public:
     void SetSection(const std::wstring& path) override;
     bool EnterSection(const std::wstring& name) override;
     bool LeaveSection() override;
+    // Deletes one key without subkeys. With a path, the current section is
+    // kept unless it was that key or below it; then it is the key's parent.
     bool DeleteSection(const std::wstring& path) override;
+    // Deletes every key below the current one (and it too when asked); true
+    // only when all of them are gone.
     bool DeleteSectionTree(bool includeCurrent) override;
     bool DeleteValue(const std::wstring& name) override;
+    // The registry type of the value (REG_SZ, REG_DWORD, ...); nothing when
+    // it is missing or cannot be read. Never throws.
+    std::optional<DWORD> ValueType(const std::wstring& name);
     bool GetValueNames(std::vector<std::wstring>& out) override;
     bool GetAllValues(std::vector<std::wstring>& out) override;
     bool GetSubkeyNames(std::vector<std::wstring>& out) override;

@@ -10,6 +10,11 @@
 
 bool g_firstPaint = true;
 
+CView* NewVerbsView()
+{
+    return new CVerbsView;
+}
+
 BEGIN_MESSAGE_MAP(CVerbsView, CView)
     ON_MESSAGE(WM_PAINT, OnPaint)
     ON_MESSAGE(WM_SETFOCUS, OnSetFocus)

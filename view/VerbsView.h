@@ -33,6 +33,9 @@ private:
     fw::UniqueBitmap m_bmpBackground;
 };
 
+// Makes the main view, for the document template.
+CView* NewVerbsView();
+
 // Set until the view paints for the first time in the run; that paint puts
 // up the English interface when it is chosen.
 extern bool g_firstPaint;

@@ -18,7 +18,7 @@ protected:
         testutil::DeleteSettingsKey();
         ::DeleteFileW(IniPath().c_str());
         globals = std::make_unique<CVerbsGlobals>();
-        app = std::make_unique<CVerbsApp>();
+        app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView});
         // As an embedded start: no splash unless a test asks for one.
         app->m_arguments = {L"/Embedding"};
     }

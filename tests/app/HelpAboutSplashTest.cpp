@@ -162,6 +162,36 @@ TEST_F(HelpAboutTest, PlantedShortcutToAProgramIsNotOpened)
     EXPECT_EQ(gOpened[0], kProductWebAddress);
 }
 
+TEST_F(HelpAboutTest, OnlyTheShortcutSectionOfAPlantedFileCounts)
+{
+    TempCurrentFolder folder;
+    ShellRecorder shell;
+    const std::wstring file = folder.File(L"verbs.url");
+    // A harmless address in another section first must not vouch for the
+    // program the shell would start.
+    testutil::WriteFileBytes(file, "[Other]\r\nURL=https://harmless.example.org/\r\n"
+                                   "[InternetShortcut]\r\nURL=file:///C:/windows/notepad.exe\r\n");
+    EXPECT_EQ(ShortcutUrl(file), L"file:///C:/windows/notepad.exe");
+    OpenLink(kProductWebAddress);
+    ASSERT_EQ(gOpened.size(), 1u);
+    EXPECT_EQ(gOpened[0], kProductWebAddress);
+
+    const struct {
+        const char* text;
+        const wchar_t* url;
+    } cases[] = {
+        {"[InternetShortcut]\r\nIconFile=x\r\n[Other]\r\nURL=https://a.example.org/\r\n", L""},
+        {"URL=https://a.example.org/\r\n[InternetShortcut]\r\n", L""},
+        {" [ internetshortcut ] \n url = \"https://b.example.org/\" \n", L"https://b.example.org/"},
+        {"[InternetShortcut]\r\nURL=https://c.example.org/\r\n[InternetShortcut]\r\nURL=file:///x\r\n",
+         L"https://c.example.org/"},
+    };
+    for (const auto& c : cases) {
+        testutil::WriteFileBytes(file, c.text);
+        EXPECT_EQ(ShortcutUrl(file), c.url) << c.text;
+    }
+}
+
 TEST_F(HelpAboutTest, ShortcutThatCannotBeWrittenOpensTheAddressItself)
 {
     TempCurrentFolder folder;

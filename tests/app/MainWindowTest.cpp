@@ -225,7 +225,7 @@ TEST_F(MainWindowTest, ExitClosesTheMainWindowInEitherLanguage)
         EXPECT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)); // the loop would end
         CloseProgram();
         testutil::DeleteSettingsKey();
-        app = std::make_unique<CVerbsApp>();
+        app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView});
         app->m_arguments = {L"/Embedding"};
     }
 }

@@ -4,7 +4,9 @@
 #include "TestUtil.h"
 #include "app/VerbsGlobals.h"
 #include "data/VerbGroups.h"
-#include "settings/PersistedSettings.h"
+#include "app/PersistedSettings.h"
+#include "framework/Text.h"
+#include "resources/resource.h"
 #include "settings/RegistryApi.h"
 #include <gtest/gtest.h>
 #include <memory>
@@ -62,6 +64,38 @@ int CVerbsGlobals::*MemberOf(const std::wstring& name)
     return &CVerbsGlobals::ShowTranslate;
 }
 
+// Writes a value of any registry type into the settings key.
+void StoreTyped(const wchar_t* name, DWORD type, const void* data, DWORD size)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, testutil::kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                nullptr),
+              ERROR_SUCCESS);
+    LSTATUS status = ::RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    ::RegCloseKey(key);
+    ASSERT_EQ(status, ERROR_SUCCESS) << name;
+}
+
+DWORD StoredType(const wchar_t* name)
+{
+    DWORD type = REG_NONE;
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, testutil::kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return REG_NONE;
+    ::RegQueryValueExW(key, name, nullptr, &type, nullptr, nullptr);
+    ::RegCloseKey(key);
+    return type;
+}
+
+// Refuses to write one value (by name), writes the others.
+const wchar_t* refusedValue = L"";
+LSTATUS WINAPI RefuseOneValue(HKEY key, LPCWSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size)
+{
+    if (name && std::wstring(name) == refusedValue)
+        return ERROR_ACCESS_DENIED;
+    return ::RegSetValueExW(key, name, reserved, type, data, size);
+}
+
 LSTATUS WINAPI FailSetValue(HKEY, LPCWSTR, DWORD, DWORD, const BYTE*, DWORD)
 {
     return ERROR_ACCESS_DENIED;
@@ -90,6 +124,30 @@ TEST_F(SettingsTest, LoadCorrectsOutOfRangeValuesAndWritesThemBack)
     }
 }
 
+TEST_F(SettingsTest, ValuesThatAreNotTextCountAsMissing)
+{
+    const DWORD five = 5;
+    const DWORD looksLike37 = 0x00370033; // the bytes of the text "37"
+    const wchar_t two[] = L"2";
+    const wchar_t four[] = L"4";
+    StoreTyped(L"ShowTranslate", REG_DWORD, &five, sizeof(five));
+    StoreTyped(L"LimitTime", REG_DWORD, &looksLike37, sizeof(looksLike37));
+    StoreTyped(L"WhichForm", REG_BINARY, two, sizeof(two));
+    StoreTyped(L"MaxAttempt", REG_EXPAND_SZ, four, sizeof(four)); // text all the same
+    ASSERT_TRUE(LoadSettings());
+
+    EXPECT_EQ(globals->ShowTranslate, 1);
+    EXPECT_EQ(globals->LimitTime, 10);
+    EXPECT_EQ(globals->WhichForm, 0);
+    EXPECT_EQ(globals->MaxAttempt, 4);
+    for (const wchar_t* name : {L"ShowTranslate", L"LimitTime", L"WhichForm"})
+        EXPECT_EQ(StoredType(name), static_cast<DWORD>(REG_SZ)) << name << " gets its default as text";
+    EXPECT_EQ(Stored(L"ShowTranslate"), L"1");
+    EXPECT_EQ(Stored(L"LimitTime"), L"10");
+    EXPECT_EQ(Stored(L"WhichForm"), L"0");
+    EXPECT_EQ(StoredType(L"MaxAttempt"), static_cast<DWORD>(REG_EXPAND_SZ));
+}
+
 TEST_F(SettingsTest, MissingValuesGetRegistryDefaultsAndGroupsAppearOnce)
 {
     ASSERT_TRUE(LoadSettings());
@@ -109,11 +167,51 @@ TEST_F(SettingsTest, MissingValuesGetRegistryDefaultsAndGroupsAppearOnce)
     EXPECT_FALSE(testutil::ReadRegString(groups, L"", text));
 }
 
+TEST_F(SettingsTest, GroupStoreLeftHalfMadeIsFinishedAtTheNextStart)
+{
+    const std::wstring groups = std::wstring(testutil::kSettingsKey) + L"\\Groups";
+    {
+        testutil::ModalResponder responder;
+        Profile::ScopedRegistryOverride registry;
+        refusedValue = L"1-2-1";
+        registry->SetValueEx = RefuseOneValue;
+        EXPECT_FALSE(LoadSettings());
+        ASSERT_EQ(responder.Seen().size(), 1u);
+        EXPECT_EQ(responder.Seen()[0].text, L"Oops! Profile::RegException\n\nKey: 1-2-1 Value:" +
+                                                fw::LoadResString(IDS_GROUP_121));
+    }
+    std::wstring text;
+    ASSERT_TRUE(testutil::ReadRegString(groups, L"1-1-2", text)); // written before the failure
+    EXPECT_FALSE(testutil::ReadRegString(groups, L"1-2-2", text));
+    EXPECT_EQ(globals->m_profile.Section(), L"Software\\Tarnik\\Verbs");
+
+    // The next start finishes the store.
+    ASSERT_TRUE(LoadSettings());
+    const std::pair<const wchar_t*, UINT> predefined[] = {{L"1-1-1", IDS_GROUP_111}, {L"1-1-2", IDS_GROUP_112},
+                                                          {L"1-2-1", IDS_GROUP_121}, {L"1-2-2", IDS_GROUP_122},
+                                                          {L"1-2-3", IDS_GROUP_123}};
+    for (const auto& [name, id] : predefined) {
+        ASSERT_TRUE(testutil::ReadRegString(groups, name, text)) << name;
+        EXPECT_EQ(text, fw::LoadResString(id)) << name;
+    }
+    ASSERT_TRUE(testutil::ReadRegString(groups, L"", text));
+    EXPECT_EQ(text, L"-1");
+    EXPECT_EQ(Stored(VerbGroups::kUnfinishedNote), L"<missing>");
+
+    // Finished, it is the user's: a group deleted now stays deleted.
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, groups.c_str(), 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+    ::RegDeleteValueW(key, L"1-2-1");
+    ::RegCloseKey(key);
+    ASSERT_TRUE(LoadSettings());
+    EXPECT_FALSE(testutil::ReadRegString(groups, L"1-2-1", text));
+}
+
 TEST_F(SettingsTest, MigrationTakesOldIniValuesWithTheirOwnDefaultsAndDeletesTheFile)
 {
     testutil::WriteFileBytes(IniPath(), "[Verbs]\r\nShowTranslate=0\r\nWhichForm=3\r\nLanguage=2\r\n"
                                         "NumWords=25\r\nLimitTime=99\r\nMaxAttempt=x\r\n");
-    ASSERT_TRUE(MigrateIniSettings());
+    ASSERT_EQ(MigrateIniSettings(), OldSettings::TakenOver);
     EXPECT_FALSE(testutil::FileExists(IniPath()));
     EXPECT_EQ(Stored(L"ShowTranslate"), L"0");
     EXPECT_EQ(Stored(L"MustLimitTime"), L"0");
@@ -135,7 +233,7 @@ TEST_F(SettingsTest, MigrationTakesOldIniValuesWithTheirOwnDefaultsAndDeletesThe
 
 TEST_F(SettingsTest, NoOldIniMeansNothingIsWritten)
 {
-    ASSERT_TRUE(MigrateIniSettings());
+    ASSERT_EQ(MigrateIniSettings(), OldSettings::None);
     EXPECT_EQ(Stored(L"ShowTranslate"), L"<missing>");
 }
 
@@ -146,13 +244,13 @@ TEST_F(SettingsTest, FailedMigrationWriteIsReportedAndKeepsTheFile)
     {
         Profile::ScopedRegistryOverride registry;
         registry->SetValueEx = FailSetValue;
-        EXPECT_FALSE(MigrateIniSettings());
+        EXPECT_EQ(MigrateIniSettings(), OldSettings::WriteFailed);
     }
     ASSERT_EQ(responder.Seen().size(), 1u);
     EXPECT_EQ(responder.Seen()[0].text, L"Oops! Profile::RegException\n\nKey: ShowTranslate Value:1");
     EXPECT_TRUE(testutil::FileExists(IniPath()));
     // Nothing was lost: a later start migrates the same file.
-    ASSERT_TRUE(MigrateIniSettings());
+    ASSERT_EQ(MigrateIniSettings(), OldSettings::TakenOver);
     EXPECT_EQ(Stored(L"NumWords"), L"25");
     EXPECT_FALSE(testutil::FileExists(IniPath()));
 }

@@ -118,11 +118,11 @@ TEST_F(AppFixture, SecondInstanceInTheSameSessionIsRefused)
     ASSERT_TRUE(app->IsFirstInstance());
     CVerbsApp* first = app.release();
     {
-        CVerbsApp second;
+        CVerbsApp second(VerbsAppParts{NewVerbsView});
         EXPECT_FALSE(second.IsFirstInstance());
     }
     delete first;
     // With the first copy gone, the name is free again.
-    CVerbsApp third;
+    CVerbsApp third(VerbsAppParts{NewVerbsView});
     EXPECT_TRUE(third.IsFirstInstance());
 }

@@ -1,4 +1,5 @@
 // Typed values, lists, bulk reads and section deletion of the registry store.
+#include "settings/ProfileException.h"
 #include "settings/RegProfile.h"
 #include "settings/RegistryApi.h"
 #include <gtest/gtest.h>
@@ -28,6 +29,15 @@ LSTATUS WINAPI RecordAndFailDeleteKey(HKEY key, LPCWSTR)
 {
     deletedKeys.push_back(key);
     return ERROR_ACCESS_DENIED;
+}
+
+// Lets the first writes through, then refuses every one.
+int writesAllowed = 0;
+LSTATUS WINAPI FailAfterSomeWrites(HKEY key, LPCWSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size)
+{
+    if (writesAllowed-- <= 0)
+        return ERROR_ACCESS_DENIED;
+    return ::RegSetValueExW(key, name, reserved, type, data, size);
 }
 
 class ProfileConveniences : public ::testing::Test {
@@ -196,6 +206,29 @@ TEST_F(ProfileConveniences, NumberedValuesReplaceTheSection)
     EXPECT_EQ((Strings{L"one"}), out);
 }
 
+TEST_F(ProfileConveniences, NumberedValuesThatCannotBeWrittenLoseNothing)
+{
+    store_.SetString(L"Item1", L"a");
+    store_.SetString(L"Item2", L"b");
+    store_.SetString(L"Other", L"o");
+    {
+        Profile::ScopedRegistryOverride scope;
+        writesAllowed = 1;
+        scope->SetValueEx = FailAfterSomeWrites;
+        EXPECT_THROW(store_.SetNumberedValues(L"Item", {L"one", L"two", L"three"}), Profile::RegException);
+    }
+    EXPECT_EQ(L"one", Text(L"Item1"));
+    EXPECT_EQ(L"b", Text(L"Item2"));
+    EXPECT_EQ(L"o", Text(L"Other"));
+
+    // A value whose name differs only in case is the same value, and stays.
+    store_.SetNumberedValues(L"ITEM", {L"x"});
+    Strings names;
+    store_.GetValueNames(names);
+    EXPECT_EQ(1u, names.size());
+    EXPECT_EQ(L"x", Text(L"Item1"));
+}
+
 TEST_F(ProfileConveniences, AllValuesOfTheSection)
 {
     Strings out{L"kept"};
@@ -243,6 +276,42 @@ TEST_F(ProfileConveniences, DeleteSectionRemovesOneKey)
     scope->DeleteKey = RecordAndFailDeleteKey;
     EXPECT_FALSE(store_.DeleteSection(L""));
     EXPECT_EQ(kTestKey, store_.Section()); // leaves even when the delete failed
+}
+
+TEST_F(ProfileConveniences, DeletingTheCurrentSectionByPathDoesNotMakeItAgain)
+{
+    store_.SetSection(Below(L"Gone"));
+    store_.SetString(L"v", L"1");
+    EXPECT_TRUE(store_.DeleteSection(Below(L"GONE")));
+    EXPECT_FALSE(KeyExists(Below(L"Gone")));
+    EXPECT_EQ(kTestKey, store_.Section()); // its parent
+    store_.SetString(L"w", L"2");          // and the store works there
+    EXPECT_EQ(L"2", Text(L"w"));
+
+    // A sibling whose name starts alike is no part of the deleted key.
+    store_.SetSection(Below(L"Gone"));
+    store_.SetSection(Below(L"Gone2"));
+    EXPECT_TRUE(store_.DeleteSection(Below(L"Gone")));
+    EXPECT_EQ(Below(L"Gone2"), store_.Section());
+    EXPECT_TRUE(KeyExists(Below(L"Gone2")));
+    EXPECT_FALSE(KeyExists(Below(L"Gone")));
+}
+
+TEST_F(ProfileConveniences, DeleteSectionTreeSaysWhenKeysStay)
+{
+    store_.SetSection(Below(L"A\\B"));
+    store_.SetSection(kTestKey);
+    {
+        Profile::ScopedRegistryOverride scope;
+        scope->DeleteKey = RecordAndFailDeleteKey;
+        EXPECT_FALSE(store_.DeleteSectionTree(false));
+        EXPECT_EQ(kTestKey, store_.Section());
+        EXPECT_FALSE(store_.DeleteSectionTree(true));
+    }
+    EXPECT_TRUE(KeyExists(Below(L"A\\B")));
+    store_.SetSection(kTestKey);
+    EXPECT_TRUE(store_.DeleteSectionTree(true));
+    EXPECT_FALSE(KeyExists(kTestKey));
 }
 
 TEST_F(ProfileConveniences, DeleteSectionTreeRemovesEverythingBelow)

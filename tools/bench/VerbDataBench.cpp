@@ -78,7 +78,7 @@ int main(int argc, char** argv)
         store.SetSection(L"Software");
         store.EnterSection(L"Tarnik");
         store.EnterSection(L"VerbsBench");
-        VerbGroups::EnsureVerbGroups(store);
+        VerbGroups::EnsureVerbGroups(store, ::GetModuleHandleW(nullptr));
         store.EnterSection(VerbGroups::kSection);
         VerbGroups::SetAllVerbsChosen(store, false);
         for (const wchar_t* group : {L"1-1-1", L"1-1-2", L"1-2-1", L"1-2-2", L"1-2-3"})

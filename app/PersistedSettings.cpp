@@ -1,8 +1,12 @@
-#include "settings/PersistedSettings.h"
+#include "app/PersistedSettings.h"
+#include "app/OldSettingsFile.h"
+#include "app/ReportProfileError.h"
 #include "app/VerbsGlobals.h"
 #include "data/VerbGroups.h"
+#include "framework/Text.h"
+#include "framework/WinApp.h"
+#include "resources/resource.h"
 #include "settings/ProfileException.h"
-#include "settings/ReportProfileError.h"
 #include <cstdlib>
 #include <string>
 
@@ -14,6 +18,10 @@ struct SettingInfo {
     int registryDefault;
     int iniDefault;
 };
+
+// Value of the settings key: the fingerprint of an old settings file that was
+// taken over but could not be deleted.
+constexpr const wchar_t* kTakenOverNote = L"OldSettingsTakenOver";
 
 // In the order in which they are read and written.
 const SettingInfo kSettings[] = {
@@ -66,36 +74,74 @@ std::wstring Decimal(int v)
     return std::to_wstring(v);
 }
 
-} // namespace
-
-std::wstring OldSettingsFilePath()
+// The stored text of a setting; "" (missing) when the value is absent or not
+// text, such as a number a registry editor stored as REG_DWORD.
+std::wstring StoredText(Profile::RegProfile& store, const wchar_t* name)
 {
-    wchar_t dir[255];
-    UINT n = ::GetWindowsDirectoryW(dir, 255);
-    if (n == 0 || n >= 255)
+    std::optional<DWORD> type = store.ValueType(name);
+    if (!type || (*type != REG_SZ && *type != REG_EXPAND_SZ))
         return {};
-    return std::wstring(dir, n) + L"\\Verbs.ini";
+    return store.GetString(name, L"");
 }
 
-bool MigrateIniSettings()
+} // namespace
+
+OldSettings MigrateIniSettings()
 {
-    std::wstring path = OldSettingsFilePath();
-    if (path.empty() || ::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
-        return true;
+    OldSettingsFile file;
+    switch (file.Examine()) {
+    case OldSettingsFile::State::Missing:
+        return OldSettings::None;
+    case OldSettingsFile::State::Unreadable:
+        // Read anyway it would give the old defaults, which would overwrite
+        // the settings of the registry.
+        AppMessageBox(fw::FormatString1(fw::LoadResString(IDS_OLD_SETTINGS_UNREADABLE), file.Path()));
+        return OldSettings::Unreadable;
+    case OldSettingsFile::State::Readable:
+        break;
+    }
 
     CVerbsGlobals& g = Globals();
-    for (const SettingInfo& s : kSettings) {
-        int v = static_cast<int>(::GetPrivateProfileIntW(L"Verbs", s.name, s.iniDefault, path.c_str()));
-        g.*s.member = CorrectMigrated(s, v);
+    Profile::RegProfile& store = g.m_profile;
+    if (store.GetString(kTakenOverNote, L"") == file.Fingerprint()) {
+        // Taken over at an earlier start that could not delete it; the
+        // settings changed since then stay.
+        file.Delete();
+        return OldSettings::TakenOver;
     }
+    for (const SettingInfo& s : kSettings)
+        g.*s.member = CorrectMigrated(s, file.ReadOption(s.name, s.iniDefault));
     try {
         SaveAllSettings();
+        if (!file.Delete()) {
+            store.SetString(kTakenOverNote, file.Fingerprint());
+            AppMessageBox(fw::FormatString1(fw::LoadResString(IDS_OLD_SETTINGS_NOT_DELETED), file.Path()));
+        }
     } catch (const Profile::RegException& e) {
         ReportProfileError(e);
-        return false;
+        return OldSettings::WriteFailed;
     }
-    ::DeleteFileW(path.c_str());
-    return true;
+    return OldSettings::TakenOver;
+}
+
+void RemoveOldSettingsFile(OldSettings migration)
+{
+    OldSettingsFile file;
+    switch (migration) {
+    case OldSettings::TakenOver:
+        file.Delete();
+        return;
+    case OldSettings::Unreadable:
+    case OldSettings::WriteFailed:
+        return;
+    case OldSettings::None:
+    case OldSettings::Unexamined:
+        // A file that came during the run, or that this run never looked at:
+        // only one without settings of the old version may go.
+        if (file.Examine() == OldSettingsFile::State::Readable && !file.HoldsOptions())
+            file.Delete();
+        return;
+    }
 }
 
 void SaveAllSettings()
@@ -110,7 +156,7 @@ bool LoadSettings()
     CVerbsGlobals& g = Globals();
     try {
         for (const SettingInfo& s : kSettings) {
-            std::wstring text = g.m_profile.GetString(s.name, L"");
+            std::wstring text = StoredText(g.m_profile, s.name);
             if (text.empty()) {
                 g.m_profile.SetString(s.name, Decimal(s.registryDefault));
                 continue; // the member keeps its initial value, which is that default
@@ -121,7 +167,7 @@ bool LoadSettings()
             if (corrected != v)
                 g.m_profile.SetString(s.name, Decimal(corrected));
         }
-        VerbGroups::EnsureVerbGroups(g.m_profile);
+        VerbGroups::EnsureVerbGroups(g.m_profile, fw::ResourceModule());
     } catch (const Profile::RegException& e) {
         ReportProfileError(e);
         return false;

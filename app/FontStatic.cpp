@@ -1,4 +1,4 @@
-#include "view/FontStatic.h"
+#include "app/FontStatic.h"
 #include "app/VerbsGlobals.h"
 
 BEGIN_MESSAGE_MAP(CFontStatic, CWnd)

@@ -1,4 +1,4 @@
-#include "settings/ReportProfileError.h"
+#include "app/ReportProfileError.h"
 #include "framework/WinApp.h"
 #include "settings/ProfileException.h"
 

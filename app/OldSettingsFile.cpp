@@ -1,0 +1,95 @@
+#include "app/OldSettingsFile.h"
+#include "framework/Handles.h"
+#include <cstdint>
+#include <cwchar>
+
+namespace {
+
+constexpr const wchar_t* kSection = L"Verbs";
+
+std::wstring WindowsFolderFile(const wchar_t* name)
+{
+    wchar_t dir[255];
+    UINT n = ::GetWindowsDirectoryW(dir, 255);
+    if (n == 0 || n >= 255)
+        return {};
+    return std::wstring(dir, n) + L"\\" + name;
+}
+
+// FNV-1a over the bytes, with the byte count.
+class ContentHash {
+public:
+    void Add(const char* data, DWORD size)
+    {
+        for (DWORD i = 0; i < size; ++i) {
+            m_hash ^= static_cast<unsigned char>(data[i]);
+            m_hash *= 1099511628211ULL;
+        }
+        m_size += size;
+    }
+    std::wstring Text() const
+    {
+        wchar_t text[64];
+        std::swprintf(text, 64, L"%llu:%016llx", static_cast<unsigned long long>(m_size),
+                      static_cast<unsigned long long>(m_hash));
+        return text;
+    }
+
+private:
+    std::uint64_t m_hash = 14695981039346656037ULL;
+    std::uint64_t m_size = 0;
+};
+
+} // namespace
+
+OldSettingsFile::OldSettingsFile() : m_path(WindowsFolderFile(L"Verbs.ini"))
+{
+}
+
+OldSettingsFile::OldSettingsFile(std::wstring path) : m_path(std::move(path))
+{
+}
+
+OldSettingsFile::State OldSettingsFile::Examine()
+{
+    m_fingerprint.clear();
+    if (m_path.empty())
+        return State::Missing;
+    fw::UniqueFile file(::CreateFileW(m_path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? State::Missing : State::Unreadable;
+    }
+    ContentHash hash;
+    char buffer[4096];
+    for (;;) {
+        DWORD read = 0;
+        if (!::ReadFile(file.get(), buffer, sizeof(buffer), &read, nullptr))
+            return State::Unreadable;
+        if (read == 0)
+            break;
+        hash.Add(buffer, read);
+    }
+    m_fingerprint = hash.Text();
+    return State::Readable;
+}
+
+bool OldSettingsFile::HoldsOptions() const
+{
+    wchar_t keys[64];
+    return ::GetPrivateProfileStringW(kSection, nullptr, L"", keys, 64, m_path.c_str()) > 0;
+}
+
+int OldSettingsFile::ReadOption(const wchar_t* name, int def) const
+{
+    return static_cast<int>(::GetPrivateProfileIntW(kSection, name, def, m_path.c_str()));
+}
+
+bool OldSettingsFile::Delete() const
+{
+    if (m_path.empty() || ::DeleteFileW(m_path.c_str()))
+        return true;
+    DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The nine option settings between runs: reading them at start-up with
+// their corrections, and taking over an old Verbs.ini.
+#include <string>
+
+// What start-up found in an old Verbs.ini, and so what the end of the run
+// may do with the file.
+enum class OldSettings {
+    Unexamined,  // start-up did not get that far (or a second copy ran)
+    None,        // there was no such file
+    TakenOver,   // its settings are in the registry; the file may go
+    Unreadable,  // it could not be read: kept, the user was told
+    WriteFailed, // the registry refused the settings (reported): kept
+};
+
+// Moves the settings of an old Verbs.ini into the registry and deletes the
+// file. A file that cannot be deleted is noted in the store by its content
+// and the user told once; it is not taken over again until it changes.
+OldSettings MigrateIniSettings();
+
+// The end of a run: deletes Verbs.ini unless it may hold settings that were
+// not taken over.
+void RemoveOldSettingsFile(OldSettings migration);
+
+// Reads the nine settings into the global state, writes back defaults for
+// missing values and corrections for invalid ones, and creates the group
+// store on the first run. False after a reported registry failure.
+bool LoadSettings();
+
+// Writes all nine settings from the global state to the registry, in order.
+// May throw Profile::RegException.
+void SaveAllSettings();
