@@ -2,7 +2,7 @@
 #include "app/VerbsGlobals.h"
 
 BEGIN_MESSAGE_MAP(CFontStatic, CWnd)
-    ON_MESSAGE(fw::Reflected(WM_CTLCOLORSTATIC), OnReflectedCtlColor)
+    ON_REFLECTED(WM_CTLCOLORSTATIC, OnReflectedCtlColor)
 END_MESSAGE_MAP()
 
 CFontStatic::CFontStatic() : m_brush(::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE)))

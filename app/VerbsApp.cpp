@@ -120,6 +120,17 @@ BOOL CVerbsApp::PreTranslateMessage(MSG* msg)
     return CWinApp::PreTranslateMessage(msg);
 }
 
+void CVerbsApp::ReportException(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const Profile::RegException& e) {
+        ReportProfileError(e);
+    } catch (...) {
+        CWinApp::ReportException(error);
+    }
+}
+
 void CVerbsApp::OnHelpContents()
 {
     OpenHelpTopic(L"verbs");

@@ -20,6 +20,9 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
     BOOL PreTranslateMessage(MSG* msg) override;
+    // A store failure that no handler caught is shown as every other store
+    // failure is; anything else gets the framework's plain message.
+    void ReportException(std::exception_ptr error) override;
 
     // Whether no other copy of the program runs; the mutex that says so for
     // later starts is kept until this object goes.

@@ -7,7 +7,7 @@
 #include "framework/WaitCursor.h"
 #include "resources/resource.h"
 #include "settings/ProfileException.h"
-#include "settings/ReportProfileError.h"
+#include "app/ReportProfileError.h"
 #include <commctrl.h>
 
 namespace {

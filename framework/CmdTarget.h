@@ -20,6 +20,7 @@ enum class MapKind : unsigned char {
     Control,       // control notification     void fn()
     UpdateUI,      // command update           void fn(CCmdUI&)
     Notify,        // WM_NOTIFY from a control LRESULT fn(NMHDR&)
+    Reflected,     // reflected to its control LRESULT fn(WPARAM, LPARAM)
 };
 
 using MessageHandler = LRESULT (CCmdTarget::*)(WPARAM, LPARAM);
@@ -49,6 +50,14 @@ inline MessageMapEntry MapMessage(UINT msg, MessageHandler fn)
 {
     MessageMapEntry e;
     e.kind = MapKind::Message;
+    e.message = msg;
+    e.onMessage = fn;
+    return e;
+}
+inline MessageMapEntry MapReflected(UINT msg, MessageHandler fn)
+{
+    MessageMapEntry e;
+    e.kind = MapKind::Reflected;
     e.message = msg;
     e.onMessage = fn;
     return e;
@@ -121,6 +130,9 @@ protected:                                                      \
 
 #define ON_MESSAGE(msg, fn) \
     ::fw::MapMessage(msg, static_cast<::fw::MessageHandler>(&ThisClass::fn)),
+// The message as the parent received it, handled by the control it came from.
+#define ON_REFLECTED(msg, fn) \
+    ::fw::MapReflected(msg, static_cast<::fw::MessageHandler>(&ThisClass::fn)),
 #define ON_COMMAND(id, fn) \
     ::fw::MapCommand(id, static_cast<::fw::CommandHandler>(&ThisClass::fn)),
 #define ON_COMMAND_RANGE(first, last, fn) \

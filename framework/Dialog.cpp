@@ -117,11 +117,13 @@ static bool ReturnsResultDirectly(UINT msg)
 
 INT_PTR CDialog::DialogDispatch(UINT msg, WPARAM wp, LPARAM lp)
 {
+    // Nothing may unwind through the dialog manager: an exception is reported
+    // and the message gets the default processing.
     if (msg == WM_INITDIALOG) {
         try {
             return OnInitDialog();
         } catch (...) {
-            ::OutputDebugStringW(L"Unhandled exception in a dialog's initialisation\n");
+            fw::ReportException(std::current_exception());
             return TRUE;
         }
     }
@@ -133,7 +135,7 @@ INT_PTR CDialog::DialogDispatch(UINT msg, WPARAM wp, LPARAM lp)
         result = WindowProc(msg, wp, lp);
         handled = !m_defaultRequested;
     } catch (...) {
-        ::OutputDebugStringW(L"Unhandled exception in a dialog procedure\n");
+        fw::ReportException(std::current_exception());
     }
     m_defaultRequested = saved;
     if (!handled)

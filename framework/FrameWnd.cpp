@@ -29,11 +29,13 @@ private:
 
 BOOL CALLBACK UpdateBarOfChild(HWND child, LPARAM frame)
 {
+    // An enumeration callback must not let an exception through user32.
     try {
         if (auto* bar = dynamic_cast<CControlBar*>(CWnd::FromHandle(child)))
             bar->UpdateCommandUI(*reinterpret_cast<CFrameWnd*>(frame));
     } catch (...) {
-        // An enumeration callback must not let an exception through user32.
+        fw::ReportException(std::current_exception());
+        return FALSE;
     }
     return TRUE;
 }
@@ -260,8 +262,13 @@ LRESULT CFrameWnd::OnSetCursor(WPARAM, LPARAM)
 // Commands go to the active view first, then the frame, then the application.
 bool CFrameWnd::OnCmdMsg(UINT id, UINT code)
 {
-    if (m_pActiveView && m_pActiveView->OnCmdMsg(id, code))
-        return true;
+    if (m_pActiveView) {
+        // The view's handler runs outside the view's window procedure: count
+        // it, so that a view destroyed by its own command outlives the handler.
+        CWnd::HandlerScope running(*m_pActiveView);
+        if (m_pActiveView->OnCmdMsg(id, code))
+            return true;
+    }
     if (CWnd::OnCmdMsg(id, code))
         return true;
     CWinApp* app = CWinApp::Current();
@@ -270,8 +277,11 @@ bool CFrameWnd::OnCmdMsg(UINT id, UINT code)
 
 bool CFrameWnd::OnUpdateCmdMsg(CCmdUI& ui)
 {
-    if (m_pActiveView && m_pActiveView->OnUpdateCmdMsg(ui))
-        return true;
+    if (m_pActiveView) {
+        CWnd::HandlerScope running(*m_pActiveView);
+        if (m_pActiveView->OnUpdateCmdMsg(ui))
+            return true;
+    }
     if (CWnd::OnUpdateCmdMsg(ui))
         return true;
     CWinApp* app = CWinApp::Current();

@@ -1,4 +1,5 @@
 #include "framework/Text.h"
+#include <initializer_list>
 
 namespace fw {
 
@@ -18,22 +19,32 @@ std::wstring LoadResString(UINT id)
     return std::wstring(text, static_cast<size_t>(length));
 }
 
-static std::wstring ReplaceAll(std::wstring text, std::wstring_view token, std::wstring_view value)
+// One pass over the format: "%n" takes the n-th argument, and what an
+// argument brings in is never looked at again.
+static std::wstring Substitute(std::wstring_view text, std::initializer_list<std::wstring_view> args)
 {
-    for (size_t pos = text.find(token); pos != std::wstring::npos; pos = text.find(token, pos + value.size()))
-        text.replace(pos, token.size(), value);
-    return text;
+    std::wstring result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        size_t index = i + 1 < text.size() && text[i] == L'%' ? static_cast<size_t>(text[i + 1] - L'1') : args.size();
+        if (index < args.size()) {
+            result += args.begin()[index];
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
 }
 
 std::wstring FormatString1(std::wstring_view text, std::wstring_view arg1)
 {
-    return ReplaceAll(std::wstring(text), L"%1", arg1);
+    return Substitute(text, {arg1});
 }
 
 std::wstring FormatString2(std::wstring_view text, std::wstring_view arg1, std::wstring_view arg2)
 {
-    // Substitute %2 first so that an argument containing "%2" is left alone.
-    return ReplaceAll(ReplaceAll(std::wstring(text), L"%2", arg2), L"%1", arg1);
+    return Substitute(text, {arg1, arg2});
 }
 
 std::wstring Widen(std::string_view bytes, UINT codePage)

@@ -12,7 +12,8 @@ HINSTANCE ResourceModule();
 // The whole string resource, whatever its length; empty when it is missing.
 std::wstring LoadResString(UINT id);
 
-// Replaces every "%1" (or "%2", ...) in text by the argument.
+// Replaces every "%1" (or "%2") in text by the argument, in one pass over
+// the text: a "%2" that the first argument brings in stays as it is.
 std::wstring FormatString1(std::wstring_view text, std::wstring_view arg1);
 std::wstring FormatString2(std::wstring_view text, std::wstring_view arg1, std::wstring_view arg2);
 

@@ -37,7 +37,7 @@ CFrameWnd* TopFrameOf(HWND hwnd)
 } // namespace
 
 BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
-    ON_MESSAGE(fw::Reflected(WM_NOTIFY), OnReflectedNotify)
+    ON_REFLECTED(WM_NOTIFY, OnReflectedNotify)
 END_MESSAGE_MAP()
 
 CToolBar::~CToolBar()

@@ -4,6 +4,7 @@
 #include "framework/Text.h"
 #include "framework/Wnd.h"
 #include <shellapi.h>
+#include <stdexcept>
 
 namespace {
 CWinApp* gApp = nullptr;
@@ -15,7 +16,6 @@ END_MESSAGE_MAP()
 
 CWinApp::CWinApp()
 {
-    gApp = this;
     m_title = fw::LoadResString(AFX_IDS_APP_TITLE);
     int argc = 0;
     if (LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc)) {
@@ -23,6 +23,8 @@ CWinApp::CWinApp()
             m_arguments.emplace_back(argv[i]);
         ::LocalFree(argv);
     }
+    // Last: an object whose construction failed is never the application.
+    gApp = this;
 }
 
 void CWinApp::ParseCommandLine(CCommandLineInfo& info) const
@@ -106,6 +108,11 @@ BOOL CWinApp::OnIdle(LONG count)
     return FALSE;
 }
 
+void CWinApp::ReportException(std::exception_ptr error)
+{
+    AppMessageBox(fw::DescribeException(error), MB_OK | MB_ICONSTOP);
+}
+
 BOOL CWinApp::PumpMessage(MSG& msg)
 {
     BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
@@ -113,11 +120,27 @@ BOOL CWinApp::PumpMessage(MSG& msg)
         m_exitCode = got == 0 ? static_cast<int>(msg.wParam) : -1;
         return FALSE;
     }
-    if (!PreTranslateMessage(&msg)) {
+    BOOL used = FALSE;
+    try {
+        used = PreTranslateMessage(&msg);
+    } catch (...) {
+        fw::ReportException(std::current_exception());
+    }
+    if (!used) {
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
     return TRUE;
+}
+
+BOOL CWinApp::GuardedOnIdle(LONG count)
+{
+    try {
+        return OnIdle(count);
+    } catch (...) {
+        fw::ReportException(std::current_exception());
+        return FALSE;
+    }
 }
 
 // Messages that arrive all the time without changing any command state.
@@ -140,7 +163,7 @@ int CWinApp::Run()
     for (;;) {
         MSG msg;
         while (idle && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (!OnIdle(idleCount++))
+            if (!GuardedOnIdle(idleCount++))
                 idle = false;
         }
         do {
@@ -175,16 +198,70 @@ int AppMessageBox(const std::wstring& text, UINT type)
     return ::MessageBoxW(owner, text.c_str(), caption.c_str(), AppMessageBoxStyle(type));
 }
 
+namespace {
+int ExitAfterFailedStart(CWinApp& app)
+{
+    // The window may exist already (a failure after it was created).
+    if (app.m_pMainWnd && app.m_pMainWnd->IsWindow())
+        app.m_pMainWnd->DestroyWindow();
+    return app.ExitInstance();
+}
+} // namespace
+
 int RunApplication()
 {
     CWinApp* app = CWinApp::Current();
-    if (!app)
+    if (!app) {
+        fw::ReportException(std::make_exception_ptr(std::logic_error("no application object")));
         return -1;
-    if (!app->InitInstance()) {
-        // The window may exist already (a failure after it was created).
-        if (app->m_pMainWnd && app->m_pMainWnd->IsWindow())
-            app->m_pMainWnd->DestroyWindow();
-        return app->ExitInstance();
     }
-    return app->Run();
+    bool started = false;
+    try {
+        started = app->InitInstance() != FALSE;
+    } catch (...) {
+        fw::ReportException(std::current_exception());
+    }
+    try {
+        return started ? app->Run() : ExitAfterFailedStart(*app);
+    } catch (...) {
+        fw::ReportException(std::current_exception());
+        return -1;
+    }
 }
+
+namespace fw {
+
+std::wstring DescribeException(std::exception_ptr error)
+{
+    std::wstring text = L"An unexpected error stopped the operation.";
+    try {
+        if (error)
+            std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        text += L"\n\n" + Widen(e.what(), CP_ACP);
+    } catch (...) {
+    }
+    return text;
+}
+
+void ReportException(std::exception_ptr error) noexcept
+{
+    static bool reporting = false;
+    if (reporting) {
+        ::OutputDebugStringW(L"An exception was reported while another report was on screen\n");
+        return;
+    }
+    reporting = true;
+    try {
+        if (CWinApp* app = CWinApp::Current())
+            app->ReportException(error);
+        else
+            ::MessageBoxW(nullptr, DescribeException(error).c_str(), LoadResString(AFX_IDS_APP_TITLE).c_str(),
+                          MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+    } catch (...) {
+        ::OutputDebugStringW(L"The report of an exception failed\n");
+    }
+    reporting = false;
+}
+
+} // namespace fw

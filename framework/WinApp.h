@@ -3,6 +3,7 @@
 // document template and the framework's message box.
 #include "framework/CmdTarget.h"
 #include "framework/DocTemplate.h"
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,11 @@ public:
     virtual BOOL PreTranslateMessage(MSG* msg);
     // Called when the queue is empty; returns TRUE to be called again.
     virtual BOOL OnIdle(LONG count);
+    // Tells the user of an exception that a handler (window, dialog, command,
+    // idle time, message loop, start-up) let through to the framework, which
+    // then goes on with the default processing. The default shows a plain
+    // message; a program shows its own failures its own way.
+    virtual void ReportException(std::exception_ptr error);
 
     // Parses the program's arguments (by default those of the process).
     void ParseCommandLine(CCommandLineInfo& info) const;
@@ -44,6 +50,8 @@ public:
 protected:
     // Retrieves and dispatches one message; FALSE on WM_QUIT.
     BOOL PumpMessage(MSG& msg);
+    // OnIdle with its exceptions reported (and no more idle calls after one).
+    BOOL GuardedOnIdle(LONG count);
 
     DECLARE_MESSAGE_MAP()
 
@@ -61,4 +69,16 @@ int AppMessageBox(const std::wstring& text, UINT type = MB_OK);
 UINT AppMessageBoxStyle(UINT type);
 
 // Standard application entry: InitInstance, message loop, ExitInstance.
+// An exception from any of them is reported and ends the run.
 int RunApplication();
+
+namespace fw {
+// The framework's plain text for an exception: a sentence saying that an
+// unexpected error stopped the operation, and what() when it has one.
+std::wstring DescribeException(std::exception_ptr error);
+// For the framework's catch blocks: hands the exception to the application's
+// ReportException (or shows the plain text when there is no application).
+// Never throws. A report asked for while another one is on screen goes to the
+// debugger output only, so that a failing paint cannot pile up boxes.
+void ReportException(std::exception_ptr error) noexcept;
+} // namespace fw

@@ -1,5 +1,6 @@
 #include "framework/Wnd.h"
 #include "framework/Text.h"
+#include "framework/WinApp.h"
 #include <commctrl.h>
 #include <map>
 #include <tuple>
@@ -239,7 +240,7 @@ bool CWnd::ReflectToChild(HWND child, UINT msg, WPARAM wp, LPARAM lp, LRESULT& r
 bool CWnd::OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
 {
     const fw::MessageMapEntry* entry = FindEntry([&](const fw::MessageMapEntry& e) {
-        return e.kind == fw::MapKind::Message && e.message == fw::Reflected(msg);
+        return e.kind == fw::MapKind::Reflected && e.message == msg;
     });
     if (!entry)
         return false;
@@ -306,36 +307,52 @@ bool CWnd::OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     return true;
 }
 
-LRESULT CWnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp)
+void CWnd::EnterHandler()
 {
-    CurrentMessage saved = current_;
-    current_ = {msg, wp, lp};
     ++dispatchDepth_;
-    LRESULT result = 0;
-    try {
-        result = WindowProc(msg, wp, lp);
-    } catch (...) {
-        // Nothing may unwind through user32. A creation that threw fails.
-        ::OutputDebugStringW(L"Unhandled exception in a window procedure\n");
-        if (msg == WM_CREATE)
-            result = -1;
-        else if (msg == WM_NCCREATE)
-            result = FALSE;
-        else
-            result = DefWindowProc(msg, wp, lp);
-    }
+}
+
+void CWnd::LeaveHandler()
+{
     --dispatchDepth_;
-    current_ = saved;
-    if (msg == WM_NCDESTROY) {
-        Detach();
-        destroyed_ = !creating_;
-    }
     // A window destroyed from inside one of its own handlers is let go only
     // when the outermost handler has returned: nothing touches it after that.
     if (destroyed_ && dispatchDepth_ == 0) {
         destroyed_ = false;
         PostNcDestroy();
     }
+}
+
+LRESULT CWnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp)
+{
+    CurrentMessage saved = current_;
+    current_ = {msg, wp, lp};
+    EnterHandler();
+    LRESULT result = 0;
+    std::exception_ptr error;
+    try {
+        result = WindowProc(msg, wp, lp);
+    } catch (...) {
+        error = std::current_exception();
+    }
+    if (error) {
+        // Nothing may unwind through user32. The default processing comes
+        // first (it validates a paint that threw, which would otherwise come
+        // back under the report); a creation that threw fails.
+        if (msg == WM_CREATE)
+            result = -1;
+        else if (msg == WM_NCCREATE)
+            result = FALSE;
+        else
+            result = DefWindowProc(msg, wp, lp);
+        fw::ReportException(error);
+    }
+    current_ = saved;
+    if (msg == WM_NCDESTROY) {
+        Detach();
+        destroyed_ = !creating_;
+    }
+    LeaveHandler();
     return result;
 }
 

@@ -2,14 +2,12 @@
 // Window base class: owns its HWND and dispatches messages through the
 // message map. A window of one of our own classes keeps its object in
 // GWLP_USERDATA (set at WM_NCCREATE); a system control is attached with
-// SetWindowSubclass. No exception crosses the window procedure.
+// SetWindowSubclass. No exception crosses the window procedure: the
+// application reports it.
 #include "framework/CmdTarget.h"
 #include <string>
 
 namespace fw {
-// Messages reflected from a parent back to the control that caused them.
-constexpr UINT ReflectBase = 0x2000;
-constexpr UINT Reflected(UINT msg) { return ReflectBase + msg; }
 // Sent to every window of the main frame when the message loop goes idle.
 constexpr UINT WM_IDLEUPDATECMDUI = 0x0363;
 
@@ -80,6 +78,20 @@ public:
 
     HWND m_hWnd = nullptr;
 
+    // Counts a handler of this window that runs from outside its window
+    // procedure (a frame calls its view's command handlers directly), so
+    // that a window destroyed meanwhile is let go only once it has returned.
+    class HandlerScope {
+    public:
+        explicit HandlerScope(CWnd& wnd) : wnd_(wnd) { wnd_.EnterHandler(); }
+        ~HandlerScope() { wnd_.LeaveHandler(); }
+        HandlerScope(const HandlerScope&) = delete;
+        HandlerScope& operator=(const HandlerScope&) = delete;
+
+    private:
+        CWnd& wnd_;
+    };
+
 protected:
     virtual BOOL PreCreateWindow(CREATESTRUCTW& cs);
     // Dispatches one message; the default asks the message map, then Default().
@@ -102,6 +114,8 @@ private:
     friend LRESULT CALLBACK FwWindowProc(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK FwSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
+    void EnterHandler();
+    void LeaveHandler(); // lets a window go that died while handlers ran
     void Detach();
 
     bool subclassed_ = false;   // attached with SetWindowSubclass

@@ -5,11 +5,26 @@
 #include "app/VerbsGlobals.h"
 #include "framework/WinApp.h"
 #include "view/VerbsView.h"
+#include <cstdlib>
+#include <exception>
+
+namespace {
+// What escapes every other guard (a failure while the global objects are
+// made or destroyed) still ends the program with a word, not silently.
+// Installed before the global objects below are constructed.
+[[noreturn]] void ReportTermination()
+{
+    fw::ReportException(std::current_exception());
+    std::abort();
+}
+const std::terminate_handler kPreviousTerminate = std::set_terminate(ReportTermination);
+} // namespace
 
 CVerbsGlobals theGlobals;
 CVerbsApp theApp(VerbsAppParts{NewVerbsView});
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
 {
+    // Start-up, message loop and exit report their own failures.
     return RunApplication();
 }

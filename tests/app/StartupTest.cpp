@@ -30,12 +30,16 @@ LSTATUS WINAPI FailSetValue(HKEY, LPCWSTR, DWORD, DWORD, const BYTE*, DWORD)
 
 TEST_F(AppFixture, FirstRunCreatesDefaultsAndGroupsAndOpensMaximisedWindow)
 {
+    g_firstPaint = true;
     ASSERT_TRUE(app->InitInstance());
     ASSERT_NE(app->m_pMainWnd, nullptr);
     HWND frame = app->m_pMainWnd->m_hWnd;
     EXPECT_TRUE(::IsZoomed(frame));
     EXPECT_TRUE(::IsWindowVisible(frame));
     EXPECT_EQ(app->m_pMainWnd->GetWindowText(), L"Lexoria");
+    // Both titles read the same: the menu tells the language (English by default).
+    EXPECT_TRUE(testutil::PumpUntil([&] { return testutil::MenuItemText(::GetMenu(frame), 0) == L"&Test"; }))
+        << "menu: " << testutil::MenuItemText(::GetMenu(frame), 0);
 
     const wchar_t* expected[] = {L"1", L"0", L"10", L"1", L"10", L"0", L"0", L"1", L"3"};
     for (size_t i = 0; i < 9; ++i)
@@ -62,10 +66,14 @@ TEST_F(AppFixture, FirstRunCreatesDefaultsAndGroupsAndOpensMaximisedWindow)
 
 TEST_F(AppFixture, StoredEnglishGivesEnglishTitleAndExitDeletesOldIni)
 {
-    testutil::WriteRegString(testutil::kSettingsKey, L"Language", L"0");
+    testutil::WriteRegString(testutil::kSettingsKey, L"Language", L"1");
+    g_firstPaint = true;
     ASSERT_TRUE(app->InitInstance());
-    EXPECT_EQ(globals->Language, 0);
+    EXPECT_EQ(globals->Language, 1);
+    HWND frame = app->m_pMainWnd->m_hWnd;
     EXPECT_EQ(app->m_pMainWnd->GetWindowText(), L"Lexoria");
+    EXPECT_TRUE(testutil::PumpUntil([&] { return testutil::MenuItemText(::GetMenu(frame), 0) == L"&Test"; }))
+        << "menu: " << testutil::MenuItemText(::GetMenu(frame), 0);
     // Whatever left the file there, the end of the run removes it.
     testutil::WriteFileBytes(IniPath(), "[Settings]\r\nPreviewPages=1\r\n");
     CloseProgram();

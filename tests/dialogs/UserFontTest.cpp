@@ -4,7 +4,7 @@
 #include "DialogsFixture.h"
 #include "dialogs/FontChoice.h"
 #include "framework/Text.h"
-#include "view/FontStatic.h"
+#include "app/FontStatic.h"
 #include <memory>
 
 using dialogtest::DialogsTest;

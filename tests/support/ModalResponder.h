@@ -4,9 +4,20 @@
 // own message loop, then carries out the test's next step on its real
 // controls. Boxes without a step are recorded and closed with their default
 // button.
+//
+// A watchdog, a second thread timer that every message loop of the thread
+// runs (the dialog's own included), keeps a test from hanging on a dialog:
+// - a dialog still open `timeout` after it appeared (its step did not close
+//   it) fails the test with what is on screen and is closed;
+// - inside ExpectDialogs, an action that waits `timeout` for a dialog that
+//   never comes (it sits in some other loop) fails the test with what is on
+//   screen, and the windows it opened are closed so that it can return;
+// - steps given with Then() that no dialog used fail the test in Verify()
+//   or, at the latest, in the destructor.
 #include <windows.h>
 #include <deque>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,14 +27,20 @@ struct SeenDialog {
     std::wstring caption;
     std::wstring text;   // the message text of a message box (control 0xFFFF)
     DWORD style = 0;
+    HICON icon = nullptr; // a message box's icon (stop: LoadIcon(nullptr, IDI_HAND))
+    bool closedByWatchdog = false;
 };
+
+// Caption, class and texts of the visible windows of the calling thread and
+// of their controls, one per line: what was on screen.
+std::wstring DescribeThreadWindows();
 
 class ModalResponder {
 public:
     using Step = std::function<void(HWND dialog)>;
 
-    ModalResponder();
-    ~ModalResponder();
+    explicit ModalResponder(DWORD timeoutMs = 5000);
+    ~ModalResponder(); // Verify()
     ModalResponder(const ModalResponder&) = delete;
     ModalResponder& operator=(const ModalResponder&) = delete;
 
@@ -31,6 +48,17 @@ public:
     void Then(Step step);
     // The next dialog is closed by pressing the given button.
     void ThenPress(int buttonId);
+
+    // Runs the action and requires exactly `count` dialogs to come (and go)
+    // while it runs, each within the timeout of the one before or of the
+    // start; false, with a failure of the test that says what was on screen,
+    // when they did not.
+    bool ExpectDialogs(size_t count, const std::function<void()>& action);
+    bool ExpectNoDialog(const std::function<void()>& action) { return ExpectDialogs(0, action); }
+
+    // Fails the test when steps given with Then() were not used by a dialog;
+    // the unused steps are dropped. True when all were used.
+    bool Verify();
 
     const std::vector<SeenDialog>& Seen() const { return seen_; }
     size_t PendingSteps() const { return steps_.size(); }
@@ -40,14 +68,37 @@ public:
     static std::wstring ControlText(HWND dialog, int id);
 
 private:
-    static LRESULT CALLBACK CbtProc(int code, WPARAM wp, LPARAM lp);
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD);
-    void Answer(HWND dialog);
+    struct OpenDialog {
+        HWND hwnd;
+        size_t seenIndex;
+        DWORD since; // when it appeared, or when the dialog above it went
+    };
 
+    static LRESULT CALLBACK CbtProc(int code, WPARAM wp, LPARAM lp);
+    static void CALLBACK OnAnswerTimer(HWND, UINT, UINT_PTR id, DWORD);
+    static void CALLBACK OnWatchdogTimer(HWND, UINT, UINT_PTR, DWORD);
+    void Track(HWND dialog);
+    void Forget(HWND dialog);
+    void Answer(HWND dialog);
+    void Watch();
+    void AnswerUnnoticedDialogs();
+    void CloseStuckDialog(OpenDialog& dialog);
+    void FailStuckAction(DWORD now);
+
+    DWORD timeout_;
     HHOOK hook_ = nullptr;
+    UINT_PTR watchdog_ = 0;
     std::deque<Step> steps_;
     std::vector<SeenDialog> seen_;
-    std::vector<HWND> handled_;
+    std::vector<OpenDialog> open_; // handled dialogs still open, innermost last
+
+    // The expectation of ExpectDialogs while its action runs.
+    bool expecting_ = false;
+    bool expectationFailed_ = false;
+    DWORD quietSince_ = 0;             // start, or when the last dialog went
+    std::set<HWND> windowsBefore_;     // top-level windows at the start
+    size_t seenAtStart_ = 0;
+    std::set<HWND> preexisting_;       // windows on screen before this responder
 };
 
 } // namespace testutil

@@ -1,4 +1,5 @@
 #include "TestUtil.h"
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace testutil {
@@ -20,10 +21,16 @@ void PumpMessages(DWORD ms)
     } while (true);
 }
 
-void DeleteSettingsKey()
+bool DeleteSettingsKey()
 {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-    ::RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
+    LSTATUS tree = ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    LSTATUS key = ::RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
+    if (SettingsKeyExists()) {
+        ADD_FAILURE() << "The settings key could not be deleted (errors " << tree << ", " << key
+                      << "): the test would start from what an earlier one left";
+        return false;
+    }
+    return true;
 }
 
 bool SettingsKeyExists()
@@ -49,13 +56,21 @@ bool ReadRegString(const std::wstring& subkey, const std::wstring& name, std::ws
     return true;
 }
 
-void WriteRegString(const std::wstring& subkey, const std::wstring& name, const std::wstring& value)
+bool WriteRegString(const std::wstring& subkey, const std::wstring& name, const std::wstring& value)
 {
     HKEY key = nullptr;
-    ::RegCreateKeyExW(HKEY_CURRENT_USER, subkey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    ::RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    ::RegCloseKey(key);
+    LSTATUS status =
+        ::RegCreateKeyExW(HKEY_CURRENT_USER, subkey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    if (status == ERROR_SUCCESS) {
+        status = ::RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+        ::RegCloseKey(key);
+    }
+    if (status != ERROR_SUCCESS) {
+        ADD_FAILURE() << "The test could not write HKCU\\" << subkey << "\\" << name << " (error " << status << ")";
+        return false;
+    }
+    return true;
 }
 
 std::wstring WindowsDirectory()
@@ -78,14 +93,28 @@ bool FileExists(const std::wstring& path)
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void WriteFileBytes(const std::wstring& path, const std::string& bytes)
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
 {
     HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
     DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
+    bool ok = file != INVALID_HANDLE_VALUE &&
+              ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+              written == bytes.size();
+    DWORD error = ::GetLastError();
+    if (file != INVALID_HANDLE_VALUE)
+        ok = ::CloseHandle(file) && ok;
+    if (!ok) {
+        ADD_FAILURE() << "The test could not write the file " << path << " (error " << error << ")";
+        return false;
+    }
+    return true;
+}
+
+std::wstring MenuItemText(HMENU menu, int position)
+{
+    wchar_t text[256] = {};
+    ::GetMenuStringW(menu, static_cast<UINT>(position), text, 256, MF_BYPOSITION);
+    return text;
 }
 
 std::string ReadFileBytes(const std::wstring& path)

@@ -23,17 +23,20 @@ bool PumpUntil(Pred pred, DWORD timeoutMs = 5000)
 
 // HKEY_CURRENT_USER\Software\Tarnik\Verbs, the program's settings key.
 extern const wchar_t* const kSettingsKey;
-// Deletes the settings key with everything below it (tests start from scratch).
-void DeleteSettingsKey();
+// Deletes the settings key with everything below it (tests start from
+// scratch). The helpers that write fail the test when they cannot, and say so.
+bool DeleteSettingsKey();
 bool SettingsKeyExists();
 // Reads a string value below HKCU; returns false when it is missing.
 bool ReadRegString(const std::wstring& subkey, const std::wstring& name, std::wstring& value);
-void WriteRegString(const std::wstring& subkey, const std::wstring& name, const std::wstring& value);
+bool WriteRegString(const std::wstring& subkey, const std::wstring& name, const std::wstring& value);
 
 std::wstring WindowsDirectory();
 std::wstring ExecutableFolder();
 bool FileExists(const std::wstring& path);
-void WriteFileBytes(const std::wstring& path, const std::string& bytes);
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+// The text of the item at a position of a menu (a pop-up's title on a menu bar).
+std::wstring MenuItemText(HMENU menu, int position);
 std::string ReadFileBytes(const std::wstring& path);
 
 } // namespace testutil

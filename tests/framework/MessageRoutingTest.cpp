@@ -1,0 +1,267 @@
+// How the framework routes messages and commands: reflected notifications,
+// views that close their frame from their own command, and exceptions that
+// handlers let through.
+#include "ModalResponder.h"
+#include "TestUtil.h"
+#include "framework/ControlBar.h"
+#include "framework/Dialog.h"
+#include "framework/Document.h"
+#include "framework/FrameWnd.h"
+#include "framework/View.h"
+#include "framework/WinApp.h"
+#include "resources/resource.h"
+#include <gtest/gtest.h>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using testutil::ModalResponder;
+
+namespace {
+
+constexpr UINT kThrowCommand = 300;
+constexpr UINT kCloseFrameCommand = 301;
+
+// An application that writes down what reaches its report.
+class RecordingApp : public CWinApp {
+public:
+    std::vector<std::string> reports;
+    int exitInstanceCalls = 0;
+    bool throwInInit = false;
+
+    void ReportException(std::exception_ptr error) override
+    {
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+            reports.push_back(e.what());
+        } catch (...) {
+            reports.push_back("?");
+        }
+    }
+    BOOL InitInstance() override
+    {
+        if (throwInInit)
+            throw std::runtime_error("init instance");
+        return FALSE;
+    }
+    int ExitInstance() override
+    {
+        ++exitInstanceCalls;
+        return 7;
+    }
+    BOOL PreTranslateMessage(MSG* msg) override
+    {
+        if (msg->message == WM_APP)
+            throw std::runtime_error("pre-translate");
+        return CWinApp::PreTranslateMessage(msg);
+    }
+    // The first idle time queues a message for the window and the end of
+    // the loop, then throws.
+    HWND idleTarget = nullptr;
+    BOOL OnIdle(LONG) override
+    {
+        if (idleTarget && !idleThrown_) {
+            idleThrown_ = true;
+            ::PostMessageW(idleTarget, WM_APP, 0, 0);
+            ::PostQuitMessage(0);
+            throw std::runtime_error("idle");
+        }
+        return FALSE;
+    }
+
+private:
+    bool idleThrown_ = false;
+};
+
+class ThrowingWindow : public CWnd {
+public:
+    int appMessages = 0;
+
+protected:
+    LRESULT OnUser(WPARAM, LPARAM) { throw std::runtime_error("window handler"); }
+    LRESULT OnApp(WPARAM, LPARAM)
+    {
+        ++appMessages;
+        return 0;
+    }
+    LRESULT OnPaint(WPARAM, LPARAM) { throw std::runtime_error("paint"); }
+    void OnThrowCommand() { throw std::runtime_error("command handler"); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(ThrowingWindow, CWnd)
+    ON_MESSAGE(WM_USER, OnUser)
+    ON_MESSAGE(WM_APP, OnApp)
+    ON_MESSAGE(WM_PAINT, OnPaint)
+    ON_COMMAND(kThrowCommand, OnThrowCommand)
+END_MESSAGE_MAP()
+
+class ThrowingDialog : public CDialog {
+public:
+    ThrowingDialog() : CDialog(IDD_ABOUTBOX) {}
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        throw std::runtime_error("dialog init");
+    }
+    void OnOK() override { throw std::runtime_error("dialog command"); }
+};
+
+class ThrowingBar : public CControlBar {
+public:
+    int CalcHeight() const override { return 10; }
+    void UpdateCommandUI(CCmdTarget&) override { throw std::runtime_error("bar update"); }
+};
+
+// A static control that colours itself through the reflected message.
+class ReflectingStatic : public CWnd {
+public:
+    int reflected = 0;
+
+protected:
+    LRESULT OnReflectedColour(WPARAM, LPARAM)
+    {
+        ++reflected;
+        return reinterpret_cast<LRESULT>(::GetStockObject(BLACK_BRUSH));
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(ReflectingStatic, CWnd)
+    ON_REFLECTED(WM_CTLCOLORSTATIC, OnReflectedColour)
+END_MESSAGE_MAP()
+
+// A view whose command closes its own frame and then still uses itself.
+int gViewsDeleted = 0;
+class ClosingView : public CView {
+public:
+    static bool aliveAfterClose;
+    ~ClosingView() override { ++gViewsDeleted; }
+
+protected:
+    void OnCloseFrame()
+    {
+        ::SendMessageW(GetParent(), WM_CLOSE, 0, 0);
+        aliveAfterClose = gViewsDeleted == 0;
+        closes_ += 1; // a member, after the frame and the view are gone
+    }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    int closes_ = 0;
+};
+bool ClosingView::aliveAfterClose = false;
+BEGIN_MESSAGE_MAP(ClosingView, CView)
+    ON_COMMAND(kCloseFrameCommand, OnCloseFrame)
+END_MESSAGE_MAP()
+
+RECT WindowRect()
+{
+    return RECT{20, 20, 320, 220};
+}
+
+} // namespace
+
+TEST(Reflection, ReflectedMessagesReachTheControlButTheSameNumberSentDirectlyDoesNot)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_POPUP, WindowRect(), nullptr, 0));
+    ReflectingStatic label;
+    ASSERT_TRUE(label.CreateControl(0, L"STATIC", L"text", WS_CHILD | WS_VISIBLE, RECT{0, 0, 50, 20}, parent, 1));
+    HDC dc = ::GetDC(label);
+    LRESULT brush = parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label.m_hWnd));
+    ::ReleaseDC(label, dc);
+    EXPECT_EQ(brush, reinterpret_cast<LRESULT>(::GetStockObject(BLACK_BRUSH)));
+    EXPECT_EQ(label.reflected, 1);
+    // Common controls use the messages from 0x2000 on for themselves: none of
+    // them may land in a reflected handler.
+    for (UINT msg : {0x2000u + WM_CTLCOLORSTATIC, 0x2000u + WM_NOTIFY, 0x2000u + WM_COMMAND})
+        label.SendMessage(msg, 0, 0);
+    EXPECT_EQ(label.reflected, 1);
+}
+
+TEST(Routing, ViewThatClosesItsFrameFromItsOwnCommandLivesUntilTheHandlerReturns)
+{
+    CWinApp app;
+    gViewsDeleted = 0;
+    ClosingView::aliveAfterClose = false;
+    app.AddDocTemplate(std::make_unique<CSingleDocTemplate>(
+        IDR_MAINFRAME, [] { return new CDocument; }, [] { return new CFrameWnd; },
+        []() -> CView* { return new ClosingView; }));
+    app.OnFileNew();
+    ASSERT_NE(app.m_pMainWnd, nullptr);
+    HWND frame = app.m_pMainWnd->m_hWnd;
+    ::SendMessageW(frame, WM_COMMAND, kCloseFrameCommand, 0);
+    EXPECT_TRUE(ClosingView::aliveAfterClose);
+    EXPECT_EQ(gViewsDeleted, 1);
+    EXPECT_FALSE(::IsWindow(frame));
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    MSG msg;
+    ::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+TEST(Exceptions, EveryHandlerEntryReportsToTheApplicationAndGoesOn)
+{
+    RecordingApp app;
+    ThrowingWindow window;
+    ASSERT_TRUE(window.CreateEx(0, nullptr, L"throws", WS_POPUP, WindowRect(), nullptr, 0));
+    EXPECT_EQ(window.SendMessage(WM_USER), 0);
+    window.SendMessage(WM_COMMAND, kThrowCommand, 0);
+    EXPECT_EQ(app.reports, (std::vector<std::string>{"window handler", "command handler"}));
+
+    app.reports.clear();
+    ModalResponder responder;
+    responder.Then([](HWND dialog) {
+        ModalResponder::Press(dialog, IDOK);     // throws, the dialog stays
+        ModalResponder::Press(dialog, IDCANCEL); // closes it
+    });
+    ThrowingDialog dialog;
+    EXPECT_TRUE(responder.ExpectDialogs(1, [&] { EXPECT_EQ(dialog.DoModal(), IDCANCEL); }));
+    EXPECT_EQ(app.reports, (std::vector<std::string>{"dialog init", "dialog command"}));
+
+    app.reports.clear();
+    CFrameWnd* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, nullptr, nullptr));
+    ThrowingBar bar;
+    ASSERT_TRUE(bar.CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE, RECT{0, 0, 10, 10}, *frame, 1));
+    frame->UpdateBarsCommandUI();
+    EXPECT_EQ(app.reports, (std::vector<std::string>{"bar update"}));
+    bar.DestroyWindow();
+    frame->DestroyWindow();
+
+    // The message loop: a message whose first look throws is still dispatched.
+    app.reports.clear();
+    testutil::PumpMessages(20);
+    app.idleTarget = window;
+    EXPECT_EQ(app.Run(), 7);
+    EXPECT_EQ(window.appMessages, 1);
+    EXPECT_EQ(app.reports, (std::vector<std::string>{"idle", "pre-translate"}));
+}
+
+TEST(Exceptions, StartUpThatThrowsIsReportedAndStillRunsTheExitProcessing)
+{
+    RecordingApp app;
+    app.throwInInit = true;
+    EXPECT_EQ(RunApplication(), 7);
+    EXPECT_EQ(app.reports, std::vector<std::string>{"init instance"});
+    EXPECT_EQ(app.exitInstanceCalls, 1);
+}
+
+TEST(Exceptions, PlainReportIsOneStopBoxEvenWhenTheFailingPaintComesBackUnderIt)
+{
+    CWinApp app; // the framework's own report
+    ThrowingWindow window;
+    ASSERT_TRUE(window.CreateEx(0, nullptr, L"throws", WS_POPUP | WS_VISIBLE, WindowRect(), nullptr, 0));
+    ModalResponder responder;
+    EXPECT_TRUE(responder.ExpectDialogs(1, [&] {
+        window.Invalidate();
+        window.UpdateWindow();
+        testutil::PumpMessages(300);
+    }));
+    ASSERT_EQ(responder.Seen().size(), 1u);
+    EXPECT_EQ(responder.Seen()[0].caption, app.Title());
+    EXPECT_EQ(responder.Seen()[0].text, L"An unexpected error stopped the operation.\n\npaint");
+    EXPECT_EQ(responder.Seen()[0].icon, ::LoadIconW(nullptr, IDI_HAND));
+}
