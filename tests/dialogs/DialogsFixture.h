@@ -87,8 +87,12 @@ protected:
         ::DeleteFileW(files.UserPath().c_str());
     }
 
-    // Sends a menu command to the main window, as a click on the menu would.
-    void Command(CMainFrame& frame, UINT id) { frame.SendMessage(WM_COMMAND, id, 0); }
+    // Sends a menu command to the main window, as a click on the menu would,
+    // and requires that exactly `dialogs` dialogs come and go meanwhile.
+    static bool Command(testutil::ModalResponder& responder, CMainFrame& frame, UINT id, size_t dialogs)
+    {
+        return responder.ExpectDialogs(dialogs, [&] { frame.SendMessage(WM_COMMAND, id, 0); });
+    }
 
 private:
     fw::ShellOpenFunction savedOpener_ = nullptr;

@@ -110,12 +110,12 @@ TEST_F(HtmlExportTest, SmallGroupPageByteForByteInBothLanguagesAndOfferedForView
     // English: typed without extension, viewed.
     ExportGroup(responder, L"1-1-2", folder.File(L"english"));
     responder.ThenPress(IDYES);
-    Command(frame, ID_VERBS_LIST_EN);
+    ASSERT_TRUE(Command(responder, frame, ID_VERBS_LIST_EN, 3));
     // Russian: typed with extension, not viewed.
     globals->Language = 0;
     ExportGroup(responder, L"1-1-2", folder.File(L"russian.html"));
     responder.ThenPress(IDNO);
-    Command(frame, ID_VERBS_LIST_RU);
+    ASSERT_TRUE(Command(responder, frame, ID_VERBS_LIST_RU, 3));
 
     EXPECT_EQ(responder.PendingSteps(), 0u);
     const std::string english = testutil::ReadFileBytes(folder.File(L"english.html"));
@@ -170,7 +170,7 @@ TEST_F(HtmlExportTest, OverwritingAsksFirstAndNoKeepsTheFile)
         ModalResponder::Press(box, IDNO);
         ::PostMessageW(saveDialog, WM_COMMAND, IDCANCEL, 0);
     });
-    Command(frame, ID_VERBS_LIST_EN);
+    ASSERT_TRUE(Command(responder, frame, ID_VERBS_LIST_EN, 3));
     EXPECT_TRUE(askedYesNo) << "the overwrite question";
     EXPECT_EQ(testutil::ReadFileBytes(page), "old page");
     EXPECT_EQ(responder.Seen().size(), 3u) << "list, save dialog, overwrite question: no file was written";
@@ -179,7 +179,7 @@ TEST_F(HtmlExportTest, OverwritingAsksFirstAndNoKeepsTheFile)
     ExportGroup(responder, L"1-1-2", page);
     responder.ThenPress(IDYES);
     responder.ThenPress(IDNO);
-    Command(frame, ID_VERBS_LIST_EN);
+    ASSERT_TRUE(Command(responder, frame, ID_VERBS_LIST_EN, 4));
     EXPECT_EQ(testutil::ReadFileBytes(page), ExpectedSmallPage(true));
     ASSERT_EQ(responder.Seen().size(), 7u);
     EXPECT_EQ(responder.Seen()[6].text, L"File is created. Would you like to see it now?");
@@ -222,7 +222,7 @@ TEST_F(HtmlExportTest, FullDiskAndReadOnlyTargetAreReportedAndNothingIsOffered)
     ExportGroup(responder, L"1-1-2", readOnly);
     responder.ThenPress(IDYES); // overwrite it?
     responder.ThenPress(IDOK);  // could not create
-    Command(frame, ID_VERBS_LIST_RU);
+    ASSERT_TRUE(Command(responder, frame, ID_VERBS_LIST_RU, 4));
     ASSERT_EQ(responder.Seen().size(), 4u);
     EXPECT_EQ(responder.Seen()[3].text, L"\u041D\u0435\u0432\u043E\u0437\u043C\u043E\u0436\u043D\u043E "
                                         L"\u0441\u043E\u0437\u0434\u0430\u0442\u044C \u0444\u0430\u0439\u043B \"" +
@@ -240,7 +240,7 @@ TEST_F(HtmlExportTest, FullDiskAndReadOnlyTargetAreReportedAndNothingIsOffered)
         ExportGroup(responder, L"1-1-2", full);
         responder.ThenPress(IDYES); // overwrite it?
         responder.ThenPress(IDOK);  // could not create
-        Command(frame, ID_VERBS_LIST_EN);
+        ASSERT_TRUE(Command(responder, frame, ID_VERBS_LIST_EN, 4));
     }
     ASSERT_EQ(responder.Seen().size(), 8u);
     EXPECT_EQ(responder.Seen()[7].text, L"Could not create file \"" + full + L"\"");

@@ -91,7 +91,7 @@ TEST_F(UserFontTest, ChosenFontIsStoredAndTakenByLaterPanelsAndTheListButCancelK
         picked = Pick(chooser, kFaceBox, face) && Pick(chooser, kSizeBox, L"12") && Pick(chooser, kColourBox, L"Maroon");
         ModalResponder::Press(chooser, IDOK);
     });
-    Command(frame, ID_FONT_EN);
+    ASSERT_TRUE(Command(responder, frame, ID_FONT_EN, 1));
     ASSERT_TRUE(picked) << "face " << testing::PrintToString(face);
     EXPECT_EQ(initialColour, L"Black");
 
@@ -119,7 +119,7 @@ TEST_F(UserFontTest, ChosenFontIsStoredAndTakenByLaterPanelsAndTheListButCancelK
         listFont = FontOf(::GetDlgItem(list, 1019));
         ModalResponder::Press(list, IDOK);
     });
-    Command(frame, ID_VERBS_LIST_EN);
+    ASSERT_TRUE(Command(responder, frame, ID_VERBS_LIST_EN, 1));
     EXPECT_EQ(listFont, globals->m_userFont.get());
 
     // The chooser starts from the stored choice; Cancel leaves everything.
@@ -132,7 +132,7 @@ TEST_F(UserFontTest, ChosenFontIsStoredAndTakenByLaterPanelsAndTheListButCancelK
         ModalResponder::Press(chooser, IDCANCEL);
     });
     HFONT loaded = globals->m_userFont.get();
-    Command(frame, ID_FONT_RU);
+    ASSERT_TRUE(Command(responder, frame, ID_FONT_RU, 1));
     EXPECT_EQ(shownFace, face);
     EXPECT_EQ(shownColour, L"Maroon");
     EXPECT_EQ(testutil::ReadFileBytes(path), stored);

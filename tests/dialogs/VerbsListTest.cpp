@@ -135,7 +135,7 @@ TEST_F(VerbsListTest, TabsFollowTheStoreAndRowsAreTheGroupsVerbsSortedByInfiniti
         views.push_back(Read(dialog));
         ModalResponder::Press(dialog, IDOK);
     });
-    Command(frame, ID_VERBS_LIST_EN);
+    ASSERT_TRUE(Command(responder, frame, ID_VERBS_LIST_EN, 1));
     ASSERT_EQ(views.size(), 6u) << "the verbs list did not open";
 
     const Shown& all = views[0];
@@ -176,10 +176,10 @@ TEST_F(VerbsListTest, CaptionsColumnsAndHelpInBothLanguages)
         };
     };
     responder.Then(readAndHelp(english));
-    Command(frame, ID_VERBS_LIST_EN);
+    ASSERT_TRUE(Command(responder, frame, ID_VERBS_LIST_EN, 1));
     globals->Language = 0;
     responder.Then(readAndHelp(russian));
-    Command(frame, ID_VERBS_LIST_RU);
+    ASSERT_TRUE(Command(responder, frame, ID_VERBS_LIST_RU, 1));
 
     EXPECT_EQ(english.caption, L"Lexoria List");
     EXPECT_EQ(english.ok, L"&OK");
