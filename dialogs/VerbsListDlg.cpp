@@ -9,6 +9,8 @@
 #include "settings/ProfileException.h"
 #include "app/ReportProfileError.h"
 #include <commctrl.h>
+#include <algorithm>
+#include <numeric>
 
 namespace {
 constexpr int IDC_GROUP_TABS = 1047;
@@ -73,6 +75,7 @@ BOOL CVerbsListDlg::OnInitDialog()
     if (IsEnglish())
         SetEnglishTexts();
     InsertTabs();
+    RankVerbs();
     FillList();
     ::EnableWindow(GetDlgItem(IDC_EXPORT), TRUE);
     return TRUE;
@@ -143,19 +146,42 @@ void CVerbsListDlg::FillList()
     const int tab = TabCtrl_GetCurSel(m_hTabs);
     if (tab <= 0 || tab > static_cast<int>(m_tabGroups.size())) {
         m_strCurrentTabName = m_strAllVerbsName;
-        ListView_SetItemCount(m_hList, kVerbCount);
-        for (int n = 1; n <= kVerbCount; ++n)
-            AddRow(n);
+        std::vector<int> all(kVerbCount);
+        std::iota(all.begin(), all.end(), 1);
+        AddRows(std::move(all));
     } else {
         m_strCurrentTabName = m_tabGroups[static_cast<size_t>(tab - 1)];
-        std::vector<int> members =
-            VerbGroups::MemberNumbers(VerbGroups::ReadGroup(Globals().m_profile, m_strCurrentTabName));
-        ListView_SetItemCount(m_hList, static_cast<int>(members.size()));
-        for (int n : members)
-            AddRow(n);
+        AddRows(VerbGroups::MemberNumbers(VerbGroups::ReadGroup(Globals().m_profile, m_strCurrentTabName)));
     }
     ::SendMessageW(m_hList, WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(m_hList, nullptr, TRUE);
+}
+
+void CVerbsListDlg::RankVerbs()
+{
+    std::vector<int> order(kVerbCount);
+    std::iota(order.begin(), order.end(), 0);
+    const VerbTable& verbs = Globals().m_verbs;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return ::lstrcmpW(verbs[static_cast<size_t>(a)].infinitive.c_str(),
+                          verbs[static_cast<size_t>(b)].infinitive.c_str()) < 0;
+    });
+    m_rank.assign(kVerbCount, 0);
+    for (int place = 0; place < kVerbCount; ++place)
+        m_rank[static_cast<size_t>(order[static_cast<size_t>(place)])] = place;
+}
+
+void CVerbsListDlg::AddRows(std::vector<int> verbNumbers)
+{
+    // The list keeps its rows sorted and looks for each new row's place
+    // from the top: rows that come last go in first, so that every row
+    // finds its place at once.
+    std::stable_sort(verbNumbers.begin(), verbNumbers.end(), [this](int a, int b) {
+        return m_rank[static_cast<size_t>(a - 1)] > m_rank[static_cast<size_t>(b - 1)];
+    });
+    ListView_SetItemCount(m_hList, static_cast<int>(verbNumbers.size()));
+    for (int n : verbNumbers)
+        AddRow(n);
 }
 
 void CVerbsListDlg::AddRow(int verbNumber)
@@ -163,7 +189,7 @@ void CVerbsListDlg::AddRow(int verbNumber)
     VerbRecord& verb = Globals().m_verbs[static_cast<size_t>(verbNumber - 1)];
     LVITEMW item{};
     item.mask = LVIF_TEXT;
-    item.iItem = ListView_GetItemCount(m_hList);
+    item.iItem = 0;
     item.pszText = verb.infinitive.data();
     // The list places the row by its sorted order.
     const int row = ListView_InsertItem(m_hList, &item);

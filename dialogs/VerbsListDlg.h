@@ -34,7 +34,10 @@ private:
     void SetEnglishTexts();
     // Fills the list with the verbs of the selected tab.
     void FillList();
+    // Adds the rows of the verbs, whatever their order.
+    void AddRows(std::vector<int> verbNumbers);
     void AddRow(int verbNumber);
+    void RankVerbs();
 
     HWND m_hTabs = nullptr;
     HWND m_hList = nullptr;
@@ -42,4 +45,6 @@ private:
     std::wstring m_strCurrentTabName;
     // The group of each tab after the first, by its full name.
     std::vector<std::wstring> m_tabGroups;
+    // Place of each verb (by number - 1) in the list's order of infinitives.
+    std::vector<int> m_rank;
 };
