@@ -1,65 +1,54 @@
 #pragma once
-// The program started for a dialog test, with no stored font, a shell that
-// records instead of opening, and a scratch folder for written files.
+// The program started for a dialog test: no stored font, a shell that
+// records instead of opening, scratch folders for written files, and the
+// verbs list's tabs picked as a click would.
 #include "../app/AppFixture.h"
 #include "dialogs/UserFontFile.h"
 #include "framework/Shell.h"
 #include "resources/resource.h"
 #include "ModalResponder.h"
-#include <windows.h>
 #include <commctrl.h>
 #include <string>
 #include <vector>
 
 namespace dialogtest {
 
-// Paths given to the shell instead of opening them.
-inline std::vector<std::wstring>& OpenedPaths()
+constexpr int kTabs = 1047, kList = 1019, kExport = 145; // controls of the verbs list
+
+inline std::vector<std::wstring>& OpenedPaths() // what the shell was asked to open
 {
     static std::vector<std::wstring> paths;
     return paths;
 }
 
-// A fresh folder below the temporary folder, removed with what it holds.
+// A fresh folder below the temporary folder, removed with its files.
 class ScratchFolder {
 public:
     explicit ScratchFolder(const std::wstring& name)
     {
         wchar_t temp[MAX_PATH] = {};
         ::GetTempPathW(MAX_PATH, temp);
-        path_ = std::wstring(temp) + name;
+        path_ = temp + name;
         Clear();
         ::CreateDirectoryW(path_.c_str(), nullptr);
     }
-    ~ScratchFolder()
-    {
-        Clear();
-        ::RemoveDirectoryW(path_.c_str());
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::wstring& Path() const { return path_; }
+    ~ScratchFolder() { Clear(); }
     std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
 
 private:
     void Clear()
     {
         WIN32_FIND_DATAW found;
-        HANDLE search = ::FindFirstFileW((path_ + L"\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE)
-            return;
-        do {
-            std::wstring file = File(found.cFileName);
-            // Only a read-only mark is taken off (a link's target is left alone).
-            DWORD attributes = ::GetFileAttributesW(file.c_str());
-            if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-                ::SetFileAttributesW(file.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-            ::DeleteFileW(file.c_str());
-        } while (::FindNextFileW(search, &found));
-        ::FindClose(search);
+        HANDLE search = ::FindFirstFileW(File(L"*").c_str(), &found);
+        for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(search, &found)) {
+            ::SetFileAttributesW(File(found.cFileName).c_str(), FILE_ATTRIBUTE_NORMAL);
+            ::DeleteFileW(File(found.cFileName).c_str());
+            ::RemoveDirectoryW(File(found.cFileName).c_str());
+        }
+        if (search != INVALID_HANDLE_VALUE)
+            ::FindClose(search);
+        ::RemoveDirectoryW(path_.c_str());
     }
-
     std::wstring path_;
 };
 
@@ -79,16 +68,13 @@ protected:
         fw::ShellOpener() = savedOpener_;
         RemoveFontFiles();
     }
-
     static void RemoveFontFiles()
     {
-        CUserFontFile files;
-        ::DeleteFileW(files.SystemPath().c_str());
-        ::DeleteFileW(files.UserPath().c_str());
+        ::DeleteFileW(CUserFontFile().SystemPath().c_str());
+        ::DeleteFileW(CUserFontFile().UserPath().c_str());
     }
-
-    // Sends a menu command to the main window, as a click on the menu would,
-    // and requires that exactly `dialogs` dialogs come and go meanwhile.
+    // A menu command to the main window, during which exactly `dialogs`
+    // dialogs must come and go.
     static bool Command(testutil::ModalResponder& responder, CMainFrame& frame, UINT id, size_t dialogs)
     {
         return responder.ExpectDialogs(dialogs, [&] { frame.SendMessage(WM_COMMAND, id, 0); });
@@ -98,11 +84,24 @@ private:
     fw::ShellOpenFunction savedOpener_ = nullptr;
 };
 
-inline std::wstring DialogText(HWND dialog)
+inline std::wstring TabText(HWND dialog, int index)
 {
     wchar_t text[256] = {};
-    ::GetWindowTextW(dialog, text, 256);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 256;
+    TabCtrl_GetItem(::GetDlgItem(dialog, kTabs), index, &item);
     return text;
+}
+
+// Picks the tab of that title as a click on it would.
+inline void ClickTab(HWND dialog, const std::wstring& title)
+{
+    HWND tabs = ::GetDlgItem(dialog, kTabs);
+    for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i)
+        if (TabText(dialog, i) == title)
+            ::SendMessageW(tabs, TCM_SETCURFOCUS, static_cast<WPARAM>(i), 0);
 }
 
 } // namespace dialogtest
