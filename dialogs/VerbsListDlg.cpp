@@ -1,13 +1,13 @@
 #include "dialogs/VerbsListDlg.h"
 #include "app/HelpTopics.h"
 #include "app/Language.h"
+#include "app/ReportProfileError.h"
 #include "app/VerbsGlobals.h"
 #include "data/VerbGroups.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
 #include "resources/resource.h"
 #include "settings/ProfileException.h"
-#include "app/ReportProfileError.h"
 #include <commctrl.h>
 #include <algorithm>
 #include <numeric>
@@ -19,25 +19,15 @@ constexpr int IDC_EXPORT = 145;
 
 // Header titles of the four columns (Russian ids; English is the next one).
 constexpr UINT kColumnTitles[4] = {IDS_INFINITIVE, IDS_PAST_TENSE, IDS_PAST_PARTICIPLE, IDS_TRANSLATION};
-// Longest text read back from the list (fields hold at most 51 characters).
-constexpr int kCellChars = 260;
 // The header's titles are read into buffers of this size.
 constexpr int kTitleChars = 127;
 
-std::wstring ListText(HWND list, int row, int column)
-{
-    wchar_t buffer[kCellChars] = {};
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = kCellChars;
-    ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return buffer;
-}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CVerbsListDlg, CDialog)
     ON_NOTIFY(TCN_SELCHANGE, IDC_GROUP_TABS, OnTabChange)
+    ON_NOTIFY(LVN_GETDISPINFOW, IDC_VERB_LIST, OnGetCellText)
+    ON_NOTIFY(LVN_ODFINDITEMW, IDC_VERB_LIST, OnFindRow)
     ON_COMMAND(IDC_EXPORT, OnExport)
     ON_COMMAND(IDHELP, OnHelp)
 END_MESSAGE_MAP()
@@ -139,8 +129,6 @@ LRESULT CVerbsListDlg::OnTabChange(NMHDR&)
 void CVerbsListDlg::FillList()
 {
     CWaitCursor wait;
-    ::SendMessageW(m_hList, WM_SETREDRAW, FALSE, 0);
-    ListView_DeleteAllItems(m_hList);
     // Tabs are told apart by position, so a group named like All verbs is
     // still a group, and long names are kept whole.
     const int tab = TabCtrl_GetCurSel(m_hTabs);
@@ -148,13 +136,11 @@ void CVerbsListDlg::FillList()
         m_strCurrentTabName = m_strAllVerbsName;
         std::vector<int> all(kVerbCount);
         std::iota(all.begin(), all.end(), 1);
-        AddRows(std::move(all));
+        ShowRows(std::move(all));
     } else {
         m_strCurrentTabName = m_tabGroups[static_cast<size_t>(tab - 1)];
-        AddRows(VerbGroups::MemberNumbers(VerbGroups::ReadGroup(Globals().m_profile, m_strCurrentTabName)));
+        ShowRows(VerbGroups::MemberNumbers(VerbGroups::ReadGroup(Globals().m_profile, m_strCurrentTabName)));
     }
-    ::SendMessageW(m_hList, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(m_hList, nullptr, TRUE);
 }
 
 void CVerbsListDlg::RankVerbs()
@@ -171,33 +157,60 @@ void CVerbsListDlg::RankVerbs()
         m_rank[static_cast<size_t>(order[static_cast<size_t>(place)])] = place;
 }
 
-void CVerbsListDlg::AddRows(std::vector<int> verbNumbers)
+void CVerbsListDlg::ShowRows(std::vector<int> verbNumbers)
 {
-    // The list keeps its rows sorted and looks for each new row's place
-    // from the top: rows that come last go in first, so that every row
-    // finds its place at once.
     std::stable_sort(verbNumbers.begin(), verbNumbers.end(), [this](int a, int b) {
-        return m_rank[static_cast<size_t>(a - 1)] > m_rank[static_cast<size_t>(b - 1)];
+        return m_rank[static_cast<size_t>(a - 1)] < m_rank[static_cast<size_t>(b - 1)];
     });
-    ListView_SetItemCount(m_hList, static_cast<int>(verbNumbers.size()));
-    for (int n : verbNumbers)
-        AddRow(n);
+    m_rows = std::move(verbNumbers);
+    // A new table: nothing selected, the first row at the top. (Clearing
+    // the states of all rows at once would visit every row.)
+    for (UINT state : {LVNI_SELECTED, LVNI_FOCUSED}) {
+        const int row = ListView_GetNextItem(m_hList, -1, state);
+        if (row >= 0)
+            ListView_SetItemState(m_hList, row, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    }
+    ListView_SetItemCountEx(m_hList, static_cast<int>(m_rows.size()), 0);
+    ListView_EnsureVisible(m_hList, 0, FALSE);
+    ::InvalidateRect(m_hList, nullptr, TRUE);
 }
 
-void CVerbsListDlg::AddRow(int verbNumber)
+LRESULT CVerbsListDlg::OnGetCellText(NMHDR& header)
 {
-    VerbRecord& verb = Globals().m_verbs[static_cast<size_t>(verbNumber - 1)];
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = 0;
-    item.pszText = verb.infinitive.data();
-    // The list places the row by its sorted order.
-    const int row = ListView_InsertItem(m_hList, &item);
-    if (row < 0)
-        return;
-    ListView_SetItemText(m_hList, row, 1, verb.pastTense.data());
-    ListView_SetItemText(m_hList, row, 2, verb.pastParticiple.data());
-    ListView_SetItemText(m_hList, row, 3, verb.translation.data());
+    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0)
+        return 0;
+    item.pszText[0] = L'\0';
+    if (item.iItem < 0 || item.iItem >= static_cast<int>(m_rows.size()))
+        return 0;
+    const VerbRecord& verb = Globals().m_verbs[static_cast<size_t>(m_rows[static_cast<size_t>(item.iItem)] - 1)];
+    const std::wstring* cells[4] = {&verb.infinitive, &verb.pastTense, &verb.pastParticiple, &verb.translation};
+    if (item.iSubItem >= 0 && item.iSubItem < 4)
+        ::lstrcpynW(item.pszText, cells[item.iSubItem]->c_str(), item.cchTextMax);
+    return 0;
+}
+
+LRESULT CVerbsListDlg::OnFindRow(NMHDR& header)
+{
+    // Typing in the list goes to the next row whose infinitive begins so.
+    const NMLVFINDITEMW& find = reinterpret_cast<NMLVFINDITEMW&>(header);
+    if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz)
+        return -1;
+    const bool partial = (find.lvfi.flags & LVFI_PARTIAL) != 0;
+    const int typed = lstrlenW(find.lvfi.psz);
+    const int count = static_cast<int>(m_rows.size());
+    const int start = find.iStart >= 0 && find.iStart < count ? find.iStart : 0;
+    const int steps = (find.lvfi.flags & LVFI_WRAP) ? count : count - start;
+    for (int i = 0; i < steps; ++i) {
+        const int row = (start + i) % count;
+        const std::wstring& infinitive = Globals().m_verbs[static_cast<size_t>(m_rows[static_cast<size_t>(row)] - 1)].infinitive;
+        if (partial && static_cast<int>(infinitive.size()) < typed)
+            continue;
+        if (::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, infinitive.c_str(), partial ? typed : -1,
+                             find.lvfi.psz, -1) == CSTR_EQUAL)
+            return row;
+    }
+    return -1;
 }
 
 VerbListTable CVerbsListDlg::ShownTable() const
@@ -213,11 +226,11 @@ VerbListTable CVerbsListDlg::ShownTable() const
         ListView_GetColumn(m_hList, column, &col);
         table.titles[static_cast<size_t>(column)] = title;
     }
-    const int rows = ListView_GetItemCount(m_hList);
-    table.rows.reserve(static_cast<size_t>(rows));
-    for (int row = 0; row < rows; ++row)
-        table.rows.push_back({ListText(m_hList, row, 0), ListText(m_hList, row, 1), ListText(m_hList, row, 2),
-                              ListText(m_hList, row, 3)});
+    table.rows.reserve(m_rows.size());
+    for (int n : m_rows) {
+        const VerbRecord& verb = Globals().m_verbs[static_cast<size_t>(n - 1)];
+        table.rows.push_back({verb.infinitive, verb.pastTense, verb.pastParticiple, verb.translation});
+    }
     return table;
 }
 

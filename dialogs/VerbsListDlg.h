@@ -2,6 +2,8 @@
 // The verbs list: one tab for all verbs and one per stored group, the
 // selected tab's verbs in a four-column table sorted by the infinitive,
 // with the HTML export of the shown table and the help on learning verbs.
+// The list holds no texts of its own: it asks for the cells of the rows it
+// draws, so that a tab of all verbs is shown at once.
 #include "dialogs/HtmlExport.h"
 #include "framework/Dialog.h"
 #include <string>
@@ -23,6 +25,8 @@ public:
 protected:
     BOOL OnInitDialog() override;
     LRESULT OnTabChange(NMHDR& header);
+    LRESULT OnGetCellText(NMHDR& header);
+    LRESULT OnFindRow(NMHDR& header);
     void OnExport();
     void OnHelp();
 
@@ -34,9 +38,8 @@ private:
     void SetEnglishTexts();
     // Fills the list with the verbs of the selected tab.
     void FillList();
-    // Adds the rows of the verbs, whatever their order.
-    void AddRows(std::vector<int> verbNumbers);
-    void AddRow(int verbNumber);
+    // Shows the verbs, sorted by the infinitive, as the list's rows.
+    void ShowRows(std::vector<int> verbNumbers);
     void RankVerbs();
 
     HWND m_hTabs = nullptr;
@@ -45,6 +48,8 @@ private:
     std::wstring m_strCurrentTabName;
     // The group of each tab after the first, by its full name.
     std::vector<std::wstring> m_tabGroups;
-    // Place of each verb (by number - 1) in the list's order of infinitives.
+    // Place of each verb (by number - 1) in the order of infinitives.
     std::vector<int> m_rank;
+    // The verb number of each row, top to bottom.
+    std::vector<int> m_rows;
 };

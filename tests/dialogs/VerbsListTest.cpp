@@ -77,6 +77,7 @@ TEST_F(VerbsListTest, TabsFollowTheStoreAndRowsAreTheGroupsVerbsSortedByInfiniti
     // Repeats give repeated rows, bad tokens none; rows come sorted.
     testutil::WriteRegString(groupsKey, L"Mixed", L"34;0;295;x;8;34;-1");
     std::vector<Shown> views;
+    std::wstring typedTo;
     ModalResponder responder;
     responder.Then([&](HWND dialog) {
         views.push_back(Read(dialog));
@@ -84,6 +85,10 @@ TEST_F(VerbsListTest, TabsFollowTheStoreAndRowsAreTheGroupsVerbsSortedByInfiniti
             ClickTab(dialog, tab);
             views.push_back(Read(dialog));
         }
+        // Typing goes to the first verb that begins so.
+        HWND list = ::GetDlgItem(dialog, kList);
+        ::SendMessageW(list, WM_CHAR, L's', 1); // repeat count 1
+        typedTo = Cell(list, ListView_GetNextItem(list, -1, LVNI_SELECTED), 0);
         ModalResponder::Press(dialog, IDOK);
     });
     ASSERT_TRUE(Command(responder, frame, ID_VERBS_LIST_EN, 1));
@@ -105,6 +110,7 @@ TEST_F(VerbsListTest, TabsFollowTheStoreAndRowsAreTheGroupsVerbsSortedByInfiniti
     EXPECT_TRUE(views[3].rows.empty()) << "a group chosen for tests, without members";
     EXPECT_EQ(views[4].rows, (std::vector<Row>{beat, browbeat, browbeat})) << "34;0;295;x;8;34;-1";
     EXPECT_EQ(views[5].rows.size(), 294u) << "back to All verbs";
+    EXPECT_EQ(typedTo, L"saw");
     EXPECT_EQ(Setting(L"Language"), L"1") << "the settings key is current again after the dialog";
 }
 
