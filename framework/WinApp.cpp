@@ -238,7 +238,10 @@ std::wstring DescribeException(std::exception_ptr error)
         if (error)
             std::rethrow_exception(error);
     } catch (const std::exception& e) {
-        text += L"\n\n" + Widen(e.what(), CP_ACP);
+        // what() has no known encoding: its ASCII is shown, the rest as '?'.
+        text += L"\n\n";
+        for (const char* c = e.what(); *c; ++c)
+            text += static_cast<unsigned char>(*c) < 0x80 ? static_cast<wchar_t>(*c) : L'?';
     } catch (...) {
     }
     return text;

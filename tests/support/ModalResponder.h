@@ -14,6 +14,9 @@
 //   screen, and the windows it opened are closed so that it can return;
 // - steps given with Then() that no dialog used fail the test in Verify()
 //   or, at the latest, in the destructor.
+// A top-level dialog of the thread that is on screen while no hook saw it
+// activate is answered too; modeless dialogs a test keeps open belong on
+// screen before the responder is made.
 #include <windows.h>
 #include <deque>
 #include <functional>
