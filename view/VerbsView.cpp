@@ -8,6 +8,8 @@
 #include "data/VerbTableReader.h"
 #include "dialogs/OptionsDlg.h"
 #include "dialogs/UsedGroupsDlg.h"
+#include "dialogs/FontChoice.h"
+#include "dialogs/VerbsListDlg.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinApp.h"
@@ -57,6 +59,10 @@ BEGIN_MESSAGE_MAP(CVerbsView, CView)
     ON_COMMAND(ID_OPTIONS_EN, OnOptions)
     ON_COMMAND(ID_USED_GROUPS_RU, OnUsedGroups)
     ON_COMMAND(ID_USED_GROUPS_EN, OnUsedGroups)
+    ON_COMMAND(ID_VERBS_LIST_RU, OnVerbsList)
+    ON_COMMAND(ID_VERBS_LIST_EN, OnVerbsList)
+    ON_COMMAND(ID_FONT_RU, OnFont)
+    ON_COMMAND(ID_FONT_EN, OnFont)
     ON_UPDATE_COMMAND_UI(ID_TEST_START_RU, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_TEST_START_EN, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_TEST_READY_RU, OnUpdateWhenRunning)
@@ -93,6 +99,7 @@ BOOL CVerbsView::Create(HWND parentFrame, UINT id, CCreateContext* context)
         LoadVerbTable(Globals().m_verbs, fw::ResourceModule());
     }
     std::srand(ClockSeed(static_cast<long long>(std::time(nullptr))));
+    LoadUserFont();
     return CView::Create(parentFrame, id, context);
 }
 
@@ -403,6 +410,17 @@ void CVerbsView::OnUsedGroups()
 {
     CUsedGroupsDlg dialog(Globals().m_profile, m_hWnd);
     dialog.DoModal();
+}
+
+void CVerbsView::OnVerbsList()
+{
+    CVerbsListDlg dialog(m_hWnd);
+    dialog.DoModal();
+}
+
+void CVerbsView::OnFont()
+{
+    ChooseUserFont(::GetAncestor(m_hWnd, GA_ROOT));
 }
 
 void CVerbsView::OnUpdateWhenIdle(CCmdUI& ui)

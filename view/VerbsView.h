@@ -44,6 +44,8 @@ protected:
     void OnPictureTheme();
     void OnOptions();
     void OnUsedGroups();
+    void OnVerbsList();
+    void OnFont();
     void OnUpdateWhenIdle(CCmdUI& ui);
     void OnUpdateWhenRunning(CCmdUI& ui);
 

@@ -3,7 +3,7 @@
 exports, the names that e and r return, its "JPG" resources (id, language,
 size, JPEG kind and dimensions) and its version strings. Needs only Python.
 
-    tools/inspect/theme_library.py build/i686/bin/Pictures.dll
+    tools/libread/theme_library.py build/i686/bin/Pictures.dll
 """
 import struct
 import sys

@@ -1,0 +1,78 @@
+#include "dialogs/FontChoice.h"
+#include "app/VerbsGlobals.h"
+#include <commdlg.h>
+#include <cstring>
+#include <cwchar>
+
+namespace {
+constexpr UINT kFaceNameCodePage = 1251;
+
+template <typename To, typename From>
+void CopyMetrics(To& to, const From& from)
+{
+    to.lfHeight = from.lfHeight;
+    to.lfWidth = from.lfWidth;
+    to.lfEscapement = from.lfEscapement;
+    to.lfOrientation = from.lfOrientation;
+    to.lfWeight = from.lfWeight;
+    to.lfItalic = from.lfItalic;
+    to.lfUnderline = from.lfUnderline;
+    to.lfStrikeOut = from.lfStrikeOut;
+    to.lfCharSet = from.lfCharSet;
+    to.lfOutPrecision = from.lfOutPrecision;
+    to.lfClipPrecision = from.lfClipPrecision;
+    to.lfQuality = from.lfQuality;
+    to.lfPitchAndFamily = from.lfPitchAndFamily;
+}
+} // namespace
+
+LOGFONTW WideLogFont(const LOGFONTA& font)
+{
+    LOGFONTW wide{};
+    CopyMetrics(wide, font);
+    // The face name ends at its zero (the reader made sure there is one).
+    int length = static_cast<int>(strnlen(font.lfFaceName, LF_FACESIZE));
+    ::MultiByteToWideChar(kFaceNameCodePage, 0, font.lfFaceName, length, wide.lfFaceName, LF_FACESIZE - 1);
+    return wide;
+}
+
+LOGFONTA NarrowLogFont(const LOGFONTW& font)
+{
+    LOGFONTA narrow{};
+    CopyMetrics(narrow, font);
+    int length = static_cast<int>(wcsnlen(font.lfFaceName, LF_FACESIZE));
+    ::WideCharToMultiByte(kFaceNameCodePage, 0, font.lfFaceName, length, narrow.lfFaceName, LF_FACESIZE - 1, nullptr,
+                          nullptr);
+    return narrow;
+}
+
+void LoadUserFont(const CUserFontFile& file)
+{
+    std::optional<UserFontRecord> record = file.Read();
+    if (!record)
+        return;
+    CVerbsGlobals& g = Globals();
+    g.m_clrUserFont = record->colour;
+    LOGFONTW font = WideLogFont(record->logFont);
+    g.m_userFont.reset(::CreateFontIndirectW(&font));
+}
+
+bool ChooseUserFont(HWND owner, const CUserFontFile& file)
+{
+    UserFontRecord record = file.Read().value_or(UserFontRecord{});
+    LOGFONTW font = WideLogFont(record.logFont);
+    CHOOSEFONTW choose{};
+    choose.lStructSize = sizeof(choose);
+    choose.hwndOwner = owner;
+    choose.lpLogFont = &font;
+    // Screen fonts with effects and colour, starting from the stored font.
+    choose.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+    choose.rgbColors = record.colour;
+    if (!::ChooseFontW(&choose))
+        return false;
+    record.logFont = NarrowLogFont(font);
+    record.colour = choose.rgbColors;
+    file.Write(record); // when it cannot be written, the stored choice is loaded again
+    LoadUserFont(file);
+    return true;
+}

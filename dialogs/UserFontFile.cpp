@@ -1,0 +1,121 @@
+#include "dialogs/UserFontFile.h"
+#include "framework/Handles.h"
+#include <shlobj.h>
+#include <cstring>
+
+namespace {
+
+static_assert(sizeof(LOGFONTA) == 60, "the file holds the 60-byte 8-bit LOGFONT");
+static_assert(sizeof(COLORREF) == 4, "the file ends with a 32-bit colour");
+
+std::wstring SystemFolderPath()
+{
+    wchar_t folder[MAX_PATH] = {};
+    UINT n = ::GetSystemDirectoryW(folder, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH)
+        return {};
+    return std::wstring(folder) + L"\\" + CUserFontFile::kFileName;
+}
+
+// The program's folder in the user's roaming application data.
+std::wstring UserFolder()
+{
+    wchar_t folder[MAX_PATH] = {};
+    if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
+        return {};
+    return std::wstring(folder) + L"\\Tarnik\\Verbs";
+}
+
+std::string ReadHead(const std::wstring& path, size_t count)
+{
+    if (path.empty())
+        return {};
+    fw::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return {};
+    std::string bytes(count, '\0');
+    DWORD read = 0;
+    if (!::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(count), &read, nullptr))
+        return {};
+    bytes.resize(read);
+    return bytes;
+}
+
+bool WriteWhole(const std::wstring& path, const std::string& bytes)
+{
+    if (path.empty())
+        return false;
+    HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    bool whole = ::WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                 written == bytes.size();
+    whole = ::CloseHandle(handle) && whole;
+    if (!whole)
+        ::DeleteFileW(path.c_str()); // a cut record would be ignored anyway
+    return whole;
+}
+
+} // namespace
+
+CUserFontFile::CUserFontFile()
+    : m_systemPath(SystemFolderPath()),
+      m_userPath(UserFolder().empty() ? std::wstring() : UserFolder() + L"\\" + kFileName)
+{
+}
+
+CUserFontFile::CUserFontFile(std::wstring systemPath, std::wstring userPath)
+    : m_systemPath(std::move(systemPath)), m_userPath(std::move(userPath))
+{
+}
+
+std::string CUserFontFile::Encode(const UserFontRecord& record)
+{
+    std::string bytes(kSize, '\0');
+    std::memcpy(bytes.data(), &record.logFont, sizeof(LOGFONTA));
+    const COLORREF c = record.colour;
+    // Little-endian, whatever the machine.
+    for (int i = 0; i < 4; ++i)
+        bytes[sizeof(LOGFONTA) + i] = static_cast<char>((c >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+std::optional<UserFontRecord> CUserFontFile::Decode(const std::string& bytes)
+{
+    if (bytes.size() < kSize)
+        return std::nullopt;
+    UserFontRecord record;
+    std::memcpy(&record.logFont, bytes.data(), sizeof(LOGFONTA));
+    if (std::memchr(record.logFont.lfFaceName, '\0', LF_FACESIZE) == nullptr)
+        return std::nullopt;
+    COLORREF c = 0;
+    for (int i = 0; i < 4; ++i)
+        c |= static_cast<COLORREF>(static_cast<unsigned char>(bytes[sizeof(LOGFONTA) + i])) << (8 * i);
+    record.colour = c;
+    return record;
+}
+
+std::optional<UserFontRecord> CUserFontFile::Read() const
+{
+    if (auto record = Decode(ReadHead(m_userPath, kSize)))
+        return record;
+    return Decode(ReadHead(m_systemPath, kSize));
+}
+
+bool CUserFontFile::Write(const UserFontRecord& record) const
+{
+    const std::string bytes = Encode(record);
+    if (WriteWhole(m_systemPath, bytes)) {
+        // An older copy of the user's would hide this one.
+        if (!m_userPath.empty())
+            ::DeleteFileW(m_userPath.c_str());
+        return true;
+    }
+    if (m_userPath.empty())
+        return false;
+    const std::wstring folder = m_userPath.substr(0, m_userPath.find_last_of(L'\\'));
+    ::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+    return WriteWhole(m_userPath, bytes);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The file "verbsfont.sav": the user's font and text colour, 64 bytes, no
+// header: an 8-bit LOGFONT exactly as the font chooser returns it (60 bytes),
+// then the colour. The Windows system folder is its classic home; where that
+// folder cannot be written (a standard user), the file goes to the user's
+// application-data folder, and that copy, when there is one, is read first.
+#include <windows.h>
+#include <optional>
+#include <string>
+
+struct UserFontRecord {
+    LOGFONTA logFont{};
+    COLORREF colour = 0;
+};
+
+class CUserFontFile {
+public:
+    static constexpr size_t kSize = 64;
+    static constexpr const wchar_t* kFileName = L"verbsfont.sav";
+
+    // The files of this system and user.
+    CUserFontFile();
+    // Files at the given paths (the user's copy first when reading).
+    CUserFontFile(std::wstring systemPath, std::wstring userPath);
+
+    // The first sound copy, the user's first; none when neither holds a
+    // whole record with a zero-terminated face name.
+    std::optional<UserFontRecord> Read() const;
+    // Writes the record to the system folder, else to the user's folder;
+    // false when neither could take it.
+    bool Write(const UserFontRecord& record) const;
+
+    const std::wstring& SystemPath() const { return m_systemPath; }
+    const std::wstring& UserPath() const { return m_userPath; }
+
+    static std::string Encode(const UserFontRecord& record);
+    // None for fewer than 64 bytes or a face name without its zero.
+    static std::optional<UserFontRecord> Decode(const std::string& bytes);
+
+private:
+    std::wstring m_systemPath;
+    std::wstring m_userPath;
+};
