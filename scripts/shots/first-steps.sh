@@ -183,7 +183,9 @@ for lang in en ru; do
     sleep 0.4
     xdotool key s
   else
-    set -- $(control 59392 ToolbarWindow32)
+    toolbar=$(control 59392 ToolbarWindow32)
+    [ -n "$toolbar" ] || fail "no toolbar"
+    set -- $toolbar
     xdotool mousemove $(($4 + 12)) $((($5 + $7) / 2)) click 1
   fi
   wait_for " $infinitive:\$" || fail "the test did not start"
