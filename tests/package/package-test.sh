@@ -103,13 +103,19 @@ wait_gone "$install_dir" 30 && ok "uninstall removed the program folder" \
 reg_has 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lexoria' && fail "uninstall left its entry"
 reg_has 'HKCU\Software\Tarnik\Verbs' && ok "the user's settings are kept" || fail "uninstall removed the settings"
 
-# Once more, asking the uninstaller to remove the settings too.
+# Once more, asking the uninstaller to remove the settings too, the font
+# choice among them (the user's copy, as the program writes it without
+# rights to the system folder).
 install_and_check
+font_dir="$(unix_path 'C:\users\'"$(whoami)"'\AppData\Roaming')/Tarnik/Verbs"
+mkdir -p "$font_dir" && head -c 64 /dev/zero > "$font_dir/verbsfont.sav"
 wine_run "$install_dir/uninstall.exe" /S /REMOVESETTINGS >/dev/null 2>&1
 wait_gone "$install_dir" 30 || fail "the second uninstall left the program folder"
 for _ in $(seq 1 50); do reg_has 'HKCU\Software\Tarnik\Verbs' || break; sleep 0.2; done
 reg_has 'HKCU\Software\Tarnik\Verbs' && fail "/REMOVESETTINGS kept the settings" || ok "/REMOVESETTINGS removed the settings"
 reg_has 'HKCU\Software\Tarnik' && fail "/REMOVESETTINGS left the empty publisher key"
+[ -e "$font_dir/verbsfont.sav" ] && fail "/REMOVESETTINGS left the font file"
+[ -e "$(dirname "$font_dir")" ] && fail "/REMOVESETTINGS left the empty Tarnik folder"
 
 [ $fails -eq 0 ] || { echo "$fails check(s) failed"; exit 1; }
 echo "All package checks passed."

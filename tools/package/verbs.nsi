@@ -114,5 +114,17 @@ Section "Uninstall"
 remove:
   DeleteRegKey HKCU "${SETTINGS_KEY}"
   DeleteRegKey /ifempty HKCU "Software\${PUBLISHER}"
+  ; The font choice: the user's copy, and the one in the system folder where
+  ; the program could write it (the 64-bit program's own system folder).
+  Delete "$APPDATA\${PUBLISHER}\Verbs\verbsfont.sav"
+  RMDir "$APPDATA\${PUBLISHER}\Verbs"
+  RMDir "$APPDATA\${PUBLISHER}"
+  !if "${ARCH}" == "x64"
+    ${DisableX64FSRedirection}
+  !endif
+  Delete "$SYSDIR\verbsfont.sav"
+  !if "${ARCH}" == "x64"
+    ${EnableX64FSRedirection}
+  !endif
 done:
 SectionEnd
