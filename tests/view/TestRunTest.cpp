@@ -4,6 +4,7 @@
 #include "TestRunFixture.h"
 #include "app/MainFrame.h"
 #include "resources/resource.h"
+#include "view/ViewMessages.h"
 #include <commctrl.h>
 
 
@@ -84,6 +85,50 @@ TEST_F(TestRun, SkippedQuestionsAdvanceTheProgressButUncoverNothing)
     // taking the button away.
     ExpectBoxes(0, [&] { Click(Panel().SkipButton()); });
     ExpectIdle();
+}
+
+TEST_F(TestRun, CommandsSentWhileAResultBoxIsOpenAreIgnoredButExitStillEndsTheProgram)
+{
+    Launch(1);
+    HWND view = View().m_hWnd;
+    // What a tool or a queued message could send while the frame is disabled.
+    auto sendEverything = [&](HWND) {
+        for (UINT id : {ID_TEST_SKIP_EN, ID_TEST_READY_EN, ID_TEST_STOP_EN, ID_TEST_START_EN})
+            Command(id);
+        for (UINT message : {VM_SKIP, VM_READY, VM_STOP})
+            ::SendMessageW(view, message, 0, 0);
+    };
+    // The only question is finished once: the closing display comes.
+    globals->NumWords = 1;
+    Command(ID_TEST_START_EN);
+    TypeCorrectForms();
+    ExpectBoxes(1, [&] { Type(L"\r"); }, IDOK, sendEverything);
+    EXPECT_EQ(View().FinishedQuestions(), 1);
+    EXPECT_EQ(View().CorrectAnswers(), 1);
+    EXPECT_EQ(UncoveredCells(), 320);
+    EXPECT_EQ(Answers().ClosingText().GetWindowText(), fw::LoadResString(143));
+    Command(ID_TEST_READY_EN);
+    ExpectIdle();
+
+    // The test goes on to its second question, and the next one starts afresh.
+    globals->NumWords = 2;
+    Command(ID_TEST_START_EN);
+    TypeCorrectForms();
+    ExpectBoxes(1, [&] { Type(L"\r"); }, IDOK, sendEverything);
+    ASSERT_TRUE(View().IsRunning());
+    EXPECT_EQ(View().FinishedQuestions(), 1);
+    EXPECT_EQ(Progress(), 1);
+    EXPECT_EQ(View().Attempt(), 0);
+    Command(ID_TEST_STOP_EN);
+    Command(ID_TEST_START_EN);
+    EXPECT_EQ(View().FinishedQuestions(), 0);
+    EXPECT_EQ(View().CorrectAnswers(), 0);
+
+    // Exit while a box is open ends the test and closes the program.
+    Type(L"wrong");
+    ExpectBoxes(1, [&] { Type(L"\r"); }, IDOK, [&](HWND) { Command(ID_APP_EXIT_EN); });
+    EXPECT_EQ(app->m_pMainWnd, nullptr);
+    EXPECT_FALSE(::IsWindow(view));
 }
 
 TEST_F(TestRun, WrongAnswersUseUpTheAttemptsThenTheAnswerIsShownReadOnly)
