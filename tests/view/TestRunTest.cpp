@@ -57,12 +57,16 @@ TEST_F(TestRun, SkippedQuestionsAdvanceTheProgressButUncoverNothing)
     globals->NumWords = 3;
     Command(ID_TEST_START_RU);
     ASSERT_TRUE(View().IsRunning());
-    // The commands follow the test: Start off, Ready, Skip and Stop on.
+    // The commands follow the test: Start off, Ready, Skip and Stop on, the
+    // panel's own Skip button too (made disabled first, so that only the
+    // command update can turn it on).
+    HWND skip = Panel().SkipButton()->m_hWnd;
+    ::SendMessageW(skip, TB_ENABLEBUTTON, ID_TEST_SKIP_RU, FALSE);
     app->OnIdle(0);
     HWND toolbar = dynamic_cast<CMainFrame*>(app->m_pMainWnd)->ToolBar().m_hWnd;
     EXPECT_FALSE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, ID_TEST_START_RU, 0));
     EXPECT_TRUE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, ID_TEST_STOP_RU, 0));
-    EXPECT_TRUE(::SendMessageW(Panel().SkipButton()->m_hWnd, TB_ISBUTTONENABLED, ID_TEST_SKIP_RU, 0));
+    EXPECT_TRUE(::SendMessageW(skip, TB_ISBUTTONENABLED, ID_TEST_SKIP_RU, 0));
 
     Type(L"nonsense");
     ExpectBoxes(0, [&] { Click(Panel().SkipButton()); });
