@@ -19,6 +19,8 @@
 #include "view/ViewMessages.h"
 #include <cstdlib>
 #include <ctime>
+#include <stdexcept>
+#include <string>
 
 bool g_firstPaint = true;
 
@@ -148,7 +150,11 @@ void CVerbsView::OnTestStart()
     m_nAsked = m_nCorrect = m_nUncovered = m_nAttempt = m_nTimeLeft = 0;
     m_bRunning = TRUE;
     if (!CreatePanels()) {
+        // Out of window resources: say so rather than seem to ignore Start.
+        std::string why = "The windows of the test could not be made (error " + std::to_string(::GetLastError()) +
+                          ").";
         StopTest();
+        fw::ReportException(std::make_exception_ptr(std::runtime_error(why)));
         return;
     }
     if (m_options.TimeLimited()) {

@@ -236,7 +236,7 @@ TEST_F(TestRun, TimeLimitCountsDownPausesAroundEveryBoxAndEndsAtZero)
         afterWait = View().TimeLeft();
     });
     EXPECT_EQ(afterWait, atOpen);
-    EXPECT_TRUE(testutil::PumpUntil([&] { return View().TimeLeft() < atOpen; }, 3000)) << "the countdown did not resume";
+    EXPECT_TRUE(testutil::PumpUntil([&] { return View().TimeLeft() < atOpen; }, 3000)) << "no tick after the box";
     std::wstring whileOpen;
 
     // The time runs out: 00:00 is on screen with the box, then the answer.
