@@ -54,7 +54,9 @@ TEST_F(TestRun, PanelsStandAtTheirPixelRectangles)
     EXPECT_EQ(::GetWindowLongW(PastTenseField(), GWL_EXSTYLE) & WS_EX_STATICEDGE, WS_EX_STATICEDGE);
     EXPECT_EQ(::GetWindowLongW(PastTenseField(), GWL_STYLE) & ES_AUTOHSCROLL, 0) << "the field scrolls";
 
-    // The two buttons side by side under the panels, each label whole.
+    // The two buttons side by side under the panels, each label whole: they
+    // are centred and as wide as their labels rather than 32 pixels at fixed
+    // places, because "Пропустить" does not fit 32 pixels.
     HWND ready = Panel().ReadyButton()->m_hWnd, skip = Panel().SkipButton()->m_hWnd;
     std::vector<long> r = Rect(ready), s = Rect(skip);
     EXPECT_EQ(r[1], 291);
