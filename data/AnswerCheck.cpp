@@ -2,6 +2,10 @@
 
 bool IsAnswerCorrect(const std::wstring& typed, const std::wstring& stored)
 {
+    // An empty field is never right, not even against the empty variant a
+    // trailing ";" leaves.
+    if (typed.empty())
+        return false;
     if (stored.find(L';') == std::wstring::npos)
         return typed == stored;
 

@@ -3,7 +3,7 @@
 #include <string>
 
 // A stored form is either one text ("went") or variants separated by ";" and
-// a blank ("was; were"). The typed text is correct when it equals the whole
+// a blank ("was; were"). A typed text is correct when it equals the whole
 // form, or with variants one whole variant: exactly, letter case and blanks
-// included. The whole variant list itself is never a correct answer.
+// included. The whole variant list and an empty text are never correct.
 bool IsAnswerCorrect(const std::wstring& typed, const std::wstring& stored);

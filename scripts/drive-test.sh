@@ -71,11 +71,16 @@ answer() {
 }
 close_box() { xdotool key Return; wait_box_gone; }
 
+# Screen position "left top" of the picture (240 x 300) while a test runs.
+picture_origin() {
+  windows | awk '$1 == 3 && $3 == 501 && $2 ~ /^FwWnd/ { print $4, $5; exit }'
+}
+
 # Covered cells of the picture on screen: a covered cell shows a white top
 # edge and a grey right edge (the raised tile), an uncovered one the picture.
 covered_cells() {
   local shotfile=$1 rect
-  rect=$(windows | awk '$1 == 3 && $3 == 501 && $2 ~ /^FwWnd/ { print $4, $5; exit }')
+  rect=$(picture_origin)
   [ -n "$rect" ] || { echo 320; return; }
   set -- $rect
   convert "$shotfile" -crop "240x300+$1+$2" +repage -depth 8 txt:- | awk '
@@ -86,4 +91,51 @@ covered_cells() {
       if (dx == 14 && dy == 7 && $3 == "#808080") right[c "," r] = 1
     }
     END { n = 0; for (k in top) if (k in right) n++; print n }'
+}
+
+# Whether the picture at "left top" in the later screenshot is the one seen
+# in the earlier one: the cells uncovered then show the same pixels now (no
+# other window over the picture, no blanked screen) and the picture has more
+# than a few colours (not one flat colour). Says what it found.
+same_picture() {
+  local earlier=$1 later=$2
+  set -- $3
+  { convert "$earlier" -crop "240x300+$1+$2" +repage -depth 8 txt:- | sed 's/^/A /'
+    convert "$later" -crop "240x300+$1+$2" +repage -depth 8 txt:- | sed 's/^/B /'
+  } | awk '
+    $2 == "#" { next }
+    {
+      split($2, xy, /[,:]/); x = xy[1]; y = xy[2]
+      c = int(x / 15) "," int(y / 15); dx = x % 15; dy = y % 15
+    }
+    $1 == "A" {
+      pixel[x "," y] = $4
+      if (dy == 1 && dx == 7 && $4 == "#FFFFFF") top[c] = 1
+      if (dx == 14 && dy == 7 && $4 == "#808080") right[c] = 1
+      next
+    }
+    {
+      colours[$4] = 1
+      if (!((c in top) && (c in right)) && pixel[x "," y] != $4) differ++
+    }
+    END {
+      n = 0; for (k in colours) n++
+      printf "  picture: %d colours, %d pixels of the cells uncovered earlier changed\n", n, differ
+      exit !(differ == 0 && n > 64)
+    }'
+}
+
+# Waits up to 15 s for the program of start_program to end; when it does
+# not, kills it and fails.
+wait_program_end() {
+  local i
+  for i in $(seq 75); do
+    kill -0 "$program" 2>/dev/null || { wait "$program" || true; return 0; }
+    sleep 0.2
+  done
+  echo "the program did not end: killed" >&2
+  pkill -P "$program" 2>/dev/null || true
+  kill "$program" 2>/dev/null || true
+  wait "$program" 2>/dev/null || true
+  return 1
 }

@@ -34,10 +34,20 @@ start_program() {
   verbs_wine "$bin/verbs.exe" >/dev/null 2>&1 &
   program=$!
 }
-# Ends the program through its Exit command (the Russian or English id).
+# Ends the program through its Exit command (the Russian or English id);
+# fails, killing it, when it is still running 15 s later.
 stop_program() {
   run "$bin/post_command.exe" Lexoria "$([ "${1:-ru}" = en ] && echo 57667 || echo 57665)" || true
-  wait "$program" || true
+  local i
+  for i in $(seq 75); do
+    kill -0 "$program" 2>/dev/null || { wait "$program" || true; return 0; }
+    sleep 0.2
+  done
+  echo "the program did not end on Exit: killed" >&2
+  pkill -P "$program" 2>/dev/null || true
+  kill "$program" 2>/dev/null || true
+  wait "$program" 2>/dev/null || true
+  return 1
 }
 
 scenes=("$@")

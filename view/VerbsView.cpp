@@ -21,6 +21,8 @@
 #include "view/ViewMessages.h"
 #include <cstdlib>
 #include <ctime>
+#include <stdexcept>
+#include <string>
 
 bool g_firstPaint = true;
 
@@ -140,7 +142,7 @@ LRESULT CVerbsView::OnSetFocus(WPARAM, LPARAM)
 
 void CVerbsView::OnTestStart()
 {
-    if (m_bRunning)
+    if (m_bRunning || m_bBoxOpen)
         return;
     m_options = CurrentTestOptions();
     CVerbsGlobals& g = Globals();
@@ -152,9 +154,14 @@ void CVerbsView::OnTestStart()
         return;
     }
     ChooseQuestions(g.m_verbs, m_options.numWords, m_order);
+    m_nAsked = m_nCorrect = m_nUncovered = m_nAttempt = m_nTimeLeft = 0;
     m_bRunning = TRUE;
     if (!CreatePanels()) {
-        OnTestStop();
+        // Out of window resources: say so rather than seem to ignore Start.
+        std::string why = "The windows of the test could not be made (error " + std::to_string(::GetLastError()) +
+                          ").";
+        StopTest();
+        fw::ReportException(std::make_exception_ptr(std::runtime_error(why)));
         return;
     }
     if (m_options.TimeLimited()) {
@@ -189,7 +196,7 @@ bool CVerbsView::CreatePanels()
 void CVerbsView::ShowQuestion()
 {
     m_nAttempt = 0;
-    m_nCurVerb = m_order[static_cast<size_t>(m_nAsked)];
+    m_nCurVerb = m_order.at(static_cast<size_t>(m_nAsked));
     const VerbRecord& verb = Globals().m_verbs[static_cast<size_t>(m_nCurVerb)];
     CAnswerPanel& answers = m_testPanel.Answers();
     answers.ShowInfinitive(verb.infinitive);
@@ -232,17 +239,19 @@ LRESULT CVerbsView::OnStopMessage(WPARAM, LPARAM)
 
 bool CVerbsView::IsLocked() const
 {
-    return m_options.TimeLimited() ? m_nTimeLeft == 0 : m_nAttempt == m_options.maxAttempt;
+    return m_options.TimeLimited() ? m_nTimeLeft <= 0 : m_nAttempt >= m_options.maxAttempt;
 }
 
 void CVerbsView::ProcessAnswer(bool ready)
 {
-    if (!m_bRunning)
+    // While a result box is open the answer it reports is not counted yet:
+    // a Ready or Skip sent meanwhile would count it twice.
+    if (!m_bRunning || m_bBoxOpen)
         return;
     // The closing display, or the answer shown after the attempts or the
     // time ran out: the next Ready or Skip ends the test.
-    if (m_nAsked == m_options.numWords || IsLocked()) {
-        OnTestStop();
+    if (m_nAsked >= m_options.numWords || IsLocked()) {
+        StopTest();
         return;
     }
     ++m_nAttempt;
@@ -251,7 +260,8 @@ void CVerbsView::ProcessAnswer(bool ready)
             AnswerWasWrong();
             return;
         }
-        ShowResultBox(IDS_CORRECT_ANSWER, IDB_CORRECT);
+        if (!ShowResultBox(IDS_CORRECT_ANSWER, IDB_CORRECT))
+            return;
     }
     CountFinishedQuestion(ready);
 }
@@ -277,7 +287,7 @@ void CVerbsView::CountFinishedQuestion(bool correct)
     int target = m_nCorrect * kPictureCells / m_options.numWords;
     m_picturePanel.UncoverCells(target - m_nUncovered);
     m_nUncovered = target;
-    if (m_nAsked == m_options.numWords) {
+    if (m_nAsked >= m_options.numWords) {
         if (m_options.TimeLimited())
             StopCountdown();
         m_testPanel.ShowFinished();
@@ -290,13 +300,15 @@ void CVerbsView::CountFinishedQuestion(bool correct)
 
 void CVerbsView::AnswerWasWrong()
 {
-    ShowResultBox(IDS_WRONG_ANSWER, IDB_WRONG);
+    if (!ShowResultBox(IDS_WRONG_ANSWER, IDB_WRONG))
+        return;
     if (m_options.TimeLimited()) {
         m_testPanel.Answers().ClearFields();
         return;
     }
-    if (m_nAttempt == m_options.maxAttempt) {
-        ShowResultBox(IDS_NO_ATTEMPTS, IDB_NO_ATTEMPTS);
+    if (IsLocked()) {
+        if (!ShowResultBox(IDS_NO_ATTEMPTS, IDB_NO_ATTEMPTS))
+            return;
         if (m_options.showRightAnswer)
             RevealAnswer();
         return;
@@ -320,16 +332,21 @@ void CVerbsView::RevealAnswer()
     }
 }
 
-void CVerbsView::ShowResultBox(UINT textBase, UINT bitmapId)
+bool CVerbsView::ShowResultBox(UINT textBase, UINT bitmapId)
 {
     bool pause = m_options.TimeLimited() && m_nTimeLeft > 0;
     if (pause)
         StopCountdown();
     CPictureMessageBox box(m_hWnd, LoadLangString(textBase), bitmapId);
+    m_bBoxOpen = true;
     box.DoModal();
+    m_bBoxOpen = false;
+    // Exit, or the end of the window, may have ended the test meanwhile.
+    bool goesOn = m_bRunning && IsWindow();
     // The next tick comes a full second after the box has closed.
-    if (pause && m_bRunning)
+    if (pause && goesOn)
         StartCountdown();
+    return goesOn;
 }
 
 // ---- Countdown
@@ -347,24 +364,32 @@ void CVerbsView::StopCountdown()
 LRESULT CVerbsView::OnTimer(WPARAM wp, LPARAM)
 {
     Default();
-    if (wp != kCountdownTimer || !m_bRunning || !m_options.TimeLimited() || m_nTimeLeft <= 0)
+    if (wp != kCountdownTimer || !m_bRunning || m_bBoxOpen || !m_options.TimeLimited() || m_nTimeLeft <= 0)
         return 0;
     --m_nTimeLeft;
     m_testPanel.Status().ShowTime(m_nTimeLeft);
     if (m_nTimeLeft != 0)
         return 0;
     StopCountdown();
-    ShowResultBox(IDS_TIME_OVER, IDB_TIME_OVER);
+    if (!ShowResultBox(IDS_TIME_OVER, IDB_TIME_OVER))
+        return 0;
     if (m_options.showRightAnswer)
         RevealAnswer();
     else
-        OnTestStop();
+        StopTest();
     return 0;
 }
 
 // ---- Stop and exit
 
 void CVerbsView::OnTestStop()
+{
+    // The box's own answer finishes first; Exit still ends everything.
+    if (!m_bBoxOpen)
+        StopTest();
+}
+
+void CVerbsView::StopTest()
 {
     m_bRunning = FALSE;
     m_nCorrect = 0;
@@ -385,7 +410,7 @@ void CVerbsView::OnTestStop()
 
 void CVerbsView::OnAppExit()
 {
-    OnTestStop();
+    StopTest();
     if (HWND frame = ::GetAncestor(m_hWnd, GA_ROOT))
         ::SendMessageW(frame, WM_CLOSE, 0, 0);
 }

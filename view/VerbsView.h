@@ -55,6 +55,8 @@ private:
     // Marks the verbs of the chosen groups; a store failure is reported and gives 0.
     int CountTestSet();
     bool CreatePanels();
+    // Ends the test from any state (panels, countdown, selection marks).
+    void StopTest();
     void ShowQuestion();
     // Ready (true) or Skip (false) on the current question.
     void ProcessAnswer(bool ready);
@@ -63,13 +65,16 @@ private:
     void AnswerWasWrong();
     // Puts the correct forms into the fields, read-only, under their caption.
     void RevealAnswer();
-    // A result box; a running countdown pauses while it is open.
-    void ShowResultBox(UINT textBase, UINT bitmapId);
+    // A result box; a running countdown pauses while it is open, and Start,
+    // Ready, Skip, Stop and ticks that arrive meanwhile are ignored. False
+    // when the test did not survive the box (Exit, or the window closed).
+    bool ShowResultBox(UINT textBase, UINT bitmapId);
     void StartCountdown();
     void StopCountdown();
     bool IsLocked() const;
 
     BOOL m_bRunning = FALSE;
+    bool m_bBoxOpen = false;
     fw::UniqueBitmap m_bmpBackground;
     int m_nAsked = 0;
     int m_nCorrect = 0;

@@ -45,12 +45,14 @@ sleep 0.5
 shot play-closing
 covered=$(covered_cells "$out/play-closing.png")
 echo "  covered cells at the end: $covered"
+# No tiles could also be a blank screen or a window over the picture.
+same_picture "$out/play-first.png" "$out/play-closing.png" "$(picture_origin)" || played_ok=0
 xdotool key Return # the closing display: Enter ends the test
 wait_gone ' (Infinitive|Past Tense):$|The test is finished' || played_ok=0
 xdotool key alt+t
 sleep 0.3
 xdotool key x
-wait "$program" || true
+wait_program_end || played_ok=0
 if [ "$played_ok" != 1 ] || [ "$covered" != 0 ]; then
   echo "play: FAILED (covered cells: $covered)" >&2
   exit 1

@@ -33,10 +33,12 @@ TEST(AnswerCheck, EachWholeVariantIsRightButNotTheList)
 
 TEST(AnswerCheck, MalformedListsNeitherOverrunNorAcceptFragments)
 {
-    // A trailing ";" leaves an empty last variant: nothing but the empty
-    // text matches it, and the text before it is still a whole variant.
+    // A trailing ";" (or two in a row) leaves an empty variant, which an
+    // empty field never matches; the text before it is still a whole variant.
     EXPECT_TRUE(IsAnswerCorrect(L"was", L"was;"));
     EXPECT_FALSE(IsAnswerCorrect(L"was;", L"was;"));
+    EXPECT_FALSE(IsAnswerCorrect(L"", L"was;"));
+    EXPECT_FALSE(IsAnswerCorrect(L"", L"was;;were"));
     // No blank after ";": the variant starts right after it.
     EXPECT_TRUE(IsAnswerCorrect(L"were", L"was;were"));
     EXPECT_FALSE(IsAnswerCorrect(L"ere", L"was;were"));

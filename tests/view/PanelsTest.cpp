@@ -2,6 +2,7 @@
 // a refused start, and the view's background.
 #include "TestRunFixture.h"
 #include "resources/resource.h"
+#include "settings/RegistryApi.h"
 #include "view/BackgroundTiles.h"
 
 namespace {
@@ -10,6 +11,22 @@ std::vector<long> Rect(HWND window)
 {
     RECT rc = InParent(window);
     return {rc.left, rc.top, rc.right, rc.bottom};
+}
+
+LONG WINAPI FailCreateKey(HKEY, LPCWSTR, DWORD, LPWSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES, PHKEY key, LPDWORD)
+{
+    if (key)
+        *key = nullptr;
+    return ERROR_ACCESS_DENIED;
+}
+
+// While set, the system refuses to make any child window of this one.
+HWND g_noChildrenOf = nullptr;
+LRESULT CALLBACK RefuseChildren(int code, WPARAM wp, LPARAM lp)
+{
+    if (code == HCBT_CREATEWND && reinterpret_cast<CBT_CREATEWNDW*>(lp)->lpcs->hwndParent == g_noChildrenOf)
+        return 1;
+    return ::CallNextHookEx(nullptr, code, wp, lp);
 }
 
 } // namespace
@@ -37,7 +54,9 @@ TEST_F(TestRun, PanelsStandAtTheirPixelRectangles)
     EXPECT_EQ(::GetWindowLongW(PastTenseField(), GWL_EXSTYLE) & WS_EX_STATICEDGE, WS_EX_STATICEDGE);
     EXPECT_EQ(::GetWindowLongW(PastTenseField(), GWL_STYLE) & ES_AUTOHSCROLL, 0) << "the field scrolls";
 
-    // The two buttons side by side under the panels, each label whole.
+    // The two buttons side by side under the panels, each label whole: they
+    // are centred and as wide as their labels rather than 32 pixels at fixed
+    // places, because "Пропустить" does not fit 32 pixels.
     HWND ready = Panel().ReadyButton()->m_hWnd, skip = Panel().SkipButton()->m_hWnd;
     std::vector<long> r = Rect(ready), s = Rect(skip);
     EXPECT_EQ(r[1], 291);
@@ -132,7 +151,7 @@ TEST_F(TestRun, StopEscAndExitEndTheTestFromEveryState)
         ASSERT_EQ(verb.selectionMark, 0) << "Exit did not stop the test";
 }
 
-TEST_F(TestRun, TooFewVerbsInTheChosenGroupsRefusesToStartWithAMessage)
+TEST_F(TestRun, StartRefusedForTooFewVerbsAStoreFailureOrPanelsThatCannotBeMade)
 {
     Launch(1);
     ChooseNoGroup();
@@ -161,6 +180,32 @@ TEST_F(TestRun, TooFewVerbsInTheChosenGroupsRefusesToStartWithAMessage)
               L"\u0418\u0437\u043C\u0435\u043D\u0438\u0442\u0435 \u043D\u0430\u0441\u0442\u0440\u043E\u0439\u043A\u0443 "
               L"\u043F\u0440\u043E\u0433\u0440\u0430\u043C\u043C\u044B");
     EXPECT_FALSE(View().IsRunning());
+
+    // The groups cannot be read: the failure is reported, then 0 verbs.
+    globals->Language = 1;
+    globals->NumWords = 2;
+    {
+        Profile::ScopedRegistryOverride registry;
+        registry->CreateKeyEx = FailCreateKey;
+        ExpectBoxes(2, [&] { Command(ID_TEST_START_EN); });
+    }
+    ASSERT_GE(responder.Seen().size(), 2u);
+    EXPECT_EQ(responder.Seen().end()[-2].text.rfind(L"Oops! Profile::RegException\n\n", 0), 0u);
+    EXPECT_EQ(responder.Seen().back().text.rfind(L"There are 0 verbs", 0), 0u)
+        << fw::Narrow(responder.Seen().back().text, CP_UTF8);
+    EXPECT_FALSE(View().IsRunning());
+
+    // The panels cannot be made: that is reported and no test runs.
+    g_noChildrenOf = View().m_hWnd;
+    HHOOK hook = ::SetWindowsHookExW(WH_CBT, RefuseChildren, nullptr, ::GetCurrentThreadId());
+    ExpectBoxes(1, [&] { Command(ID_TEST_START_EN); });
+    ::UnhookWindowsHookEx(hook);
+    g_noChildrenOf = nullptr;
+    const std::wstring report = L"An unexpected error stopped the operation.\n\nThe windows of the test";
+    EXPECT_EQ(responder.Seen().back().text.rfind(report, 0), 0u) << fw::Narrow(responder.Seen().back().text, CP_UTF8);
+    ExpectIdle();
+    Command(ID_TEST_START_EN);
+    EXPECT_TRUE(View().IsRunning()) << "Start works again";
 }
 
 TEST(BackgroundTiles, RepeatFromTheOuterCornerOrFillWithTheBrushWithoutABitmap)

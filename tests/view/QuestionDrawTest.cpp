@@ -16,6 +16,17 @@ TEST(QuestionDraw, StartsSecondsApartBeginWithDifferentVerbs)
     EXPECT_GT(firstVerbs.size(), 40u);
 }
 
+TEST(QuestionDraw, DrawsScaleTheGeneratorNeverTakeItsRemainder)
+{
+    for (unsigned seed = 1; seed <= 20; ++seed)
+        for (int n : {10, 42, kVerbCount}) {
+            std::srand(seed);
+            long long r = std::rand();
+            std::srand(seed);
+            ASSERT_EQ(DrawBelow(n), r * n / 32768) << "seed " << seed << ", n " << n;
+        }
+}
+
 TEST(QuestionDraw, QuestionsAreDistinctVerbsOfTheTestSetInEveryOrder)
 {
     VerbTable verbs;

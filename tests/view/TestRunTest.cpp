@@ -4,6 +4,7 @@
 #include "TestRunFixture.h"
 #include "app/MainFrame.h"
 #include "resources/resource.h"
+#include "view/ViewMessages.h"
 #include <commctrl.h>
 
 
@@ -56,12 +57,16 @@ TEST_F(TestRun, SkippedQuestionsAdvanceTheProgressButUncoverNothing)
     globals->NumWords = 3;
     Command(ID_TEST_START_RU);
     ASSERT_TRUE(View().IsRunning());
-    // The commands follow the test: Start off, Ready, Skip and Stop on.
+    // The commands follow the test: Start off, Ready, Skip and Stop on, the
+    // panel's own Skip button too (made disabled first, so that only the
+    // command update can turn it on).
+    HWND skip = Panel().SkipButton()->m_hWnd;
+    ::SendMessageW(skip, TB_ENABLEBUTTON, ID_TEST_SKIP_RU, FALSE);
     app->OnIdle(0);
     HWND toolbar = dynamic_cast<CMainFrame*>(app->m_pMainWnd)->ToolBar().m_hWnd;
     EXPECT_FALSE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, ID_TEST_START_RU, 0));
     EXPECT_TRUE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, ID_TEST_STOP_RU, 0));
-    EXPECT_TRUE(::SendMessageW(Panel().SkipButton()->m_hWnd, TB_ISBUTTONENABLED, ID_TEST_SKIP_RU, 0));
+    EXPECT_TRUE(::SendMessageW(skip, TB_ISBUTTONENABLED, ID_TEST_SKIP_RU, 0));
 
     Type(L"nonsense");
     ExpectBoxes(0, [&] { Click(Panel().SkipButton()); });
@@ -84,6 +89,50 @@ TEST_F(TestRun, SkippedQuestionsAdvanceTheProgressButUncoverNothing)
     // taking the button away.
     ExpectBoxes(0, [&] { Click(Panel().SkipButton()); });
     ExpectIdle();
+}
+
+TEST_F(TestRun, CommandsSentWhileAResultBoxIsOpenAreIgnoredButExitStillEndsTheProgram)
+{
+    Launch(1);
+    HWND view = View().m_hWnd;
+    // What a tool or a queued message could send while the frame is disabled.
+    auto sendEverything = [&](HWND) {
+        for (UINT id : {ID_TEST_SKIP_EN, ID_TEST_READY_EN, ID_TEST_STOP_EN, ID_TEST_START_EN})
+            Command(id);
+        for (UINT message : {VM_SKIP, VM_READY, VM_STOP})
+            ::SendMessageW(view, message, 0, 0);
+    };
+    // The only question is finished once: the closing display comes.
+    globals->NumWords = 1;
+    Command(ID_TEST_START_EN);
+    TypeCorrectForms();
+    ExpectBoxes(1, [&] { Type(L"\r"); }, IDOK, sendEverything);
+    EXPECT_EQ(View().FinishedQuestions(), 1);
+    EXPECT_EQ(View().CorrectAnswers(), 1);
+    EXPECT_EQ(UncoveredCells(), 320);
+    EXPECT_EQ(Answers().ClosingText().GetWindowText(), fw::LoadResString(143));
+    Command(ID_TEST_READY_EN);
+    ExpectIdle();
+
+    // The test goes on to its second question, and the next one starts afresh.
+    globals->NumWords = 2;
+    Command(ID_TEST_START_EN);
+    TypeCorrectForms();
+    ExpectBoxes(1, [&] { Type(L"\r"); }, IDOK, sendEverything);
+    ASSERT_TRUE(View().IsRunning());
+    EXPECT_EQ(View().FinishedQuestions(), 1);
+    EXPECT_EQ(Progress(), 1);
+    EXPECT_EQ(View().Attempt(), 0);
+    Command(ID_TEST_STOP_EN);
+    Command(ID_TEST_START_EN);
+    EXPECT_EQ(View().FinishedQuestions(), 0);
+    EXPECT_EQ(View().CorrectAnswers(), 0);
+
+    // Exit while a box is open ends the test and closes the program.
+    Type(L"wrong");
+    ExpectBoxes(1, [&] { Type(L"\r"); }, IDOK, [&](HWND) { Command(ID_APP_EXIT_EN); });
+    EXPECT_EQ(app->m_pMainWnd, nullptr);
+    EXPECT_FALSE(::IsWindow(view));
 }
 
 TEST_F(TestRun, WrongAnswersUseUpTheAttemptsThenTheAnswerIsShownReadOnly)
@@ -179,14 +228,16 @@ TEST_F(TestRun, TimeLimitCountsDownPausesAroundEveryBoxAndEndsAtZero)
         EXPECT_EQ(Text(PastTenseField()), L"");
     }
     // The countdown stands still while a box is open and runs a second after.
-    std::wstring whileOpen;
+    int atOpen = 0, afterWait = 0;
     Type(L"bad");
     ExpectBoxes(1, [&] { Type(L"\r"); }, IDOK, [&](HWND) {
+        atOpen = View().TimeLeft();
         testutil::PumpMessages(1500);
-        whileOpen = StatusValue();
+        afterWait = View().TimeLeft();
     });
-    EXPECT_EQ(whileOpen, L"00:59");
-    EXPECT_TRUE(testutil::PumpUntil([&] { return StatusValue() == L"00:58"; }, 3000)) << "the countdown did not resume";
+    EXPECT_EQ(afterWait, atOpen);
+    EXPECT_TRUE(testutil::PumpUntil([&] { return View().TimeLeft() < atOpen; }, 3000)) << "no tick after the box";
+    std::wstring whileOpen;
 
     // The time runs out: 00:00 is on screen with the box, then the answer.
     auto boxes = ExpectBoxes(1, [&] {
@@ -199,15 +250,19 @@ TEST_F(TestRun, TimeLimitCountsDownPausesAroundEveryBoxAndEndsAtZero)
     EXPECT_EQ(Text(PastTenseField()), CurrentVerb().pastTense);
     EXPECT_EQ(Text(ParticipleField()), CurrentVerb().pastParticiple);
     EXPECT_TRUE(ReadOnly(ParticipleField()));
-    testutil::PumpMessages(1300);
-    EXPECT_EQ(View().TimeLeft(), 0) << "a tick after the time-out";
+    EXPECT_FALSE(::KillTimer(view, 1)) << "the countdown runs on after the time-out";
+    EXPECT_EQ(View().TimeLeft(), 0);
     ExpectBoxes(0, [&] { Command(ID_TEST_READY_EN); });
     ExpectIdle();
 
-    // An hour shows as 60 minutes.
+    // An hour shows as 60 minutes; the last answer stops the countdown.
     globals->LimitTime = 60;
+    globals->NumWords = 1;
     Command(ID_TEST_START_EN);
     EXPECT_EQ(StatusValue(), L"60:00");
+    TypeCorrectForms();
+    ExpectBoxes(1, [&] { Type(L"\r"); });
+    EXPECT_FALSE(::KillTimer(view, 1)) << "the countdown runs on the closing display";
     Command(ID_TEST_STOP_EN);
 
     // Without the right answer the time-out ends the test.
