@@ -11,7 +11,8 @@ cp "$bin/verbs.exe" "$bin/Pictures.dll" "$stage/"
 cp "$bin/help/"* "$stage/help/"
 
 name="Lexoria-$version-$arch"
-rm -f "$out/$name-portable.zip"
+# Packages of earlier versions of this architecture would be mistaken for these.
+rm -f "$out"/Lexoria-*-"$arch"-setup.exe "$out"/Lexoria-*-"$arch"-portable.zip
 # Stored without extra attributes or timestamps of the build machine's users.
 (cd "$out/stage-$arch" && zip -q -r -X "$out/$name-portable.zip" Lexoria)
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DVERSION_TEXT="$version_text" -DARCH="$arch" \

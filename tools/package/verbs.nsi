@@ -52,8 +52,25 @@ VIAddVersionKey /LANG=1049 "LegalCopyright" "Copyright © 2004-2026 ${PUBLISHER}
 
 LangString NeedsX64 ${LANG_RUSSIAN} "Эта версия программы для 64-разрядной Windows. Установите 32-разрядную версию."
 LangString NeedsX64 ${LANG_ENGLISH} "This version of the program is for 64-bit Windows. Please install the 32-bit version."
+LangString CloseProgram ${LANG_RUSSIAN} "Программа Lexoria запущена. Закройте её и нажмите «Повтор»."
+LangString CloseProgram ${LANG_ENGLISH} "Lexoria is running. Please close it and press Retry."
 LangString RemoveSettings ${LANG_RUSSIAN} "Удалить также ваши настройки и группы глаголов?"
 LangString RemoveSettings ${LANG_ENGLISH} "Remove your settings and verb groups too?"
+
+; Files of a running program cannot be replaced or removed, and a silent
+; install would skip them and still report success: wait for the program to
+; be closed (the name it holds while it runs), or fail with exit code 2 when
+; silent.
+!macro WaitForProgramClosed ID
+  retry_${ID}:
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "PreventVerbsSecondInstance") p .r0'
+    ${If} $0 P<> 0
+      System::Call 'kernel32::CloseHandle(p r0)'
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(CloseProgram)" /SD IDCANCEL IDRETRY retry_${ID}
+      SetErrorLevel 2
+      Abort
+    ${EndIf}
+!macroend
 
 Function .onInit
   !if "${ARCH}" == "x64"
@@ -62,15 +79,25 @@ Function .onInit
       Abort
     ${EndIf}
   !endif
+  !insertmacro WaitForProgramClosed install
+FunctionEnd
+
+Function un.onInit
+  !insertmacro WaitForProgramClosed uninstall
 FunctionEnd
 
 Section "Program"
   SetShellVarContext current
   SetOutPath "$INSTDIR"
+  ClearErrors
   File "${STAGE}\verbs.exe"
   File "${STAGE}\Pictures.dll"
   SetOutPath "$INSTDIR\help"
   File "${STAGE}\help\*.*"
+  ${If} ${Errors}
+    SetErrorLevel 2
+    Abort
+  ${EndIf}
 
   ; The shortcut starts the program in its own folder, which the user owns:
   ; the program writes its web link file into its working folder.
@@ -97,10 +124,12 @@ Section "Uninstall"
   Delete "$INSTDIR\Pictures.dll"
   ; The web link file the program writes beside itself.
   Delete "$INSTDIR\verbs.url"
-  RMDir /r "$INSTDIR\help"
-  Delete "$INSTDIR\uninstall.exe"
-  ; Not /r: anything the user put into the folder stays.
-  RMDir "$INSTDIR"
+  ; The help pages by kind, not the whole folder: a folder the user chose
+  ; may have held files of its own.
+  Delete "$INSTDIR\help\*.html"
+  Delete "$INSTDIR\help\*.css"
+  Delete "$INSTDIR\help\*.png"
+  RMDir "$INSTDIR\help"
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"
   DeleteRegKey HKCU "${UNINST_KEY}"
 
@@ -114,17 +143,14 @@ Section "Uninstall"
 remove:
   DeleteRegKey HKCU "${SETTINGS_KEY}"
   DeleteRegKey /ifempty HKCU "Software\${PUBLISHER}"
-  ; The font choice: the user's copy, and the one in the system folder where
-  ; the program could write it (the 64-bit program's own system folder).
+  ; The user's copy of the font choice (a copy in the system folder is
+  ; shared by every user of the computer and stays).
   Delete "$APPDATA\${PUBLISHER}\Verbs\verbsfont.sav"
   RMDir "$APPDATA\${PUBLISHER}\Verbs"
   RMDir "$APPDATA\${PUBLISHER}"
-  !if "${ARCH}" == "x64"
-    ${DisableX64FSRedirection}
-  !endif
-  Delete "$SYSDIR\verbsfont.sav"
-  !if "${ARCH}" == "x64"
-    ${EnableX64FSRedirection}
-  !endif
 done:
+  ; The folder last, so that it going away means the uninstall is complete.
+  ; Not /r: anything the user put into the folder stays.
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
 SectionEnd
