@@ -38,7 +38,8 @@ void CImage::Clear()
 
 bool CImage::ReadFile(const std::wstring& path)
 {
-    return Decode([&](IWICImagingFactory& factory, gfx::ComPtr<IWICBitmapDecoder>& decoder) {
+    return Decode([&](IWICImagingFactory& factory, gfx::ComPtr<IWICStream>&,
+                      gfx::ComPtr<IWICBitmapDecoder>& decoder) {
         return SUCCEEDED(factory.CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
                                                            WICDecodeMetadataCacheOnDemand, decoder.put()));
     });
@@ -50,8 +51,8 @@ bool CImage::ReadMemory(const void* data, size_t size)
         Clear();
         return false;
     }
-    gfx::ComPtr<IWICStream> stream; // outlives the decoder, which reads through it
-    return Decode([&](IWICImagingFactory& factory, gfx::ComPtr<IWICBitmapDecoder>& decoder) {
+    return Decode([&](IWICImagingFactory& factory, gfx::ComPtr<IWICStream>& stream,
+                      gfx::ComPtr<IWICBitmapDecoder>& decoder) {
         return SUCCEEDED(factory.CreateStream(stream.put())) &&
                SUCCEEDED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(data)),
                                                       static_cast<DWORD>(size))) &&
@@ -66,10 +67,13 @@ bool CImage::Decode(Source makeDecoder)
     Clear();
     gfx::ComApartment apartment;
     gfx::ComPtr<IWICImagingFactory> factory = CreateFactory();
+    // Every object of the imaging component goes before the apartment ends;
+    // the stream, which the decoder reads through, after the decoder.
+    gfx::ComPtr<IWICStream> stream;
     gfx::ComPtr<IWICBitmapDecoder> decoder;
     gfx::ComPtr<IWICBitmapFrameDecode> frame;
     gfx::ComPtr<IWICBitmapSource> converted;
-    if (!factory || !makeDecoder(*factory.get(), decoder) || FAILED(decoder->GetFrame(0, frame.put())) ||
+    if (!factory || !makeDecoder(*factory.get(), stream, decoder) || FAILED(decoder->GetFrame(0, frame.put())) ||
         FAILED(::WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, frame.get(), converted.put())))
         return false;
     UINT width = 0, height = 0;

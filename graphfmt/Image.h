@@ -38,6 +38,8 @@ public:
     virtual bool Draw(HDC dc, int x, int y, int width = -1, int height = -1, int srcX = 0, int srcY = 0) const;
 
 private:
+    // makeDecoder(factory, stream, decoder) opens the decoder, keeping in
+    // stream whatever it reads through; both live inside the COM apartment.
     template <typename Source>
     bool Decode(Source makeDecoder);
 

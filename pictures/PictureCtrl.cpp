@@ -1,6 +1,7 @@
 #include "pictures/PictureCtrl.h"
 #include "app/VerbsGlobals.h"
 #include "framework/Handles.h"
+#include "view/TestQuestions.h"
 #include <cstdlib>
 #include <ctime>
 #include <vector>
@@ -45,9 +46,16 @@ END_MESSAGE_MAP()
 
 CPictureCtrl::CPictureCtrl()
 {
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
     CoverAll();
-    m_nPicture = RandomBelow(kPictures);
+    m_nPicture = FirstPictureAt(static_cast<long long>(std::time(nullptr)));
+}
+
+int CPictureCtrl::FirstPictureAt(long long seconds)
+{
+    // Seeded with the bare seconds, the generator's first draw changes only
+    // every few minutes: runs started close together would open alike.
+    std::srand(ClockSeed(seconds));
+    return RandomBelow(kPictures);
 }
 
 CPictureCtrl::~CPictureCtrl() = default;

@@ -52,6 +52,9 @@ public:
     int UncoveredCount() const;
     // The picture that the next Create loads (0-15).
     int PictureIndex() const { return m_nPicture; }
+    // The first picture of a control made at this clock second: seeds the
+    // generator from the mixed seconds, then draws one index.
+    static int FirstPictureAt(long long seconds);
     const CImage& Image() const { return m_image; }
 
 protected:

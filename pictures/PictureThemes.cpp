@@ -2,7 +2,9 @@
 #include "framework/Text.h"
 #include "settings/ProfileException.h"
 #include "app/ReportProfileError.h"
+#include "pictures/LibraryImage.h"
 #include <cstring>
+#include <cwchar>
 
 const wchar_t* const kShippedThemeFile = L"Pictures.dll";
 const wchar_t* const kLastThemeValue = L"LastLibPict";
@@ -16,6 +18,8 @@ constexpr UINT kRussianCodePage = 1251;
 constexpr UINT kEnglishCodePage = 1252;
 // Longer names are cut: a name is read from foreign memory.
 constexpr size_t kMaxNameBytes = 1024;
+// Resource id of a theme's first picture (type "JPG").
+constexpr UINT kFirstPicture = 129;
 
 // No "missing file" or "bad image" boxes from the system while the folder is
 // scanned: a file that is no library is simply skipped.
@@ -42,13 +46,39 @@ NameFunction FindName(HMODULE library, const char* name)
     return reinterpret_cast<NameFunction>(reinterpret_cast<void*>(::GetProcAddress(library, name)));
 }
 
+// The name is copied only as far as it can be read: a wild pointer or a
+// string that runs into unreadable memory fails instead of faulting.
 bool CopyName(NameFunction function, UINT codePage, std::wstring& name)
 {
     const char* text = function();
-    if (!text)
+    size_t readable = text ? ReadableBytes(text, kMaxNameBytes) : 0;
+    size_t length = readable ? strnlen(text, readable) : 0;
+    if (readable == 0 || (length == readable && readable < kMaxNameBytes))
         return false;
-    name = fw::Widen(std::string_view(text, strnlen(text, kMaxNameBytes)), codePage);
+    name = fw::Widen(std::string_view(text, length), codePage);
     return true;
+}
+
+// The system's wildcard also matches a long name through its short alias
+// ("x.dllold" is "X~1.DLL"), so the name's own extension is checked.
+bool HasLibraryExtension(const std::wstring& fileName)
+{
+    size_t dot = fileName.find_last_of(L'.');
+    return dot != std::wstring::npos && _wcsicmp(fileName.c_str() + dot, L".dll") == 0;
+}
+
+// Whether the file exports both name functions and holds the first picture,
+// seen in a mapping of it that runs none of its code.
+bool LooksLikeThemeLibrary(const std::wstring& path)
+{
+    fw::UniqueModule mapped;
+    {
+        QuietErrors quiet;
+        mapped.reset(::LoadLibraryExW(path.c_str(), nullptr,
+                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+    }
+    return mapped && MappedImageExports(mapped.get(), "e") && MappedImageExports(mapped.get(), "r") &&
+           ::FindResourceW(mapped.get(), MAKEINTRESOURCEW(kFirstPicture), L"JPG");
 }
 
 // The stored name of the current theme; the shipped theme on a first run.
@@ -92,8 +122,11 @@ std::wstring ProgramFolder()
 bool LoadPictureTheme(const std::wstring& folder, const std::wstring& fileName, PictureTheme& theme)
 {
     // By full path: a bare name could load a library of that name from
-    // anywhere on the search path.
+    // anywhere on the search path. A library's code runs when it is loaded,
+    // at every start: only a file that looks like a theme gets that far.
     std::wstring path = folder + L"\\" + fileName;
+    if (!HasLibraryExtension(fileName) || !LooksLikeThemeLibrary(path))
+        return false;
     fw::UniqueModule library;
     {
         QuietErrors quiet;
@@ -117,6 +150,9 @@ bool LoadPictureTheme(const std::wstring& folder, const std::wstring& fileName, 
 
 void LoadPictureThemes(const std::wstring& folder)
 {
+    // Without a folder the pattern would name the root of the current drive.
+    if (folder.empty())
+        return;
     CVerbsGlobals& g = Globals();
     std::wstring current = LastThemeFile();
 

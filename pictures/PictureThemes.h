@@ -18,12 +18,15 @@ std::wstring ProgramFolder();
 // Loads every theme library of the folder into Globals().m_themes, in the
 // order the folder lists them, and makes current the one whose file name is
 // exactly the stored "LastLibPict" (stored as the shipped theme when
-// missing). A store failure is reported and the scan goes on.
+// missing). A store failure is reported and the scan goes on. An empty
+// folder (the program's own could not be found) loads nothing.
 void LoadPictureThemes(const std::wstring& folder);
 
 // The same for the program's own folder, as start-up does it.
 void LoadProgramPictureThemes();
 
 // Loads one file by its full path; true and the filled entry when it is a
-// theme library. Anything else is unloaded again.
+// theme library. Only a file named *.dll whose mapping shows both name
+// functions and picture 129 is loaded to run; anything else is unloaded
+// again, and a name that cannot be read makes no theme.
 bool LoadPictureTheme(const std::wstring& folder, const std::wstring& fileName, PictureTheme& theme);

@@ -3,6 +3,7 @@
 #include "PictureTestSupport.h"
 #include "pictures/PictureCtrl.h"
 #include <cstdlib>
+#include <ctime>
 #include <set>
 
 using picturetest::PictureFixture;
@@ -80,13 +81,17 @@ protected:
     CPictureCtrl control;
 };
 
-void ExpectCoveredTile(const WindowPixels& shot, int x, int y, const char* where)
+// below: what the cell under the tile shows at (x + 1, y + 15), where the
+// tile's light left edge ends undrawn.
+void ExpectCoveredTile(const WindowPixels& shot, int x, int y, COLORREF below, const char* where)
 {
     COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     SCOPED_TRACE(where);
+    EXPECT_EQ(shot.At(x + 14, y + 1), kWhite);
     EXPECT_EQ(shot.At(x + 1, y + 1), kWhite);
     EXPECT_EQ(shot.At(x + 13, y + 1), kWhite);
     EXPECT_EQ(shot.At(x + 1, y + 14), kWhite);
+    EXPECT_EQ(shot.At(x + 1, y + 15), below);
     EXPECT_EQ(shot.At(x + 14, y + 2), kGrey);
     EXPECT_EQ(shot.At(x + 14, y + 14), kGrey);
     EXPECT_EQ(shot.At(x + 2, y + 14), kGrey);
@@ -143,9 +148,10 @@ TEST(PictureCells, EachCorrectAnswerUncoversItsShareAndTheLastOneUncoversAll)
 {
     // As the test run does it: after n correct answers of NumWords, uncover
     // up to n x 320 / NumWords cells, one UncoverCell per cell.
+    // The share of one answer lies all over the picture, not in a block.
     for (int numWords : {3, 10, 7}) {
         CPictureCtrl control;
-        std::vector<int> counts;
+        std::srand(static_cast<unsigned>(numWords)); // after the control's own seeding
         for (int correct = 1; correct <= numWords; ++correct) {
             int target = correct * 320 / numWords;
             while (control.UncoveredCount() < target) {
@@ -153,16 +159,35 @@ TEST(PictureCells, EachCorrectAnswerUncoversItsShareAndTheLastOneUncoversAll)
                 control.UncoverCell();
                 ASSERT_EQ(control.UncoveredCount(), before + 1) << "every call uncovers exactly one cell";
             }
-            counts.push_back(control.UncoveredCount());
-        }
-        if (numWords == 3) {
-            EXPECT_EQ(counts, (std::vector<int>{106, 213, 320}));
-        }
-        if (numWords == 10) {
-            EXPECT_EQ(counts.front(), 32);
-            EXPECT_EQ(counts.back(), 320);
+            if (correct == 1) {
+                std::set<int> columns, rows;
+                for (int cell = 0; cell < 320; ++cell)
+                    if (!control.IsCovered(cell)) {
+                        columns.insert(cell / 20);
+                        rows.insert(cell % 20);
+                    }
+                EXPECT_GE(columns.size(), numWords == 3 ? 15u : 8u) << numWords;
+                EXPECT_GE(rows.size(), numWords == 3 ? 19u : 10u) << numWords;
+            }
         }
         EXPECT_EQ(control.UncoveredCount(), 320) << numWords;
+    }
+}
+
+TEST(PictureCells, RunsStartedSecondsApartOpenOnDifferentPictures)
+{
+    std::set<int> firstPictures;
+    for (long long second = 1700000000; second < 1700000060; ++second)
+        firstPictures.insert(CPictureCtrl::FirstPictureAt(second));
+    EXPECT_GE(firstPictures.size(), 12u);
+    // A new control takes the picture of the clock's second.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        std::time_t before = std::time(nullptr);
+        CPictureCtrl control;
+        if (std::time(nullptr) != before)
+            continue; // the second changed in between
+        EXPECT_EQ(control.PictureIndex(), CPictureCtrl::FirstPictureAt(before));
+        break;
     }
 }
 
@@ -197,8 +222,8 @@ TEST_F(PictureCtrlTest, CoveredCellsShowRaisedTilesAndUncoveredCellsThePicture)
     EXPECT_EQ(DifferentPixels(shot, expected, 0, 15), 0) << "cell 1";
     EXPECT_EQ(DifferentPixels(shot, expected, 15, 0), 0) << "cell 20";
     EXPECT_EQ(DifferentPixels(shot, expected, 225, 285), 0) << "cell 319";
-    ExpectCoveredTile(shot, 0, 0, "cell 0");
-    ExpectCoveredTile(shot, 15, 15, "cell 21");
+    ExpectCoveredTile(shot, 0, 0, expected.PixelAt(1, 15), "cell 0 over uncovered cell 1");
+    ExpectCoveredTile(shot, 15, 15, ::GetSysColor(COLOR_BTNFACE), "cell 21 over covered cell 22");
     int wrongCovered = 0, wrongUncovered = 0;
     for (int column = 0; column < 16; ++column) {
         for (int row = 0; row < 20; ++row) {
@@ -215,6 +240,12 @@ TEST_F(PictureCtrlTest, CoveredCellsShowRaisedTilesAndUncoveredCellsThePicture)
 
 TEST_F(PictureCtrlTest, EveryTestShowsTheNextPictureFullyCoveredAndTheSeventeenthRepeatsTheFirst)
 {
+    // Pictures are decoded from memory: another program's file of the old
+    // shared name in the temporary folder is never written or deleted.
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    std::wstring sentinel = std::wstring(temp) + L"tmp.jpg";
+    ASSERT_TRUE(testutil::WriteFileBytes(sentinel, "another program's file"));
     UseTheme(L"alpine.dll");
     int first = control.PictureIndex();
     ASSERT_GE(first, 0);
@@ -248,6 +279,10 @@ TEST_F(PictureCtrlTest, EveryTestShowsTheNextPictureFullyCoveredAndTheSeventeent
     EXPECT_EQ(control.UncoveredCount(), 0);
     EXPECT_EQ(::GetWindow(host, GW_CHILD), control.m_hWnd);
     EXPECT_EQ(::GetWindow(control.m_hWnd, GW_HWNDNEXT), nullptr);
+    Painted();
+    control.DestroyWindow();
+    EXPECT_EQ(testutil::ReadFileBytes(sentinel), "another program's file");
+    ::DeleteFileW(sentinel.c_str());
 }
 
 TEST_F(PictureCtrlTest, MissingOrDamagedPicturesLeaveTheTilesOverTheButtonFace)
@@ -265,7 +300,7 @@ TEST_F(PictureCtrlTest, MissingOrDamagedPicturesLeaveTheTilesOverTheButtonFace)
         EXPECT_EQ(control.PictureIndex(), (index + 1) % 16);
         control.UncoverCellFrom(0);
         WindowPixels shot = Painted();
-        ExpectCoveredTile(shot, 15, 0, "a covered cell");
+        ExpectCoveredTile(shot, 15, 0, face, "a covered cell");
         EXPECT_EQ(shot.At(1, 1), face) << "an uncovered cell over no picture";
         EXPECT_EQ(shot.At(7, 7), face);
         control.DestroyWindow();

@@ -18,7 +18,9 @@ inline std::wstring ThemeCase(const wchar_t* name)
     return testutil::ExecutableFolder() + L"\\theme_cases\\" + name + L".dll";
 }
 
-// A new empty folder in the temporary folder, removed with its files.
+// A new empty folder in the temporary folder, removed with its files; the
+// libraries loaded from it must be freed first (a loaded file cannot be
+// deleted), or the test fails.
 class ThemeFolder {
 public:
     ThemeFolder()
@@ -36,7 +38,8 @@ public:
     {
         for (const std::wstring& file : files_)
             ::DeleteFileW((path_ + L"\\" + file).c_str());
-        ::RemoveDirectoryW(path_.c_str());
+        EXPECT_TRUE(::RemoveDirectoryW(path_.c_str()) || ::GetFileAttributesW(path_.c_str()) == INVALID_FILE_ATTRIBUTES)
+            << "left behind: " << path_;
     }
     ThemeFolder(const ThemeFolder&) = delete;
     ThemeFolder& operator=(const ThemeFolder&) = delete;
@@ -76,7 +79,8 @@ private:
 };
 
 // A fresh global state whose store is open at the program's settings key,
-// which starts empty. Libraries loaded by a test are freed at its end.
+// which starts empty. Libraries loaded by a test are freed at its end, then
+// the folders made with NewFolder() are removed.
 class PictureFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -93,6 +97,13 @@ protected:
     {
         globals->FreePictureThemes();
         globals.reset();
+        folders_.clear();
+    }
+
+    ThemeFolder& NewFolder()
+    {
+        folders_.push_back(std::make_unique<ThemeFolder>());
+        return *folders_.back();
     }
 
     static std::wstring Setting(const wchar_t* name)
@@ -102,6 +113,9 @@ protected:
     }
 
     std::unique_ptr<CVerbsGlobals> globals;
+
+private:
+    std::vector<std::unique_ptr<ThemeFolder>> folders_;
 };
 
 // The client area of a window as it is on screen, row by row.

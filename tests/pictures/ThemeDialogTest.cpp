@@ -7,6 +7,7 @@
 #include "settings/RegistryApi.h"
 #include "tests/app/AppFixture.h"
 #include "resources/resource.h"
+#include <commctrl.h>
 
 using picturetest::PictureFixture;
 using picturetest::ThemeCase;
@@ -83,7 +84,7 @@ protected:
 
 TEST_F(ThemeDialogTest, RussianNamesSortedWithTheCurrentSelectedAndOkMakesTheChoiceCurrentAndStoresIt)
 {
-    ThemeFolder folder;
+    ThemeFolder& folder = NewFolder();
     folder.Add(ThemeCase(L"alpine"), L"Alpine.dll");
     folder.Add(ThemeCase(L"coast"), L"Coast.dll");
     Load(folder, L"Alpine.dll", 0);
@@ -98,7 +99,7 @@ TEST_F(ThemeDialogTest, RussianNamesSortedWithTheCurrentSelectedAndOkMakesTheCho
 
 TEST_F(ThemeDialogTest, EnglishNamesAndTitleAndCancelChangesNothing)
 {
-    ThemeFolder folder;
+    ThemeFolder& folder = NewFolder();
     folder.Add(ThemeCase(L"alpine"), L"Alpine.dll");
     folder.Add(ThemeCase(L"coast"), L"Coast.dll");
     Load(folder, L"Alpine.dll", 1);
@@ -113,7 +114,7 @@ TEST_F(ThemeDialogTest, EnglishNamesAndTitleAndCancelChangesNothing)
 
 TEST_F(ThemeDialogTest, TwoThemesOfTheSameNameKeepTheOneChosenNotTheFirstOfThatName)
 {
-    ThemeFolder folder;
+    ThemeFolder& folder = NewFolder();
     folder.Add(ThemeCase(L"alpine"), L"Alpine.dll");
     folder.Add(ThemeCase(L"alpine"), L"Copy.dll");
     // The current one is the second in the theme list.
@@ -129,7 +130,7 @@ TEST_F(ThemeDialogTest, TwoThemesOfTheSameNameKeepTheOneChosenNotTheFirstOfThatN
 
 TEST_F(ThemeDialogTest, WithNoCurrentThemeTheFirstNameIsSelectedAndOkMakesItCurrent)
 {
-    ThemeFolder folder;
+    ThemeFolder& folder = NewFolder();
     folder.Add(ThemeCase(L"alpine"), L"Alpine.dll");
     folder.Add(ThemeCase(L"coast"), L"Coast.dll");
     Load(folder, L"Gone.dll", 1);
@@ -143,7 +144,7 @@ TEST_F(ThemeDialogTest, WithNoCurrentThemeTheFirstNameIsSelectedAndOkMakesItCurr
 
 TEST_F(ThemeDialogTest, EmptyListClosesWithoutChangeAndAStoreFailureOnOkIsReported)
 {
-    ThemeFolder empty;
+    ThemeFolder& empty = NewFolder();
     Load(empty, L"Alpine.dll", 0);
     EXPECT_EQ(Run(-1, IDOK), IDOK);
     EXPECT_TRUE(shown.items.empty());
@@ -153,7 +154,7 @@ TEST_F(ThemeDialogTest, EmptyListClosesWithoutChangeAndAStoreFailureOnOkIsReport
     globals->FreePictureThemes();
     globals->m_themes.clear();
 
-    ThemeFolder folder;
+    ThemeFolder& folder = NewFolder();
     folder.Add(ThemeCase(L"coast"), L"Coast.dll");
     Load(folder, L"Coast.dll", 0);
     Profile::ScopedRegistryOverride registry;
@@ -165,7 +166,7 @@ TEST_F(ThemeDialogTest, EmptyListClosesWithoutChangeAndAStoreFailureOnOkIsReport
     EXPECT_EQ(globals->m_hCurrentTheme, Module(folder, L"Coast.dll")) << "in use for this run all the same";
 }
 
-TEST_F(AppFixture, ThemeCommandOfTheViewOpensTheDialogInTheInterfaceLanguage)
+TEST_F(AppFixture, ThemeCommandOfTheViewOpensTheDialogInTheInterfaceLanguageButNotDuringATest)
 {
     CMainFrame& frame = Start(1);
     HWND view = ::GetDlgItem(frame.m_hWnd, AFX_IDW_PANE_FIRST);
@@ -175,4 +176,24 @@ TEST_F(AppFixture, ThemeCommandOfTheViewOpensTheDialogInTheInterfaceLanguage)
     ::SendMessageW(view, WM_COMMAND, ID_THEME_EN, 0);
     ASSERT_EQ(responder.Seen().size(), 1u);
     EXPECT_EQ(responder.Seen()[0].caption, L"Pictures theme selection");
+
+    // During a test the command is off in the menu and on the toolbar, and
+    // sent all the same it opens nothing.
+    HMENU service = ::GetSubMenu(::GetMenu(frame.m_hWnd), 1);
+    auto themeGrayed = [&] {
+        frame.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(service), 1);
+        return (::GetMenuState(service, ID_THEME_EN, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    };
+    auto themeButtonEnabled = [&] {
+        app->OnIdle(0);
+        return ::SendMessageW(frame.ToolBar().m_hWnd, TB_ISBUTTONENABLED, ID_THEME_EN, 0) != 0;
+    };
+    EXPECT_FALSE(themeGrayed());
+    EXPECT_TRUE(themeButtonEnabled());
+    globals->NumWords = 3;
+    frame.SendMessage(WM_COMMAND, ID_TEST_START_EN, 0);
+    ASSERT_TRUE(dynamic_cast<CVerbsView*>(frame.GetActiveView())->IsRunning());
+    EXPECT_TRUE(themeGrayed());
+    EXPECT_FALSE(themeButtonEnabled());
+    EXPECT_TRUE(responder.ExpectNoDialog([&] { ::SendMessageW(view, WM_COMMAND, ID_THEME_EN, 0); }));
 }

@@ -32,18 +32,31 @@ const PictureTheme* Listed(const std::wstring& fileName)
     return nullptr;
 }
 
+// The theme cases whose code ran in this process since the variable was cleared.
+std::wstring CasesRun()
+{
+    wchar_t run[512] = {};
+    ::GetEnvironmentVariableW(L"VERBS_THEME_CASES_RUN", run, 512);
+    return run;
+}
+
 } // namespace
 
 TEST_F(PictureFixture, OnlyLibrariesWithBothNameFunctionsAreListedTheRestIsUnloaded)
 {
-    ThemeFolder folder;
+    ThemeFolder& folder = NewFolder();
     folder.Add(ThemeCase(L"only_e"), L"OnlyE.dll");
+    folder.Add(ThemeCase(L"no_pictures"), L"NoPictures.dll");
     folder.Add(ThemeCase(L"alpine"), L"Alpine.dll");
+    // "*.dll" finds this one through its short name "COAST~1.DLL".
+    folder.Add(ThemeCase(L"coast"), L"Coast.dllold");
     folder.Write(L"Broken.dll", "this is no library");
     testutil::WriteRegString(testutil::kSettingsKey, L"LastLibPict", L"OnlyE.dll");
+    ::SetEnvironmentVariableW(L"VERBS_THEME_CASES_RUN", nullptr);
 
     LoadPictureThemes(folder.Path());
     EXPECT_EQ(ListedFiles(), std::vector<std::wstring>{L"Alpine.dll"});
+    EXPECT_EQ(CasesRun(), L"alpine ") << "the code of what is no theme never runs";
     EXPECT_EQ(::GetModuleHandleW(folder.PathOf(L"OnlyE.dll").c_str()), nullptr) << "unloaded again";
     EXPECT_NE(::GetModuleHandleW(folder.PathOf(L"Alpine.dll").c_str()), nullptr);
     EXPECT_EQ(globals->m_hCurrentTheme, nullptr) << "the stored name is no theme";
@@ -52,7 +65,7 @@ TEST_F(PictureFixture, OnlyLibrariesWithBothNameFunctionsAreListedTheRestIsUnloa
 
 TEST_F(PictureFixture, TwoThemesAreListedInFolderOrderWithTheirNamesAndOnlyTheStoredOneIsCurrent)
 {
-    ThemeFolder folder;
+    ThemeFolder& folder = NewFolder();
     folder.Add(ThemeCase(L"coast"), L"Coast.dll");
     folder.Add(ThemeCase(L"alpine"), L"Alpine.dll");
     testutil::WriteRegString(testutil::kSettingsKey, L"LastLibPict", L"Coast.dll");
@@ -80,7 +93,7 @@ TEST_F(PictureFixture, TwoThemesAreListedInFolderOrderWithTheirNamesAndOnlyTheSt
 
 TEST_F(PictureFixture, StoredNameInOtherLetterCaseListsTheThemeButMakesNoneCurrent)
 {
-    ThemeFolder folder;
+    ThemeFolder& folder = NewFolder();
     folder.Add(ThemeCase(L"alpine"), L"Pictures.dll");
     testutil::WriteRegString(testutil::kSettingsKey, L"LastLibPict", L"pictures.dll");
 
@@ -94,7 +107,7 @@ TEST_F(PictureFixture, FirstRunStoresTheShippedThemeWhichIsLoadedFromTheFolderIt
 {
     // The folder's own Pictures.dll here holds another theme; a load by bare
     // name would find the shipped library beside the test program instead.
-    ThemeFolder folder;
+    ThemeFolder& folder = NewFolder();
     folder.Add(ThemeCase(L"coast"), L"Pictures.dll");
     ASSERT_TRUE(testutil::FileExists(testutil::ExecutableFolder() + L"\\Pictures.dll"));
 
@@ -108,7 +121,7 @@ TEST_F(PictureFixture, FirstRunStoresTheShippedThemeWhichIsLoadedFromTheFolderIt
 
 TEST_F(PictureFixture, ShippedLibraryKeepsTheContractAndAStoreFailureIsReportedWhileTheScanGoesOn)
 {
-    ThemeFolder folder;
+    ThemeFolder& folder = NewFolder();
     folder.Add(testutil::ExecutableFolder() + L"\\Pictures.dll", L"Pictures.dll");
     folder.Add(ThemeCase(L"alpine"), L"Alpine.dll");
     Profile::ScopedRegistryOverride registry;
@@ -138,4 +151,36 @@ TEST_F(PictureFixture, ShippedLibraryKeepsTheContractAndAStoreFailureIsReportedW
         EXPECT_EQ(picture.Height(), 300) << id;
     }
     EXPECT_EQ(::FindResourceW(shipped->library.get(), MAKEINTRESOURCEW(145), L"JPG"), nullptr);
+}
+
+TEST_F(PictureFixture, ANameThatCannotBeReadMakesNoThemeAndALongOneIsCut)
+{
+    std::wstring cases = testutil::ExecutableFolder() + L"\\theme_cases";
+    PictureTheme theme;
+    for (const wchar_t* kind : {L"wild", L"edge"}) {
+        ::SetEnvironmentVariableW(L"VERBS_THEME_CASE_R", kind);
+        EXPECT_FALSE(LoadPictureTheme(cases, L"wild_names.dll", theme)) << kind;
+        EXPECT_EQ(::GetModuleHandleW((cases + L"\\wild_names.dll").c_str()), nullptr) << kind;
+    }
+    ::SetEnvironmentVariableW(L"VERBS_THEME_CASE_R", L"long");
+    EXPECT_TRUE(LoadPictureTheme(cases, L"wild_names.dll", theme));
+    EXPECT_EQ(theme.russianName, std::wstring(1024, L'x'));
+    EXPECT_EQ(theme.englishName, L"Wild names");
+    ::SetEnvironmentVariableW(L"VERBS_THEME_CASE_R", nullptr);
+}
+
+TEST_F(PictureFixture, NoFolderLoadsNothingRatherThanTheRootOfTheCurrentDrive)
+{
+    ThemeFolder& folder = NewFolder();
+    std::wstring rootTheme = folder.Path().substr(0, 3) + L"verbs-root-theme.dll";
+    ASSERT_TRUE(::CopyFileW(ThemeCase(L"alpine").c_str(), rootTheme.c_str(), FALSE));
+    wchar_t current[MAX_PATH] = {};
+    ::GetCurrentDirectoryW(MAX_PATH, current);
+    ::SetCurrentDirectoryW(folder.Path().c_str());
+
+    LoadPictureThemes(L"");
+    ::SetCurrentDirectoryW(current);
+    EXPECT_EQ(ListedFiles(), std::vector<std::wstring>{});
+    globals->FreePictureThemes();
+    EXPECT_TRUE(::DeleteFileW(rootTheme.c_str()));
 }
