@@ -275,6 +275,34 @@ TEST(Exceptions, WindowOrDialogWhoseCloseHandlerFailedStaysOpen)
     EXPECT_TRUE(openAfterClose);
 }
 
+TEST(Exceptions, ReportStaysWhileQuitIsPendingAndFailuresUnderItGetOneMoreBox)
+{
+    CWinApp app; // the framework's own report
+    ThrowingWindow window;
+    ASSERT_TRUE(window.CreateEx(0, nullptr, L"throws", WS_POPUP, WindowRect(), nullptr, 0));
+    ModalResponder responder;
+    responder.Then([&](HWND box) {
+        window.SendMessage(WM_USER);
+        window.SendMessage(WM_COMMAND, kThrowCommand, 0);
+        ModalResponder::Press(box, IDOK);
+    });
+    responder.ThenPress(IDOK);
+    // The main window has gone and posted the end of the loop; its last
+    // handler fails.
+    EXPECT_TRUE(responder.ExpectDialogs(2, [&] {
+        ::PostQuitMessage(5);
+        window.SendMessage(WM_USER);
+    }));
+    ASSERT_EQ(responder.Seen().size(), 2u);
+    EXPECT_EQ(responder.Seen()[0].text, L"An unexpected error stopped the operation.\n\nwindow handler");
+    EXPECT_EQ(responder.Seen()[1].text, L"And 2 more error(s) came while that report was on screen. The last one:"
+                                        L"\n\nAn unexpected error stopped the operation.\n\ncommand handler");
+    EXPECT_EQ(responder.Seen()[1].icon, ::LoadIconW(nullptr, IDI_HAND));
+    MSG msg{};
+    EXPECT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the end of the loop was lost";
+    EXPECT_EQ(msg.wParam, 5u);
+}
+
 TEST(Exceptions, StartUpThatThrowsIsReportedAndStillRunsTheExitProcessing)
 {
     RecordingApp app;
