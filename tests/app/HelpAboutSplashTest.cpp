@@ -90,9 +90,11 @@ TEST_F(HelpAboutTest, MissingHelpPageIsReportedWithItsFullPathInEitherLanguage)
     ShellRecorder shell;
     ModalResponder responder;
     std::wstring path = testutil::ExecutableFolder() + L"\\help\\no_such_topic.html";
-    OpenHelpTopic(L"no_such_topic");
-    globals->Language = 0;
-    OpenHelpTopic(L"no_such_topic");
+    EXPECT_TRUE(responder.ExpectDialogs(2, [&] {
+        OpenHelpTopic(L"no_such_topic");
+        globals->Language = 0;
+        OpenHelpTopic(L"no_such_topic");
+    }));
     ASSERT_EQ(responder.Seen().size(), 2u);
     EXPECT_EQ(responder.Seen()[0].text, L"Could not open file \"" + path + L"\"");
     EXPECT_EQ(responder.Seen()[0].caption, L"Lexoria");

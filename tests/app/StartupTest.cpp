@@ -108,7 +108,7 @@ TEST_F(AppFixture, SettingsKeyThatCannotBeOpenedIsReportedAndEndsStartUp)
     Profile::ScopedRegistryOverride registry;
     registry->CreateKeyEx = FailCreateKey;
     ModalResponder responder;
-    EXPECT_FALSE(app->InitInstance());
+    EXPECT_TRUE(responder.ExpectDialogs(1, [&] { EXPECT_FALSE(app->InitInstance()); }));
     ASSERT_EQ(responder.Seen().size(), 1u);
     EXPECT_EQ(responder.Seen()[0].caption, L"Lexoria");
     EXPECT_EQ(responder.Seen()[0].text, L"Oops! Profile::RegException\n\nSection: Software");
@@ -123,7 +123,7 @@ TEST_F(AppFixture, RegistryFailureWhileLoadingSettingsEndsStartUp)
     Profile::ScopedRegistryOverride registry;
     registry->SetValueEx = FailSetValue;
     ModalResponder responder;
-    EXPECT_FALSE(app->InitInstance());
+    EXPECT_TRUE(responder.ExpectDialogs(1, [&] { EXPECT_FALSE(app->InitInstance()); }));
     ASSERT_EQ(responder.Seen().size(), 1u);
     EXPECT_EQ(responder.Seen()[0].text, L"Oops! Profile::RegException\n\nKey: ShowTranslate Value:1");
     EXPECT_EQ(app->m_pMainWnd, nullptr);
