@@ -164,8 +164,21 @@ TEST_F(OldSettingsRun, FileThatCannotBeDeletedIsTakenOverOnceUntilItChanges)
     EXPECT_FALSE(testutil::FileExists(IniPath()));
 }
 
-TEST_F(OldSettingsRun, EndOfARunThatNeverLookedKeepsOldSettingsButNotTheFrameworksFile)
+TEST_F(OldSettingsRun, OnlyAFileWithOldSettingsIsTakenOverOrKeptTheFrameworksOwnGoes)
 {
+    // A start takes nothing over from the framework's own file.
+    testutil::WriteRegString(testutil::kSettingsKey, L"OnlyOneForm", L"0");
+    testutil::WriteRegString(testutil::kSettingsKey, L"NumWords", L"33");
+    WriteIni("[Settings]\r\nPreviewPages=1\r\n");
+    {
+        ModalResponder responder;
+        EXPECT_TRUE(responder.ExpectNoDialog([&] { EXPECT_TRUE(app->InitInstance()); }));
+    }
+    EXPECT_FALSE(testutil::FileExists(IniPath()));
+    EXPECT_EQ(Setting(L"OnlyOneForm"), L"0");
+    EXPECT_EQ(Setting(L"NumWords"), L"33");
+    NextRun();
+
     // A second copy ends before the migration: what the file holds decides.
     WriteIni("[Verbs]\r\nNumWords=25\r\n");
     CloseProgram();
