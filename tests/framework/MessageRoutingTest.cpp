@@ -305,11 +305,18 @@ TEST(Exceptions, ReportStaysWhileQuitIsPendingAndFailuresUnderItGetOneMoreBox)
 
 TEST(Exceptions, StartUpThatThrowsIsReportedAndStillRunsTheExitProcessing)
 {
-    RecordingApp app;
-    app.throwInInit = true;
-    EXPECT_EQ(RunApplication(), 7);
-    EXPECT_EQ(app.reports, std::vector<std::string>{"init instance"});
-    EXPECT_EQ(app.exitInstanceCalls, 1);
+    {
+        RecordingApp app;
+        app.throwInInit = true;
+        EXPECT_EQ(RunApplication(), 7);
+        EXPECT_EQ(app.reports, std::vector<std::string>{"init instance"});
+        EXPECT_EQ(app.exitInstanceCalls, 1);
+    }
+    // With no application object at all the program still says why it ends.
+    ModalResponder responder;
+    EXPECT_TRUE(responder.ExpectDialogs(1, [] { EXPECT_EQ(RunApplication(), -1); }));
+    ASSERT_EQ(responder.Seen().size(), 1u);
+    EXPECT_EQ(responder.Seen()[0].text, L"An unexpected error stopped the operation.\n\nno application object");
 }
 
 TEST(Exceptions, PlainReportIsOneStopBoxEvenWhenTheFailingPaintComesBackUnderIt)

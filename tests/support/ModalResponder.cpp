@@ -230,10 +230,7 @@ void ModalResponder::Track(HWND dialog)
     if (!IsTopLevel(dialog) || std::any_of(open_.begin(), open_.end(), known))
         return;
     SeenDialog seen;
-    seen.caption = TextOf(dialog);
-    seen.text = ControlText(dialog, 0xFFFF);
-    seen.style = static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE));
-    seen.icon = IconOf(dialog);
+    Read(dialog, seen);
     seen_.push_back(seen);
     open_.push_back({dialog, seen_.size() - 1, ::GetTickCount()});
     // Act once the dialog's own loop runs, not inside its creation.
@@ -275,8 +272,18 @@ void CALLBACK ModalResponder::OnAnswerTimer(HWND, UINT, UINT_PTR id, DWORD)
         gResponder->Answer(dialog);
 }
 
+void ModalResponder::Read(HWND dialog, SeenDialog& seen)
+{
+    seen.caption = TextOf(dialog);
+    seen.text = ControlText(dialog, 0xFFFF);
+    seen.style = static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE));
+    seen.icon = IconOf(dialog);
+}
+
 void ModalResponder::Answer(HWND dialog)
 {
+    // Read again: a box may fill in its texts after it activates.
+    Read(dialog, SeenOf(dialog));
     // Nothing may unwind through the dialog's loop.
     try {
         if (!steps_.empty()) {
@@ -329,7 +336,7 @@ void ModalResponder::AnswerUnnoticedDialogs()
             Track(hwnd);
 }
 
-const SeenDialog& ModalResponder::SeenOf(HWND dialog) const
+SeenDialog& ModalResponder::SeenOf(HWND dialog)
 {
     for (const OpenDialog& open : open_)
         if (open.hwnd == dialog)

@@ -104,7 +104,8 @@ private:
     void Answer(HWND dialog);
     void Watch();
     void AnswerUnnoticedDialogs();
-    const SeenDialog& SeenOf(HWND dialog) const;
+    SeenDialog& SeenOf(HWND dialog);
+    static void Read(HWND dialog, SeenDialog& seen);
     void CloseStuckDialog(OpenDialog& dialog);
     void FreeStuckAction(DWORD now);
 
