@@ -3,7 +3,7 @@
 #include "framework/Shell.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
-#include <cwctype>
+#include <vector>
 
 BEGIN_MESSAGE_MAP(CLinkStatic, CFontStatic)
     ON_MESSAGE(WM_LBUTTONDOWN, OnLButtonDown)
@@ -38,67 +38,26 @@ bool WriteShortcut(const std::wstring& path, const std::wstring& address)
 
 } // namespace
 
-namespace {
-
-std::string Trimmed(const std::string& text)
-{
-    const char* blanks = " \t\r";
-    size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
-bool SameName(const std::string& a, const char* b)
-{
-    return _stricmp(a.c_str(), b) == 0;
-}
-
-// The value of a "key=value" line as the profile functions give it: blanks
-// around it dropped, and one pair of enclosing quotes.
-std::string ProfileValue(const std::string& text)
-{
-    std::string value = Trimmed(text);
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        value = value.substr(1, value.size() - 2);
-    return value;
-}
-
-} // namespace
-
 std::wstring ShortcutUrl(const std::wstring& path)
 {
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return {};
-    char buffer[4096];
-    DWORD read = 0;
-    BOOL ok = ::ReadFile(file, buffer, sizeof(buffer), &read, nullptr);
-    ::CloseHandle(file);
-    if (!ok)
-        return {};
-    // The shell reads the URL key of the first [InternetShortcut] section,
-    // so that one alone is looked at: a URL line elsewhere is not opened.
-    enum { Before, Inside, After } place = Before;
-    std::string text(buffer, read);
-    for (size_t pos = 0; pos < text.size() && place != After;) {
-        size_t end = text.find('\n', pos);
-        std::string line = Trimmed(text.substr(pos, end == std::string::npos ? std::string::npos : end - pos));
-        pos = end == std::string::npos ? text.size() : end + 1;
-        if (!line.empty() && line.front() == '[') {
-            size_t close = line.find(']');
-            bool shortcut = close != std::string::npos && SameName(Trimmed(line.substr(1, close - 1)), "InternetShortcut");
-            if (place == Inside)
-                place = After;
-            else if (shortcut)
-                place = Inside;
-            continue;
-        }
-        size_t equals = line.find('=');
-        if (place == Inside && equals != std::string::npos && SameName(Trimmed(line.substr(0, equals)), "URL"))
-            return fw::Widen(ProfileValue(line.substr(equals + 1)), kShortcutCodePage);
+    // Read as the shell reads it, with the profile functions, which need a
+    // full path (a bare name would be looked for in the Windows folder). A
+    // hand-made reader would differ in some corner (a section name with a
+    // "]" in it, say), and that corner would open a program.
+    std::vector<wchar_t> full(MAX_PATH);
+    DWORD n = ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (n >= full.size()) {
+        full.resize(n);
+        n = ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     }
-    return {};
+    if (n == 0 || n >= full.size() || !fw::FileExists(full.data()))
+        return {};
+    for (DWORD size = 1024;; size *= 2) {
+        std::vector<wchar_t> url(size);
+        DWORD got = ::GetPrivateProfileStringW(L"InternetShortcut", L"URL", L"", url.data(), size, full.data());
+        if (got + 1 < size || size >= 65536)
+            return std::wstring(url.data(), got);
+    }
 }
 
 void OpenLink(const std::wstring& address)

@@ -6,6 +6,7 @@
 namespace {
 
 constexpr const wchar_t* kSection = L"Verbs";
+constexpr DWORD kMostBytesHashed = 64 * 1024;
 
 std::wstring WindowsFolderFile(const wchar_t* name)
 {
@@ -16,7 +17,7 @@ std::wstring WindowsFolderFile(const wchar_t* name)
     return std::wstring(dir, n) + L"\\" + name;
 }
 
-// FNV-1a over the bytes, with the byte count.
+// FNV-1a over the bytes, shown with the size of the whole file.
 class ContentHash {
 public:
     void Add(const char* data, DWORD size)
@@ -25,19 +26,17 @@ public:
             m_hash ^= static_cast<unsigned char>(data[i]);
             m_hash *= 1099511628211ULL;
         }
-        m_size += size;
     }
-    std::wstring Text() const
+    std::wstring Text(std::uint64_t fileSize) const
     {
         wchar_t text[64];
-        std::swprintf(text, 64, L"%llu:%016llx", static_cast<unsigned long long>(m_size),
+        std::swprintf(text, 64, L"%llu:%016llx", static_cast<unsigned long long>(fileSize),
                       static_cast<unsigned long long>(m_hash));
         return text;
     }
 
 private:
     std::uint64_t m_hash = 14695981039346656037ULL;
-    std::uint64_t m_size = 0;
 };
 
 } // namespace
@@ -61,17 +60,23 @@ OldSettingsFile::State OldSettingsFile::Examine()
         DWORD error = ::GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? State::Missing : State::Unreadable;
     }
+    // Every start and exit looks at a file that cannot be deleted: a huge
+    // one is hashed only so far, its size standing for the rest.
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file.get(), &size))
+        return State::Unreadable;
     ContentHash hash;
     char buffer[4096];
-    for (;;) {
+    for (DWORD total = 0; total < kMostBytesHashed;) {
         DWORD read = 0;
         if (!::ReadFile(file.get(), buffer, sizeof(buffer), &read, nullptr))
             return State::Unreadable;
         if (read == 0)
             break;
         hash.Add(buffer, read);
+        total += read;
     }
-    m_fingerprint = hash.Text();
+    m_fingerprint = hash.Text(static_cast<std::uint64_t>(size.QuadPart));
     return State::Readable;
 }
 

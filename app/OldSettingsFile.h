@@ -17,7 +17,8 @@ public:
     // Looks at the file as it is now; when it is readable its fingerprint
     // is taken too.
     State Examine();
-    // Stands for the content examined last: its size and a hash of its bytes.
+    // Stands for the content examined last: its size and a hash of its bytes
+    // (of the first 64 KiB of a larger file).
     const std::wstring& Fingerprint() const { return m_fingerprint; }
     // Whether its "Verbs" section holds any setting.
     bool HoldsOptions() const;

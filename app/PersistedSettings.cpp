@@ -109,6 +109,12 @@ OldSettings MigrateIniSettings()
         file.Delete();
         return OldSettings::TakenOver;
     }
+    if (!file.HoldsOptions()) {
+        // Only the framework's own profile entries: nothing to take over
+        // (read anyway, the old defaults would overwrite the registry).
+        file.Delete();
+        return OldSettings::None;
+    }
     for (const SettingInfo& s : kSettings)
         g.*s.member = CorrectMigrated(s, file.ReadOption(s.name, s.iniDefault));
     try {

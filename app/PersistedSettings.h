@@ -7,7 +7,7 @@
 // may do with the file.
 enum class OldSettings {
     Unexamined,  // start-up did not get that far (or a second copy ran)
-    None,        // there was no such file
+    None,        // there was no such file, or one without old settings
     TakenOver,   // its settings are in the registry; the file may go
     Unreadable,  // it could not be read: kept, the user was told
     WriteFailed, // the registry refused the settings (reported): kept
@@ -15,7 +15,9 @@ enum class OldSettings {
 
 // Moves the settings of an old Verbs.ini into the registry and deletes the
 // file. A file that cannot be deleted is noted in the store by its content
-// and the user told once; it is not taken over again until it changes.
+// and the user told once; it is not taken over again until it changes. A
+// file without the old settings (the framework's own profile) is deleted
+// and nothing taken over.
 OldSettings MigrateIniSettings();
 
 // The end of a run: deletes Verbs.ini unless it may hold settings that were

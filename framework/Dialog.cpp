@@ -118,7 +118,8 @@ static bool ReturnsResultDirectly(UINT msg)
 INT_PTR CDialog::DialogDispatch(UINT msg, WPARAM wp, LPARAM lp)
 {
     // Nothing may unwind through the dialog manager: an exception is reported
-    // and the message gets the default processing.
+    // and the message gets the default processing, unless that would carry
+    // out what the handler was to decide on (see fw::RefusedAfterFailure).
     if (msg == WM_INITDIALOG) {
         try {
             return OnInitDialog();
@@ -135,6 +136,8 @@ INT_PTR CDialog::DialogDispatch(UINT msg, WPARAM wp, LPARAM lp)
         result = WindowProc(msg, wp, lp);
         handled = !m_defaultRequested;
     } catch (...) {
+        result = 0;
+        handled = fw::RefusedAfterFailure(msg);
         fw::ReportException(std::current_exception());
     }
     m_defaultRequested = saved;

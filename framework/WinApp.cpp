@@ -247,23 +247,73 @@ std::wstring DescribeException(std::exception_ptr error)
     return text;
 }
 
+namespace {
+
+// Takes a pending WM_QUIT off the queue for as long as the object lives and
+// posts it again afterwards: a modal loop that sees it ends at once, and a
+// report box would vanish before anyone read it.
+class QuitHeldBack {
+public:
+    QuitHeldBack()
+    {
+        MSG msg;
+        held_ = ::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+        code_ = static_cast<int>(msg.wParam);
+    }
+    ~QuitHeldBack()
+    {
+        if (held_)
+            ::PostQuitMessage(code_);
+    }
+    QuitHeldBack(const QuitHeldBack&) = delete;
+    QuitHeldBack& operator=(const QuitHeldBack&) = delete;
+
+private:
+    bool held_ = false;
+    int code_ = 0;
+};
+
+void ShowReport(std::exception_ptr error)
+{
+    if (CWinApp* app = CWinApp::Current())
+        app->ReportException(error);
+    else
+        ::MessageBoxW(nullptr, DescribeException(error).c_str(), LoadResString(AFX_IDS_APP_TITLE).c_str(),
+                      MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+}
+
+} // namespace
+
 void ReportException(std::exception_ptr error) noexcept
 {
+    // Failures while a report is on screen (a paint that keeps failing under
+    // it, say) get no box each: one more box afterwards counts them.
     static bool reporting = false;
+    static int missed = 0;
+    static std::exception_ptr lastMissed;
     if (reporting) {
         ::OutputDebugStringW(L"An exception was reported while another report was on screen\n");
+        ++missed;
+        lastMissed = error;
         return;
     }
     reporting = true;
     try {
-        if (CWinApp* app = CWinApp::Current())
-            app->ReportException(error);
-        else
-            ::MessageBoxW(nullptr, DescribeException(error).c_str(), LoadResString(AFX_IDS_APP_TITLE).c_str(),
-                          MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+        QuitHeldBack quit;
+        ShowReport(error);
+        if (missed > 0) {
+            std::wstring more = L"And " + std::to_wstring(missed) +
+                                L" more error(s) came while that report was on screen. The last one:\n\n" +
+                                DescribeException(lastMissed);
+            missed = 0;
+            lastMissed = nullptr;
+            AppMessageBox(more, MB_OK | MB_ICONSTOP);
+        }
     } catch (...) {
         ::OutputDebugStringW(L"The report of an exception failed\n");
     }
+    missed = 0;
+    lastMissed = nullptr;
     reporting = false;
 }
 

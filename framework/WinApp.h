@@ -78,7 +78,9 @@ namespace fw {
 std::wstring DescribeException(std::exception_ptr error);
 // For the framework's catch blocks: hands the exception to the application's
 // ReportException (or shows the plain text when there is no application).
-// Never throws. A report asked for while another one is on screen goes to the
-// debugger output only, so that a failing paint cannot pile up boxes.
+// Never throws. A pending WM_QUIT waits until the report is closed. Reports
+// asked for while another one is on screen are counted, and one more box
+// afterwards says how many came and shows the last, so that a failing paint
+// cannot pile up boxes and no failure goes unmentioned.
 void ReportException(std::exception_ptr error) noexcept;
 } // namespace fw

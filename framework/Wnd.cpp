@@ -42,6 +42,19 @@ const wchar_t* RegisterWndClass(UINT style, HCURSOR cursor, HBRUSH background, H
     return names.emplace(key, std::move(name)).first->second.c_str();
 }
 
+bool RefusedAfterFailure(UINT msg)
+{
+    switch (msg) {
+    case WM_NCCREATE:        // FALSE: the window is not made
+    case WM_CLOSE:           // the default would destroy the window
+    case WM_SYSCOMMAND:      // closing, sizing, the task list ...
+    case WM_QUERYENDSESSION: // FALSE: the session may not end yet
+        return true;
+    default:
+        return false;
+    }
+}
+
 const wchar_t* DefaultChildClass()
 {
     static const wchar_t* name = RegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW));
@@ -343,11 +356,13 @@ LRESULT CWnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp)
     if (error) {
         // Nothing may unwind through user32. The default processing comes
         // first (it validates a paint that threw, which would otherwise come
-        // back under the report); a creation that threw fails.
+        // back under the report); a creation that threw fails, and what the
+        // handler may have refused (closing, a system command, the end of
+        // the session) does not happen.
         if (msg == WM_CREATE)
             result = -1;
-        else if (msg == WM_NCCREATE)
-            result = FALSE;
+        else if (fw::RefusedAfterFailure(msg))
+            result = 0;
         else
             result = DefWindowProc(msg, wp, lp);
         fw::ReportException(error);

@@ -18,6 +18,11 @@ const wchar_t* RegisterWndClass(UINT style, HCURSOR cursor = nullptr, HBRUSH bac
 // The default class for plain child windows (double clicks, arrow cursor, no
 // background). Windows that set its background brush change it for all of them.
 const wchar_t* DefaultChildClass();
+// Whether a message whose handler threw must get no default processing,
+// because the default would carry out what the handler was to decide on
+// (closing the window, a system command, ending the session). It is then
+// answered with 0 (FALSE).
+bool RefusedAfterFailure(UINT msg);
 } // namespace fw
 
 class CWnd : public CCmdTarget {

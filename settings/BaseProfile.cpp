@@ -1,4 +1,5 @@
 #include "settings/BaseProfile.h"
+#include "settings/ProfileException.h"
 #include <windows.h>
 #include <algorithm>
 #include <cmath>
@@ -254,8 +255,8 @@ void BaseProfile::SetNumberedValues(const std::wstring& prefix, const std::vecto
             return ::CompareStringOrdinal(item.c_str(), static_cast<int>(item.size()), name.c_str(),
                                           static_cast<int>(name.size()), TRUE) == CSTR_EQUAL;
         });
-        if (!keep)
-            DeleteValue(name);
+        if (!keep && !DeleteValue(name))
+            throw RegException(RegException::kCannotPerform, L"Key: " + name);
     }
 }
 

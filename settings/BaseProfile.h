@@ -45,8 +45,10 @@ public:
                          int maxCount);
     virtual void GetList(const std::wstring& name, std::vector<std::wstring>& out, wchar_t separator);
     // Replaces every value of the section with prefix1, prefix2, ...: the new
-    // values are written first, then the others removed, so a failed write
-    // (which throws) leaves every old value in place.
+    // values are written first, then the others removed, so that a failure
+    // never leaves fewer values than either list had. A write that fails
+    // throws with the values before it new and the rest old; a leftover that
+    // cannot be removed throws (RegException) with the new list complete.
     virtual void SetNumberedValues(const std::wstring& prefix, const std::vector<std::wstring>& items);
     virtual void GetValues(const std::wstring& prefix, std::vector<std::wstring>& out, bool numbered);
     virtual bool DeleteSection(const std::wstring& path) = 0;

@@ -62,6 +62,24 @@ bool IsSameOrBelow(const std::wstring& section, const std::wstring& path)
     return section.size() == path.size() || section[path.size()] == BaseProfile::kSeparator;
 }
 
+// The path with empty components dropped: no separator at either end, none
+// doubled. The registry reads "A\B\" as "A\B", but stepping up from it
+// by text would land on "A\B" again.
+std::wstring CanonicalSection(const std::wstring& path)
+{
+    std::wstring canonical;
+    for (std::size_t start = 0; start <= path.size();) {
+        std::size_t end = std::min(path.find(BaseProfile::kSeparator, start), path.size());
+        if (end > start) {
+            if (!canonical.empty())
+                canonical += BaseProfile::kSeparator;
+            canonical.append(path, start, end - start);
+        }
+        start = end + 1;
+    }
+    return canonical;
+}
+
 } // namespace
 
 RegProfile::~RegProfile()
@@ -210,12 +228,15 @@ bool RegProfile::GetAllValues(std::vector<std::wstring>& out)
 bool RegProfile::DeleteSection(const std::wstring& path)
 {
     if (!path.empty()) {
+        std::wstring target = CanonicalSection(path);
+        if (target.empty())
+            return false; // separators alone name no key, and never the root
         std::wstring saved = Section();
-        SetSection(path);
+        SetSection(target);
         bool deleted = DeleteSection(std::wstring());
         // Going back into the deleted key, or below it, would create it again:
         // the store then stays at the deleted key's parent.
-        if (!(deleted && IsSameOrBelow(saved, path)))
+        if (!(deleted && IsSameOrBelow(CanonicalSection(saved), target)))
             SetSection(saved);
         return deleted;
     }
@@ -263,8 +284,11 @@ bool RegProfile::DeleteSectionTree(bool includeCurrent)
         }
     }
     SetSection(start);
-    std::vector<std::wstring> remaining;
-    bool below = !GetSectionNames(remaining);
+    // Counted, not enumerated: an enumeration that fails lists nothing too.
+    DWORD subkeys = 0;
+    bool below = key_ && Registry().QueryInfoKey(key_.Get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
+                                                 nullptr, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+                 subkeys == 0;
     if (!includeCurrent)
         return below;
     return DeleteSection(std::wstring()) && below;

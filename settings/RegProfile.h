@@ -28,8 +28,9 @@ public:
     void SetSection(const std::wstring& path) override;
     bool EnterSection(const std::wstring& name) override;
     bool LeaveSection() override;
-    // Deletes one key without subkeys. With a path, the current section is
-    // kept unless it was that key or below it; then it is the key's parent.
+    // Deletes one key without subkeys. With a path (empty components are
+    // ignored), the current section is kept unless it was that key or below
+    // it; then it is the key's parent.
     bool DeleteSection(const std::wstring& path) override;
     // Deletes every key below the current one (and it too when asked); true
     // only when all of them are gone.

@@ -120,7 +120,7 @@ TEST_F(FrameworkLifetime, FrameThatFailsIsReportedAndEverythingIsDeletedOnce)
 {
     testutil::ModalResponder responder;
     app.AddDocTemplate(std::make_unique<CSingleDocTemplate>(128, NewDocument, NewFailingFrame, NewView));
-    EXPECT_FALSE(app.ProcessShellCommand(CCommandLineInfo()));
+    EXPECT_TRUE(responder.ExpectDialogs(1, [&] { EXPECT_FALSE(app.ProcessShellCommand(CCommandLineInfo())); }));
     EXPECT_EQ(app.m_pMainWnd, nullptr);
     ASSERT_EQ(responder.Seen().size(), 1u);
     EXPECT_EQ(responder.Seen()[0].text, L"Failed to create empty document.");
@@ -133,9 +133,8 @@ TEST_F(FrameworkLifetime, ViewThatFailsFailsTheFrameWithoutDoubleDeletes)
 {
     testutil::ModalResponder responder;
     app.AddDocTemplate(std::make_unique<CSingleDocTemplate>(128, NewDocument, NewFrame, NewFailingView));
-    app.OnFileNew();
+    EXPECT_TRUE(responder.ExpectDialogs(1, [&] { app.OnFileNew(); }));
     EXPECT_EQ(app.m_pMainWnd, nullptr);
-    EXPECT_EQ(responder.Seen().size(), 1u);
     EXPECT_EQ(gViewsDeleted, 1);
     EXPECT_EQ(gFramesDeleted, 1);
     EXPECT_EQ(gDocumentsDeleted, 1);

@@ -90,9 +90,11 @@ TEST_F(HelpAboutTest, MissingHelpPageIsReportedWithItsFullPathInEitherLanguage)
     ShellRecorder shell;
     ModalResponder responder;
     std::wstring path = testutil::ExecutableFolder() + L"\\help\\no_such_topic.html";
-    OpenHelpTopic(L"no_such_topic");
-    globals->Language = 0;
-    OpenHelpTopic(L"no_such_topic");
+    EXPECT_TRUE(responder.ExpectDialogs(2, [&] {
+        OpenHelpTopic(L"no_such_topic");
+        globals->Language = 0;
+        OpenHelpTopic(L"no_such_topic");
+    }));
     ASSERT_EQ(responder.Seen().size(), 2u);
     EXPECT_EQ(responder.Seen()[0].text, L"Could not open file \"" + path + L"\"");
     EXPECT_EQ(responder.Seen()[0].caption, L"Lexoria");
@@ -167,14 +169,19 @@ TEST_F(HelpAboutTest, OnlyTheShortcutSectionOfAPlantedFileCounts)
     TempCurrentFolder folder;
     ShellRecorder shell;
     const std::wstring file = folder.File(L"verbs.url");
-    // A harmless address in another section first must not vouch for the
-    // program the shell would start.
-    testutil::WriteFileBytes(file, "[Other]\r\nURL=https://harmless.example.org/\r\n"
-                                   "[InternetShortcut]\r\nURL=file:///C:/windows/notepad.exe\r\n");
-    EXPECT_EQ(ShortcutUrl(file), L"file:///C:/windows/notepad.exe");
-    OpenLink(kProductWebAddress);
-    ASSERT_EQ(gOpened.size(), 1u);
-    EXPECT_EQ(gOpened[0], kProductWebAddress);
+    // A harmless address in another section first, or in a section whose
+    // name only starts like the shortcut's, must not vouch for the program
+    // the shell would start.
+    for (const char* planted : {"[Other]\r\nURL=https://harmless.example.org/\r\n",
+                                "[InternetShortcut]]\r\nURL=https://harmless.example.org/\r\n"}) {
+        gOpened.clear();
+        testutil::WriteFileBytes(file, std::string(planted) +
+                                           "[InternetShortcut]\r\nURL=file:///C:/windows/notepad.exe\r\n");
+        EXPECT_EQ(ShortcutUrl(file), L"file:///C:/windows/notepad.exe") << planted;
+        OpenLink(kProductWebAddress);
+        ASSERT_EQ(gOpened.size(), 1u);
+        EXPECT_EQ(gOpened[0], kProductWebAddress) << planted;
+    }
 
     const struct {
         const char* text;

@@ -86,7 +86,7 @@ TEST_F(OldSettingsRun, FailedTakeOverKeepsTheFileThroughStartAndExit)
         ModalResponder responder;
         Profile::ScopedRegistryOverride registry;
         registry->SetValueEx = FailSetValue;
-        EXPECT_FALSE(app->InitInstance());
+        EXPECT_TRUE(responder.ExpectDialogs(1, [&] { EXPECT_FALSE(app->InitInstance()); }));
         ASSERT_EQ(responder.Seen().size(), 1u);
         EXPECT_EQ(responder.Seen()[0].text, L"Oops! Profile::RegException\n\nKey: ShowTranslate Value:1");
         CloseProgram();
@@ -110,7 +110,8 @@ TEST_F(OldSettingsRun, UnreadableFileIsNeitherTakenOverNorDeletedAndTheUserIsTol
     ASSERT_TRUE(held.IsOpen());
     {
         ModalResponder responder;
-        ASSERT_TRUE(app->InitInstance()); // the program runs on its registry settings
+        // The program runs on its registry settings.
+        EXPECT_TRUE(responder.ExpectDialogs(1, [&] { EXPECT_TRUE(app->InitInstance()); }));
         ASSERT_EQ(responder.Seen().size(), 1u);
         EXPECT_TRUE(Mentions(responder.Seen()[0], L"cannot be read")) << responder.Seen()[0].text;
         EXPECT_EQ(responder.Seen()[0].caption, L"Lexoria");
@@ -131,7 +132,7 @@ TEST_F(OldSettingsRun, FileThatCannotBeDeletedIsTakenOverOnceUntilItChanges)
     ASSERT_TRUE(held.IsOpen());
     {
         ModalResponder responder;
-        ASSERT_TRUE(app->InitInstance());
+        EXPECT_TRUE(responder.ExpectDialogs(1, [&] { EXPECT_TRUE(app->InitInstance()); }));
         EXPECT_EQ(Setting(L"NumWords"), L"25");
         ASSERT_EQ(responder.Seen().size(), 1u);
         EXPECT_TRUE(Mentions(responder.Seen()[0], L"cannot be deleted")) << responder.Seen()[0].text;
@@ -144,10 +145,9 @@ TEST_F(OldSettingsRun, FileThatCannotBeDeletedIsTakenOverOnceUntilItChanges)
     for (int run = 0; run < 2; ++run) {
         NextRun();
         ModalResponder responder;
-        ASSERT_TRUE(app->InitInstance());
+        EXPECT_TRUE(responder.ExpectNoDialog([&] { EXPECT_TRUE(app->InitInstance()); }));
         EXPECT_EQ(Setting(L"NumWords"), L"12") << "run " << run;
         EXPECT_EQ(globals->NumWords, 12);
-        EXPECT_TRUE(responder.Seen().empty()) << responder.Seen()[0].text;
         CloseProgram();
     }
 
@@ -156,17 +156,29 @@ TEST_F(OldSettingsRun, FileThatCannotBeDeletedIsTakenOverOnceUntilItChanges)
     NextRun();
     {
         ModalResponder responder;
-        ASSERT_TRUE(app->InitInstance());
+        EXPECT_TRUE(responder.ExpectDialogs(1, [&] { EXPECT_TRUE(app->InitInstance()); }));
         EXPECT_EQ(Setting(L"NumWords"), L"30");
-        EXPECT_EQ(responder.Seen().size(), 1u);
     }
     held.Release();
     CloseProgram();
     EXPECT_FALSE(testutil::FileExists(IniPath()));
 }
 
-TEST_F(OldSettingsRun, EndOfARunThatNeverLookedKeepsOldSettingsButNotTheFrameworksFile)
+TEST_F(OldSettingsRun, OnlyAFileWithOldSettingsIsTakenOverOrKeptTheFrameworksOwnGoes)
 {
+    // A start takes nothing over from the framework's own file.
+    testutil::WriteRegString(testutil::kSettingsKey, L"OnlyOneForm", L"0");
+    testutil::WriteRegString(testutil::kSettingsKey, L"NumWords", L"33");
+    WriteIni("[Settings]\r\nPreviewPages=1\r\n");
+    {
+        ModalResponder responder;
+        EXPECT_TRUE(responder.ExpectNoDialog([&] { EXPECT_TRUE(app->InitInstance()); }));
+    }
+    EXPECT_FALSE(testutil::FileExists(IniPath()));
+    EXPECT_EQ(Setting(L"OnlyOneForm"), L"0");
+    EXPECT_EQ(Setting(L"NumWords"), L"33");
+    NextRun();
+
     // A second copy ends before the migration: what the file holds decides.
     WriteIni("[Verbs]\r\nNumWords=25\r\n");
     CloseProgram();

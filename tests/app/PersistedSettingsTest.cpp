@@ -175,7 +175,7 @@ TEST_F(SettingsTest, GroupStoreLeftHalfMadeIsFinishedAtTheNextStart)
         Profile::ScopedRegistryOverride registry;
         refusedValue = L"1-2-1";
         registry->SetValueEx = RefuseOneValue;
-        EXPECT_FALSE(LoadSettings());
+        EXPECT_TRUE(responder.ExpectDialogs(1, [] { EXPECT_FALSE(LoadSettings()); }));
         ASSERT_EQ(responder.Seen().size(), 1u);
         EXPECT_EQ(responder.Seen()[0].text, L"Oops! Profile::RegException\n\nKey: 1-2-1 Value:" +
                                                 fw::LoadResString(IDS_GROUP_121));
@@ -244,7 +244,7 @@ TEST_F(SettingsTest, FailedMigrationWriteIsReportedAndKeepsTheFile)
     {
         Profile::ScopedRegistryOverride registry;
         registry->SetValueEx = FailSetValue;
-        EXPECT_EQ(MigrateIniSettings(), OldSettings::WriteFailed);
+        EXPECT_TRUE(responder.ExpectDialogs(1, [] { EXPECT_EQ(MigrateIniSettings(), OldSettings::WriteFailed); }));
     }
     ASSERT_EQ(responder.Seen().size(), 1u);
     EXPECT_EQ(responder.Seen()[0].text, L"Oops! Profile::RegException\n\nKey: ShowTranslate Value:1");

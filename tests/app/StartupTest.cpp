@@ -71,15 +71,17 @@ TEST_F(AppFixture, FirstRunCreatesDefaultsAndGroupsAndOpensMaximisedWindow)
     EXPECT_FALSE(testutil::FileExists(IniPath()));
 }
 
-TEST_F(AppFixture, StoredEnglishGivesEnglishTitleAndExitDeletesOldIni)
+TEST_F(AppFixture, StoredRussianGivesTheRussianMenuAndExitDeletesOldIni)
 {
-    testutil::WriteRegString(testutil::kSettingsKey, L"Language", L"1");
+    // Not the default: a stored language that is ignored shows.
+    testutil::WriteRegString(testutil::kSettingsKey, L"Language", L"0");
     g_firstPaint = true;
     ASSERT_TRUE(app->InitInstance());
-    EXPECT_EQ(globals->Language, 1);
+    EXPECT_EQ(globals->Language, 0);
     HWND frame = app->m_pMainWnd->m_hWnd;
     EXPECT_EQ(app->m_pMainWnd->GetWindowText(), L"Lexoria");
-    EXPECT_TRUE(testutil::PumpUntil([&] { return testutil::MenuItemText(::GetMenu(frame), 0) == L"&Test"; }))
+    EXPECT_TRUE(testutil::PumpUntil(
+        [&] { return testutil::MenuItemText(::GetMenu(frame), 0) == L"&\u0422\u0435\u0441\u0442"; }))
         << "menu: " << testutil::MenuItemText(::GetMenu(frame), 0);
     // Whatever left the file there, the end of the run removes it.
     testutil::WriteFileBytes(IniPath(), "[Settings]\r\nPreviewPages=1\r\n");
@@ -108,7 +110,7 @@ TEST_F(AppFixture, SettingsKeyThatCannotBeOpenedIsReportedAndEndsStartUp)
     Profile::ScopedRegistryOverride registry;
     registry->CreateKeyEx = FailCreateKey;
     ModalResponder responder;
-    EXPECT_FALSE(app->InitInstance());
+    EXPECT_TRUE(responder.ExpectDialogs(1, [&] { EXPECT_FALSE(app->InitInstance()); }));
     ASSERT_EQ(responder.Seen().size(), 1u);
     EXPECT_EQ(responder.Seen()[0].caption, L"Lexoria");
     EXPECT_EQ(responder.Seen()[0].text, L"Oops! Profile::RegException\n\nSection: Software");
@@ -123,7 +125,7 @@ TEST_F(AppFixture, RegistryFailureWhileLoadingSettingsEndsStartUp)
     Profile::ScopedRegistryOverride registry;
     registry->SetValueEx = FailSetValue;
     ModalResponder responder;
-    EXPECT_FALSE(app->InitInstance());
+    EXPECT_TRUE(responder.ExpectDialogs(1, [&] { EXPECT_FALSE(app->InitInstance()); }));
     ASSERT_EQ(responder.Seen().size(), 1u);
     EXPECT_EQ(responder.Seen()[0].text, L"Oops! Profile::RegException\n\nKey: ShowTranslate Value:1");
     EXPECT_EQ(app->m_pMainWnd, nullptr);

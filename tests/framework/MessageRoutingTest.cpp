@@ -87,6 +87,7 @@ protected:
         return 0;
     }
     LRESULT OnPaint(WPARAM, LPARAM) { throw std::runtime_error("paint"); }
+    LRESULT OnClosing(WPARAM, LPARAM) { throw std::runtime_error("close"); }
     void OnThrowCommand() { throw std::runtime_error("command handler"); }
     DECLARE_MESSAGE_MAP()
 };
@@ -94,6 +95,9 @@ BEGIN_MESSAGE_MAP(ThrowingWindow, CWnd)
     ON_MESSAGE(WM_USER, OnUser)
     ON_MESSAGE(WM_APP, OnApp)
     ON_MESSAGE(WM_PAINT, OnPaint)
+    ON_MESSAGE(WM_CLOSE, OnClosing)
+    ON_MESSAGE(WM_SYSCOMMAND, OnClosing)
+    ON_MESSAGE(WM_QUERYENDSESSION, OnClosing)
     ON_COMMAND(kThrowCommand, OnThrowCommand)
 END_MESSAGE_MAP()
 
@@ -108,7 +112,12 @@ protected:
         throw std::runtime_error("dialog init");
     }
     void OnOK() override { throw std::runtime_error("dialog command"); }
+    LRESULT OnClosing(WPARAM, LPARAM) { throw std::runtime_error("dialog close"); }
+    DECLARE_MESSAGE_MAP()
 };
+BEGIN_MESSAGE_MAP(ThrowingDialog, CDialog)
+    ON_MESSAGE(WM_CLOSE, OnClosing)
+END_MESSAGE_MAP()
 
 class ThrowingBar : public CControlBar {
 public:
@@ -240,13 +249,74 @@ TEST(Exceptions, EveryHandlerEntryReportsToTheApplicationAndGoesOn)
     EXPECT_EQ(app.reports, (std::vector<std::string>{"idle", "pre-translate"}));
 }
 
+TEST(Exceptions, WindowOrDialogWhoseCloseHandlerFailedStaysOpen)
+{
+    // A close handler that fails (a save that failed, say) must not lose
+    // the window, nor let the session end.
+    RecordingApp app;
+    ThrowingWindow window;
+    ASSERT_TRUE(window.CreateEx(0, nullptr, L"throws", WS_OVERLAPPEDWINDOW, WindowRect(), nullptr, 0));
+    EXPECT_EQ(window.SendMessage(WM_SYSCOMMAND, SC_CLOSE), 0);
+    EXPECT_EQ(window.SendMessage(WM_CLOSE), 0);
+    EXPECT_EQ(window.SendMessage(WM_QUERYENDSESSION), FALSE);
+    EXPECT_TRUE(window.IsWindow());
+    EXPECT_EQ(app.reports, (std::vector<std::string>{"close", "close", "close"}));
+
+    ModalResponder responder;
+    bool openAfterClose = false;
+    responder.Then([&](HWND dialog) {
+        ::SendMessageW(dialog, WM_CLOSE, 0, 0);
+        testutil::PumpMessages(50); // the dialog manager posts its Cancel
+        openAfterClose = ::IsWindowVisible(dialog) != FALSE;
+        ModalResponder::Press(dialog, IDCANCEL);
+    });
+    ThrowingDialog dialog;
+    EXPECT_TRUE(responder.ExpectDialogs(1, [&] { dialog.DoModal(); }));
+    EXPECT_TRUE(openAfterClose);
+}
+
+TEST(Exceptions, ReportStaysWhileQuitIsPendingAndFailuresUnderItGetOneMoreBox)
+{
+    CWinApp app; // the framework's own report
+    ThrowingWindow window;
+    ASSERT_TRUE(window.CreateEx(0, nullptr, L"throws", WS_POPUP, WindowRect(), nullptr, 0));
+    ModalResponder responder;
+    responder.Then([&](HWND box) {
+        window.SendMessage(WM_USER);
+        window.SendMessage(WM_COMMAND, kThrowCommand, 0);
+        ModalResponder::Press(box, IDOK);
+    });
+    responder.ThenPress(IDOK);
+    // The main window has gone and posted the end of the loop; its last
+    // handler fails.
+    EXPECT_TRUE(responder.ExpectDialogs(2, [&] {
+        ::PostQuitMessage(5);
+        window.SendMessage(WM_USER);
+    }));
+    ASSERT_EQ(responder.Seen().size(), 2u);
+    EXPECT_EQ(responder.Seen()[0].text, L"An unexpected error stopped the operation.\n\nwindow handler");
+    EXPECT_EQ(responder.Seen()[1].text, L"And 2 more error(s) came while that report was on screen. The last one:"
+                                        L"\n\nAn unexpected error stopped the operation.\n\ncommand handler");
+    EXPECT_EQ(responder.Seen()[1].icon, ::LoadIconW(nullptr, IDI_HAND));
+    MSG msg{};
+    EXPECT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the end of the loop was lost";
+    EXPECT_EQ(msg.wParam, 5u);
+}
+
 TEST(Exceptions, StartUpThatThrowsIsReportedAndStillRunsTheExitProcessing)
 {
-    RecordingApp app;
-    app.throwInInit = true;
-    EXPECT_EQ(RunApplication(), 7);
-    EXPECT_EQ(app.reports, std::vector<std::string>{"init instance"});
-    EXPECT_EQ(app.exitInstanceCalls, 1);
+    {
+        RecordingApp app;
+        app.throwInInit = true;
+        EXPECT_EQ(RunApplication(), 7);
+        EXPECT_EQ(app.reports, std::vector<std::string>{"init instance"});
+        EXPECT_EQ(app.exitInstanceCalls, 1);
+    }
+    // With no application object at all the program still says why it ends.
+    ModalResponder responder;
+    EXPECT_TRUE(responder.ExpectDialogs(1, [] { EXPECT_EQ(RunApplication(), -1); }));
+    ASSERT_EQ(responder.Seen().size(), 1u);
+    EXPECT_EQ(responder.Seen()[0].text, L"An unexpected error stopped the operation.\n\nno application object");
 }
 
 TEST(Exceptions, PlainReportIsOneStopBoxEvenWhenTheFailingPaintComesBackUnderIt)

@@ -60,6 +60,7 @@ protected:
     INT_PTR Run(int select, int button)
     {
         ModalResponder responder;
+        responder.AllowUnasked(); // a report after the dialog: the test checks `seen`
         responder.Then([&](HWND dialog) {
             shown = Read(dialog);
             if (select >= 0)

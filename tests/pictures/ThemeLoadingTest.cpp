@@ -127,6 +127,7 @@ TEST_F(PictureFixture, ShippedLibraryKeepsTheContractAndAStoreFailureIsReportedW
     Profile::ScopedRegistryOverride registry;
     registry->SetValueEx = FailSetValue;
     testutil::ModalResponder responder;
+    responder.AllowUnasked(); // the report is checked below
 
     LoadPictureThemes(folder.Path());
     ASSERT_EQ(responder.Seen().size(), 1u);

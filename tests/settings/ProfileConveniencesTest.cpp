@@ -31,6 +31,16 @@ LSTATUS WINAPI RecordAndFailDeleteKey(HKEY key, LPCWSTR)
     return ERROR_ACCESS_DENIED;
 }
 
+LSTATUS WINAPI FailDeleteValue(HKEY, LPCWSTR)
+{
+    return ERROR_ACCESS_DENIED;
+}
+
+LSTATUS WINAPI FailEnumKey(HKEY, DWORD, LPWSTR, LPDWORD, LPDWORD, LPWSTR, LPDWORD, PFILETIME)
+{
+    return ERROR_ACCESS_DENIED;
+}
+
 // Lets the first writes through, then refuses every one.
 int writesAllowed = 0;
 LSTATUS WINAPI FailAfterSomeWrites(HKEY key, LPCWSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size)
@@ -227,6 +237,16 @@ TEST_F(ProfileConveniences, NumberedValuesThatCannotBeWrittenLoseNothing)
     store_.GetValueNames(names);
     EXPECT_EQ(1u, names.size());
     EXPECT_EQ(L"x", Text(L"Item1"));
+
+    // A leftover that cannot be removed is no success.
+    store_.SetString(L"Other", L"o");
+    {
+        Profile::ScopedRegistryOverride scope;
+        scope->DeleteValue = FailDeleteValue;
+        EXPECT_THROW(store_.SetNumberedValues(L"Item", {L"y"}), Profile::RegException);
+    }
+    EXPECT_EQ(L"y", Text(L"Item1"));
+    EXPECT_EQ(L"o", Text(L"Other"));
 }
 
 TEST_F(ProfileConveniences, AllValuesOfTheSection)
@@ -288,6 +308,16 @@ TEST_F(ProfileConveniences, DeletingTheCurrentSectionByPathDoesNotMakeItAgain)
     store_.SetString(L"w", L"2");          // and the store works there
     EXPECT_EQ(L"2", Text(L"w"));
 
+    // Separators at the end or doubled name the same key.
+    for (const wchar_t* path : {L"Gone\\", L"\\Gone\\\\"}) {
+        store_.SetSection(Below(L"Gone"));
+        EXPECT_TRUE(store_.DeleteSection(Below(path)));
+        EXPECT_FALSE(KeyExists(Below(L"Gone"))) << path;
+        EXPECT_EQ(kTestKey, store_.Section());
+    }
+    EXPECT_FALSE(store_.DeleteSection(L"\\"));
+    EXPECT_TRUE(KeyExists(kTestKey));
+
     // A sibling whose name starts alike is no part of the deleted key.
     store_.SetSection(Below(L"Gone"));
     store_.SetSection(Below(L"Gone2"));
@@ -307,6 +337,10 @@ TEST_F(ProfileConveniences, DeleteSectionTreeSaysWhenKeysStay)
         EXPECT_FALSE(store_.DeleteSectionTree(false));
         EXPECT_EQ(kTestKey, store_.Section());
         EXPECT_FALSE(store_.DeleteSectionTree(true));
+        // Keys that cannot be listed are not gone.
+        scope->DeleteKey = scope.Original().DeleteKey;
+        scope->EnumKeyEx = FailEnumKey;
+        EXPECT_FALSE(store_.DeleteSectionTree(false));
     }
     EXPECT_TRUE(KeyExists(Below(L"A\\B")));
     store_.SetSection(kTestKey);

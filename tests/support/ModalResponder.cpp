@@ -6,7 +6,10 @@
 namespace testutil {
 
 namespace {
-ModalResponder* gResponder = nullptr;
+ModalResponder* gResponder = nullptr;       // the active one, innermost
+int gResponders = 0;                        // alive, the inactive ones below it included
+HHOOK gHook = nullptr;                      // one hook and one watchdog for all of them
+UINT_PTR gWatchdog = 0;
 std::map<UINT_PTR, HWND> gPendingAnswers; // answer timer -> dialog
 constexpr UINT kAnswerDelayMs = 20;
 constexpr UINT kWatchdogPeriodMs = 100;
@@ -14,7 +17,11 @@ constexpr UINT kWatchdogPeriodMs = 100;
 std::wstring TextOf(HWND hwnd)
 {
     wchar_t buffer[4096] = {};
-    ::GetWindowTextW(hwnd, buffer, 4096);
+    // Asking a window of another thread would wait for that thread.
+    if (::GetWindowThreadProcessId(hwnd, nullptr) == ::GetCurrentThreadId())
+        ::GetWindowTextW(hwnd, buffer, 4096);
+    else
+        ::InternalGetWindowText(hwnd, buffer, 4096);
     return buffer;
 }
 
@@ -41,10 +48,10 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM list)
     return TRUE;
 }
 
-std::vector<HWND> VisibleThreadWindows()
+std::vector<HWND> VisibleThreadWindows(DWORD threadId = ::GetCurrentThreadId())
 {
     std::vector<HWND> windows;
-    ::EnumThreadWindows(::GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    ::EnumThreadWindows(threadId, CollectWindow, reinterpret_cast<LPARAM>(&windows));
     windows.erase(std::remove_if(windows.begin(), windows.end(), [](HWND w) { return !::IsWindowVisible(w); }),
                   windows.end());
     return windows;
@@ -94,10 +101,10 @@ std::wstring DescribeAll(const std::vector<SeenDialog>& dialogs, size_t from)
 }
 } // namespace
 
-std::wstring DescribeThreadWindows()
+std::wstring DescribeThreadWindows(DWORD threadId)
 {
     std::wstring screen;
-    for (HWND window : VisibleThreadWindows()) {
+    for (HWND window : VisibleThreadWindows(threadId)) {
         screen += L"  [" + ClassOf(window) + L"] " + Quoted(TextOf(window)) + L"\n";
         std::vector<HWND> children;
         ::EnumChildWindows(window, CollectWindow, reinterpret_cast<LPARAM>(&children));
@@ -112,30 +119,41 @@ std::wstring DescribeThreadWindows()
     return screen.empty() ? L"  (no visible window)\n" : screen;
 }
 
-ModalResponder::ModalResponder(DWORD timeoutMs) : timeout_(timeoutMs)
+ModalResponder::ModalResponder(DWORD timeoutMs) : timeout_(timeoutMs), outer_(gResponder)
 {
-    if (gResponder)
+    if (outer_ && !outer_->wholeTest_)
         ADD_FAILURE() << "Only one modal responder may be active at a time";
     gResponder = this;
     for (HWND hwnd : VisibleThreadWindows())
         preexisting_.insert(hwnd);
-    hook_ = ::SetWindowsHookExW(WH_CBT, CbtProc, nullptr, ::GetCurrentThreadId());
-    watchdog_ = ::SetTimer(nullptr, 0, kWatchdogPeriodMs, OnWatchdogTimer);
-    if (!hook_ || !watchdog_)
+    if (gResponders++ > 0)
+        return;
+    gHook = ::SetWindowsHookExW(WH_CBT, CbtProc, nullptr, ::GetCurrentThreadId());
+    gWatchdog = ::SetTimer(nullptr, 0, kWatchdogPeriodMs, OnWatchdogTimer);
+    if (!gHook || !gWatchdog)
         ADD_FAILURE() << "The modal responder could not set its hook or its watchdog timer";
+}
+
+ModalResponder::ModalResponder(ForWholeTest) : ModalResponder()
+{
+    wholeTest_ = true;
 }
 
 ModalResponder::~ModalResponder()
 {
     Verify();
-    if (hook_)
-        ::UnhookWindowsHookEx(hook_);
-    if (watchdog_)
-        ::KillTimer(nullptr, watchdog_);
     for (auto& [id, hwnd] : gPendingAnswers)
         ::KillTimer(nullptr, id);
     gPendingAnswers.clear();
-    gResponder = nullptr;
+    gResponder = outer_;
+    if (--gResponders > 0)
+        return;
+    if (gHook)
+        ::UnhookWindowsHookEx(gHook);
+    if (gWatchdog)
+        ::KillTimer(nullptr, gWatchdog);
+    gHook = nullptr;
+    gWatchdog = 0;
 }
 
 void ModalResponder::Then(Step step)
@@ -169,6 +187,7 @@ bool ModalResponder::ExpectDialogs(size_t count, const std::function<void()>& ac
     windowsBefore_ = std::set<HWND>(before.begin(), before.end());
     expecting_ = true;
     expectationFailed_ = false;
+    actionFreed_ = 0;
     quietSince_ = ::GetTickCount();
     action();
     expecting_ = false;
@@ -211,10 +230,7 @@ void ModalResponder::Track(HWND dialog)
     if (!IsTopLevel(dialog) || std::any_of(open_.begin(), open_.end(), known))
         return;
     SeenDialog seen;
-    seen.caption = TextOf(dialog);
-    seen.text = ControlText(dialog, 0xFFFF);
-    seen.style = static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE));
-    seen.icon = IconOf(dialog);
+    Read(dialog, seen);
     seen_.push_back(seen);
     open_.push_back({dialog, seen_.size() - 1, ::GetTickCount()});
     // Act once the dialog's own loop runs, not inside its creation.
@@ -256,8 +272,18 @@ void CALLBACK ModalResponder::OnAnswerTimer(HWND, UINT, UINT_PTR id, DWORD)
         gResponder->Answer(dialog);
 }
 
+void ModalResponder::Read(HWND dialog, SeenDialog& seen)
+{
+    seen.caption = TextOf(dialog);
+    seen.text = ControlText(dialog, 0xFFFF);
+    seen.style = static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE));
+    seen.icon = IconOf(dialog);
+}
+
 void ModalResponder::Answer(HWND dialog)
 {
+    // Read again: a box may fill in its texts after it activates.
+    Read(dialog, SeenOf(dialog));
     // Nothing may unwind through the dialog's loop.
     try {
         if (!steps_.empty()) {
@@ -266,6 +292,10 @@ void ModalResponder::Answer(HWND dialog)
             step(dialog);
             return;
         }
+        if (!expecting_ && !allowUnasked_)
+            ADD_FAILURE() << "A dialog came that the test did not ask for: " << Describe(SeenOf(dialog))
+                          << "\nIt is closed with its default button. On screen:\n"
+                          << DescribeThreadWindows();
         // No step: close with the default button (OK, or Cancel/No when present).
         DWORD def = static_cast<DWORD>(::SendMessageW(dialog, DM_GETDEFID, 0, 0));
         int button = HIWORD(def) == DC_HASDEFID ? LOWORD(def) : IDOK;
@@ -289,13 +319,12 @@ void ModalResponder::Watch()
     DWORD now = ::GetTickCount();
     if (!open_.empty()) {
         OpenDialog& innermost = open_.back();
-        // A dialog that EndDialog has hidden is on its way out.
-        if (::IsWindowVisible(innermost.hwnd) && now - innermost.since > timeout_)
+        if (now - innermost.since > timeout_)
             CloseStuckDialog(innermost);
         return;
     }
-    if (expecting_ && !expectationFailed_ && now - quietSince_ > timeout_)
-        FailStuckAction(now);
+    if (expecting_ && actionFreed_ < 2 && now - quietSince_ > timeout_)
+        FreeStuckAction(now);
 }
 
 // A dialog whose activation the hook did not see (no window manager to
@@ -307,36 +336,59 @@ void ModalResponder::AnswerUnnoticedDialogs()
             Track(hwnd);
 }
 
+SeenDialog& ModalResponder::SeenOf(HWND dialog)
+{
+    for (const OpenDialog& open : open_)
+        if (open.hwnd == dialog)
+            return seen_[open.seenIndex];
+    return seen_.back();
+}
+
 void ModalResponder::CloseStuckDialog(OpenDialog& dialog)
 {
     SeenDialog& seen = seen_[dialog.seenIndex];
-    if (!seen.closedByWatchdog) {
-        ADD_FAILURE() << "The dialog " << Describe(seen) << " was still open " << Seconds(timeout_)
-                      << " after it appeared; the watchdog closes it. On screen:\n"
+    dialog.since = ::GetTickCount();
+    switch (dialog.ended++) {
+    case 0:
+        // A hidden dialog was ended (EndDialog hides it) but its loop has not
+        // returned: something inside it still runs.
+        ADD_FAILURE() << "The dialog " << Describe(seen)
+                      << (::IsWindowVisible(dialog.hwnd) ? " was still open " : " was ended but still there ")
+                      << Seconds(timeout_) << " after it appeared; the watchdog ends it. On screen:\n"
                       << DescribeThreadWindows();
         seen.closedByWatchdog = true;
         expectationFailed_ = expecting_;
-        dialog.since = ::GetTickCount();
         ::EndDialog(dialog.hwnd, IDCANCEL);
-    } else {
+        break;
+    case 1:
         // EndDialog did not end it: take the window away from its loop.
-        dialog.since = ::GetTickCount();
         ::DestroyWindow(dialog.hwnd);
+        break;
+    default:
+        break; // the test program's deadline ends the rest
     }
 }
 
-void ModalResponder::FailStuckAction(DWORD now)
+void ModalResponder::FreeStuckAction(DWORD now)
 {
-    expectationFailed_ = true;
-    ADD_FAILURE() << "No dialog came within " << Seconds(now - quietSince_)
-                  << " and the action did not return. Dialogs that came:" << DescribeAll(seen_, seenAtStart_)
-                  << "\nOn screen:\n"
-                  << DescribeThreadWindows();
-    // Let the action return: end a menu loop and close what it opened.
-    ::EndMenu();
+    quietSince_ = now;
+    if (actionFreed_++ == 0) {
+        ADD_FAILURE() << "No dialog came within " << Seconds(timeout_)
+                      << " and the action did not return. Dialogs that came:" << DescribeAll(seen_, seenAtStart_)
+                      << "\nOn screen:\n"
+                      << DescribeThreadWindows();
+        expectationFailed_ = true;
+        // Let the action return: end a menu loop and close what it opened.
+        ::EndMenu();
+        for (HWND hwnd : VisibleThreadWindows())
+            if (!windowsBefore_.count(hwnd))
+                ::PostMessageW(hwnd, WM_CLOSE, 0, 0);
+        return;
+    }
+    // Its windows would not close: destroyed, they end a loop that waits for them.
     for (HWND hwnd : VisibleThreadWindows())
         if (!windowsBefore_.count(hwnd))
-            ::PostMessageW(hwnd, WM_CLOSE, 0, 0);
+            ::DestroyWindow(hwnd);
 }
 
 } // namespace testutil
