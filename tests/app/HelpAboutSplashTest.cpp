@@ -10,6 +10,7 @@
 #include "framework/CommandLineInfo.h"
 #include "framework/Shell.h"
 #include "view/VerbsView.h"
+#include "VerbsVersion.h"
 #include <commctrl.h>
 #include <string>
 #include <vector>
@@ -126,7 +127,7 @@ TEST_F(HelpAboutTest, AboutBoxShowsItsTextsInBothLanguages)
     frame.SendMessage(WM_COMMAND, 57666, 0);
     EXPECT_EQ(caption, L"About verbs");
     EXPECT_EQ(description, std::wstring(L"Lexoria learninng knowledge checking program\n\n") + kNoticeLine);
-    EXPECT_EQ(version, L"Version 2.0.001");
+    EXPECT_EQ(version, std::wstring(L"Version ") + VERBS_VERSION_WIDE);
     EXPECT_EQ(newest, L"The newest version is always available at:");
     EXPECT_EQ(link, kProductWebAddress);
     EXPECT_EQ(linkColour, RGB(0, 0, 255));
@@ -135,7 +136,7 @@ TEST_F(HelpAboutTest, AboutBoxShowsItsTextsInBothLanguages)
     responder.Then(readAbout);
     frame.SendMessage(WM_COMMAND, 57664, 0);
     EXPECT_EQ(caption, L"\u041E \u043F\u0440\u043E\u0433\u0440\u0430\u043C\u043C\u0435");
-    EXPECT_EQ(version, L"\u0412\u0435\u0440\u0441\u0438\u044F: 2.0.001");
+    EXPECT_EQ(version, std::wstring(L"\u0412\u0435\u0440\u0441\u0438\u044F: ") + VERBS_VERSION_WIDE);
     EXPECT_EQ(link, kProductWebAddress);
 }
 
