@@ -20,6 +20,7 @@ const wchar_t* const CInputStringDlg::kForbiddenChars = L"\\/:*?\"<>|[]";
 BEGIN_MESSAGE_MAP(CInputStringDlg, CDialog)
     ON_CONTROL(EN_CHANGE, IDC_INPUT_TEXT, OnTextChange)
     ON_CONTROL(EN_MAXTEXT, IDC_INPUT_TEXT, OnMaxText)
+    ON_CONTROL(EN_KILLFOCUS, IDC_INPUT_TEXT, HideLengthTip)
     ON_MESSAGE(WM_TIMER, OnTimer)
 END_MESSAGE_MAP()
 
@@ -93,7 +94,8 @@ void CInputStringDlg::OnMaxText()
 void CInputStringDlg::ShowLengthTip()
 {
     HWND field = GetDlgItem(IDC_INPUT_TEXT);
-    std::wstring text = fw::FormatString1(IsEnglish() ? kLengthTipEnglish : kLengthTipRussian, std::to_wstring(MaxLength));
+    std::wstring text =
+        fw::FormatString1(IsEnglish() ? kLengthTipEnglish : kLengthTipRussian, std::to_wstring(MaxLength));
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.uFlags = TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE;
@@ -110,7 +112,8 @@ void CInputStringDlg::ShowLengthTip()
     }
     RECT fieldRect{};
     ::GetWindowRect(field, &fieldRect);
-    m_lengthTip.SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(fieldRect.left + 12, fieldRect.bottom - 2));
+    // Its stem at the field's right end: the balloon then leaves OK and Cancel free.
+    m_lengthTip.SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(fieldRect.right - 16, fieldRect.bottom - 2));
     m_lengthTip.SendMessage(TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
     ::SetTimer(m_hWnd, kHideTipTimer, kTipShownMs, nullptr);
 }

@@ -35,6 +35,7 @@ protected:
 
     void OnTextChange();
     void OnMaxText();
+    void HideLengthTip();
     LRESULT OnTimer(WPARAM wp, LPARAM lp);
 
     DECLARE_MESSAGE_MAP()
@@ -44,7 +45,6 @@ private:
     bool IsTooLong() const { return MaxLength > 0 && Text.size() > static_cast<size_t>(MaxLength); }
     // The balloon under the field that gives the most characters it takes.
     void ShowLengthTip();
-    void HideLengthTip();
 
     CWnd m_lengthTip;
 };
