@@ -1,7 +1,6 @@
 #include "dialogs/GroupsSection.h"
 #include "app/ReportProfileError.h"
 #include "data/VerbGroups.h"
-#include "settings/BaseProfile.h"
 #include "settings/ProfileException.h"
 #include "settings/RegProfile.h"
 
@@ -16,22 +15,13 @@ CGroupsSection::CGroupsSection(Profile::RegProfile& store) : store_(store), oute
 
 CGroupsSection::~CGroupsSection()
 {
-    // Whatever the section text says now (a failed enter may or may not have
-    // changed it), the outer section is opened by its full path.
+    // The outer section is opened by its full path, whatever a failed enter
+    // left. The store sets its section text before it opens the key, so even
+    // when opening fails here the text is the outer section again, and the
+    // next change of section opens the key afresh.
     try {
-        if (store_.Section() == outer_ + Profile::BaseProfile::kSeparator + VerbGroups::kSection)
-            store_.LeaveSection();
-        else
-            store_.SetSection(outer_);
+        store_.SetSection(outer_);
     } catch (const Profile::RegException& e) {
         ReportProfileError(e);
-        // The text is right even when the key cannot be opened now; the next
-        // change of section opens keys afresh.
-        if (store_.Section() != outer_) {
-            try {
-                store_.SetSection(outer_);
-            } catch (const Profile::RegException&) {
-            }
-        }
     }
 }

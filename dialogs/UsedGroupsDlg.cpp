@@ -21,13 +21,6 @@ bool SameName(const std::wstring& a, const std::wstring& b)
                                   TRUE) == CSTR_EQUAL;
 }
 
-// Whether the store holds a value of that name (a missing value reads as
-// whatever default is asked for, an existing one never as both).
-bool StoreHasValue(Profile::RegProfile& store, const std::wstring& name)
-{
-    return store.GetString(name, L"a") != L"a" || store.GetString(name, L"b") != L"b";
-}
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CUsedGroupsDlg, CDialog)
@@ -113,9 +106,10 @@ void CUsedGroupsDlg::WriteTick(int index)
         else
             VerbGroups::SetGroupChosen(m_store, m_list.GetText(index), ticked);
     } catch (const Profile::RegException& e) {
-        ReportProfileError(e);
-        // The learner must never see a group as chosen that the test will not use.
+        // The learner must never see a group as chosen that the test will
+        // not use, not even behind the report.
         m_list.SetCheck(index, StoredTick(index));
+        ReportProfileError(e);
     }
 }
 
@@ -172,7 +166,7 @@ bool CUsedGroupsDlg::IsNameTaken(const std::wstring& name)
     if (name == fw::LoadResString(IsEnglish() ? IDS_ALL_VERBS : IDS_ALL_VERBS + 1))
         return true;
     // The store may hold groups the list does not show; it decides by its own comparison.
-    return StoreHasValue(m_store, name);
+    return m_store.ValueType(name).has_value();
 }
 
 void CUsedGroupsDlg::OnNewGroup()
@@ -206,10 +200,14 @@ void CUsedGroupsDlg::OnEditGroup()
     int index = SelectedGroupLine();
     if (index < 0)
         return;
-    // The members dialog keeps the chosen mark, so the tick stays right.
     CGroupVerbsDlg members(m_store, m_list.GetText(index), m_hWnd);
-    if (members.DoModal() == IDOK)
-        RecomputeTotal();
+    if (members.DoModal() != IDOK)
+        return;
+    // The members dialog keeps the chosen mark but puts it at the end of the
+    // text, where it counts: a mark that stood between members (and showed
+    // no tick) now chooses the group.
+    m_list.SetCheck(index, StoredTick(index));
+    RecomputeTotal();
 }
 
 void CUsedGroupsDlg::OnDeleteGroup()
@@ -220,8 +218,9 @@ void CUsedGroupsDlg::OnDeleteGroup()
     std::wstring name = m_list.GetText(index);
     if (AppMessageBox(fw::FormatString1(LoadLangString(IDS_DELETE_GROUP), name), MB_YESNO) != IDYES)
         return;
-    if (!VerbGroups::DeleteGroup(m_store, name)) {
-        // The line stays, as the group does.
+    // A group that is gone already (another writer deleted it) is as good as
+    // deleted; one that stays keeps its line.
+    if (!VerbGroups::DeleteGroup(m_store, name) && m_store.ValueType(name)) {
         ReportProfileError(Profile::RegException(Profile::RegException::kCannotPerform, L"Key: " + name));
         return;
     }

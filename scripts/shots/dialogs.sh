@@ -48,6 +48,8 @@ for lang in ru en; do
   send "$t_groups" 1036             # "+": the input-string dialog
   xdotool type --delay 50 "Strong verbs"
   shot_window "input-string-$lang" "$t_input"
+  xdotool type --delay 50 " of the past"   # past the limit: the balloon says why
+  shot "input-string-full-$lang"         # the whole screen: the balloon reaches past the dialog
   xdotool key Escape; sleep 0.5
   xdotool key End; sleep 0.5        # select the long name, the last line
   shot_window "used-groups-long-$lang" "$t_groups"

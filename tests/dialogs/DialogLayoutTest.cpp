@@ -78,10 +78,13 @@ TEST_F(DialogLayout, EveryTextHasRoomInBothLanguages)
         CInputStringDlg input(nullptr);
         input.Prompt = fw::LoadResString(language ? IDS_GROUP_NAME : IDS_GROUP_NAME + 1);
         Check(input);
-        CUsedGroupsDlg groups(Store(), nullptr);
-        Check(groups);
+        {
+            CUsedGroupsDlg groups(Store(), nullptr);
+            Check(groups);
+        } // gives "Groups" back before the members dialog enters it itself
         CGroupsSection section(Store());
         CGroupVerbsDlg members(Store(), L"1-2-3", nullptr);
         Check(members);
+        EXPECT_EQ(members.Total, 111) << "laid out with the group's own members";
     }
 }

@@ -195,6 +195,13 @@ TEST_F(UsedGroupsDialog, DeletingAsksThenRemovesTheLineAndSelectsTheNextOrTheFir
         responder.ThenPress(IDYES);
         Press(d, IDC_DELETE_GROUP);
         EXPECT_EQ(Selected(d), L"1-2-2");
+
+        // A group another writer deleted meanwhile goes as if deleted here.
+        Store().DeleteValue(L"1-2-2");
+        size_t seen = responder.Seen().size();
+        responder.ThenPress(IDYES);
+        Press(d, IDC_DELETE_GROUP);
+        EXPECT_EQ(Lines(d) + L"|" + std::to_wstring(responder.Seen().size() - seen), L"1-1-1,1-1-2,1-2-3,All verbs|1");
         Press(d, IDOK);
     });
 }
@@ -203,7 +210,9 @@ TEST_F(UsedGroupsDialog, AChosenGroupKeepsItsMarkAfterItsMembersAreEdited)
 {
     PutGroup(L"", L"");
     PutGroup(L"1-1-2", L"8;34;-1");
+    PutGroup(L"1-2-2", L"5;-1;7;"); // a mark between members does not choose it
     Open(1, [&](HWND d) {
+        EXPECT_EQ(Lines(d) + L"|" + Total(d), L"1-1-1,1-1-2*,1-2-1,1-2-2,1-2-3,All verbs|2");
         responder.Then([](HWND members) {
             Click(members, 0, true);
             Press(members, IDOK);
@@ -219,6 +228,13 @@ TEST_F(UsedGroupsDialog, AChosenGroupKeepsItsMarkAfterItsMembersAreEdited)
         });
         Click(d, 2, false, true); // a double click opens the members too
         EXPECT_EQ(Group(L"1-2-1"), fw::LoadResString(IDS_GROUP_121));
+
+        // OK in the members dialog moves the mark to the end: now it counts.
+        responder.ThenPress(IDOK);
+        Click(d, 3, false);
+        Press(d, IDC_EDIT_GROUP);
+        EXPECT_EQ(Group(L"1-2-2") + L"|" + Lines(d) + L"|" + Total(d),
+                  L"5;7;-1|1-1-1,1-1-2*,1-2-1,1-2-2*,1-2-3,All verbs|5");
         Press(d, IDOK);
     });
 }
@@ -284,6 +300,10 @@ TEST_F(UsedGroupsDialog, StoreFailuresLeaveWhatTheStoreHoldsOnScreenAndAreReport
     responder.AllowUnasked(); // the reports are counted below
     Open(1, [&](HWND d) {
         Faults::setValue = true;
+        responder.Then([&](HWND box) { // the tick is back before the report shows
+            EXPECT_TRUE(List(d).GetCheck(5));
+            Press(box, IDOK);
+        });
         Click(d, 5, true); // untick All verbs
         EXPECT_EQ(Box(), L"Oops! Profile::RegException\n\nKey:  Value:");
         Click(d, 1, false);
@@ -324,4 +344,12 @@ TEST_F(UsedGroupsDialog, TheSettingsSectionComesBackWhenEnteringOrLeavingGroupsF
     });
     EXPECT_EQ(Box(), L"Oops! Profile::RegException\n\nSection: Software\\Tarnik\\Verbs");
     EXPECT_EQ(Store().Section(), kSettingsSection);
+
+    // Once the registry works again, the next opening finds the groups.
+    Faults::createKeyEndingWith.clear();
+    Open(1, [&](HWND d) {
+        EXPECT_EQ(List(d).GetCount(), 6);
+        Press(d, IDOK);
+    });
+    ExpectStoreAtSettingsKey();
 }

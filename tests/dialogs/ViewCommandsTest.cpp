@@ -33,21 +33,34 @@ protected:
 TEST_F(ViewCommands, OptionsSwitchTheMenuOnlyAfterOkWithAnotherLanguage)
 {
     CMainFrame& frame = Start(0);
-    Command(frame, ID_OPTIONS_RU, [](HWND d) {
-        Press(d, IDC_LANGUAGE_ENGLISH);
-        Press(d, IDCANCEL);
-    });
-    EXPECT_EQ(MenuText(frame, ID_OPTIONS_RU) + L"|" + std::to_wstring(globals->Language), L"П&араметры...|0");
-
-    Command(frame, ID_OPTIONS_RU, [](HWND d) { Choose(d, IDC_LANGUAGE_ENGLISH); });
-    EXPECT_EQ(MenuText(frame, ID_OPTIONS_EN) + L"|" + Setting(L"Language"), L"&Options...|1");
-
-    frame.SetWindowText(L"unchanged"); // a rebuild of the menu sets the title again
-    Command(frame, ID_OPTIONS_EN, [](HWND d) { Press(d, IDOK); });
-    EXPECT_EQ(frame.GetWindowText(), L"unchanged");
-
-    Command(frame, ID_OPTIONS_EN, [](HWND d) { Choose(d, IDC_LANGUAGE_RUSSIAN); });
-    EXPECT_EQ(MenuText(frame, ID_OPTIONS_RU) + L"|" + MenuText(frame, ID_OPTIONS_EN), L"П&араметры...|");
+    // Title (marked beforehand: a switch sets it again), first toolbar
+    // button, the Options item of each menu, and the stored language.
+    auto after = [&](UINT id, testutil::ModalResponder::Step step) {
+        frame.SetWindowText(L"unchanged");
+        Command(frame, id, std::move(step));
+        return frame.GetWindowText() + L"|" + std::to_wstring(frame.ToolBar().GetItemID(0)) + L"|" +
+               MenuText(frame, ID_OPTIONS_RU) + L"|" + MenuText(frame, ID_OPTIONS_EN) + L"|" + Setting(L"Language");
+    };
+    const std::wstring russian = L"|" + std::to_wstring(ID_TEST_START_RU) + L"|П&араметры...||";
+    const std::wstring english = L"|" + std::to_wstring(ID_TEST_START_EN) + L"||&Options...|";
+    EXPECT_EQ(after(ID_OPTIONS_RU,
+                    [](HWND d) {
+                        Press(d, IDC_LANGUAGE_ENGLISH);
+                        Press(d, IDCANCEL);
+                    }),
+              L"unchanged" + russian + L"0");
+    EXPECT_EQ(globals->Language, 0);
+    EXPECT_EQ(after(ID_OPTIONS_RU, [](HWND d) { Choose(d, IDC_LANGUAGE_ENGLISH); }),
+              fw::LoadResString(IDS_MAIN_TITLE + 1) + english + L"1");
+    EXPECT_EQ(after(ID_OPTIONS_EN, [](HWND d) { Press(d, IDOK); }), L"unchanged" + english + L"1");
+    EXPECT_EQ(after(ID_OPTIONS_EN,
+                    [](HWND d) {
+                        Press(d, IDC_LANGUAGE_RUSSIAN);
+                        Press(d, IDCANCEL);
+                    }),
+              L"unchanged" + english + L"1");
+    EXPECT_EQ(after(ID_OPTIONS_EN, [](HWND d) { Choose(d, IDC_LANGUAGE_RUSSIAN); }),
+              fw::LoadResString(IDS_MAIN_TITLE) + russian + L"0");
 }
 
 TEST_F(ViewCommands, UsedGroupsOpensFromEitherIdAndGivesTheStoreBack)
