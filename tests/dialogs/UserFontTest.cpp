@@ -4,6 +4,7 @@
 #include "DialogsFixture.h"
 #include "app/FontStatic.h"
 #include "dialogs/FontChoice.h"
+#include "framework/Handles.h"
 #include "framework/Text.h"
 #include <cstring>
 #include <memory>
@@ -168,5 +169,14 @@ TEST(UserFontFile, UnwritableSystemFolderFallsBackToTheUsersCopyWhichIsReadFirst
     ASSERT_TRUE(both.Write(*CUserFontFile::Decode(second)));
     EXPECT_FALSE(testutil::FileExists(user));
     EXPECT_EQ(read(both), second);
+    // A user's copy that cannot go (another program reads it) takes the record.
+    testutil::WriteFileBytes(user, second);
+    {
+        fw::UniqueFile reader(
+            ::CreateFileW(user.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(reader);
+        EXPECT_TRUE(both.Write(*CUserFontFile::Decode(first)));
+    }
+    EXPECT_EQ(read(both), first);
     EXPECT_FALSE(CUserFontFile(folder.File(L"missing") + L"\\a.sav", L"").Write(*CUserFontFile::Decode(first)));
 }
