@@ -1,5 +1,6 @@
 #include "dialogs/FontChoice.h"
 #include "app/VerbsGlobals.h"
+#include "framework/Text.h"
 #include <commdlg.h>
 #include <cstring>
 #include <cwchar>
@@ -36,25 +37,32 @@ LOGFONTW WideLogFont(const LOGFONTA& font)
     return wide;
 }
 
-LOGFONTA NarrowLogFont(const LOGFONTW& font)
+std::optional<LOGFONTA> NarrowLogFont(const LOGFONTW& font)
 {
     LOGFONTA narrow{};
     CopyMetrics(narrow, font);
-    int length = static_cast<int>(wcsnlen(font.lfFaceName, LF_FACESIZE));
-    ::WideCharToMultiByte(kFaceNameCodePage, 0, font.lfFaceName, length, narrow.lfFaceName, LF_FACESIZE - 1, nullptr,
-                          nullptr);
+    std::optional<std::string> face =
+        fw::NarrowExactly(std::wstring_view(font.lfFaceName, wcsnlen(font.lfFaceName, LF_FACESIZE)), kFaceNameCodePage);
+    if (!face || face->size() >= LF_FACESIZE)
+        return std::nullopt;
+    std::memcpy(narrow.lfFaceName, face->data(), face->size());
     return narrow;
 }
+
+namespace {
+void UseFont(const LOGFONTW& font, COLORREF colour)
+{
+    CVerbsGlobals& g = Globals();
+    g.m_clrUserFont = colour;
+    g.m_userFont.reset(::CreateFontIndirectW(&font));
+}
+} // namespace
 
 void LoadUserFont(const CUserFontFile& file)
 {
     std::optional<UserFontRecord> record = file.Read();
-    if (!record)
-        return;
-    CVerbsGlobals& g = Globals();
-    g.m_clrUserFont = record->colour;
-    LOGFONTW font = WideLogFont(record->logFont);
-    g.m_userFont.reset(::CreateFontIndirectW(&font));
+    if (record)
+        UseFont(WideLogFont(record->logFont), record->colour);
 }
 
 bool ChooseUserFont(HWND owner, const CUserFontFile& file)
@@ -70,7 +78,14 @@ bool ChooseUserFont(HWND owner, const CUserFontFile& file)
     choose.rgbColors = record.colour;
     if (!::ChooseFontW(&choose))
         return false;
-    record.logFont = NarrowLogFont(font);
+    std::optional<LOGFONTA> narrow = NarrowLogFont(font);
+    if (!narrow) {
+        // The file cannot name this face (a Greek or Chinese name, say): it
+        // serves this run, and the stored choice stays for the next.
+        UseFont(font, choose.rgbColors);
+        return true;
+    }
+    record.logFont = *narrow;
     record.colour = choose.rgbColors;
     file.Write(record); // when it cannot be written, the stored choice is loaded again
     LoadUserFont(file);

@@ -2,12 +2,15 @@
 #include "app/Language.h"
 #include "app/ProductInfo.h"
 #include "app/VerbsGlobals.h"
+#include "framework/Handles.h"
 #include "framework/Shell.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinApp.h"
 #include "resources/resource.h"
 #include <commdlg.h>
+#include <optional>
+#include <string_view>
 
 namespace {
 
@@ -15,11 +18,8 @@ constexpr UINT kPageCodePage = 1251;
 constexpr const char* kAuthorMail = "tarnik@lexoria.example.org";
 
 // & < > as entities; quotes need none, texts never stand in attributes.
-std::string Escaped(const std::wstring& text)
+void AppendEscaped(std::string& out, const std::string& bytes)
 {
-    std::string bytes = fw::Narrow(text, kPageCodePage);
-    std::string out;
-    out.reserve(bytes.size() + 8);
     for (char c : bytes) {
         switch (c) {
         case '&': out += "&amp;"; break;
@@ -27,6 +27,36 @@ std::string Escaped(const std::wstring& text)
         case '>': out += "&gt;"; break;
         default: out += c;
         }
+    }
+}
+
+// A character the page's code page lacks stands as its numeric reference,
+// so that nothing is lost and no look-alike (a full-width '<') slips in.
+void AppendCharacter(std::string& out, std::wstring_view character)
+{
+    if (std::optional<std::string> bytes = fw::NarrowExactly(character, kPageCodePage)) {
+        AppendEscaped(out, *bytes);
+        return;
+    }
+    unsigned long codePoint = character[0];
+    if (character.size() == 2)
+        codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (character[1] - 0xDC00);
+    out += "&#" + std::to_string(codePoint) + ";";
+}
+
+std::string Escaped(const std::wstring& text)
+{
+    std::string out;
+    out.reserve(text.size() + 8);
+    if (std::optional<std::string> bytes = fw::NarrowExactly(text, kPageCodePage)) {
+        AppendEscaped(out, *bytes);
+        return out;
+    }
+    for (size_t i = 0; i < text.size();) {
+        const bool pair = IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() && IS_LOW_SURROGATE(text[i + 1]);
+        const size_t length = pair ? 2 : 1;
+        AppendCharacter(out, std::wstring_view(text).substr(i, length));
+        i += length;
     }
     return out;
 }
@@ -83,16 +113,24 @@ bool CHtmlExport::WritePage(const std::wstring& path, const std::string& bytes)
     DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return false;
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    // The page is written beside its place and then put there, so that an
+    // older page stays whole until the new one is.
+    const size_t slash = path.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
+    wchar_t temporary[MAX_PATH] = {};
+    if (!::GetTempFileNameW(folder.c_str(), L"vbl", 0, temporary))
         return false;
-    DWORD written = 0;
-    bool whole = FileWriter()(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                 written == bytes.size();
-    whole = ::CloseHandle(file) && whole;
-    if (!whole)
-        ::DeleteFileW(path.c_str()); // a cut page must not pass for the table
-    return whole;
+    bool whole = false;
+    {
+        fw::UniqueFile file(::CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD written = 0;
+        whole = file && FileWriter()(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                written == bytes.size() && ::CloseHandle(file.release());
+    }
+    if (whole && ::MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    ::DeleteFileW(temporary);
+    return false;
 }
 
 std::wstring CHtmlExport::AskPath() const

@@ -19,18 +19,18 @@ class CHtmlExport {
 public:
     CHtmlExport(HWND owner, const VerbListTable& table);
 
-    // Asks for the file, writes the page and offers to open it; a file that
-    // cannot be written whole is reported and removed.
+    // Asks for the file, writes the page and offers to open it; a page that
+    // cannot be written whole is reported, and an older page there is kept.
     void Run();
 
     // The page, byte for byte: everything up to the credit line on the first
     // line, the closing tags on the second. Texts are escaped.
     static std::string PageBytes(const VerbListTable& table, bool english);
-    // Writes the whole page or nothing; false when the file could not be
-    // created or written (a read-only file is left as it is).
+    // Writes the whole page or nothing: the file there before stays as it
+    // was when the page cannot be written, replaced or is read-only.
     static bool WritePage(const std::wstring& path, const std::string& bytes);
 
-    // Writes to the open page: the system's WriteFile. Tests put a failing
+    // Writes the page to its file: the system's WriteFile. Tests put a failing
     // writer in its place to see the disk fill up.
     using WriteFunction = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
     static WriteFunction& FileWriter();

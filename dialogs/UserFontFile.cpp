@@ -46,7 +46,10 @@ bool WriteWhole(const std::wstring& path, const std::string& bytes)
 {
     if (path.empty())
         return false;
-    HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Shared with readers: a program that only reads the file (a scanner, an
+    // indexer) does not keep the new record out.
+    HANDLE handle =
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;
@@ -108,10 +111,12 @@ bool CUserFontFile::Write(const UserFontRecord& record) const
 {
     const std::string bytes = Encode(record);
     if (WriteWhole(m_systemPath, bytes)) {
-        // An older copy of the user's would hide this one.
-        if (!m_userPath.empty())
-            ::DeleteFileW(m_userPath.c_str());
-        return true;
+        // An older copy of the user's would hide this one: it goes, or, where
+        // it cannot go (another program holds it), it takes the new record.
+        if (m_userPath.empty() || ::DeleteFileW(m_userPath.c_str()))
+            return true;
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || WriteWhole(m_userPath, bytes);
     }
     if (m_userPath.empty())
         return false;

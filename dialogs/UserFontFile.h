@@ -27,7 +27,9 @@ public:
     // whole record with a zero-terminated face name.
     std::optional<UserFontRecord> Read() const;
     // Writes the record to the system folder, else to the user's folder;
-    // false when neither could take it.
+    // false when the new record is not the one Read finds. After a write to
+    // the system folder the user's copy is deleted, or where it cannot be,
+    // overwritten.
     bool Write(const UserFontRecord& record) const;
 
     const std::wstring& SystemPath() const { return m_systemPath; }

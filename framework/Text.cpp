@@ -67,6 +67,20 @@ std::string Narrow(std::wstring_view text, UINT codePage)
     return result;
 }
 
+std::optional<std::string> NarrowExactly(std::wstring_view text, UINT codePage)
+{
+    if (text.empty())
+        return std::string();
+    const int length = static_cast<int>(text.size());
+    BOOL lossy = FALSE;
+    int n = ::WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr, &lossy);
+    if (n <= 0 || lossy)
+        return std::nullopt;
+    std::string result(static_cast<size_t>(n), '\0');
+    ::WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.data(), length, result.data(), n, nullptr, nullptr);
+    return result;
+}
+
 std::wstring WindowText(HWND hwnd)
 {
     int length = ::GetWindowTextLengthW(hwnd);

@@ -1,6 +1,7 @@
 #pragma once
 // Text helpers: string resources, %1/%2 substitution and code-page conversion.
 #include <windows.h>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ std::wstring FormatString2(std::wstring_view text, std::wstring_view arg1, std::
 
 std::wstring Widen(std::string_view bytes, UINT codePage);
 std::string Narrow(std::wstring_view text, UINT codePage);
+// The text in a single- or double-byte code page, or none when a character
+// has no exact form there (a look-alike or '?' would be taken instead).
+std::optional<std::string> NarrowExactly(std::wstring_view text, UINT codePage);
 
 std::wstring WindowText(HWND hwnd);
 

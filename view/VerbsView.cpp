@@ -439,12 +439,16 @@ void CVerbsView::OnUsedGroups()
 
 void CVerbsView::OnVerbsList()
 {
+    if (m_bRunning)
+        return; // a new font would replace the one the running test's panels hold
     CVerbsListDlg dialog(m_hWnd);
     dialog.DoModal();
 }
 
 void CVerbsView::OnFont()
 {
+    if (m_bRunning)
+        return; // loading the new font deletes the one the running test's panels hold
     ChooseUserFont(::GetAncestor(m_hWnd, GA_ROOT));
 }
 

@@ -3,6 +3,7 @@
 #include "DialogsFixture.h"
 #include "app/ProductInfo.h"
 #include "dialogs/HtmlExport.h"
+#include "framework/Handles.h"
 #include "framework/Text.h"
 
 using namespace dialogtest;
@@ -70,6 +71,12 @@ TEST(HtmlPage, GroupNameAndCellsAreEscaped)
     EXPECT_NE(page.find("<tr><td>x&lt;y</td><td>a&amp;b</td><td>c&gt;d</td><td>\xE4\xE0</td></tr></table>"),
               std::string::npos)
         << page;
+    // What code page 1251 lacks comes as numeric references, never as '?' or a look-alike.
+    table.groupName = L"Caf\u00E9 \u65E5\u672C \uFF1Cx\uFF1E \U0001F600";
+    EXPECT_NE(CHtmlExport::PageBytes(table, true)
+                  .find("(group \"Caf&#233; &#26085;&#26412; &#65308;x&#65310; &#128512;\")"),
+              std::string::npos)
+        << CHtmlExport::PageBytes(table, true);
 }
 
 TEST_F(HtmlExportTest, SmallGroupPageByteForByteInBothLanguagesAndOfferedForViewing)
@@ -142,7 +149,7 @@ TEST_F(HtmlExportTest, FullDiskAndReadOnlyTargetAreReportedAndNothingIsOffered)
     EXPECT_EQ(responder.Seen().at(3).caption, L"Lexoria");
     EXPECT_EQ(testutil::ReadFileBytes(readOnly), "kept");
 
-    // No cut page is left to pass for the table, also where an older one stood.
+    // No cut page passes for the table, and an older page stays whole.
     const CHtmlExport::WriteFunction saved = CHtmlExport::FileWriter();
     CHtmlExport::FileWriter() = WriteHalfThenDiskFull;
     globals->Language = 1;
@@ -153,6 +160,20 @@ TEST_F(HtmlExportTest, FullDiskAndReadOnlyTargetAreReportedAndNothingIsOffered)
     CHtmlExport::FileWriter() = saved;
     ASSERT_TRUE(ran);
     EXPECT_EQ(responder.Seen().at(7).text, L"Could not create file \"" + full + L"\"");
-    EXPECT_FALSE(testutil::FileExists(full));
+    EXPECT_EQ(testutil::ReadFileBytes(full), "older page");
+
+    // A page another program holds open cannot be replaced.
+    fw::UniqueFile held(::CreateFileW(full.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    ExportGroup(responder, L"1-1-2", full);
+    responder.ThenPress(IDYES);
+    responder.ThenPress(IDOK);
+    ASSERT_TRUE(Command(responder, frame, ID_VERBS_LIST_EN, 4));
+    held.reset();
+    EXPECT_EQ(responder.Seen().at(11).text, L"Could not create file \"" + full + L"\"");
+    EXPECT_EQ(testutil::ReadFileBytes(full), "older page");
+    EXPECT_FALSE(CHtmlExport::WritePage(folder.File(L"missing\\page.html"), "x"));
+    WIN32_FIND_DATAW found;
+    EXPECT_EQ(::FindFirstFileW(folder.File(L"*.tmp").c_str(), &found), INVALID_HANDLE_VALUE) << "left behind";
     EXPECT_TRUE(OpenedPaths().empty());
 }

@@ -4,6 +4,7 @@
 #include "DialogsFixture.h"
 #include "app/FontStatic.h"
 #include "dialogs/FontChoice.h"
+#include "framework/Handles.h"
 #include "framework/Text.h"
 #include <cstring>
 #include <memory>
@@ -119,12 +120,26 @@ TEST_F(UserFontTest, ChosenFontIsStoredAndTakenByLaterPanelsAndTheListButCancelK
     EXPECT_EQ(testutil::ReadFileBytes(CUserFontFile().SystemPath()), stored);
     EXPECT_EQ(globals->m_userFont.get(), loaded);
     EXPECT_EQ(globals->m_clrUserFont, kMaroon);
+
+    // A face whose name the file cannot hold (a Greek font's, put in the
+    // chooser's list here) serves this run; the file keeps the last it could.
+    const std::wstring greek = L"\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC";
+    responder.Then([&](HWND chooser) {
+        ::SendDlgItemMessageW(chooser, kFaceBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(greek.c_str()));
+        picked = Pick(chooser, kFaceBox, greek) && Pick(chooser, kColourBox, L"Blue");
+        ModalResponder::Press(chooser, IDOK);
+    });
+    ASSERT_TRUE(Command(responder, frame, ID_FONT_RU, 1));
+    ASSERT_TRUE(picked);
+    EXPECT_EQ(FaceOf(globals->m_userFont.get()), greek);
+    EXPECT_EQ(globals->m_clrUserFont, RGB(0, 0, 255));
+    EXPECT_EQ(testutil::ReadFileBytes(CUserFontFile().SystemPath()), stored);
 }
 
 TEST_F(UserFontTest, ViewLoadsTheStoredFontAtItsCreationAndBrokenFilesAreIgnored)
 {
     testutil::WriteFileBytes(CUserFontFile().SystemPath(), Encoded("Nimbus Sans", -19, RGB(0, 0, 255)));
-    Start(1);
+    CMainFrame& frame = Start(1);
     LOGFONTW loaded{};
     ASSERT_TRUE(::GetObjectW(globals->m_userFont.get(), sizeof(loaded), &loaded));
     EXPECT_STREQ(loaded.lfFaceName, L"Nimbus Sans");
@@ -133,6 +148,16 @@ TEST_F(UserFontTest, ViewLoadsTheStoredFontAtItsCreationAndBrokenFilesAreIgnored
     EXPECT_EQ(loaded.lfItalic, 1);
     EXPECT_EQ(loaded.lfCharSet, RUSSIAN_CHARSET);
     EXPECT_EQ(globals->m_clrUserFont, RGB(0, 0, 255));
+
+    // Neither the chooser nor the list while a test runs: its panels hold the font.
+    const HFONT held = globals->m_userFont.get();
+    ModalResponder responder;
+    ASSERT_TRUE(Command(responder, frame, ID_TEST_START_EN, 0));
+    ASSERT_TRUE(dynamic_cast<CVerbsView&>(*frame.GetActiveView()).IsRunning());
+    EXPECT_TRUE(Command(responder, frame, ID_FONT_EN, 0));
+    EXPECT_TRUE(Command(responder, frame, ID_VERBS_LIST_EN, 0));
+    EXPECT_EQ(globals->m_userFont.get(), held);
+    ASSERT_TRUE(Command(responder, frame, ID_TEST_STOP_EN, 0));
 
     // Cut short, or a face name without its zero: as if there were no file.
     ScratchFolder folder(L"verbs_font_broken");
@@ -168,5 +193,14 @@ TEST(UserFontFile, UnwritableSystemFolderFallsBackToTheUsersCopyWhichIsReadFirst
     ASSERT_TRUE(both.Write(*CUserFontFile::Decode(second)));
     EXPECT_FALSE(testutil::FileExists(user));
     EXPECT_EQ(read(both), second);
+    // A user's copy that cannot go (another program reads it) takes the record.
+    testutil::WriteFileBytes(user, second);
+    {
+        fw::UniqueFile reader(
+            ::CreateFileW(user.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(reader);
+        EXPECT_TRUE(both.Write(*CUserFontFile::Decode(first)));
+    }
+    EXPECT_EQ(read(both), first);
     EXPECT_FALSE(CUserFontFile(folder.File(L"missing") + L"\\a.sav", L"").Write(*CUserFontFile::Decode(first)));
 }

@@ -1,5 +1,6 @@
 // The verbs list on the real program: a tab per stored group, the group's
 // verbs sorted by the infinitive, columns and captions in both languages.
+#include "DialogTestSupport.h"
 #include "DialogsFixture.h"
 #include "data/VerbGroups.h"
 #include <array>
@@ -112,6 +113,26 @@ TEST_F(VerbsListTest, TabsFollowTheStoreAndRowsAreTheGroupsVerbsSortedByInfiniti
     EXPECT_EQ(views[5].rows.size(), 294u) << "back to All verbs";
     EXPECT_EQ(typedTo, L"saw");
     EXPECT_EQ(Setting(L"Language"), L"1") << "the settings key is current again after the dialog";
+
+    // The groups cannot be reached: reported, and the list shows all verbs;
+    // nor the settings key on the way back: reported, its name is current.
+    dlgtest::FaultyRegistry registry;
+    dlgtest::Faults::createKeyEndingWith = L"\\Groups";
+    std::vector<std::wstring> tabsWithoutGroups;
+    responder.ThenPress(IDOK);
+    responder.Then([&](HWND dialog) {
+        tabsWithoutGroups = Read(dialog).tabs;
+        dlgtest::Faults::createKeyEndingWith = L"\\Verbs";
+        ModalResponder::Press(dialog, IDOK);
+    });
+    responder.ThenPress(IDOK);
+    ASSERT_TRUE(Command(responder, frame, ID_VERBS_LIST_EN, 3));
+    dlgtest::Faults::createKeyEndingWith.clear();
+    EXPECT_EQ(tabsWithoutGroups, std::vector<std::wstring>{L"All verbs"});
+    EXPECT_EQ(responder.Seen().at(1).text, L"Oops! Profile::RegException\n\nSection: Software\\Tarnik\\Verbs\\Groups");
+    EXPECT_EQ(responder.Seen().at(3).text, L"Oops! Profile::RegException\n\nSection: Software\\Tarnik\\Verbs");
+    EXPECT_EQ(globals->m_profile.Section(), dlgtest::kSettingsSection);
+    globals->m_profile.SetSection(dlgtest::kSettingsSection); // open again for the program's end
 }
 
 TEST_F(VerbsListTest, CaptionsColumnsAndHelpInBothLanguages)
