@@ -38,6 +38,7 @@ CFrameWnd* TopFrameOf(HWND hwnd)
 
 BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
     ON_REFLECTED(WM_NOTIFY, OnReflectedNotify)
+    ON_MESSAGE(WM_DESTROY, OnDestroy)
 END_MESSAGE_MAP()
 
 CToolBar::~CToolBar()
@@ -59,10 +60,10 @@ BOOL CToolBar::CreateEx(HWND parent, DWORD toolbarStyle, DWORD style, DWORD barS
     return TRUE;
 }
 
-BOOL CToolBar::SetImages(UINT bitmapId, int imageWidth, int imageHeight)
+BOOL CToolBar::SetImages(UINT bitmapId, int imageWidth, int imageHeight, UINT loadFlags)
 {
-    fw::UniqueBitmap bitmap(static_cast<HBITMAP>(
-        ::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    fw::UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId),
+                                                               IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION | loadFlags)));
     if (!bitmap)
         return FALSE;
     BITMAP info{};
@@ -92,7 +93,7 @@ BOOL CToolBar::LoadToolBar(UINT resourceId)
     int width = data[1], height = data[2], count = data[3];
     if (::SizeofResource(module, info) < static_cast<DWORD>(8 + 2 * count))
         return FALSE;
-    if (!SetImages(resourceId, width, height))
+    if (!SetImages(resourceId, width, height, 0))
         return FALSE;
 
     std::vector<TBBUTTON> buttons;
@@ -123,7 +124,7 @@ BOOL CToolBar::SetSingleButton(UINT bitmapId, UINT commandId, const std::wstring
         ::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, 0)));
     if (!probe || !::GetObjectW(probe.get(), sizeof(info), &info))
         return FALSE;
-    if (!SetImages(bitmapId, info.bmWidth, info.bmHeight))
+    if (!SetImages(bitmapId, info.bmWidth, info.bmHeight, LR_LOADMAP3DCOLORS))
         return FALSE;
     std::wstring label = text + L'\0';
     INT_PTR stringIndex = SendMessage(TB_ADDSTRINGW, 0, reinterpret_cast<LPARAM>(label.c_str()));
@@ -134,6 +135,32 @@ BOOL CToolBar::SetSingleButton(UINT bitmapId, UINT commandId, const std::wstring
     b.fsStyle = BTNS_BUTTON;
     b.iString = stringIndex;
     return SendMessage(TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&b)) != 0;
+}
+
+void CToolBar::SetCommandText(UINT commandId, const std::wstring& text)
+{
+    m_commandTexts[commandId] = text;
+}
+
+std::wstring CToolBar::CommandText(UINT commandId) const
+{
+    auto own = m_commandTexts.find(commandId);
+    return own != m_commandTexts.end() ? own->second : fw::LoadResString(commandId);
+}
+
+// The command's prompt in the frame's status bar, or its idle text for 0.
+void CToolBar::ShowPrompt(UINT commandId)
+{
+    CFrameWnd* frame = TopFrameOf(m_hWnd);
+    if (!frame)
+        return;
+    m_showingPrompt = commandId != 0;
+    if (commandId == 0) {
+        frame->ShowCommandPrompt(0);
+        return;
+    }
+    std::wstring text = CommandText(commandId);
+    frame->SetMessageText(text.substr(0, text.find(L'\n')));
 }
 
 void CToolBar::SetHeight(int height)
@@ -194,7 +221,7 @@ LRESULT CToolBar::OnReflectedNotify(WPARAM, LPARAM lp)
     case TBN_GETINFOTIPW: {
         // The tip is the text after "\n" in the string of the command id.
         auto* tip = reinterpret_cast<NMTBGETINFOTIPW*>(lp);
-        std::wstring text = fw::LoadResString(static_cast<UINT>(tip->iItem));
+        std::wstring text = CommandText(static_cast<UINT>(tip->iItem));
         size_t newline = text.find(L'\n');
         text = newline == std::wstring::npos ? std::wstring() : text.substr(newline + 1);
         if (tip->pszText && tip->cchTextMax > 0)
@@ -205,11 +232,19 @@ LRESULT CToolBar::OnReflectedNotify(WPARAM, LPARAM lp)
         if (!(m_barStyle & CBRS_FLYBY))
             return 0;
         auto* hot = reinterpret_cast<NMTBHOTITEM*>(lp);
-        if (CFrameWnd* frame = TopFrameOf(m_hWnd))
-            frame->ShowCommandPrompt((hot->dwFlags & HICF_LEAVING) ? 0 : static_cast<UINT>(hot->idNew));
+        ShowPrompt((hot->dwFlags & HICF_LEAVING) ? 0 : static_cast<UINT>(hot->idNew));
         return 0;
     }
     default:
         return 0;
     }
+}
+
+LRESULT CToolBar::OnDestroy(WPARAM, LPARAM)
+{
+    // A bar that goes while the mouse is on a button (its command closed it)
+    // hears no leaving: its prompt must not outlive it.
+    if (m_showingPrompt)
+        ShowPrompt(0);
+    return Default();
 }

@@ -2,11 +2,13 @@
 // Toolbar over the common control. Buttons, their command ids and images come
 // from a toolbar resource and the bitmap with the same id (magenta is
 // transparent). Tooltips and status-bar prompts come from the string resource
-// of each button's command id; button states follow the command-update
-// handlers at idle time.
+// of each button's command id, unless the bar is given a text for the command;
+// button states follow the command-update handlers at idle time.
 #include "framework/ControlBar.h"
 #include "framework/Handles.h"
 #include <commctrl.h>
+#include <map>
+#include <string>
 
 // Bar styles.
 constexpr DWORD CBRS_TOOLTIPS = 0x0010;
@@ -28,7 +30,12 @@ public:
     // Buttons and images from toolbar resource and bitmap of the given id.
     BOOL LoadToolBar(UINT resourceId);
     // One button with the image of a bitmap (the whole bitmap) and a command.
+    // The bitmap's light grey takes the button face colour, its greys the
+    // matching 3-D colours.
     BOOL SetSingleButton(UINT bitmapId, UINT commandId, const std::wstring& text);
+    // Prompt and tip ("prompt\ntip") this bar shows for a command in place of
+    // the command's string resource.
+    void SetCommandText(UINT commandId, const std::wstring& text);
 
     void SetHeight(int height);
     DWORD GetBarStyle() const { return m_barStyle; }
@@ -44,13 +51,18 @@ public:
 
 protected:
     LRESULT OnReflectedNotify(WPARAM wp, LPARAM lp);
+    LRESULT OnDestroy(WPARAM wp, LPARAM lp);
 
     DECLARE_MESSAGE_MAP()
 
 private:
-    BOOL SetImages(UINT bitmapId, int imageWidth, int imageHeight);
+    BOOL SetImages(UINT bitmapId, int imageWidth, int imageHeight, UINT loadFlags);
+    std::wstring CommandText(UINT commandId) const;
+    void ShowPrompt(UINT commandId);
 
     DWORD m_barStyle = 0;
+    std::map<UINT, std::wstring> m_commandTexts;
+    bool m_showingPrompt = false;
     int m_height = 0;
     HIMAGELIST m_images = nullptr;
 };

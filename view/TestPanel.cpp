@@ -56,7 +56,11 @@ std::unique_ptr<CToolBar> CTestPanel::MakeButton(UINT bitmapId, UINT commandId, 
     auto button = std::make_unique<CToolBar>();
     if (!button->CreateEx(m_hWnd, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE, CBRS_TOOLTIPS | CBRS_FLYBY, kButtonId))
         return nullptr;
-    button->SetSingleButton(bitmapId, commandId, LoadLangString(textBase));
+    // The buttons keep the Russian command ids in both languages; their
+    // prompt and tip follow the interface language like their labels.
+    std::wstring label = LoadLangString(textBase);
+    button->SetSingleButton(bitmapId, commandId, label);
+    button->SetCommandText(commandId, label + L'\n' + label);
     return button;
 }
 

@@ -4,6 +4,7 @@
 #include "resources/resource.h"
 #include "settings/RegistryApi.h"
 #include "view/BackgroundTiles.h"
+#include <tuple>
 
 namespace {
 
@@ -77,9 +78,52 @@ TEST_F(TestRun, PanelsStandAtTheirPixelRectangles)
     // the closing text still grows the answer panel to the same bottom.
     ::SetWindowPos(view, nullptr, 0, 0, 1000, 700, SWP_NOMOVE | SWP_NOZORDER);
     globals->ShowTranslate = 0;
-    Command(ID_TEST_START_RU);
+    globals->Language = 1;
+    Command(ID_TEST_START_EN);
     EXPECT_EQ(Rect(View().PicturePanel().m_hWnd), (std::vector<long>{160, 177, 419, 522}));
     EXPECT_EQ(Rect(Panel().m_hWnd), (std::vector<long>{579, 177, 838, 522}));
+
+    // In English the buttons (Russian command ids) tip and prompt in English,
+    // and their images stand on the button face, not on a grey square.
+    HWND statusBar = ::GetDlgItem(app->m_pMainWnd->m_hWnd, AFX_IDW_STATUS_BAR);
+    auto statusText = [&] {
+        wchar_t text[80] = {};
+        ::SendMessageW(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+        return std::wstring(text);
+    };
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP canvas = ::CreateCompatibleBitmap(screen, 18, 18);
+    HGDIOBJ old = ::SelectObject(dc, canvas);
+    for (auto [bar, tip, id] : {std::tuple{Panel().ReadyButton(), L"Ready", 32780u},
+                                std::tuple{Panel().SkipButton(), L"Skip", 32801u}}) {
+        NMTTDISPINFOW request{};
+        request.hdr.hwndFrom = reinterpret_cast<HWND>(::SendMessageW(bar->m_hWnd, TB_GETTOOLTIPS, 0, 0));
+        request.hdr.idFrom = id;
+        request.hdr.code = TTN_GETDISPINFOW;
+        ::SendMessageW(bar->m_hWnd, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&request));
+        EXPECT_STREQ(request.lpszText, tip);
+
+        RECT all{0, 0, 18, 18};
+        ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+        auto images = reinterpret_cast<HIMAGELIST>(::SendMessageW(bar->m_hWnd, TB_GETIMAGELIST, 0, 0));
+        ASSERT_TRUE(::ImageList_Draw(images, 0, dc, 0, 0, ILD_NORMAL));
+        EXPECT_EQ(::GetPixel(dc, 0, 0), ::GetSysColor(COLOR_BTNFACE)) << tip;
+    }
+    ::SelectObject(dc, old);
+    ::DeleteObject(canvas);
+    ::DeleteDC(dc);
+    ::ReleaseDC(nullptr, screen);
+    // The mouse on Skip prompts "Skip"; when the test ends under it the
+    // status bar goes back to its idle text.
+    RECT item{};
+    HWND skipBar = Panel().SkipButton()->m_hWnd;
+    ::SendMessageW(skipBar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(skipBar, WM_MOUSEMOVE, 0, MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2));
+    EXPECT_EQ(statusText(), L"Skip");
+    Command(ID_TEST_STOP_EN);
+    EXPECT_EQ(statusText(), L"Ready");
+    Command(ID_TEST_START_EN);
     EXPECT_FALSE(Panel().Translation().IsWindow());
     TypeCorrectForms();
     ExpectBoxes(1, [&] { Type(L"\r"); });
