@@ -101,6 +101,7 @@ TEST_F(TestRun, PanelsStandAtTheirPixelRectangles)
         request.hdr.hwndFrom = reinterpret_cast<HWND>(::SendMessageW(bar->m_hWnd, TB_GETTOOLTIPS, 0, 0));
         request.hdr.idFrom = id;
         request.hdr.code = TTN_GETDISPINFOW;
+        request.lpszText = request.szText; // as the tooltip control asks
         ::SendMessageW(bar->m_hWnd, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&request));
         EXPECT_STREQ(request.lpszText, tip);
 
