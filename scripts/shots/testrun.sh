@@ -1,7 +1,8 @@
 # Scene: a test in both languages as a learner sees it: a question with both
 # forms and the translation, the correct-answer and wrong-answer boxes, the
 # no-attempts box and the correct answer shown after it, and the closing
-# display over the fully uncovered picture.
+# display over the fully uncovered picture; the tip and prompt of the Skip
+# button under the mouse.
 . scripts/drive-test.sh
 for lang in ru en; do
   start_id=$([ "$lang" = en ] && echo 32775 || echo 32772)
@@ -22,6 +23,12 @@ for lang in ru en; do
   verb=$(question)
   xdotool type --delay 40 "$(verb_form "$verb" 2)"
   shot "testrun-question-$lang"
+  # The mouse on Skip: its tip and status-bar prompt in the interface language.
+  read -r x y r b < <(windows | awk '$2 == "ToolbarWindow32" && $3 == 505 { n++ } n == 2 { print $4, $5, $6, $7; exit }')
+  xdotool mousemove $(((x + r) / 2)) $(((y + b) / 2))
+  sleep 2
+  shot "testrun-hover-$lang"
+  xdotool mousemove 0 0
   xdotool key Tab
   xdotool type --delay 40 "$(verb_form "$verb" 3)"
   xdotool key Return
