@@ -10,7 +10,9 @@ dir=${2:?folder}
 mkdir -p "$dir"
 export WINEPREFIX="$dir/prefix"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Without Wine's debugger a test program that crashes ends at once with its
+# failure, instead of waiting in the debugger until the test's time runs out.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 
 case "$cmd" in
   start)

@@ -11,7 +11,9 @@ dir=${VERBS_WINE_DIR:?VERBS_WINE_DIR must name the build folder of the Wine envi
 export WINEPREFIX="$dir/prefix"
 export DISPLAY="$(cat "$dir/display")"
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Without Wine's debugger a test program that crashes ends at once with its
+# failure, instead of waiting in the debugger until the test's time runs out.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 verbs_wine "$@" >"$log" 2>&1 < /dev/null
