@@ -18,6 +18,7 @@
 #include "dialogs/UsedGroupsDlg.h"
 #include "settings/ProfileException.h"
 #include "settings/RegProfile.h"
+#include "BenchReport.h"
 #include <windows.h>
 #include <commctrl.h>
 #include <algorithm>
@@ -72,21 +73,14 @@ std::vector<double> Time(int runs, Open open)
     return samples;
 }
 
-void Print(const char* what, std::vector<double> samples)
+void Print(const char* what, const std::vector<double>& samples)
 {
-    if (samples.empty()) {
-        std::printf("%-56s no dialog appeared\n", what);
-        return;
-    }
-    std::sort(samples.begin(), samples.end());
-    std::printf("%-56s median %7.2f ms   min %7.2f ms   max %7.2f ms   (%d runs)\n", what,
-                samples[samples.size() / 2], samples.front(), samples.back(), static_cast<int>(samples.size()));
+    bench::PrintMilliseconds(what, samples, 56);
 }
 
 void DeleteBenchKey()
 {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kBenchKey);
-    ::RegDeleteKeyW(HKEY_CURRENT_USER, kBenchKey);
+    bench::DeleteKey(kBenchKey);
 }
 
 // The predefined groups and forty of the user's with about sixty verbs each

@@ -20,6 +20,7 @@
 #include "resources/resource.h"
 #include "settings/ProfileException.h"
 #include "view/VerbsView.h"
+#include "BenchReport.h"
 #include <commctrl.h>
 #include <objbase.h>
 #include <algorithm>
@@ -63,16 +64,11 @@ void PaintNow(HWND frame)
     ::GdiFlush();
 }
 
-double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to, const LARGE_INTEGER& frequency)
-{
-    return static_cast<double>(to.QuadPart - from.QuadPart) * 1e3 / static_cast<double>(frequency.QuadPart);
-}
+using bench::Milliseconds;
 
-void Print(const char* what, std::vector<double> samples)
+void Print(const char* what, const std::vector<double>& samples)
 {
-    std::sort(samples.begin(), samples.end());
-    std::printf("%-52s median %7.2f ms   min %7.2f ms   max %7.2f ms   (%d runs)\n", what,
-                samples[samples.size() / 2], samples.front(), samples.back(), static_cast<int>(samples.size()));
+    bench::PrintMilliseconds(what, samples);
 }
 
 std::wstring FirstVariant(const std::wstring& form)

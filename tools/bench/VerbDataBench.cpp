@@ -13,6 +13,7 @@
 #include "data/VerbTableReader.h"
 #include "settings/ProfileException.h"
 #include "settings/RegProfile.h"
+#include "BenchReport.h"
 #include <windows.h>
 #include <algorithm>
 #include <cstdio>
@@ -39,8 +40,7 @@ void Print(const char* what, std::vector<double> samples)
 
 void DeleteBenchKey()
 {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kBenchKey);
-    ::RegDeleteKeyW(HKEY_CURRENT_USER, kBenchKey);
+    bench::DeleteKey(kBenchKey);
 }
 
 } // namespace

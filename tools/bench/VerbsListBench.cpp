@@ -17,6 +17,7 @@
 #include "dialogs/VerbsListDlg.h"
 #include "settings/ProfileException.h"
 #include "settings/RegProfile.h"
+#include "BenchReport.h"
 #include <windows.h>
 #include <commctrl.h>
 #include <algorithm>
@@ -31,22 +32,16 @@ const wchar_t* const kBenchKey = L"Software\\Tarnik\\VerbsBench";
 constexpr int kDefaultRuns = 201;
 constexpr UINT WM_RUN_BENCH = WM_APP + 1;
 
-double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to, const LARGE_INTEGER& frequency)
-{
-    return static_cast<double>(to.QuadPart - from.QuadPart) * 1e3 / static_cast<double>(frequency.QuadPart);
-}
+using bench::Milliseconds;
 
-void Print(const char* what, std::vector<double> samples)
+void Print(const char* what, const std::vector<double>& samples)
 {
-    std::sort(samples.begin(), samples.end());
-    std::printf("%-52s median %7.2f ms   min %7.2f ms   max %7.2f ms   (%d runs)\n", what,
-                samples[samples.size() / 2], samples.front(), samples.back(), static_cast<int>(samples.size()));
+    bench::PrintMilliseconds(what, samples);
 }
 
 void DeleteBenchKey()
 {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kBenchKey);
-    ::RegDeleteKeyW(HKEY_CURRENT_USER, kBenchKey);
+    bench::DeleteKey(kBenchKey);
 }
 
 // The verbs list, measured once it is on screen, then closed.
