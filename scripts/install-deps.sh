@@ -1,28 +1,80 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing needs on Debian 12: the MinGW-w64
-# cross compilers, CMake and Ninja, Wine (64-bit and 32-bit), Xvfb, ImageMagick
-# for screenshots, a small window manager for runs on a virtual display and
-# GoogleTest's sources. Does nothing when all is there.
+# cross compilers, CMake and Ninja, Wine, Xvfb, ImageMagick for screenshots, a
+# small window manager for runs on a virtual display and GoogleTest's sources.
+# Does nothing when all is there.
 #
-# 32-bit Wine is installed on every machine, also where the kernel runs no
-# 32-bit programs: scripts/wine-select.sh tries it and never picks it there.
+# A package mirror may be caught in mid-sync: an index then fails to download
+# ("File has unexpected size ... Mirror sync in progress?") and for a while
+# the i386 packages may not match the amd64 ones. So apt retries every
+# download, an index that failed is only a warning as long as the packages
+# install, and 32-bit Wine is a separate, optional last step:
+# - where the kernel runs no 32-bit programs (probed first) it is not
+#   installed at all;
+# - where it cannot be installed, one line says so and the scripts go on with
+#   the 64-bit build (scripts/wine-select.sh then picks the 64-bit loader).
+# VERBS_NO_WINE32=1 makes this machine count as one where 32-bit Wine cannot
+# be installed (to try that path anywhere); VERBS_NO_32BIT=1 as one whose
+# kernel runs no 32-bit programs.
 set -euo pipefail
+here=$(dirname "$0")
+. "$here/kernel-32bit.sh"
 
 packages=(cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest
-          wine wine64 wine32:i386 xvfb x11-utils xdotool imagemagick openbox g++
+          wine wine64 xvfb x11-utils xdotool imagemagick openbox g++
           nsis zip unzip)
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+is_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-echo "Installing: ${missing[*]}"
+apt_options=(-o Acquire::Retries=5 -o Acquire::http::Timeout=30)
+
+# An index that fails (a mirror in mid-sync) leaves apt with the one it had,
+# or none: what matters is whether the packages install afterwards.
+update_indexes() {
+  if ! $SUDO apt-get "${apt_options[@]}" update -qq; then
+    echo "warning: some package indexes could not be downloaded (a mirror in mid-sync?); going on with what apt has." >&2
+  fi
+}
+
+install_packages() {
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get "${apt_options[@]}" install -y -qq \
+    --no-install-recommends "$@" >/dev/null
+}
+
+# --- What every machine needs --------------------------------------------------
+missing=()
+for p in "${packages[@]}"; do is_installed "$p" || missing+=("$p"); done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  update_indexes
+  if ! install_packages "${missing[@]}"; then
+    # A second chance after the mirror had a moment to finish its sync.
+    echo "warning: installing failed; trying once more in 20 s with fresh indexes." >&2
+    sleep 20
+    update_indexes
+    install_packages "${missing[@]}"
+  fi
+fi
+
+# --- 32-bit Wine, optional -------------------------------------------------------
+case "${VERBS_NO_32BIT:-0}" in 1|yes|true) exit 0 ;; esac
+is_installed wine32:i386 && exit 0
+verbs_kernel_runs_32bit || exit 0
+case "${VERBS_NO_WINE32:-0}" in
+  1|yes|true)
+    echo "32-bit Wine is not installed (VERBS_NO_WINE32=1 simulates a machine where it cannot be); the 64-bit build is used." >&2
+    exit 0 ;;
+esac
+echo "Installing: wine32:i386"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
 fi
-$SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+update_indexes
+if ! install_packages wine32:i386 2>/tmp/verbs-wine32-install.$$; then
+  reason=$(grep -m1 '^E:' /tmp/verbs-wine32-install.$$ || true)
+  echo "32-bit Wine could not be installed (${reason:-apt failed}); the 64-bit build is used." >&2
+fi
+rm -f /tmp/verbs-wine32-install.$$
+exit 0

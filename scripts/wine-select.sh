@@ -16,7 +16,9 @@
 # programs (to try the other kind of machine): then Debian's wine commands
 # are shadowed by ones that fail, as they would there, so that a call that
 # bypasses this file shows. VERBS_WINE_BINDIR names Wine's loader folder
-# (Debian's /usr/lib/wine by default).
+# (Debian's /usr/lib/wine by default). VERBS_NO_WINE32=1 makes it count as
+# one where 32-bit Wine could not be installed (scripts/install-deps.sh
+# skips it then): the 32-bit loader is not used even where it is there.
 
 verbs_wine_bindir=${VERBS_WINE_BINDIR:-/usr/lib/wine}
 case "${VERBS_NO_32BIT:-0}" in
@@ -24,21 +26,28 @@ case "${VERBS_NO_32BIT:-0}" in
   0|no|false|"") verbs_no_32bit=0 ;;
   *) echo "VERBS_NO_32BIT must be 1 or 0, not '$VERBS_NO_32BIT'" >&2; return 2 2>/dev/null || exit 2 ;;
 esac
+case "${VERBS_NO_WINE32:-0}" in
+  1|yes|true) verbs_no_wine32=1 ;;
+  0|no|false|"") verbs_no_wine32=0 ;;
+  *) echo "VERBS_NO_WINE32 must be 1 or 0, not '$VERBS_NO_WINE32'" >&2; return 2 2>/dev/null || exit 2 ;;
+esac
+. "$(dirname "${BASH_SOURCE[0]}")/kernel-32bit.sh"
 
 # Tries the 32-bit loader: either the kernel runs it or it does not.
 verbs_probe_32bit() {
   [ "$verbs_no_32bit" = 1 ] && return 1
+  [ "$verbs_no_wine32" = 1 ] && return 1
   [ -x "$verbs_wine_bindir/wine" ] || return 1
   "$verbs_wine_bindir/wine" --version >/dev/null 2>&1 </dev/null
 }
 
 # Children (CTest fixtures, wine-run.sh) inherit the answer instead of
 # probing again, as long as it was found for the same switch and folder.
-if [ "${VERBS_WINE_SELECTED_FOR:-}" != "$verbs_no_32bit:$verbs_wine_bindir" ] \
+if [ "${VERBS_WINE_SELECTED_FOR:-}" != "$verbs_no_32bit:$verbs_no_wine32:$verbs_wine_bindir" ] \
    || { [ "${VERBS_CAN_RUN_32BIT:-}" != 0 ] && [ "${VERBS_CAN_RUN_32BIT:-}" != 1 ]; }; then
   if verbs_probe_32bit; then VERBS_CAN_RUN_32BIT=1; else VERBS_CAN_RUN_32BIT=0; fi
   export VERBS_CAN_RUN_32BIT
-  export VERBS_WINE_SELECTED_FOR="$verbs_no_32bit:$verbs_wine_bindir"
+  export VERBS_WINE_SELECTED_FOR="$verbs_no_32bit:$verbs_no_wine32:$verbs_wine_bindir"
 fi
 
 if [ "$VERBS_CAN_RUN_32BIT" = 1 ]; then
@@ -58,13 +67,13 @@ else
   # Wine re-executes itself through WINELOADER: keep it on the 64-bit loader.
   export WINELOADER="$VERBS_WINE_LOADER"
   VERBS_RUNNABLE="x86_64"
-  if [ "$verbs_no_32bit" = 1 ]; then
+  if [ "$verbs_no_32bit" = 1 ] || [ "$verbs_no_wine32" = 1 ]; then
     # Shadow Debian's wine commands the way such a machine would answer them.
     verbs_shims="${TMPDIR:-/tmp}/verbs-no-32bit-shims-$(id -u)"
     if [ ! -x "$verbs_shims/wineboot" ]; then
       mkdir -p "$verbs_shims"
       for verbs_cmd in wine wine-stable wineboot winepath wineconsole winecfg regedit msiexec; do
-        printf '#!/bin/sh\necho "%s: Exec format error (simulated by VERBS_NO_32BIT=1: call Wine through scripts/wine-select.sh)" >&2\nexit 126\n' \
+        printf '#!/bin/sh\necho "%s: Exec format error (simulated by VERBS_NO_32BIT=1 or VERBS_NO_WINE32=1: call Wine through scripts/wine-select.sh)" >&2\nexit 126\n' \
           "$verbs_cmd" > "$verbs_shims/$verbs_cmd"
         chmod +x "$verbs_shims/$verbs_cmd"
       done
@@ -86,10 +95,14 @@ verbs_arch_reason() {
     echo "this machine runs 32-bit programs"
   elif [ "$verbs_no_32bit" = 1 ]; then
     echo "VERBS_NO_32BIT=1 treats this machine as one that runs no 32-bit programs"
-  elif [ ! -x "$verbs_wine_bindir/wine" ]; then
-    echo "32-bit Wine is not installed here"
-  else
+  elif [ "$verbs_no_wine32" = 1 ]; then
+    echo "VERBS_NO_WINE32=1 treats this machine as one where 32-bit Wine cannot be installed"
+  elif ! verbs_kernel_runs_32bit; then
     echo "this machine's kernel runs no 32-bit programs"
+  elif [ ! -x "$verbs_wine_bindir/wine" ]; then
+    echo "32-bit Wine could not be installed here (scripts/install-deps.sh said why)"
+  else
+    echo "32-bit Wine is installed but does not start here"
   fi
 }
 
