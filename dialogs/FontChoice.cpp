@@ -1,5 +1,8 @@
 #include "dialogs/FontChoice.h"
+#include "app/Language.h"
 #include "app/VerbsGlobals.h"
+#include "framework/WinApp.h"
+#include "resources/resource.h"
 #include "framework/Text.h"
 #include <commdlg.h>
 #include <cstring>
@@ -87,7 +90,11 @@ bool ChooseUserFont(HWND owner, const CUserFontFile& file)
     }
     record.logFont = *narrow;
     record.colour = choose.rgbColors;
-    file.Write(record); // when it cannot be written, the stored choice is loaded again
+    std::wstring inTheWay;
+    if (!file.Write(record, &inTheWay)) {
+        // The stored choice stays, and is loaded again below.
+        AppMessageBox(fw::FormatString1(LoadLangString(IDS_FONT_NOT_SAVED), inTheWay), MB_OK);
+    }
     LoadUserFont(file);
     return true;
 }

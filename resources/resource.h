@@ -58,6 +58,7 @@
 #define IDS_FILE_CREATED 183         // 183 en / 184 ru
 #define IDS_CANNOT_OPEN_FILE 185     // 185 en / 186 ru
 #define IDS_SKIP 187                 // 187 ru / 188 en
+#define IDS_FONT_NOT_SAVED 192       // 192 ru / 193 en
 // Both languages in one text (shown before the language setting is read)
 #define IDS_OLD_SETTINGS_UNREADABLE 190
 #define IDS_OLD_SETTINGS_NOT_DELETED 191
