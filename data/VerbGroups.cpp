@@ -115,14 +115,17 @@ bool IsTicked(const std::wstring& text)
 
 std::wstring WithChosenMark(const std::wstring& text, bool chosen)
 {
-    std::wstring result = text;
     if (chosen) {
-        if (IsChosen(result))
-            return result;
+        if (IsTicked(text))
+            return text;
+        // A mark elsewhere (written by hand or by another program) goes, so
+        // that the chosen text ends with it, as the groups dialog reads it.
+        std::wstring result = IsChosen(text) ? WithChosenMark(text, false) : text;
         if (!result.empty() && result.back() != L';')
             result += L';';
         return result + kChosenMark;
     }
+    std::wstring result = text;
     for (size_t pos = FindChosenMark(result); pos != std::wstring::npos; pos = FindChosenMark(result))
         result.erase(pos, 2);
     // A mark that stood between members leaves ";;" behind.
@@ -219,22 +222,25 @@ void SetGroupChosen(Profile::RegProfile& store, const std::wstring& name, bool c
     store.SetString(name, WithChosenMark(store.GetString(name, L""), chosen));
 }
 
+MemberFlags ChosenVerbs(Profile::RegProfile& store)
+{
+    MemberFlags chosen;
+    if (IsAllVerbsChosen(store))
+        return chosen.set();
+    for (const std::wstring& name : ListGroups(store)) {
+        std::wstring text = ReadGroup(store, name);
+        if (IsChosen(text))
+            AddMembers(text, chosen);
+    }
+    return chosen;
+}
+
 int ComputeTestSet(Profile::RegProfile& store, VerbTable& verbs)
 {
     for (VerbRecord& verb : verbs)
         verb.selectionMark = 1;
     MemberFlags chosen;
-    InGroupSection(store, [&] {
-        if (IsAllVerbsChosen(store)) {
-            chosen.set();
-            return;
-        }
-        for (const std::wstring& name : ListGroups(store)) {
-            std::wstring text = ReadGroup(store, name);
-            if (IsChosen(text))
-                AddMembers(text, chosen);
-        }
-    });
+    InGroupSection(store, [&] { chosen = ChosenVerbs(store); });
     for (int i = 0; i < kVerbCount; ++i)
         if (chosen.test(static_cast<size_t>(i)))
             verbs[static_cast<size_t>(i)].selectionMark = 0;
