@@ -149,6 +149,17 @@ def perched(c, x, y, k=1.0, flip=False, C=KESTREL, hood=False):
     f.line(path((-8, -52), ((0, -52), (7, -45), (7.5, -35)), ((8, -24), (3, -12), (-1, -4))), 0.7, C["back_d"])
     f.set_clip(None)
 
+    head_side(f, C, hood)
+    return f
+
+
+def head_side(f, C, hood=False):
+    """The falcon's head in profile facing right, in the perched figure's
+    coordinates (crown at y = -76, the bill's hook at (22, -58))."""
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * f.k)
+    head = path((15.5, -68), ((12, -73), (6, -76.5), (0, -76)), ((-8, -75.5), (-12, -68), (-11.5, -61)),
+                ((-11, -56), (-9, -53), (-6, -50)), ((2, -50), (10, -52), (15, -58)))
     # head: grey crown and nape, cream cheek and throat, the black moustache
     f.fill(head, P.L((-2, -77), (6, -50), C["head_l"], C["head"], C["head_d"]))
     f.set_clip(head)
@@ -177,7 +188,6 @@ def perched(c, x, y, k=1.0, flip=False, C=KESTREL, hood=False):
     f.fill(path((17.2, -61), ((19, -60.6), (20, -60), (20.4, -59.2)), ((19, -58.6), (17.5, -58.8), (16.6, -59.6))),
            C["beak"])
     eye(f, 9.6, -64.8, 3.0, C)
-    return f
 
 
 def scallop(pts, count, depth, inside):
@@ -372,4 +382,65 @@ def spread(c, x, y, k=1.0, flip=False, C=KESTREL, lift=(-0.25, -0.18), span=84, 
                  ((hx + 14.9, hy + 1.4), (hx + 14.1, hy), (hx + 11.6, hy - 0.8)))
     f.outlined(upper, ink, P.L((hx + 12, hy - 5), (hx + 17, hy + 2), C["beak_l"], C["beak"]), ow * 0.8)
     eye(f, hx + 6.2, hy - 5.4, 2.6, C)
+    return f
+
+
+UNDER = dict(prim=(186, 176, 170), prim_l=(236, 230, 222), sec=(214, 204, 192), sec_l=(246, 240, 230),
+             cov=(238, 220, 190), cov_l=(252, 242, 222), lesser=(240, 214, 170), lesser_l=(252, 236, 206),
+             edge=(150, 124, 104), tip=(70, 56, 52), bar=(150, 128, 116), spot=(130, 80, 50))
+
+
+def _upper(C):
+    return dict(prim=C["prim"], prim_l=C["prim_l"], sec=C["prim"], sec_l=C["prim_l"], cov=C["back"],
+                cov_l=C["back_l"], lesser=C["back_d"], lesser_l=C["back"], edge=P.mix(C["back_d"], C["ink"], 0.4),
+                tip=C["prim"])
+
+
+def hovering(c, x, y, k=1.0, flip=False, C=KESTREL, U=UNDER, rot=0.0):
+    """A kestrel hanging in the wind, seen from the side: body tilted up,
+    both wings raised over the back at the top of the beat (the near one
+    shows its pale, barred underside, the far one its chestnut upper
+    side), the tail fanned and pressed down, the head held still and
+    looking down at its prey.  (x, y) is the middle of the body; the bird
+    faces right (left with flip)."""
+    from . import feathers as F
+    f = Figure(c, x, y, k, flip, rot)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+    # far wing, raised behind the body: its upper side, in shade
+    far = F.Wing(S=(2, -14), W=(-14, -50), T=(-68, -78), Q=(-48, -40), B=(-14, -2),
+                 Cl=(0, -34), Ct=(-64, -54), Cs=(-36, -18), n_prim=9, n_sec=10, hand=0.34)
+    near = F.Wing(S=(9, -11), W=(2, -52), T=(-44, -98), Q=(-36, -46), B=(-8, 2),
+                  Cl=(14, -32), Ct=(-48, -70), Cs=(-26, -18), n_prim=10, n_sec=11, hand=0.36)
+    tail = F.tail_feathers((-11, 14), math.pi / 2 + 0.6, 42, 0.48, n=12, profile="round", base_w=9)
+    body = path((20, -12), ((22, 2), (10, 18), (-4, 20)), ((-14, 21), (-18, 12), (-14, 2)),
+                ((-8, -12), (6, -24), (14, -22)), ((18, -20), (19.5, -16), (20, -12)))
+    cons = F.wing_outline(far) + F.wing_outline(near) + [F.outline(b, t, w) for b, t, w in tail] + [body]
+    f.silhouette(cons, ink, ow)
+    up = _upper(C)
+    F.draw_wing(f, far, up, "upper", shade=0.86, covert_spots=(C["spot"], 0.8), rim=0.5)
+    # tail: grey above with the black band and white tip, seen from below
+    F.draw_tail(f, tail, C["tail_l"], (206, 212, 226), C["tail_d"], bars=(C["band"], 0.95, [(0.8, 0.13)]),
+                pale_tip=C["tip"])
+    # body: buff breast with dark drops, rufous back just showing above
+    f.fill(body, P.L((14, -22), (-10, 18), C["breast_l"], C["breast"], C["breast_d"]))
+    f.set_clip(body)
+    for j, (yy, n) in enumerate([(-14, 2), (-8, 3), (-2, 4), (4, 4), (10, 3)]):
+        for i in range(n):
+            xx = 14 - i * 6 - j * 2.6 + (j % 2) * 3
+            drop(f, xx, yy + i * 0.8, 3.0, 1.1, math.pi / 2 + 0.5, C["drop"], 0.8)
+    f.set_clip(None)
+    # feet tucked forward under the breast
+    f.line([(2, 14), (8, 19)], 2.6, C["yellow_d"])
+    f.line([(2, 13.6), (8, 18.6)], 1.5, C["yellow"])
+    for a in (-0.5, 0.2, 0.9):
+        f.line([(8, 19), (8 + 2.4 * math.cos(a), 19 + 2.4 * math.sin(a))], 1.2, C["yellow_d"])
+    f.fill(R.ellipse(3, 11, 5, 4), C["breast_d"], 0.8)
+    # near wing: its underside, pale with fine bars and darker hand
+    F.draw_wing(f, near, U, "under", prim_bars=(U["bar"], 0.55, [(0.3, 0.06), (0.45, 0.06), (0.6, 0.06)]),
+                bars=(U["bar"], 0.3, [(0.5, 0.07)]), dark_tips=(0.72, 0.82, False),
+                covert_spots=(U["spot"], 0.7), rim=0.5)
+    # head, looking down at the prey
+    g = f.sub(22, -27, 0.78, 0.32).sub(-3, 63)
+    head_side(g, C)
     return f

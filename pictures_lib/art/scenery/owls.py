@@ -246,3 +246,265 @@ def round_wing(span, chord, lift=0.0, fingers=6, finger_len=0.1, spread=0.7):
     lead = [bend(p) for p in lead]
     trail = [bend(p) for p in trail]
     return lead + trail[1:-1], lead, trail
+
+
+def perched_side(c, x, y, k=1.0, C=BARN, seed=7, flip=False):
+    """An owl perched side-on, its folded wing along its back, the head
+    turned round to face us.  Feet at (x, y); the bird faces left (right
+    with flip) and is about 110k tall."""
+    from . import feathers as F
+    f = Figure(c, x, y, k, flip)
+    rnd = random.Random(seed)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+    body = path((-2, -78), ((-24, -74), (-33, -54), (-31, -32)), ((-29, -12), (-18, -2), (-4, 0)),
+                ((10, 1), (18, -6), (22, -16)), ((27, -36), (22, -66), (-2, -78)))
+    head = path((0, -112), ((18, -112), (28, -100), (27, -86)), ((26, -72), (14, -62), (0, -62)),
+                ((-14, -62), (-27, -72), (-28, -86)), ((-28, -100), (-18, -112), (0, -112)))
+    tailp = path((14, -14), (30, 8), ((26, 12), (20, 12), (16, 10)), (6, -6))
+    wing_area = path((-4, -72), ((14, -76), (28, -58), (29, -34)), ((30, -14), (32, 4), (30, 12)),
+                     ((18, 4), (2, -16), (-10, -38)), ((-16, -52), (-14, -66), (-4, -72)))
+    legs = [path((-10, -8), (-4, -8), (-5, 0), (-11, 0)), path((0, -8), (6, -8), (5, 0), (-1, 0))]
+    f.silhouette([body, head, tailp, wing_area] + legs, ink, ow)
+    f.fill(tailp, P.L((14, -14), (26, 10), C["wing_l"], C["wing_d"]))
+    # breast: pale, faintly dotted
+    f.fill(body, P.L((-26, -60), (10, 0), C["front"], C["front"], C["front_d"]))
+    f.set_clip(body)
+    for _ in range(30):
+        px, py = rnd.uniform(-26, 6), rnd.uniform(-64, -8)
+        f.fill(R.circle(px, py, 0.65), C["fleck"], 0.8)
+    f.set_clip(None)
+    # feathered legs and the feet round the branch
+    for lg in legs:
+        f.fill(lg, C["front_d"])
+    for fx in (-7.5, 2.5):
+        for t in (-2.6, 0, 2.6):
+            f.line(R.qbezier((fx + t, -1), (fx + t * 1.2 + 0.6, 1.5), (fx + t * 1.1 - 0.4, 4.5), 6), 1.6, C["feet"])
+            f.line(R.qbezier((fx + t * 1.1 - 0.4, 4.5), (fx + t * 1.1 - 1, 6.5), (fx + t * 1.1 - 2, 6.6), 4), 1.0,
+                   C["talon"])
+    # the folded wing: golden coverts with grey veils and white dots, barred flight feathers
+    W = dict(prim=C["wing_d"], prim_l=C["wing"], sec=C["wing"], sec_l=C["wing_l"], ter=C["wing"],
+             ter_l=C["wing_l"], cov=C["wing"], cov_l=C["wing_l"], lesser=C["wing"], lesser_l=C["wing_l"],
+             edge=P.mix(C["wing_d"], ink, 0.35))
+    F.folded_wing(f, (0, -66), (30, 10), 38, W, n_prim=5, prim_shape="blunt",
+                  bars=(C["wing_d"], 0.75, [(0.45, 0.06), (0.62, 0.06), (0.8, 0.06)]), rows=2)
+    f.set_clip(wing_area)
+    for _ in range(40):
+        px, py = rnd.uniform(-14, 32), rnd.uniform(-74, 10)
+        f.fill(R.ellipse(px, py, rnd.uniform(2, 4), rnd.uniform(1, 2)), C["mottle"], 0.2)
+    for _ in range(22):
+        px, py = rnd.uniform(-14, 32), rnd.uniform(-74, -10)
+        f.fill(R.circle(px + 0.6, py - 0.4, 0.55), C["dot"], 0.95)
+        f.fill(R.circle(px + 0.6, py + 0.5, 0.45), (50, 40, 40), 0.8)
+    f.set_clip(None)
+    # the head, turned to look at us
+    f.fill(head, P.V(-112, -62, C["head_l"], C["head"], C["head_d"]))
+    f.set_clip(head)
+    for _ in range(24):
+        a = rnd.uniform(math.pi * 1.05, math.pi * 1.95)
+        rr = rnd.uniform(0.78, 0.95)
+        f.fill(R.circle(math.cos(a) * 27 * rr, -87 + math.sin(a) * 24 * rr, 0.6), C["head_d"], 0.6)
+    f.set_clip(None)
+    _face(f, C, -86, 25)
+    return f
+
+
+LITTLE = dict(
+    kind="little", ink=(52, 38, 30),
+    head=(132, 98, 68), head_l=(166, 130, 94), head_d=(96, 68, 46),
+    disc=(226, 214, 196), disc_d=(196, 180, 160), brow=(252, 250, 244),
+    front=(246, 238, 224), front_d=(214, 200, 180), streak=(140, 102, 70),
+    wing=(128, 94, 64), wing_l=(160, 124, 88), wing_d=(92, 66, 44), dot=(250, 244, 230),
+    eye=(20, 14, 12), iris=(250, 206, 40), beak=(214, 206, 150), feet=(232, 222, 200), talon=(36, 30, 28),
+)
+
+
+def little_owl(c, x, y, k=1.0, C=LITTLE, seed=11, turn=0.12):
+    """A little owl standing on a post: squat and flat-headed, white
+    brows drawn into a frown over yellow eyes, brown with white spots,
+    streaked breast, long pale-feathered legs.  Feet at (x, y); about 86k
+    tall.  turn: how far the body is turned to the right."""
+    from . import feathers as F
+    f = Figure(c, x, y, k)
+    rnd = random.Random(seed)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+    sh = turn * 20
+    body = path((sh, -56), ((18 + sh, -56), (26, -40), (25, -24)), ((24, -10), (14, -4), (0, -4)),
+                ((-14, -4), (-24, -10), (-25, -24)), ((-26, -40), (-18 + sh, -56), (sh, -56)))
+    head = path((sh, -86), ((16 + sh, -86), (27 + sh, -80), (27 + sh, -68)), ((27 + sh, -56), (16 + sh, -50), (sh, -50)),
+                ((-16 + sh, -50), (-27 + sh, -56), (-27 + sh, -68)), ((-27 + sh, -80), (-16 + sh, -86), (sh, -86)))
+    legs = [path((-10, -8), (-3, -8), (-4, 0), (-10, 0)), path((3, -8), (10, -8), (10, 0), (4, 0))]
+    wl = path((-14, -50), ((-24, -48), (-29, -34), (-28, -20)), ((-27, -10), (-24, -2), (-18, 4)),
+              ((-16, -10), (-15, -30), (-14, -50)))
+    wr = path((16, -50), ((27, -46), (31, -32), (30, -18)), ((29, -8), (26, 0), (21, 6)),
+              ((18, -8), (17, -30), (16, -50)))
+    f.silhouette([body, head, wl, wr] + legs, ink, ow)
+    f.fill(body, P.V(-56, -4, C["front"], C["front_d"]))
+    f.set_clip(body)
+    for j in range(6):
+        for i in range(5):
+            px = -16 + i * 8 + (j % 2) * 4 + rnd.uniform(-1, 1) + sh * 0.5
+            py = -46 + j * 7 + rnd.uniform(-1, 1)
+            f.fill(path((px, py - 2.8), ((px + 1.6, py - 1), (px + 1.4, py + 2), (px, py + 3.4)),
+                        ((-1.4 + px, py + 2), (px - 1.6, py - 1), (px, py - 2.8))), C["streak"], 0.8)
+    f.fill(R.ellipse(sh, -50, 14, 5), C["front"])
+    f.set_clip(None)
+    for lg in legs:
+        f.fill(lg, C["front_d"])
+    for fx in (-6.5, 6.5):
+        for t in (-2.6, 0, 2.6):
+            f.line(R.qbezier((fx + t, -1), (fx + t * 1.3, 1.5), (fx + t * 1.2, 4), 6), 1.7, C["feet"])
+            f.line(R.qbezier((fx + t * 1.2, 4), (fx + t * 1.2 - 0.3, 5.8), (fx + t * 1.2 - 1.2, 6.3), 4), 1.0,
+                   C["talon"])
+    # wings at the sides: spotted coverts, then the barred flight feathers' tips
+    for sx, w in ((-1, wl), (1, wr)):
+        f.fill(w, P.L((sx * 16, -50), (sx * 26, 4), C["wing_l"], C["wing"], C["wing_d"]))
+        f.set_clip(w)
+        for i in range(4):
+            b = (sx * (17 + i * 2.4), -22 + i * 3)
+            t = (sx * (20 + i * 2.6), 6 - i * 1.5)
+            F.feather(f, b, t, 7, C["wing"], C["wing_d"], P.mix(C["wing_d"], ink, 0.4), "round",
+                      bars=(C["dot"], 0.8, [(0.35, 0.06), (0.6, 0.06), (0.85, 0.06)]), rim=0.5)
+        for r in range(4):
+            for i in range(3):
+                px = sx * (19 + i * 3.6 + r * 0.6)
+                py = -44 + r * 7 + i * 1.5
+                f.fill(R.circle(px, py, 1.1), C["dot"], 0.95)
+        f.set_clip(None)
+    # the head: flat crown dotted white, pale face, the white frown, yellow eyes
+    f.fill(head, P.V(-86, -50, C["head_l"], C["head"], C["head_d"]))
+    f.set_clip(head)
+    for _ in range(34):
+        a = rnd.uniform(math.pi * 1.08, math.pi * 1.92)
+        rr = rnd.uniform(0.55, 0.92)
+        f.fill(R.circle(sh + math.cos(a) * 26 * rr, -68 + math.sin(a) * 17 * rr, 0.75), C["dot"], 0.9)
+    f.set_clip(None)
+    cx, cy = sh + 1.5, -66
+    for sx in (-1, 1):
+        f.fill(R.ellipse(cx + sx * 9.5, cy + 1, 10, 9.5), P.Rad((cx + sx * 9.5, cy + 1), 10, [C["disc"], C["disc"],
+                                                                                         C["disc_d"]]))
+    f.fill(path((cx - 19, cy - 6), ((cx - 12, cy - 13), (cx - 4, cy - 10), (cx, cy - 3)),
+                ((cx + 4, cy - 10), (cx + 12, cy - 13), (cx + 19, cy - 6)),
+                ((cx + 12, cy - 8.6), (cx + 4, cy - 7), (cx, cy + 2)), ((cx - 4, cy - 7), (cx - 12, cy - 8.6),
+                                                                         (cx - 19, cy - 6))), C["brow"])
+    # a white moustache under the bill
+    f.fill(path((cx - 9, cy + 8), ((cx - 5, cy + 13), (cx + 5, cy + 13), (cx + 9, cy + 8)),
+                ((cx + 4, cy + 10), (cx - 4, cy + 10), (cx - 9, cy + 8))), C["brow"], 0.95)
+    for sx in (-1, 1):
+        ex = cx + sx * 9
+        f.fill(R.circle(ex, cy + 0.5, 5.6), ink)
+        f.fill(R.circle(ex, cy + 0.5, 5.0), P.Rad((ex, cy - 1), 6, [(255, 240, 130), C["iris"], (220, 150, 10)]))
+        f.fill(R.circle(ex, cy + 0.8, 2.7), C["eye"])
+        f.fill(R.circle(ex - 1.6, cy - 1.2, 1.2), (255, 255, 255))
+        # the frown: a lid shading the top of the eye
+        f.fill(path((ex - 5.6, cy - 1.4), ((ex - 2, cy - 5.4), (ex + 2, cy - 5.4), (ex + 5.6, cy - 1.4)),
+                    ((ex + 3, cy - 3.2), (ex - 3, cy - 3.2), (ex - 5.6, cy - 1.4))), C["head_d"], 0.9)
+    f.fill(path((cx, cy + 1), ((cx + 2.6, cy + 2.4), (cx + 2.2, cy + 6), (cx, cy + 8)),
+                ((cx - 2.2, cy + 6), (cx - 2.6, cy + 2.4), (cx, cy + 1))), C["beak"])
+    return f
+
+
+EAGLE_OWL = dict(
+    kind="eagle", ink=(46, 32, 24),
+    head=(170, 122, 72), head_l=(204, 160, 104), head_d=(120, 82, 46),
+    disc=(214, 160, 96), disc_d=(184, 128, 70), rim=(60, 40, 28), throat=(246, 236, 214),
+    front=(222, 170, 108), front_l=(240, 200, 140), front_d=(186, 132, 76), streak=(58, 38, 26),
+    wing=(150, 106, 64), wing_l=(186, 140, 90), wing_d=(104, 72, 42), mottle=(70, 48, 32), dot=(232, 206, 160),
+    eye=(20, 12, 10), iris=(250, 140, 30), beak=(40, 34, 34), feet=(222, 186, 130), talon=(30, 24, 24),
+)
+
+
+def eagle_owl(c, x, y, k=1.0, C=EAGLE_OWL, seed=21):
+    """A great horned eagle owl on a rock, its broad body turned a little
+    to the left and the big head facing us: long ear tufts raised, orange
+    eyes, a white throat, the breast boldly streaked.  Feet at (x, y);
+    about 130k tall."""
+    from . import feathers as F
+    f = Figure(c, x, y, k)
+    rnd = random.Random(seed)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+    body = path((-2, -84), ((-26, -82), (-36, -62), (-34, -38)), ((-32, -14), (-20, -2), (-2, 0)),
+                ((16, 0), (28, -12), (30, -36)), ((32, -62), (22, -82), (-2, -84)))
+    head = path((-2, -122), ((20, -122), (32, -110), (31, -94)), ((30, -80), (16, -70), (-2, -70)),
+                ((-20, -70), (-34, -80), (-35, -94)), ((-36, -110), (-24, -122), (-2, -122)))
+    wl = path((-22, -78), ((-36, -72), (-42, -52), (-40, -30)), ((-38, -12), (-32, 0), (-24, 8)),
+              ((-24, -14), (-24, -46), (-22, -78)))
+    wr = path((18, -78), ((30, -72), (35, -52), (34, -30)), ((33, -14), (29, -2), (22, 6)),
+              ((20, -14), (19, -46), (18, -78)))
+    tufts = []
+    for sx in (-1, 1):
+        bx = -2 + sx * 18
+        for j, (dx, ln, w) in enumerate(((0, 22, 7), (3, 18, 6), (-3, 16, 6))):
+            base = (bx + sx * dx, -112 + j)
+            tip = (bx + sx * (dx + 9 + j * 2), -136 + j * 4)
+            tufts.append((base, tip, w))
+    f.silhouette([body, head, wl, wr] + [F.outline(b, t, w, "point") for b, t, w in tufts], ink, ow)
+    for b, t, w in tufts:
+        F.feather(f, b, t, w, C["head_d"], C["head_l"], P.mix(C["head_d"], ink, 0.5), "point", bend=0.1, rim=0.5)
+        f.line(F.shaft(b, t, 0.1), 0.7, C["streak"], 0.7)
+    # breast: tawny, heavily streaked above and finely barred below
+    f.fill(body, P.V(-84, 0, C["front_l"], C["front"], C["front_d"]))
+    f.set_clip(body)
+    for j in range(9):
+        for i in range(6):
+            px = -24 + i * 9 + (j % 2) * 4.5 + rnd.uniform(-1.5, 1.5)
+            py = -76 + j * 8 + rnd.uniform(-1, 1)
+            ln = 6 if j < 4 else 3.5
+            f.line([(px, py), (px + rnd.uniform(-0.6, 0.6), py + ln)], 2.2 if j < 4 else 1.3, C["streak"], 0.85)
+            if j >= 4:
+                f.line([(px - 2.6, py + ln + 0.6), (px, py + ln - 0.4), (px + 2.6, py + ln + 0.6)], 0.5,
+                       C["streak"], 0.5)
+    f.set_clip(None)
+    # wings at the sides: mottled coverts, barred flight feathers below
+    for sx, w in ((-1, wl), (1, wr)):
+        f.fill(w, P.L((sx * 20, -76), (sx * 34, 6), C["wing_l"], C["wing"], C["wing_d"]))
+        f.set_clip(w)
+        for i in range(5):
+            b = (sx * (24 + i * 2.2), -40 + i * 4)
+            t = (sx * (27 + i * 2.4), 8 - i * 2.0)
+            F.feather(f, b, t, 9, C["wing"], C["wing_d"], P.mix(C["wing_d"], ink, 0.4), "round",
+                      bars=(C["mottle"], 0.7, [(0.3, 0.07), (0.5, 0.07), (0.7, 0.07), (0.9, 0.07)]), rim=0.55)
+        for r in range(3):
+            for i in range(4):
+                b = (sx * (21 + i * 4 + r), -70 + r * 12 + i * 2)
+                t = (sx * (23 + i * 4.2 + r), -56 + r * 12 + i * 2)
+                F.feather(f, b, t, 7, C["wing_l"], C["wing"], P.mix(C["wing_d"], ink, 0.3), "round", rim=0.45)
+                f.line([(b[0] + t[0]) / 2 + 0.0 for _ in (0,)] and [F.lerp(b, t, 0.3), F.lerp(b, t, 0.85)], 1.0,
+                       C["mottle"], 0.7)
+        f.set_clip(None)
+    # feathered feet on the rock
+    for fx in (-10, 8):
+        f.fill(R.ellipse(fx, -3, 8, 5), C["front_d"])
+        for t in (-4, 0, 4):
+            f.line(R.qbezier((fx + t, 0), (fx + t * 1.2, 2.5), (fx + t * 1.1, 4.5), 6), 2.4, C["feet"])
+            f.line(R.qbezier((fx + t * 1.1, 4.2), (fx + t * 1.1 - 0.4, 6.6), (fx + t * 1.1 - 1.8, 7.4), 5), 1.3,
+                   C["talon"])
+    # the head: mottled crown, tawny disc with its dark rim, white throat, orange eyes
+    f.fill(head, P.V(-122, -70, C["head_l"], C["head"], C["head_d"]))
+    f.set_clip(head)
+    for _ in range(50):
+        px, py = rnd.uniform(-34, 30), rnd.uniform(-122, -100)
+        f.line([(px, py), (px, py + 2.5)], 1.1, C["streak"], 0.7)
+    f.set_clip(None)
+    cx, cy = -2, -94
+    f.fill(R.ellipse(cx, cy + 20, 11, 6), C["throat"])
+    for sx in (-1, 1):
+        d = R.ellipse(cx + sx * 12, cy, 14, 15)
+        f.fill(R.offset(R.oriented(d), 1.6), C["rim"], 0.9)
+    for sx in (-1, 1):
+        f.fill(R.ellipse(cx + sx * 12, cy, 14, 15), P.Rad((cx + sx * 12, cy), 15, [C["disc"], C["disc"], C["disc_d"]]))
+        for r in (6, 9, 12):
+            f.line(R.arc(cx + sx * 12, cy, r, r * 1.05, math.pi * 0.15, math.pi * 0.85), 0.5, C["disc_d"], 0.7)
+    f.fill(path((cx - 4, cy - 14), ((cx - 10, cy - 8), (cx - 3, cy - 3), (cx, cy + 4)),
+                ((cx + 3, cy - 3), (cx + 10, cy - 8), (cx + 4, cy - 14))), C["head_l"], 0.9)
+    for sx in (-1, 1):
+        ex = cx + sx * 11
+        f.fill(R.circle(ex, cy - 1, 7.2), ink)
+        f.fill(R.circle(ex, cy - 1, 6.4), P.Rad((ex, cy - 3), 7.5, [(255, 200, 90), C["iris"], (200, 90, 20)]))
+        f.fill(R.circle(ex, cy - 0.6, 3.5), C["eye"])
+        f.fill(R.circle(ex - 2, cy - 3.2, 1.5), (255, 255, 255))
+    f.fill(path((cx, cy + 2), ((cx + 3, cy + 3.6), (cx + 2.6, cy + 8), (cx, cy + 10)),
+                ((cx - 2.6, cy + 8), (cx - 3, cy + 3.6), (cx, cy + 2))), C["beak"])
+    return f

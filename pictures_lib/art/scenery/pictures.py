@@ -10,7 +10,7 @@ import random
 from artkit import raster as R
 from . import paint as P
 from . import sky, land, flora, kestrel, owls, raptors
-from .shapes import Figure, clip_to
+from .shapes import Figure, clip_to, path
 
 W, H = 240, 300
 SS = 4
@@ -146,7 +146,7 @@ def spring_day():
     for _ in range(12):
         flora.daisy(c, rnd.uniform(5, 235), rnd.uniform(262, 296), rnd.uniform(3, 4.2))
     vole(c, 174, 286, 1.7)
-    kestrel.spread(c, 122, 118, 1.08, lift=(-0.3, -0.22))
+    kestrel.hovering(c, 118, 150, 1.0)
     return c
 
 
@@ -173,8 +173,7 @@ def spring_dusk():
     # dark pines on the near shore
     for i, (x, h) in enumerate([(8, 70), (24, 54), (38, 44), (214, 62), (232, 80)]):
         flora.fir(c, x, 300, h, (40, 34, 60), (70, 56, 88), seed=i)
-    bird = P.tinted(raptors.OSPREY, (255, 170, 130), 0.16)
-    raptors.flying(c, 112, 96, 1.0, bird, rot=-0.08, fish=True)
+    raptors.osprey_fishing(c, 116, 98, 0.95, rot=-0.12, tint=((255, 170, 130), 0.12))
     return c
 
 
@@ -201,7 +200,7 @@ def spring_night():
         fx, fy = rnd0.uniform(10, 230), rnd0.uniform(240, 296)
         P.glow(c, fx, fy, 3, (230, 255, 140), opacity=0.5, blur=2)
         c.fill(R.circle(fx, fy, 0.8), (250, 255, 190))
-    owls.perched(c, 96, 214, 1.32, owls.BARN)
+    owls.perched_side(c, 104, 214, 1.12, owls.BARN)
     rnd = random.Random(12)
     for _ in range(8):
         flora.blossom(c, rnd.uniform(10, 230), rnd.uniform(120, 290), rnd.uniform(1.3, 2.2), (240, 220, 240),
@@ -214,7 +213,7 @@ def spring_night():
 # ---------------------------------------------------------------------------
 
 def summer_dawn():
-    """A kestrel on a fence post over a field of poppies at sunrise."""
+    """A little owl on a fence post over a field of poppies at sunrise."""
     c = canvas()
     sky.gradient(c, (140, 180, 226), (250, 214, 170), (255, 236, 190), y1=180)
     sky.sun(c, 176, 154, 16, halo=(255, 220, 150))
@@ -242,7 +241,7 @@ def summer_dawn():
     c.fill([(px - 11, 206), (px, 201), (px + 11, 206)], (186, 146, 106))
     for gx in (-5, 1, 6):
         c.fill(R.stroke([(px + gx, 212), (px + gx + 1, 240), (px + gx - 1, 298)], 0.6), (80, 56, 38), opacity=0.6)
-    kestrel.perched(c, px + 2, 205, 1.45, flip=False, C=P.tinted(kestrel.KESTREL, (255, 220, 170), 0.06))
+    owls.little_owl(c, px + 1, 205, 1.3, P.tinted(owls.LITTLE, (255, 220, 170), 0.06))
     for _ in range(10):
         flora.poppy(c, rnd.uniform(100, 240), rnd.uniform(270, 298), rnd.uniform(3.5, 5), stem_h=8)
     return c
@@ -266,15 +265,15 @@ def summer_day():
     ], haze=(120, 170, 110), mist=0.2)
     for i, (x, h) in enumerate([(10, 58), (26, 44), (224, 50)]):
         flora.fir(c, x, 300, h, (36, 92, 60), (70, 130, 80), seed=10 + i)
-    raptors.flying(c, 118, 92, 1.02, raptors.EAGLE, rot=0.06)
+    raptors.eagle_soaring(c, 120, 96, 0.98, rot=0.07)
     return c
 
 
 def summer_dusk():
-    """A kestrel hovering over ripe wheat and round bales at sunset."""
+    """A harrier gliding low over ripe wheat and round bales at sunset."""
     c = canvas()
     sky.gradient(c, (70, 60, 130), (200, 90, 110), (250, 150, 80), (255, 210, 110), y1=200)
-    sky.sun(c, 120, 184, 30, core=(255, 240, 200), rim=(255, 170, 70), halo=(255, 140, 60), halo_r=100)
+    sky.sun(c, 196, 196, 22, core=(255, 240, 200), rim=(255, 170, 70), halo=(255, 140, 60), halo_r=80)
     sky.streaks(c, 41, 6, 30, 130, [(240, 120, 110), (200, 90, 120), (255, 170, 120)], opacity=0.8)
     land.layered_hills(c, 33, [
         dict(y=196, waves=[(4, 110), (2, 37)], col=(150, 84, 96), trees=((130, 72, 88), 6, 1.0, "round")),
@@ -285,13 +284,12 @@ def summer_dusk():
     flora.hay_bale(c, 168, 234, 18, (214, 150, 70), (160, 96, 44), (240, 180, 100))
     flora.wheat(c, 52, -5, 245, lambda x: 302, 70, (20, 50), (190, 120, 50), (250, 190, 90), (210, 140, 60))
     flora.wheat(c, 53, -5, 245, lambda x: 304, 60, (50, 80), (170, 100, 40), (255, 204, 110), (220, 150, 70))
-    bird = P.tinted(kestrel.KESTREL, (255, 150, 90), 0.16)
-    kestrel.spread(c, 120, 104, 1.0, C=bird, lift=(-0.34, -0.26))
+    raptors.harrier_gliding(c, 124, 150, 0.98, rot=0.05, tint=((255, 160, 110), 0.14))
     return c
 
 
 def summer_night():
-    """A barn owl flying over a moonlit lake."""
+    """An eagle owl on a boulder by a moonlit lake."""
     c = canvas()
     sky.gradient(c, (8, 14, 40), (24, 40, 90), (70, 90, 150), y1=190)
     sky.stars(c, 51, 140, 0, 180, avoid=(60, 60, 34))
@@ -320,8 +318,17 @@ def summer_night():
         x, y = rnd.uniform(120, 240), rnd.uniform(230, 296)
         P.glow(c, x, y, 3, (230, 255, 140), opacity=0.5, blur=2)
         c.fill(R.circle(x, y, 0.8), (250, 255, 190))
-    bird = P.tinted(owls.BARN, (170, 190, 255), 0.12)
-    owls.flying(c, 130, 120, 1.04, bird, rot=0.08)
+    # the boulder on the near shore
+    stone = path((54, 304), ((56, 280), (70, 258), (96, 250)), ((118, 244), (150, 246), (170, 256)),
+                 ((190, 266), (200, 286), (204, 304)))
+    c.fill(stone, P.L((80, 246), (190, 304), (96, 104, 140), (62, 68, 104), (34, 38, 66)))
+    c.fill(path((70, 262), ((90, 250), (130, 244), (166, 254)), ((140, 250), (100, 252), (70, 262))), (150, 160, 200),
+           opacity=0.6)
+    for i in range(10):
+        x = 60 + i * 15 + rnd.uniform(-4, 4)
+        flora.blade(c, x, 304, rnd.uniform(10, 20), rnd.uniform(-4, 4), 1.3, (28, 38, 62))
+    bird = P.tinted(owls.EAGLE_OWL, (150, 170, 240), 0.16)
+    owls.eagle_owl(c, 126, 250, 1.18, bird)
     return c
 
 

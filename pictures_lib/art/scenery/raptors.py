@@ -225,3 +225,265 @@ def _fish(f0, sx, y):
 def peregrine(c, x, y, k=1.0, flip=False):
     """A peregrine falcon perched: slate back, black hood, barred breast."""
     return K.perched(c, x, y, k, flip, PEREGRINE, hood=True)
+
+
+def head_profile(f, C, eyestripe=None, brow=None, moustache=None, crest=None, gape=True, size=1.0):
+    """A hawk's or eagle's head in profile facing right, its middle at
+    (0, 0) and about 22 wide: rounded crown, strong hooked bill with the
+    cere, a shading brow over the eye.  C: head, head_l, head_d, cere,
+    beak, beak_l, eye, ring, ink (and throat)."""
+    ink = C["ink"]
+    ow = max(0.6, 0.7 * f.k)
+    head = path((13, -2), ((11, -9), (4, -12), (-3, -11)), ((-10, -10), (-13, -3), (-12, 4)),
+                ((-11, 9), (-7, 12), (-1, 12)), ((6, 12), (11, 7), (13, -2)))
+    if crest:
+        crest_pts = path((-6, -10), ((-12, -12), (-17, -9), (-20, -4)), ((-15, -3), (-12, 0), (-9, 2)))
+        f.fill(crest_pts, C["head_d"])
+    f.fill(head, P.L((-4, -12), (4, 12), C["head_l"], C["head"], C["head_d"]))
+    f.set_clip(head)
+    if C.get("throat"):
+        f.fill(path((13, 4), ((6, 2), (0, 5), (-3, 13)), (14, 14)), C["throat"])
+    if eyestripe:
+        f.fill(path((9, -5), ((3, -6.5), (-4, -5), (-14, 0)), (-14, 6), ((-5, 1), (2, -1), (9, -1.5))), eyestripe)
+    if moustache:
+        f.fill(path((6, -5), ((8, -2), (8, 3), (6, 9)), ((4, 9), (3, 3), (3.5, -3))), moustache)
+    f.set_clip(None)
+    if brow:
+        f.fill(path((1, -8.5), ((4, -11), (9, -10.6), (11.5, -7.5)), ((8, -8), (4, -7.6), (1, -8.5))), brow, 0.9)
+    # cere and the hooked bill
+    f.fill(path((9.6, -6.2), ((11.8, -7.4), (14, -6.2), (14.4, -3.6)), (14, -0.8), ((12, -0.2), (10.4, -1.2),
+                                                                                 (9.8, -2.6))), C["cere"])
+    upper = path((13.4, -5.8), ((18.6, -5.8), (21, -1), (18, 4.4)), ((17.4, 2.4), (16.2, 0.8), (12.8, -0.2)))
+    f.outlined(upper, ink, P.L((13, -5), (19, 3), C["beak_l"], C["beak"]), ow)
+    f.fill(path((13, 0), ((15, 0.4), (16.4, 1.2), (16.8, 2.2)), ((15, 2.6), (13.6, 2.2), (12.6, 1.2))), C["beak"])
+    if gape:
+        f.line([(12.4, 0.6), (9.6, 1.2)], 0.5, ink, 0.7)
+    # the eye under its brow
+    f.fill(R.circle(5.6, -4.4, 3.0), C["ring"])
+    f.fill(R.circle(5.6, -4.4, 2.3), C["eye"])
+    f.fill(R.circle(5.8, -4.4, 1.15), (18, 12, 10))
+    f.fill(R.circle(4.9, -5.3, 0.7), (255, 255, 255))
+    f.fill(path((1.6, -7.2), ((4, -9.2), (8, -8.8), (10, -6.6)), ((7, -7.2), (4, -7.0), (1.6, -7.2))), C["head_d"], 0.95)
+    return head
+
+
+OSPREY_U = dict(prim=(150, 144, 148), prim_l=(226, 224, 226), sec=(196, 192, 196), sec_l=(238, 236, 238),
+                cov=(250, 250, 252), cov_l=(255, 255, 255), lesser=(252, 252, 254), lesser_l=(255, 255, 255),
+                edge=(150, 146, 150), tip=(48, 42, 44), bar=(112, 104, 110))
+
+
+def osprey_fishing(c, x, y, k=1.0, rot=0.0, C=OSPREY, tint=None):
+    """An osprey seen from below as it carries a trout away over the lake:
+    long wings crooked at the wrist into a shallow M, black wrist patches
+    and barred flight feathers, the fish held head first along the body in
+    both feet, toes and black talons wrapped round it.  (x, y) is the
+    middle of the body; the bird flies up the picture, head turned to the
+    right."""
+    from . import feathers as F
+    f = Figure(c, x, y, k, False, rot)
+    U = dict(OSPREY_U)
+    if tint:
+        C = P.tinted(C, *tint)
+        U = P.tinted(U, *tint)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+
+    def wing(sx, far=1.0):
+        def m(p):
+            return (sx * p[0] * (far if abs(p[0]) > 12 else 1.0), p[1])
+        return F.Wing(S=m((8, -13)), W=m((48, -32)), T=m((114, 16)), Q=m((60, 8)), B=m((9, 10)),
+                      Cl=m((26, -30)), Ct=m((88, 24)), Cs=m((34, 14)), n_prim=10, n_sec=13, hand=0.22,
+                      fingers=4, finger_spread=0.12)
+    wings = [wing(1), wing(-1, 0.9)]
+    tail = F.tail_feathers((0, 14), math.pi / 2, 30, 0.32, n=12, profile="square", base_w=12)
+    body = path((0, -24), ((9, -24), (13, -10), (12, 2)), ((11, 14), (6, 20), (0, 21)),
+                ((-6, 20), (-11, 14), (-12, 2)), ((-13, -10), (-9, -24), (0, -24)))
+    cons = []
+    for wg in wings:
+        cons += F.wing_outline(wg, "under")
+    cons += [F.outline(b, t, w) for b, t, w in tail] + [body, R.ellipse(3, -31, 13, 12)]
+    f.silhouette(cons, ink, ow)
+    F.draw_tail(f, tail, (236, 232, 230), (210, 204, 204), (150, 140, 140),
+                bars=((120, 106, 104), 0.8, [(0.35, 0.08), (0.55, 0.08), (0.75, 0.1)]), shape="round")
+    for wg in wings:
+        F.draw_wing(f, wg, U, "under", prim_shape="finger" if False else "point", widen=1.8,
+                    prim_bars=(U["bar"], 0.5, [(0.35, 0.07), (0.5, 0.07), (0.65, 0.07)]),
+                    bars=(U["bar"], 0.45, [(0.4, 0.07), (0.6, 0.07), (0.8, 0.07)]),
+                    dark_tips=(0.74, 0.9, True), covert_rows=(0.4, 0.24), lesser=0.12)
+        # the black wrist patch and the dark bar along the greater coverts
+        wp = F.lerp(wg.W, wg.Q, 0.3)
+        f.fill(R.ellipse(wp[0], wp[1], 7.5, 5.2), C["carpal"], 0.95)
+        bar = [F.lerp(F.bez(wg.W, wg.Cl, wg.S, t), F.bez(wg.Q, wg.Cs, wg.B, t), 0.45) for t in [i / 10 for i in range(11)]]
+        f.line(bar, 2.2, C["carpal"], 0.55)
+    f.fill(body, P.L((-6, -22), (6, 20), C["body_l"], C["body"], C["body_d"]))
+    # a faint brown necklace on the breast
+    f.set_clip(body)
+    for i in range(-3, 4):
+        f.line([(i * 3.4, -20), (i * 3.6, -15)], 1.4, (150, 120, 100), 0.6)
+    f.set_clip(None)
+    # the trout, head first, held in both feet
+    _trout(f, 0, 30)
+    for fx, fy in ((-4, 10), (4, 26)):
+        f.fill(path((fx * 0.6 - 4, 10), (fx * 0.6 + 4, 10), (fx + 2.2, fy), (fx - 2.2, fy)), C["feet"])
+        f.fill(R.ellipse(fx * 0.7, 10, 5, 4), C["trousers"])
+    for fx, fy in ((-4, 10), (4, 26)):
+        _grip(f, 0, fy, C)
+    g = f.sub(3, -31, 1.0, 0.1)
+    head_profile(g, C, eyestripe=C["stripe"], crest=True)
+    return f
+
+
+def _trout(f, cx, cy, ln=48):
+    """A trout seen from below-side, head up (towards -y), tail down."""
+    top, bot = cy - ln / 2, cy + ln / 2
+    body = path((cx, top), ((cx + 7, top + 4), (cx + 8, cy), (cx + 4, bot - 8)), (cx + 1.5, bot - 2),
+                (cx - 1.5, bot - 2), ((cx - 4, bot - 8), (cx - 8, cy), (cx - 7, top + 4)))
+    tail = [(cx - 1.5, bot - 4), (cx - 8, bot + 6), (cx - 2, bot + 3), (cx, bot + 5), (cx + 2, bot + 3),
+            (cx + 8, bot + 6), (cx + 1.5, bot - 4)]
+    f.outlined(tail, (60, 70, 64), (120, 134, 112), 0.7)
+    for sx in (-1, 1):
+        f.outlined(path((cx + sx * 5, cy + 4), ((cx + sx * 11, cy + 7), (cx + sx * 11, cy + 11), (cx + sx * 7, cy + 12))),
+                   (60, 70, 64), (190, 170, 150), 0.6)
+    f.outlined(body, (60, 70, 64), P.L((cx - 8, 0), (cx + 8, 0), (110, 126, 100), (214, 218, 204), (120, 134, 110)), 0.8)
+    f.line(path((cx + 4.5, top + 8), ((cx + 6, cy), (cx + 5, cy + 8), (cx + 2.5, bot - 6))), 1.6, (236, 150, 140), 0.7)
+    for px, py in ((3.5, -12), (5, -4), (4, 4), (-4, -10), (-5, -2), (-3.5, 6), (2.5, 10)):
+        f.fill(R.circle(cx + px, cy + py, 0.8), (50, 58, 50), 0.9)
+    for sx in (-1, 1):
+        f.fill(R.circle(cx + sx * 3.2, top + 5, 1.2), (240, 232, 200))
+        f.fill(R.circle(cx + sx * 3.3, top + 5, 0.7), (20, 20, 24))
+
+
+def _grip(f, cx, cy, C):
+    """A foot clamped round the fish from below: the pale scaly foot, two
+    toes forward and two back wrapped over the fish's sides, black talons."""
+    feet, dark = C["feet"], P.mix(C["feet"], (30, 30, 40), 0.55)
+    for sx, dy in ((-1, -2.5), (1, -2.5), (-1, 2.5), (1, 2.5)):
+        toe = R.qbezier((cx, cy + dy * 0.3), (cx + sx * 6, cy + dy * 0.5), (cx + sx * 8.2, cy + dy * 1.4), 8)
+        f.line(toe, 3.4, dark)
+        f.line(toe, 2.3, feet)
+        for u in (0.35, 0.6, 0.85):
+            p = toe[int(u * (len(toe) - 1))]
+            f.line([(p[0], p[1] - 1), (p[0], p[1] + 1)], 0.35, dark, 0.7)
+        tx, ty = toe[-1]
+        claw = R.qbezier((tx, ty), (tx + sx * 2.4, ty + dy * 0.5), (tx + sx * 0.8, ty + dy * 1.4), 6)
+        f.line(claw, 1.6, (24, 20, 22))
+    f.fill(R.ellipse(cx, cy, 4.2, 3.4), dark)
+    f.fill(R.ellipse(cx, cy - 0.3, 3.4, 2.7), feet)
+
+
+EAGLE_U = dict(prim=(58, 44, 40), prim_l=(96, 80, 74), sec=(70, 56, 50), sec_l=(112, 96, 88),
+               cov=(92, 62, 42), cov_l=(122, 86, 58), lesser=(104, 70, 46), lesser_l=(112, 76, 50),
+               edge=(40, 28, 24), tip=(30, 22, 20), bar=(50, 40, 38), patch=(244, 240, 234))
+
+
+def eagle_soaring(c, x, y, k=1.0, rot=0.0, C=EAGLE, U=EAGLE_U):
+    """A young golden eagle soaring, seen from below: long broad wings
+    held in a shallow V, seven splayed fingers at each tip, the white
+    patches at the base of the flight feathers, the white tail with its
+    broad dark band; the head in profile turned to the right."""
+    from . import feathers as F
+    f = Figure(c, x, y, k, False, rot)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+
+    def wing(sx, far=1.0):
+        def m(p):
+            return (sx * p[0] * (far if abs(p[0]) > 12 else 1.0), p[1])
+        return F.Wing(S=m((9, -14)), W=m((52, -29)), T=m((114, -40)), Q=m((74, 14)), B=m((10, 12)),
+                      Cl=m((30, -30)), Ct=m((130, -4)), Cs=m((44, 20)), n_prim=10, n_sec=13, hand=0.12,
+                      fingers=6, finger_spread=0.55)
+    wings = [wing(-1, 0.92), wing(1)]
+    tail = F.tail_feathers((0, 16), math.pi / 2, 38, 0.5, n=12, profile="round", base_w=14)
+    body = path((0, -24), ((10, -24), (14, -10), (13, 4)), ((12, 16), (6, 24), (0, 25)),
+                ((-6, 24), (-12, 16), (-13, 4)), ((-14, -10), (-10, -24), (0, -24)))
+    cons = []
+    for wg in wings:
+        cons += F.wing_outline(wg, "under", widen=1.9)
+    cons += [F.outline(b, t, w) for b, t, w in tail] + [body, R.ellipse(4, -28, 13, 12)]
+    f.silhouette(cons, ink, ow)
+    F.draw_tail(f, tail, (250, 248, 244), (236, 232, 226), (150, 140, 134), dark_tip=((46, 34, 30), 0.68),
+                shape="round")
+    for wg in wings:
+        feats = F.draw_wing(f, wg, U, "under", widen=1.9, prim_widen=2.4, rim=0.6,
+                            prim_bars=(U["bar"], 0.35, [(0.5, 0.05), (0.62, 0.05)]),
+                            bars=(U["bar"], 0.3, [(0.55, 0.05), (0.7, 0.05), (0.85, 0.05)]),
+                            dark_tips=(0.7, 0.88, True), covert_rows=(0.36, 0.22), lesser=0.12)
+        # the white window across the bases of the inner primaries and outer secondaries
+        for kind, i, b, t, w, shape in feats:
+            if (kind == "p" and i >= 4) or (kind == "s" and i < 6):
+                F.feather(f, F.lerp(b, t, 0.36), F.lerp(b, t, 0.6), w * 0.9, U["patch"], P.mix(U["patch"], U["sec"], 0.3),
+                          None, "round", opacity=0.9)
+    f.fill(body, P.L((-6, -22), (6, 24), C["body_l"], C["body"], C["body_d"]))
+    f.set_clip(body)
+    rnd = random.Random(3)
+    for _ in range(20):
+        px, py = rnd.uniform(-11, 11), rnd.uniform(-18, 20)
+        f.line([(px, py), (px + 0.4, py + 3.5)], 1.2, C["body_d"], 0.5)
+    f.set_clip(None)
+    for fx in (-5, 5):
+        f.fill(R.ellipse(fx, 18, 5, 7), C["trousers"])
+        f.fill(R.ellipse(fx * 0.9, 25, 2.8, 3.2), C["feet"])
+        for t in (-1.4, 0, 1.4):
+            f.line([(fx * 0.9 + t, 26.5), (fx * 0.9 + t * 1.3, 29)], 0.9, (40, 30, 26))
+    g = f.sub(4, -28, 1.05, 0.05)
+    head_profile(g, C, brow=C["head_d"])
+    return f
+
+
+HARRIER = dict(
+    ink=(44, 40, 48), head=(150, 156, 170), head_l=(196, 202, 214), head_d=(110, 116, 132),
+    body=(236, 236, 240), body_l=(252, 252, 254), body_d=(206, 206, 214), streak=(196, 110, 70),
+    breast=(160, 166, 180), cere=(246, 206, 60), beak=(40, 40, 46), beak_l=(100, 100, 110),
+    eye=(250, 214, 60), ring=(240, 200, 60), feet=(246, 200, 60), talon=(30, 26, 26),
+    tail=(176, 182, 196), tail_l=(226, 230, 238), tail_bar=(150, 120, 110),
+)
+
+HARRIER_U = dict(prim=(34, 32, 38), prim_l=(70, 68, 76), sec=(214, 216, 224), sec_l=(246, 246, 250),
+                 cov=(240, 240, 244), cov_l=(255, 255, 255), lesser=(236, 236, 242), lesser_l=(250, 250, 252),
+                 edge=(130, 130, 146), tip=(30, 28, 34), bar=(40, 40, 48), spot=(200, 104, 60))
+
+
+def harrier_gliding(c, x, y, k=1.0, rot=0.0, C=HARRIER, U=HARRIER_U, tint=None):
+    """A male harrier gliding low over a field towards us, seen a little
+    from below: long narrow wings raised in a V, black wingtips and the
+    black bar across the secondaries, rusty streaks under the wing, the
+    long barred tail; the grey head turned to the right."""
+    from . import feathers as F
+    if tint:
+        C, U = P.tinted(C, *tint), P.tinted(U, *tint)
+    f = Figure(c, x, y, k, False, rot)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+    near = F.Wing(S=(-8, -6), W=(-44, -36), T=(-108, -60), Q=(-68, -8), B=(-9, 10),
+                  Cl=(-24, -28), Ct=(-102, -30), Cs=(-36, 10), n_prim=10, n_sec=12, hand=0.2, fingers=4,
+                  finger_spread=0.2)
+    far = F.Wing(S=(8, -6), W=(34, -34), T=(88, -62), Q=(56, -10), B=(9, 10),
+                 Cl=(18, -26), Ct=(86, -34), Cs=(30, 8), n_prim=10, n_sec=11, hand=0.2, fingers=4,
+                 finger_spread=0.2)
+    tail = F.tail_feathers((0, 14), math.pi / 2 + 0.06, 46, 0.24, n=12, profile="square", base_w=11)
+    body = path((0, -20), ((9, -20), (12, -8), (11, 4)), ((10, 14), (5, 20), (0, 21)),
+                ((-5, 20), (-10, 14), (-11, 4)), ((-12, -8), (-9, -20), (0, -20)))
+    cons = F.wing_outline(near, "under") + F.wing_outline(far, "under") + \
+        [F.outline(b, t, w) for b, t, w in tail] + [body, R.ellipse(3, -26, 12, 11)]
+    f.silhouette(cons, ink, ow)
+    F.draw_tail(f, tail, C["tail_l"], C["tail"], P.mix(C["tail"], ink, 0.4),
+                bars=(C["tail_bar"], 0.6, [(0.45, 0.06), (0.62, 0.06), (0.8, 0.06)]), shape="round")
+    for wg, shade in ((far, 0.92), (near, 1.0)):
+        feats = F.draw_wing(f, wg, U, "under", widen=1.75, shade=shade, rim=0.5,
+                            bars=(U["bar"], 0.9, [(0.55, 0.09), (0.78, 0.07)]),
+                            prim_bars=None, dark_tips=None, covert_rows=(0.4, 0.24), lesser=0.12,
+                            covert_spots=(U["spot"], 0.8))
+    f.fill(body, P.L((-6, -20), (6, 20), C["body_l"], C["body"], C["body_d"]))
+    f.set_clip(body)
+    f.fill(R.ellipse(0, -20, 14, 10), C["breast"])
+    rnd = random.Random(9)
+    for _ in range(18):
+        px, py = rnd.uniform(-9, 9), rnd.uniform(-8, 16)
+        f.line([(px, py), (px + 0.3, py + 3)], 1.1, C["streak"], 0.75)
+    f.set_clip(None)
+    for fx in (-4, 4):
+        f.fill(R.ellipse(fx, 17, 3.2, 3.6), C["body_d"])
+        f.fill(R.ellipse(fx * 0.9, 21, 2.2, 2.4), C["feet"])
+    g = f.sub(3, -26, 0.95, 0.12)
+    head_profile(g, C, brow=C["head_d"])
+    return f
