@@ -203,7 +203,7 @@ class Wing:
 
 def draw_wing(f, wg, C, view="upper", prim_shape="point", sec_shape="round", widen=1.7, prim_widen=None,
               bars=None, prim_bars=None, dark_tips=None, covert_rows=(0.42, 0.26), lesser=0.14, margin=2.2,
-              covert_spots=None, rim=0.55, shade=1.0, sec_tip=None, pale_edges=None):
+              covert_spots=None, rim=0.55, shade=1.0, sec_tip=None, pale_edges=None, row_cols=None):
     """Lay the feathers of a Wing.  C: colour table with prim, prim_l, sec,
     sec_l, cov, cov_l, lesser, lesser_l, edge (and optional spot).  view
     'upper' shows the back of the wing (inner feathers overlie outer ones),
@@ -254,6 +254,7 @@ def draw_wing(f, wg, C, view="upper", prim_shape="point", sec_shape="round", wid
     # coverts in rows: greater (one over each flight feather), median, lesser
     cov_l, cov = col("cov_l"), col("cov")
     rows = [(frac, 0.12 + 0.3 * r) for r, frac in enumerate(covert_rows)] + [(lesser, 0.75)]
+    f.set_clip(wg.area())
     for r, (frac, shift) in enumerate(rows):
         row = []
         for kind, i, b, t, w, shape in feats:
@@ -269,12 +270,15 @@ def draw_wing(f, wg, C, view="upper", prim_shape="point", sec_shape="round", wid
         last = r == len(rows) - 1
         c0 = col("lesser_l", cov_l) if last else P.mix(cov_l, cov, 0.3 * r)
         c1 = col("lesser", cov) if last else cov
+        if row_cols and r < len(row_cols) and row_cols[r]:
+            c0, c1 = row_cols[r]
         ce = P.mix(c1, edge, 0.55)
         for kind, i, bb, tt, w in row:
             feather(f, bb, tt, w, c0, c1, ce, "round", 0.0, 0.0, rim=rim * 0.8)
             if covert_spots and not last:
                 sp = lerp(bb, tt, 0.72)
                 f.fill(R.ellipse(sp[0], sp[1], w * 0.16, w * 0.16), covert_spots[0], covert_spots[1])
+    f.set_clip(None)
     # the marginal coverts: a narrow smooth band along the leading edge
     lead = wg.lead(20)
     m = len(lead)
@@ -338,7 +342,7 @@ def tail_feathers(base, ang, length, spread, n=12, width=None, shape="round", pr
         if profile == "round":
             ln = length * (1 - 0.1 * e * e)
         elif profile == "fork":
-            ln = length * (0.78 + 0.22 * e ** 1.5)
+            ln = length * (0.7 + 0.3 * e ** 1.6)
         elif profile == "wedge":
             ln = length * (1 - 0.3 * e)
         else:
@@ -373,7 +377,7 @@ def draw_tail(f, feathers, col, col_tip, edge, shape="round", bars=None, dark_ti
 # ---------------------------------------------------------------------------
 
 def folded_wing(f, A, Pt, width, C, n_prim=6, prim_shape="point", spots=None, bars=None, rim=0.5, droop=0.0,
-                tertial_bars=None, rows=2, prim_tip_dark=None):
+                tertial_bars=None, rows=2, prim_tip_dark=None, mirror=False):
     """A closed wing seen from the side: the bend at A (the wrist, at the
     front of the breast), the primaries' tips at Pt.  width: the wing's
     depth across its axis.  Coverts lie in rows over the secondaries and
@@ -382,9 +386,9 @@ def folded_wing(f, A, Pt, width, C, n_prim=6, prim_shape="point", spots=None, ba
     dx, dy = Pt[0] - ax, Pt[1] - ay
     ln = math.hypot(dx, dy)
     ux, uy = dx / ln, dy / ln
-    nx, ny = -uy, ux                    # across the wing (towards its lower edge when the tip points down-left)
-    if nx * 0 + ny < 0:
-        pass
+    nx, ny = -uy, ux                    # across the wing, towards its lower (belly) edge
+    if mirror:
+        nx, ny = -nx, -ny
 
     def W(u, v):
         """u along the wing (0 bend .. 1 tip), v across (-0.5 top .. 0.5 bottom) in widths."""

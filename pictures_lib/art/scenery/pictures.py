@@ -340,7 +340,7 @@ AUTUMN = [(232, 120, 40), (214, 70, 40), (246, 180, 60), (190, 60, 40), (240, 15
 
 
 def autumn_dawn():
-    """A kestrel on an autumn branch above a misty valley of coloured woods."""
+    """A buzzard on an autumn branch above a misty valley of coloured woods."""
     c = canvas()
     sky.gradient(c, (150, 170, 210), (250, 206, 170), (255, 232, 196), y1=170)
     sky.sun(c, 150, 138, 14, halo=(255, 210, 150))
@@ -372,13 +372,13 @@ def autumn_dawn():
     bark_branch(c, (10, 198), (16, 214), (24, 226), (34, 236), 6, 2)
     for i, (x, y, n) in enumerate([(176, 174, 22), (186, 214, 18), (98, 156, 18), (34, 236, 18), (8, 186, 14)]):
         flora.leaf_cluster(c, 80 + i, x, y, 17, n, AUTUMN, size=(6, 10))
-    kestrel.perched(c, 126, 186, 1.45, flip=True, C=P.tinted(kestrel.KESTREL, (255, 210, 160), 0.06))
+    raptors.buzzard_perched(c, 128, 186, 1.2, True, P.tinted(raptors.BUZZARD, (255, 210, 160), 0.06))
     flora.falling_leaves(c, 88, 10, 0, 120, 240, 300, AUTUMN, size=(4, 7))
     return c
 
 
 def autumn_day():
-    """A red kite gliding over autumn woods and a winding river."""
+    """A red kite banking over autumn woods and a winding river."""
     c = canvas()
     sky.gradient(c, (60, 126, 206), (130, 186, 236), (214, 234, 248), y1=170)
     sky.cloud(c, 190, 52, 54, 11)
@@ -411,7 +411,7 @@ def autumn_day():
         else:
             flora.round_tree(c, x, y, h, col, P.mix(col, (255, 240, 160), 0.4), P.mix(col, (60, 20, 10), 0.35),
                              seed=i)
-    raptors.flying(c, 118, 92, 1.08, raptors.KITE, rot=-0.05)
+    raptors.kite_banking(c, 114, 100, 1.0, rot=-0.12)
     return c
 
 
@@ -475,8 +475,7 @@ def autumn_dusk():
         flora.daisy(c, x, 168 + x * 0.06 + rnd3.uniform(-1, 1), 2.2, (250, 160, 200), (255, 220, 120))
     # grass tufts on the edge
     flora.grass(c, 95, 0, 84, lambda x: 174 + x * 0.06, 40, (4, 10), [(120, 100, 70), (160, 120, 70)])
-    bird = P.tinted(raptors.PEREGRINE, (255, 150, 110), 0.14)
-    kestrel.perched(c, 52, 172, 1.45, False, bird, hood=True)
+    raptors.peregrine_front(c, 48, 172, 1.12, P.tinted(raptors.PEREGRINE_F, (255, 160, 120), 0.12), look=0.3)
     # gulls far out
     for gx, gy, s in ((190, 100, 4), (206, 110, 3)):
         c.fill(R.stroke(R.qbezier((gx - s, gy), (gx - s / 2, gy - s * 0.6), (gx, gy), 6) +

@@ -487,3 +487,200 @@ def harrier_gliding(c, x, y, k=1.0, rot=0.0, C=HARRIER, U=HARRIER_U, tint=None):
     g = f.sub(3, -26, 0.95, 0.12)
     head_profile(g, C, brow=C["head_d"])
     return f
+
+
+BUZZARD = dict(
+    ink=(40, 28, 22), head=(120, 84, 56), head_l=(160, 120, 84), head_d=(86, 58, 38), throat=(224, 200, 170),
+    body=(120, 82, 52), body_l=(150, 108, 72), body_d=(88, 58, 36), band=(244, 228, 200), streak=(86, 56, 34),
+    cere=(248, 206, 70), beak=(44, 40, 40), beak_l=(110, 104, 104), eye=(60, 34, 20), ring=(110, 76, 50),
+    feet=(248, 204, 60), feet_d=(200, 150, 30), talon=(26, 22, 22),
+    prim=(58, 42, 32), prim_l=(96, 72, 54), sec=(92, 66, 46), sec_l=(130, 96, 66), ter=(110, 78, 52),
+    ter_l=(148, 110, 76), cov=(118, 84, 56), cov_l=(160, 120, 84), lesser=(110, 78, 52), lesser_l=(146, 108, 74),
+    edge=(62, 42, 28), tail=(150, 112, 80), tail_l=(186, 150, 112), tail_bar=(80, 56, 40),
+)
+
+
+def buzzard_perched(c, x, y, k=1.0, flip=True, C=BUZZARD, seed=5):
+    """A common buzzard perched upright, seen three-quarters from the
+    front: the broad brown body with its pale band across the breast,
+    the near wing folded in rows of feathers, the barred tail hanging
+    below, the rounded head turned in profile.  Feet at (x, y); about
+    120k tall; faces left (right without flip)."""
+    from . import feathers as F
+    f = Figure(c, x, y, k, flip)
+    rnd = random.Random(seed)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+    body = path((2, -78), ((20, -76), (28, -58), (27, -38)), ((26, -16), (16, -2), (2, 0)),
+                ((-12, 1), (-22, -10), (-24, -30)), ((-26, -52), (-16, -76), (2, -78)))
+    tail = F.tail_feathers((-8, -6), math.pi / 2 + 0.22, 40, 0.2, n=10, profile="round", base_w=12)
+    wing_box = path((-12, -74), ((2, -72), (4, -40), (-2, -10)), ((-6, 10), (-14, 24), (-20, 30)),
+                    ((-28, 10), (-32, -20), (-30, -50)), ((-28, -64), (-20, -74), (-12, -74)))
+    cons = [body, wing_box, R.ellipse(8, -86, 14, 13)] + [F.outline(b, t, w) for b, t, w in tail]
+    f.silhouette(cons, ink, ow)
+    F.draw_tail(f, tail, C["tail_l"], C["tail"], C["edge"],
+                bars=(C["tail_bar"], 0.8, [(0.3, 0.05), (0.45, 0.05), (0.6, 0.05), (0.75, 0.05), (0.9, 0.07)]),
+                shape="round")
+    # breast and belly
+    f.fill(body, P.L((10, -78), (-4, 0), C["body_l"], C["body"], C["body_d"]))
+    f.set_clip(body)
+    for j, op in enumerate((0.35, 0.6, 0.9, 0.6, 0.35)):
+        dy = (j - 2) * 2.6
+        band = path((-30, -40 + dy), ((-10, -30 + dy), (12, -32 + dy), (34, -48 + dy)), (34, -45 + dy),
+                    ((12, -27 + dy), (-10, -25 + dy), (-30, -35 + dy)))
+        f.fill(band, C["band"], op)
+    for j in range(5):
+        for i in range(6):
+            px = -18 + i * 8 + (j % 2) * 4 + rnd.uniform(-1, 1)
+            py = -70 + j * 7 + rnd.uniform(-1, 1)
+            f.line([(px, py), (px + 0.4, py + 4.5)], 1.8, C["streak"], 0.6)
+    for j in range(3):
+        for i in range(7):
+            px = -22 + i * 8 + (j % 2) * 4
+            py = -32 + j * 6 + (px * 0.25)
+            f.fill(R.ellipse(px, py, 1.5, 2.2), C["streak"], 0.65)
+    for j in range(3):
+        py = -12 + j * 4.5
+        f.line([(-18, py + 2), (-6, py), (6, py + 1), (20, py - 3)], 1.2, C["body_d"], 0.7)
+    f.set_clip(None)
+    # thighs and feet round the branch
+    for fx in (-4, 9):
+        f.fill(R.ellipse(fx, -6, 8, 7), C["body_d"])
+        f.fill(R.ellipse(fx + 0.5, -7, 6.5, 5.5), C["body"])
+        f.fill(R.rect(fx - 2, -4, fx + 2.2, 1), C["feet"])
+        for t in (-3.4, 0, 3.4):
+            toe = R.qbezier((fx, 0), (fx + t * 1.1, 1.5), (fx + t * 1.2, 4.5), 6)
+            f.line(toe, 2.4, C["feet_d"])
+            f.line(toe, 1.6, C["feet"])
+            tx, ty = toe[-1]
+            f.line(R.qbezier((tx, ty), (tx, ty + 2), (tx - 1.6, ty + 2.6), 5), 1.1, C["talon"])
+    # the near wing, folded: coverts in rows, tertials, the long primaries
+    f.fill(wing_box, P.L((-12, -74), (-20, 30), C["cov"], C["sec"], C["prim"]))
+    F.folded_wing(f, (-9, -68), (-20, 26), 28, C, n_prim=6, prim_shape="point", mirror=True,
+                  bars=(C["edge"], 0.35, [(0.55, 0.05), (0.72, 0.05)]), rows=2)
+    g = f.sub(8, -86, 1.18, -0.08)
+    head_profile(g, C, brow=C["head_d"])
+    return f
+
+
+KITE_UP = dict(prim=(30, 26, 28), prim_l=(70, 62, 62), sec=(70, 50, 40), sec_l=(104, 78, 62),
+               cov=(176, 84, 44), cov_l=(212, 118, 70), lesser=(150, 70, 40), lesser_l=(186, 96, 56),
+               edge=(50, 30, 22), tip=(24, 20, 22), spot=(70, 36, 22), bar=(226, 196, 150))
+
+
+def kite_banking(c, x, y, k=1.0, rot=0.0, C=KITE, U=KITE_UP):
+    """A red kite seen from above as it banks over the woods: long angled
+    wings, the near one spread low, the far one raised and foreshortened;
+    rufous back and coverts with dark centres, a pale bar across the
+    wing, black fingered tips, the deeply forked tail twisted as it
+    steers; the pale head turned to look down."""
+    from . import feathers as F
+    f = Figure(c, x, y, k, False, rot)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+    near = F.Wing(S=(9, -10), W=(50, -26), T=(114, -2), Q=(70, 16), B=(10, 12), Cl=(28, -26), Ct=(106, 16),
+                  Cs=(40, 18), n_prim=10, n_sec=12, hand=0.2, fingers=5, finger_spread=0.3)
+    far = F.Wing(S=(-9, -10), W=(-36, -40), T=(-86, -50), Q=(-54, -8), B=(-10, 10), Cl=(-20, -34),
+                 Ct=(-84, -28), Cs=(-30, 8), n_prim=10, n_sec=11, hand=0.2, fingers=5, finger_spread=0.3)
+    tail = F.tail_feathers((1, 16), math.pi / 2 + 0.16, 50, 0.42, n=12, profile="fork", base_w=11)
+    body = path((0, -22), ((8, -22), (11, -10), (10, 4)), ((9, 14), (5, 20), (0, 21)),
+                ((-5, 20), (-9, 14), (-10, 4)), ((-11, -10), (-8, -22), (0, -22)))
+    cons = F.wing_outline(far) + F.wing_outline(near) + [F.outline(b, t, w) for b, t, w in tail] + \
+        [body, R.ellipse(2, -28, 12, 11)]
+    f.silhouette(cons, ink, ow)
+    F.draw_tail(f, tail, C["tail_l"], C["tail_c"], P.mix(C["tail_c"], ink, 0.45),
+                dark_tip=((120, 60, 34), 0.88, 0.6), shape="point")
+    rows = [((226, 196, 150), (200, 160, 112)), None]
+    for wg, shade in ((far, 0.88), (near, 1.0)):
+        F.draw_wing(f, wg, U, "upper", widen=1.8, prim_widen=2.1, shade=shade, rim=0.55,
+                    covert_rows=(0.42, 0.26), lesser=0.14, covert_spots=(U["spot"], 0.55), row_cols=rows)
+    f.fill(body, P.L((-6, -22), (6, 20), C["body_l"], C["body"], C["body_d"]))
+    f.set_clip(body)
+    rnd = random.Random(12)
+    for _ in range(16):
+        px, py = rnd.uniform(-8, 8), rnd.uniform(-16, 16)
+        f.line([(px, py), (px, py + 3)], 1.3, (90, 40, 20), 0.6)
+    f.set_clip(None)
+    g = f.sub(2, -28, 0.95, 0.35)
+    head_profile(g, C, gape=True)
+    return f
+
+
+PEREGRINE_F = dict(
+    ink=(30, 30, 40), hood=(52, 58, 76), hood_l=(92, 100, 124), cheek=(252, 250, 244),
+    breast=(248, 242, 230), breast_d=(220, 210, 194), bar=(64, 64, 80),
+    wing=(96, 108, 134), wing_l=(134, 146, 172), wing_d=(62, 70, 92), prim=(46, 50, 64), prim_l=(84, 90, 110),
+    cere=(250, 204, 50), beak=(60, 66, 84), beak_l=(130, 138, 160), ring=(250, 204, 50), eye=(18, 14, 14),
+    feet=(250, 204, 50), feet_d=(206, 150, 20), talon=(20, 18, 20), tail=(90, 100, 124), tail_l=(130, 140, 164),
+)
+
+
+def peregrine_front(c, x, y, k=1.0, C=PEREGRINE_F, seed=8, look=0.0):
+    """A peregrine falcon on a ledge, facing us: the black hood and broad
+    moustaches round white cheeks, the big dark eyes ringed yellow, the
+    finely barred breast, slate wings held at the sides with their long
+    tips crossed below over the tail.  Feet at (x, y); about 120k tall.
+    look turns the head a little to the right (+) or left (-)."""
+    from . import feathers as F
+    f = Figure(c, x, y, k)
+    rnd = random.Random(seed)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+    body = path((0, -80), ((18, -80), (25, -62), (23, -46)), ((21, -24), (11, -4), (0, -2)),
+                ((-11, -4), (-21, -24), (-23, -46)), ((-25, -62), (-18, -80), (0, -80)))
+    tail = F.tail_feathers((0, -8), math.pi / 2, 46, 0.14, n=8, profile="square", base_w=9)
+    wings = []
+    for sx in (-1, 1):
+        wings.append(path((sx * 14, -82), ((sx * 27, -78), (sx * 30, -54), (sx * 28, -26)),
+                          ((sx * 25, -8), (sx * 14, 12), (sx * 4, 26)),
+                          ((sx * 8, 8), (sx * 15, -10), (sx * 19, -30)), ((sx * 21, -50), (sx * 20, -66), (sx * 14, -82))))
+    hx = look * 6
+    head = R.ellipse(hx - 2, -88, 15, 15)
+    f.silhouette([body, head] + wings + [F.outline(b, t, w) for b, t, w in tail], ink, ow)
+    F.draw_tail(f, tail, C["tail_l"], C["tail"], P.mix(C["tail"], ink, 0.4),
+                bars=(C["wing_d"], 0.8, [(0.3, 0.06), (0.5, 0.06), (0.7, 0.06), (0.88, 0.08)]), pale_tip=(236, 236, 240))
+    # the long wing tips crossed over the tail, then the wings at the sides
+    for i, sx in enumerate((1, -1)):
+        for j in range(4):
+            b = (sx * (16 - j * 1.5), -12 + j * 2)
+            t = (sx * (3 - j * 1.4), 30 - j * 3.5)
+            F.feather(f, b, t, 8, C["prim_l"], C["prim"], P.mix(C["prim"], ink, 0.5), "point", rim=0.5)
+    for sx, w in ((-1, wings[0]), (1, wings[1])):
+        f.fill(w, P.L((sx * 20, -76), (sx * 30, 10), C["wing_l"], C["wing"], C["wing_d"]))
+        f.set_clip(w)
+        for r in range(6):
+            for i in range(3):
+                b = (sx * (19 + i * 3.2), -74 + r * 10 + i * 2)
+                t = (sx * (21 + i * 3.3), -62 + r * 10 + i * 2)
+                F.feather(f, b, t, 7, C["wing_l"], C["wing"], P.mix(C["wing_d"], ink, 0.3), "round", rim=0.45,
+                          bars=(C["wing_d"], 0.6, [(0.75, 0.12)]))
+        f.set_clip(None)
+    # breast: clean above, finely barred below
+    f.fill(body, P.V(-78, -2, C["breast"], C["breast_d"]))
+    f.set_clip(body)
+    for j in range(10):
+        py = -52 + j * 4.6
+        for i in range(8):
+            px = -24 + i * 7 + (j % 2) * 3.5 + rnd.uniform(-0.6, 0.6)
+            f.line([(px - 2.2, py + 0.8), (px, py - 0.2), (px + 2.2, py + 0.8)], 0.9, C["bar"], 0.75)
+    f.set_clip(None)
+    # feet over the edge of the ledge
+    for fx in (-7, 7):
+        f.fill(R.ellipse(fx, -6, 6.5, 5), C["breast_d"])
+        for j in range(5):
+            f.line([(fx - 4 + j * 2, -8), (fx - 4 + j * 2, -4)], 0.7, C["bar"], 0.6)
+        for t in (-3.2, 0, 3.2):
+            toe = R.qbezier((fx, -1), (fx + t * 1.1, 0.5), (fx + t * 1.2, 3.5), 6)
+            f.line(toe, 2.6, C["feet_d"])
+            f.line(toe, 1.8, C["feet"])
+            tx, ty = toe[-1]
+            f.line(R.qbezier((tx, ty), (tx, ty + 2.2), (tx - 1.4, ty + 3), 5), 1.2, C["talon"])
+    # the head turned in profile, looking out over the sea
+    f.fill(R.ellipse(hx, -80, 10, 6), C["cheek"])
+    H = dict(K.KESTREL)
+    H.update(head=C["hood"], head_l=C["hood_l"], head_d=P.mix(C["hood"], ink, 0.3), cheek=C["cheek"],
+             moustache=P.mix(C["hood"], ink, 0.3), yellow=C["cere"], yellow_d=C["feet_d"], beak=C["beak"],
+             beak_l=C["beak_l"], breast_d=C["breast_d"], ink=ink)
+    g = f.sub(hx - 3, -86, 1.22).sub(-3, 63)
+    K.head_side(g, H, hood=True)
+    return f
