@@ -508,3 +508,75 @@ def eagle_owl(c, x, y, k=1.0, C=EAGLE_OWL, seed=21):
     f.fill(path((cx, cy + 2), ((cx + 3, cy + 3.6), (cx + 2.6, cy + 8), (cx, cy + 10)),
                 ((cx - 2.6, cy + 8), (cx - 3, cy + 3.6), (cx, cy + 2))), C["beak"])
     return f
+
+
+def tawny_peeking(c, x, y, k=1.0, C=TAWNY, seed=31, tilt=0.12):
+    """A tawny owl looking out of its hollow: the big round head tilted a
+    little, the face disc ringed with fine lines, pale brows meeting over
+    the bill, deep dark eyes; mottled shoulders with their row of white
+    spots, the streaked breast below (to be hidden by the hollow's lip).
+    (x, y) is the middle of the face."""
+    from . import feathers as F
+    f = Figure(c, x, y, k)
+    rnd = random.Random(seed)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+    g = f.sub(0, 0, 1.0, tilt)
+    body = path((0, 14), ((26, 14), (38, 34), (38, 60)), (38, 80), (-38, 80), (-38, 60), ((-38, 34), (-26, 14), (0, 14)))
+    head = path((0, -30), ((22, -30), (32, -16), (31, 0)), ((30, 16), (18, 24), (0, 24)),
+                ((-18, 24), (-30, 16), (-31, 0)), ((-32, -16), (-22, -30), (0, -30)))
+    f.silhouette([body], ink, ow)
+    g.silhouette([head], ink, ow)
+    # shoulders and breast
+    f.fill(body, P.V(14, 80, C["front"], C["front_d"]))
+    f.set_clip(body)
+    for j in range(7):
+        for i in range(7):
+            px = -22 + i * 7.5 + (j % 2) * 3.6 + rnd.uniform(-1, 1)
+            py = 24 + j * 8
+            f.line([(px, py), (px + 0.3, py + 5)], 1.4, C["fleck"], 0.75)
+            f.line([(px - 2, py + 2.5), (px + 2, py + 2.5)], 0.6, C["fleck"], 0.5)
+    for sx in (-1, 1):
+        wing = path((sx * 14, 16), ((sx * 32, 16), (sx * 40, 34), (sx * 40, 80)), (sx * 24, 80),
+                    ((sx * 24, 50), (sx * 20, 30), (sx * 14, 16)))
+        f.fill(wing, P.L((sx * 20, 16), (sx * 36, 80), C["wing_l"], C["wing"], C["wing_d"]))
+        for r in range(4):
+            for i in range(3):
+                b = (sx * (22 + i * 4.5), 20 + r * 13 + i * 2)
+                t = (sx * (24 + i * 4.6), 34 + r * 13 + i * 2)
+                F.feather(f, b, t, 8.5, C["wing_l"], C["wing"], P.mix(C["wing_d"], ink, 0.35), "round", rim=0.5,
+                          bars=(C["mottle"], 0.6, [(0.35, 0.1), (0.7, 0.1)]))
+        for i in range(4):
+            f.fill(R.ellipse(sx * (20 + i * 3.4), 22 + i * 9, 2.2, 1.6), C["dot"], 0.95)
+    f.set_clip(None)
+    # the head: mottled crown, the ringed face disc, pale brows, dark eyes
+    g.fill(head, P.V(-30, 24, C["head_l"], C["head"], C["head_d"]))
+    g.set_clip(head)
+    for _ in range(60):
+        px, py = rnd.uniform(-30, 30), rnd.uniform(-30, 4)
+        if abs(px) > 20 or py < -14:
+            g.line([(px, py), (px + rnd.uniform(-0.5, 0.5), py + 2.6)], 1.1, C["mottle"], 0.6)
+            if rnd.random() < 0.3:
+                g.fill(R.circle(px + 1, py - 1, 0.7), C["dot"], 0.8)
+    g.set_clip(None)
+    for sx in (-1, 1):
+        d = R.ellipse(sx * 11, 2, 14, 16)
+        g.fill(R.offset(R.oriented(d), 1.8), C["rim"], 0.9)
+    for sx in (-1, 1):
+        g.fill(R.ellipse(sx * 11, 2, 14, 16), P.Rad((sx * 11, 2), 16, [C["disc"], C["disc"], C["disc_d"]]))
+        for r in (5.5, 8.5, 11.5, 14):
+            g.line(R.arc(sx * 11, 2, r, r * 1.1, math.pi * (0.1 if sx > 0 else 0.5), math.pi * (0.5 if sx > 0 else 0.9)),
+                   0.45, C["disc_d"], 0.8)
+    # pale brows meeting over the bill in a V, a dark line between the eyes
+    for sx in (-1, 1):
+        g.fill(path((sx * 1.5, 4), ((sx * 1, -6), (sx * 8, -11), (sx * 19, -8)),
+                    ((sx * 9, -8.4), (sx * 3.6, -5), (sx * 1.5, 4))), (240, 222, 192), 0.95)
+    g.line([(0, -16), (0, -6)], 2.0, C["head_d"], 0.7)
+    for sx in (-1, 1):
+        ex = sx * 10.5
+        g.fill(R.circle(ex, 1.5, 6.6), C["rim"])
+        g.fill(R.circle(ex, 1.5, 5.8), P.Rad((ex, 0), 6.6, [(60, 40, 34), C["eye"]]))
+        g.fill(R.circle(ex - 2.2, -1, 1.8), (255, 255, 255))
+        g.fill(R.circle(ex + 2, 3.8, 0.7), (255, 255, 255), 0.7)
+    g.fill(path((0, 4), ((2.8, 5.4), (2.6, 10), (0, 12.5)), ((-2.6, 10), (-2.8, 5.4), (0, 4))), C["beak"])
+    return f

@@ -484,33 +484,55 @@ def autumn_dusk():
 
 
 def autumn_night():
-    """A tawny owl on an oak branch in front of the harvest moon."""
+    """A tawny owl looking out of its hollow in an old oak under the harvest moon."""
     c = canvas()
     sky.gradient(c, (16, 18, 50), (44, 40, 92), (110, 80, 120), y1=260)
-    sky.stars(c, 101, 110, 0, 220, avoid=(164, 104, 60))
-    sky.moon(c, 164, 104, 44, light=(255, 216, 146), shade=(236, 172, 104), halo=(255, 170, 100), halo_opacity=0.45)
+    sky.stars(c, 101, 110, 0, 220, avoid=(176, 92, 60))
+    sky.moon(c, 176, 92, 44, light=(255, 216, 146), shade=(236, 172, 104), halo=(255, 170, 100), halo_opacity=0.45)
     land.layered_hills(c, 77, [
         dict(y=246, waves=[(8, 110), (3, 39)], col=(64, 48, 88), trees=((56, 42, 80), 8, 1.3, "round")),
         dict(y=272, waves=[(6, 160), (3, 49)], col=(42, 32, 62)),
     ], haze=(110, 80, 120), mist=0.25)
-    # the old oak: trunk on the left, a hollow, a long branch to the right
-    trunk = [(-5, 304), (-5, -5), (46, -5), (50, 60), (58, 140), (66, 220), (84, 304)]
-    c.fill(trunk, P.L((0, 0), (70, 0), (60, 44, 44), (92, 68, 60), (48, 34, 38)))
+    # the old oak: a broad trunk with a hollow, a long limb to the right
+    flora.limb(c, (100, 150), (150, 138), (200, 150), (250, 130), 16, 7, (76, 56, 52), (124, 96, 86), (40, 28, 30))
+    flora.limb(c, (190, 146), (204, 130), (214, 120), (228, 112), 5, 1.5, (76, 56, 52))
+    flora.leaf_cluster(c, 111, 228, 112, 18, 22, AUTUMN, size=(6, 10))
+    flora.leaf_cluster(c, 112, 246, 136, 16, 16, AUTUMN, size=(6, 10))
+    trunk = [(-5, 304), (-5, -5), (96, -5), (100, 60), (110, 150), (120, 230), (150, 304)]
+    # the owl in the dark of its hollow first; the trunk is then laid round the opening
+    ox, oy = 60, 168
+    hole = R.ellipse(ox, oy, 42, 54)
+    c.fill(R.ellipse(ox, oy, 44, 56), P.V(oy - 54, oy + 54, (8, 4, 8), (26, 16, 18)))
+    owls.tawny_peeking(c, ox, oy - 18, 1.3, P.tinted(owls.TAWNY, (255, 190, 140), 0.06))
+    bark = P.L((0, 0), (124, 0), (58, 42, 44), (96, 72, 64), (46, 32, 36))
+    c.fill([R.oriented(trunk), R.oriented(hole)], bark, rule="evenodd")
     f = clip_to(c, trunk)
-    for k in range(6):
-        x = 6 + k * 9
-        f.fill(flora.taper(R.bezier((x, -5), (x + 5, 80), (x - 2, 160), (x + 10, 304), 20), 1.4, 2.4), (40, 28, 30), 0.5)
+    mask, box = c._mask([R.oriented(trunk), R.oriented(hole)], "evenodd")
+    f.clip.paste(0, (0, 0) + f.clip.size)
+    f.clip.paste(mask, box[:2])
+    rnd = random.Random(5)
+    for k in range(11):
+        x = 4 + k * 10 + rnd.uniform(-3, 3)
+        f.fill(flora.taper(R.bezier((x, -5), (x + 6, 80), (x - 3, 170), (x + 14, 304), 24), 1.4, 2.6), (40, 28, 30), 0.5)
+        f.fill(flora.taper(R.bezier((x + 3, -5), (x + 9, 80), (x, 170), (x + 17, 304), 24), 0.6, 1.0), (130, 100, 90),
+               0.35)
     f.set_clip(None)
-    c.fill(R.ellipse(26, 118, 11, 16), (30, 20, 24))
-    c.fill(R.ellipse(26, 120, 8, 13), (14, 8, 12))
-    flora.limb(c, (40, 216), (100, 208), (170, 226), (250, 212), 18, 8, (76, 56, 52), (124, 96, 86), (40, 28, 30))
-    flora.limb(c, (170, 220), (190, 204), (206, 196), (226, 184), 5, 1.5, (76, 56, 52))
-    flora.limb(c, (90, 210), (84, 196), (80, 186), (70, 176), 4, 1.2, (76, 56, 52))
-    flora.leaf_cluster(c, 111, 226, 184, 18, 22, AUTUMN, size=(6, 10))
-    flora.leaf_cluster(c, 112, 244, 212, 16, 16, AUTUMN, size=(6, 10))
-    flora.leaf_cluster(c, 113, 70, 176, 14, 14, AUTUMN, size=(6, 10))
-    owls.perched(c, 130, 212, 1.18, P.tinted(owls.TAWNY, (255, 180, 120), 0.06), seed=3)
-    flora.falling_leaves(c, 114, 16, 60, 130, 240, 300, AUTUMN)
+    # the rim of the opening and its thick lower lip in front of the owl's breast
+    c.fill([R.oriented(R.ellipse(ox, oy, 47, 59)), R.oriented(hole)], (118, 90, 78), rule="evenodd")
+    c.fill([R.oriented(R.ellipse(ox - 1, oy - 1, 45, 57)), R.oriented(hole)], (150, 118, 100), rule="evenodd",
+           opacity=0.7)
+    ly = 30
+    a0 = math.asin(ly / 59.0)
+    lip = R.bezier((ox - 50, oy + ly), (ox - 22, oy + ly - 10), (ox + 22, oy + ly - 10), (ox + 50, oy + ly), 20) + \
+        R.arc(ox, oy, 50, 59, a0, math.pi - a0, 40)
+    c.fill(lip, P.V(oy + ly - 8, oy + 59, (134, 104, 88), (90, 66, 58)))
+    c.fill(flora.taper(R.bezier((ox - 44, oy + ly + 1), (ox - 20, oy + ly - 6.5), (ox + 20, oy + ly - 6.5),
+                                (ox + 44, oy + ly + 1), 20), 1.8, 1.8), (176, 140, 116), opacity=0.85)
+    for k in range(5):
+        x = ox - 24 + k * 12
+        c.fill(flora.taper(R.bezier((x, oy + ly), (x + 2, oy + ly + 8), (x - 1, oy + ly + 16), (x + 3, oy + 58), 10),
+                           1.2, 0.4), (70, 50, 46), opacity=0.6)
+    flora.falling_leaves(c, 114, 14, 100, 120, 240, 300, AUTUMN)
     return c
 
 
