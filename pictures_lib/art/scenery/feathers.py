@@ -377,7 +377,7 @@ def draw_tail(f, feathers, col, col_tip, edge, shape="round", bars=None, dark_ti
 # ---------------------------------------------------------------------------
 
 def folded_wing(f, A, Pt, width, C, n_prim=6, prim_shape="point", spots=None, bars=None, rim=0.5, droop=0.0,
-                tertial_bars=None, rows=2, prim_tip_dark=None, mirror=False):
+                tertial_bars=None, rows=2, prim_tip_dark=None, mirror=False, fringe=None):
     """A closed wing seen from the side: the bend at A (the wrist, at the
     front of the breast), the primaries' tips at Pt.  width: the wing's
     depth across its axis.  Coverts lie in rows over the secondaries and
@@ -411,14 +411,15 @@ def folded_wing(f, A, Pt, width, C, n_prim=6, prim_shape="point", spots=None, ba
         t = i / 4
         b = W(0.2 + 0.06 * t, 0.28 - 0.34 * t)
         tip = W(0.62 - 0.03 * t, 0.3 - 0.2 * t)
-        feather(f, b, tip, width * 0.4, C["sec_l"], C["sec"], edge, "round", 0.0, 0.0, bars=bars, rim=rim)
+        feather(f, b, tip, width * 0.4, C["sec_l"], C["sec"], edge, "round", 0.0, 0.0, bars=bars, rim=rim,
+                pale_edge=fringe)
     # tertials, broad, on top towards the back
     for i in range(3):
         t = i / 2
         b = W(0.24 + 0.05 * t, -0.28 + 0.1 * t)
         tip = W(0.66 - 0.06 * t, -0.1 + 0.08 * t)
         feather(f, b, tip, width * 0.46, C["ter_l"] if "ter_l" in C else C["sec_l"], C.get("ter", C["sec"]), edge,
-                "round", 0.0, 0.0, bars=tertial_bars or bars, rim=rim)
+                "round", 0.0, 0.0, bars=tertial_bars or bars, rim=rim, pale_edge=fringe)
         if spots:
             for u in (0.45, 0.75):
                 p = lerp(b, tip, u)
@@ -431,7 +432,8 @@ def folded_wing(f, A, Pt, width, C, n_prim=6, prim_shape="point", spots=None, ba
             b = W(u0 + 0.04 * t - 0.02 * r, 0.3 - 0.62 * t)
             tip = W(u1 - 0.05 * t, 0.3 - 0.5 * t)
             tip = (tip[0] - nx * width * 0.08 * r, tip[1] - ny * width * 0.08 * r)
-            feather(f, b, tip, width * (0.3 - 0.05 * r), C["cov_l"], C["cov"], edge, "round", 0.0, 0.0, rim=rim * 0.9)
+            feather(f, b, tip, width * (0.3 - 0.05 * r), C["cov_l"], C["cov"], edge, "round", 0.0, 0.0, rim=rim * 0.9,
+                    pale_edge=fringe)
             if spots:
                 p = lerp(b, tip, 0.7)
                 f.fill(R.ellipse(p[0], p[1], width * 0.06, width * 0.045), spots[0], spots[1])

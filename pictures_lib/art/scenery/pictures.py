@@ -541,7 +541,7 @@ def autumn_night():
 # ---------------------------------------------------------------------------
 
 def winter_dawn():
-    """A kestrel on a snowy branch at a pink winter sunrise."""
+    """A goshawk on a snowy branch at a pink winter sunrise, looking over its shoulder."""
     c = canvas()
     sky.gradient(c, (120, 140, 200), (210, 170, 210), (255, 200, 190), (255, 226, 200), y1=190)
     sky.sun(c, 60, 170, 14, halo=(255, 190, 170))
@@ -561,7 +561,7 @@ def winter_dawn():
     c.fill(flora.taper(R.bezier((246, 174), (200, 168.5), (150, 166.5), (74, 184.5), 24), 7, 2.5), (255, 252, 255))
     c.fill(flora.taper(R.bezier((158, 170), (140, 156), (128, 146), (111, 138.5), 12), 3.5, 1.2), (255, 252, 255))
     c.fill(flora.taper(R.bezier((220, 175), (216, 188), (208, 198), (195, 207), 12), 3, 1), (255, 252, 255))
-    kestrel.perched(c, 160, 174, 1.45, flip=True, C=P.tinted(kestrel.KESTREL, (255, 200, 210), 0.07))
+    raptors.goshawk_back(c, 150, 172, 1.2, False, P.tinted(raptors.GOSHAWK, (255, 200, 210), 0.07))
     land.snowfall(c, 123, 30, 0, 300, size=(0.5, 1.2), opacity=(0.5, 0.9))
     return c
 

@@ -684,3 +684,74 @@ def peregrine_front(c, x, y, k=1.0, C=PEREGRINE_F, seed=8, look=0.0):
     g = f.sub(hx - 3, -86, 1.22).sub(-3, 63)
     K.head_side(g, H, hood=True)
     return f
+
+
+GOSHAWK = dict(
+    ink=(30, 32, 40), head=(56, 60, 74), head_l=(96, 102, 120), head_d=(36, 38, 50), brow_w=(250, 250, 252),
+    cere=(240, 200, 60), beak=(40, 40, 48), beak_l=(100, 104, 116), eye=(236, 110, 30), ring=(250, 190, 60),
+    back=(84, 94, 114), back_l=(120, 132, 152), back_d=(60, 68, 88),
+    prim=(44, 48, 62), prim_l=(84, 92, 112), sec=(70, 78, 98), sec_l=(108, 118, 138), ter=(80, 90, 110),
+    ter_l=(124, 134, 154), cov=(92, 104, 124), cov_l=(140, 150, 170), lesser=(92, 104, 124), lesser_l=(150, 160, 178),
+    edge=(40, 44, 60), tail=(118, 128, 148), tail_l=(156, 166, 184), band=(54, 58, 72), throat=(236, 236, 240),
+    feet=(248, 206, 60), talon=(24, 22, 26),
+)
+
+
+def goshawk_back(c, x, y, k=1.0, flip=False, C=GOSHAWK, seed=4):
+    """A goshawk seen from behind on a branch, looking back over its
+    shoulder: broad slate shoulders, the folded wings laid in rows of
+    pale-fringed coverts over long flight feathers whose tips cross above
+    the banded tail; the head in profile with its bold white brow and
+    fierce orange eye.  Feet at (x, y); about 130k tall."""
+    from . import feathers as F
+    f = Figure(c, x, y, k, flip)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+    tail = F.tail_feathers((0, -4), math.pi / 2, 54, 0.16, n=10, profile="round", base_w=14)
+    wings = {}
+    for sx in (-1, 1):
+        wings[sx] = path((sx * 4, -84), ((sx * 20, -86), (sx * 30, -74), (sx * 29, -56)),
+                         ((sx * 28, -30), (sx * 20, 4), (-sx * 5, 34)),
+                         ((sx * 0, 10), (sx * 1, -30), (sx * 1, -60)), ((sx * 1, -74), (sx * 2, -80), (sx * 4, -84)))
+    cons = [wings[-1], wings[1], R.ellipse(6, -94, 17, 16)] + [F.outline(b, t, w) for b, t, w in tail]
+    f.silhouette(cons, ink, ow)
+    F.draw_tail(f, tail, C["tail_l"], C["tail"], C["edge"],
+                bars=(C["band"], 0.85, [(0.3, 0.07), (0.48, 0.07), (0.66, 0.07), (0.84, 0.08)]), pale_tip=(244, 244, 248))
+    for fx in (-11, 11):
+        for t in (-2.6, 0, 2.6):
+            toe = R.qbezier((fx + t, -2), (fx + t * 1.2, 1), (fx + t * 1.1, 4), 6)
+            f.line(toe, 2.3, P.mix(C["feet"], (120, 80, 0), 0.3))
+            f.line(toe, 1.5, C["feet"])
+            f.line(R.qbezier(toe[-1], (toe[-1][0], toe[-1][1] + 2), (toe[-1][0] - 1.4, toe[-1][1] + 2.6), 4), 1.1,
+                   C["talon"])
+    fr = ((190, 198, 216), 0.85)
+    for sx in (1, -1):
+        w = wings[sx]
+        f.fill(w, P.V(-84, 34, C["cov"], C["sec"], C["prim"]))
+        # the long primaries, their tips crossing over the tail
+        for j in range(5):
+            F.feather(f, (sx * (18 - j * 1.5), -36 + j * 3), (-sx * (4.5 - j * 1.6), 33 - j * 3.4), 8.5,
+                      C["prim_l"], C["prim"], C["edge"], "point", -0.04 * sx, 0.2, rim=0.55)
+        # secondaries and the broad tertials along the back
+        for j in range(6):
+            F.feather(f, (sx * (24 - j * 3.2), -50 + j * 1.2), (sx * (15 - j * 2.2), 8 - j * 1.6), 9,
+                      C["sec_l"], C["sec"], C["edge"], "round", rim=0.55, pale_edge=fr,
+                      bars=(C["band"], 0.35, [(0.55, 0.06), (0.75, 0.06)]))
+        for j in range(3):
+            F.feather(f, (sx * (9 - j * 3), -56), (sx * (7 - j * 2.5), 4 - j * 6), 11,
+                      C["ter_l"], C["ter"], C["edge"], "round", rim=0.55, pale_edge=fr,
+                      bars=(C["band"], 0.35, [(0.5, 0.06), (0.72, 0.06)]))
+        # rows of coverts: greater, median, then the small ones over the shoulder
+        for r, (y0, ln, n, wd) in enumerate(((-62, 22, 6, 8), (-72, 15, 6, 7), (-80, 10, 5, 6))):
+            for j in range(n):
+                xx = sx * (4 + j * (24 - r * 2) / (n - 1))
+                yy = y0 + abs(xx) * 0.12
+                F.feather(f, (xx, yy), (xx - sx * 0.6, yy + ln), wd, C["cov_l"], C["cov"], C["edge"], "round", rim=0.5,
+                          pale_edge=fr)
+    # the head over the right shoulder, in profile
+    g = f.sub(8, -94, 1.42, -0.05)
+    head_profile(g, C, brow=None)
+    g.fill(path((1, -9.6), ((5, -11.6), (10, -10.4), (12.4, -7.8)), ((8, -8.6), (4, -8.4), (0, -7.4)),
+                ((-5, -6), (-9, -3.6), (-12, -0.6)), ((-10, -5), (-5, -8.6), (1, -9.6))), C["brow_w"])
+    g.fill(path((-11, 4), ((-4, 6), (4, 6), (10, 3)), ((8, 10), (-2, 12), (-9, 9))), C["throat"], 0.6)
+    return f
