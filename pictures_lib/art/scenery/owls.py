@@ -580,3 +580,87 @@ def tawny_peeking(c, x, y, k=1.0, C=TAWNY, seed=31, tilt=0.12):
         g.fill(R.circle(ex + 2, 3.8, 0.7), (255, 255, 255), 0.7)
     g.fill(path((0, 4), ((2.8, 5.4), (2.6, 10), (0, 12.5)), ((-2.6, 10), (-2.8, 5.4), (0, 4))), C["beak"])
     return f
+
+
+SHORT_EARED = dict(
+    kind="short", ink=(54, 40, 30),
+    head=(206, 170, 116), head_l=(232, 204, 156), head_d=(160, 122, 76),
+    disc=(244, 232, 210), disc_d=(220, 200, 170), rim=(120, 90, 60),
+    front=(240, 222, 186), front_d=(214, 190, 150), streak=(130, 90, 56),
+    eye=(20, 14, 12), iris=(252, 210, 40), mask=(50, 36, 30), beak=(50, 44, 44),
+)
+
+SHORT_EARED_W = dict(prim=(120, 86, 56), prim_l=(230, 196, 140), sec=(176, 136, 88), sec_l=(222, 190, 140),
+                     cov=(170, 128, 80), cov_l=(214, 176, 122), lesser=(150, 108, 64), lesser_l=(196, 156, 104),
+                     edge=(96, 68, 42), tip=(70, 50, 36), bar=(92, 64, 40), carpal=(70, 48, 32))
+
+
+def short_eared_gliding(c, x, y, k=1.0, rot=0.0, C=SHORT_EARED, Wc=SHORT_EARED_W, seed=14):
+    """A short-eared owl quartering a field, gliding, seen from the side
+    and a little above: the near wing spread towards us below the body,
+    the far wing above it, both showing their buff upper sides with the
+    dark wrist patch and the barred tips; the round face turned to look
+    at us with its yellow eyes set in black."""
+    from . import feathers as F
+    f = Figure(c, x, y, k, False, rot)
+    rnd = random.Random(seed)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+    far = F.Wing(S=(4, -8), W=(-6, -40), T=(-60, -62), Q=(-44, -18), B=(-14, -6), Cl=(4, -26), Ct=(-62, -36),
+                 Cs=(-30, -8), n_prim=10, n_sec=12, hand=0.24)
+    near = F.Wing(S=(6, 4), W=(4, 40), T=(-52, 80), Q=(-48, 30), B=(-16, 8), Cl=(12, 20), Ct=(-64, 56),
+                  Cs=(-34, 18), n_prim=10, n_sec=13, hand=0.24)
+    tail = F.tail_feathers((-20, 2), math.pi + 0.12, 26, 0.42, n=10, profile="round", base_w=10)
+    body = R.ellipse(0, 0, 24, 14)
+    head = R.ellipse(22, -8, 16, 15)
+    cons = F.wing_outline(far, prim_shape="blunt") + F.wing_outline(near, prim_shape="blunt") + \
+        [F.outline(b, t, w) for b, t, w in tail] + [body, head]
+    f.silhouette(cons, ink, ow)
+    opts = dict(prim_shape="blunt", widen=1.8, rim=0.55, covert_rows=(0.4, 0.24), lesser=0.12,
+                prim_bars=(Wc["bar"], 0.8, [(0.62, 0.07), (0.76, 0.07), (0.9, 0.1)]),
+                bars=(Wc["bar"], 0.6, [(0.5, 0.08), (0.75, 0.08)]))
+    F.draw_wing(f, far, Wc, "upper", shade=0.88, **opts)
+    _carpal(f, far, P.mix(Wc["carpal"], (0, 0, 0), 0.12), 3.6)
+    F.draw_tail(f, tail, Wc["sec_l"], Wc["sec"], Wc["edge"], bars=(Wc["bar"], 0.7, [(0.35, 0.1), (0.65, 0.1), (0.92, 0.08)]))
+    f.fill(body, P.V(-14, 14, C["head_l"], C["front"], C["front_d"]))
+    f.set_clip(body)
+    for _ in range(24):
+        px, py = rnd.uniform(-18, 20), rnd.uniform(-10, 12)
+        f.line([(px, py), (px - 2.5, py + 0.6)], 1.0, C["streak"], 0.7)
+    f.set_clip(None)
+    F.draw_wing(f, near, Wc, "upper", **opts)
+    _carpal(f, near, Wc["carpal"], 4.4)
+    # the face turned to us
+    f.fill(head, P.V(-23, 7, C["head_l"], C["head"], C["head_d"]))
+    f.set_clip(head)
+    for _ in range(26):
+        px, py = rnd.uniform(8, 38), rnd.uniform(-23, -12)
+        f.line([(px, py), (px, py + 2.2)], 0.9, C["streak"], 0.7)
+    f.set_clip(None)
+    cx, cy = 23, -6
+    f.fill(R.ellipse(cx, cy, 13.5, 12), C["rim"], 0.9)
+    f.fill(R.ellipse(cx, cy, 12.5, 11), P.Rad((cx, cy), 12, [C["disc"], C["disc"], C["disc_d"]]))
+    for sx in (-1, 1):
+        ex = cx + sx * 5
+        f.fill(R.ellipse(ex, cy - 1, 4.6, 4.2), C["mask"])
+        f.fill(R.circle(ex, cy - 1, 2.9), P.Rad((ex, cy - 2), 3.2, [(255, 240, 140), C["iris"]]))
+        f.fill(R.circle(ex, cy - 0.8, 1.5), C["eye"])
+        f.fill(R.circle(ex - 0.8, cy - 2, 0.6), (255, 255, 255))
+    f.fill(path((cx - 3, cy - 8), ((cx - 1, cy - 5), (cx, cy - 3), (cx, cy + 1)), ((cx, cy - 3), (cx + 1, cy - 5),
+                                                                                  (cx + 3, cy - 8))), C["disc"])
+    f.fill(path((cx, cy), ((cx + 1.6, cy + 1), (cx + 1.4, cy + 3.6), (cx, cy + 5)), ((cx - 1.4, cy + 3.6),
+                                                                                   (cx - 1.6, cy + 1), (cx, cy))), C["beak"])
+    return f
+
+
+def _carpal(f, wg, col, w):
+    """The dark comma at the wrist of an owl's upper wing, along the leading edge."""
+    from . import feathers as F
+    lead = wg.lead(20)
+    n = len(lead)
+    pts = []
+    for j in range(int(n * 0.62), int(n * 0.86)):
+        p = lead[j]
+        q = F.bez(wg.B, wg.Cs, wg.Q, 1.0) if j < n * 0.74 else F.bez(wg.Q, wg.Ct, wg.T, 0.4)
+        pts.append(F.lerp(p, q, 0.16))
+    f.line(pts, w, col, 0.85)

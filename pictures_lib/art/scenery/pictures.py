@@ -567,7 +567,7 @@ def winter_dawn():
 
 
 def winter_day():
-    """A kestrel hovering over a snowy field with frosted trees."""
+    """A short-eared owl gliding over a snowy field with frosted trees."""
     c = canvas()
     sky.gradient(c, (40, 110, 200), (110, 170, 230), (210, 232, 250), y1=210)
     sky.cloud(c, 200, 200, 60, 31, top=(255, 255, 255), base=(220, 230, 245))
@@ -586,7 +586,7 @@ def winter_day():
         y = 268 + k * 2.2
         c.fill(R.ellipse(x, y, 1.6, 1), (170, 190, 224), opacity=0.8)
     land.snowfall(c, 133, 24, 0, 300, size=(0.5, 1.1), opacity=(0.5, 0.9))
-    kestrel.spread(c, 120, 112, 1.1, lift=(-0.42, -0.36), view="below")
+    owls.short_eared_gliding(c, 122, 120, 1.12, rot=0.04)
     return c
 
 
@@ -613,19 +613,36 @@ def winter_dusk():
 
 
 def winter_night():
-    """A kestrel on a snowy pine top under the northern lights."""
+    """A white gyrfalcon on a snowy crag in the tundra under the northern lights."""
     c = canvas()
     sky.gradient(c, (6, 10, 30), (14, 30, 64), (30, 60, 96), y1=240)
     sky.stars(c, 151, 160, 0, 200)
     sky.aurora(c, 152, 120, 90)
-    land.mountains(c, [(40, 170), (120, 150), (200, 176)], 236, (60, 80, 120), (36, 50, 84),
+    land.mountains(c, [(40, 176), (120, 158), (200, 180)], 236, (60, 80, 120), (36, 50, 84),
                    snow=(190, 210, 236), snow_shade=(120, 140, 180), snow_line=0.45, seed=5)
-    land.snow_ground(c, 153, 246, [(5, 150), (2, 41)], (170, 196, 226), (90, 110, 160))
-    for i, (x, y, h) in enumerate([(12, 262, 60), (40, 270, 44), (210, 262, 64), (236, 270, 48)]):
-        flora.fir(c, x, y, h, (20, 40, 56), (40, 66, 84), snow=(190, 214, 240), seed=40 + i)
-    flora.fir(c, 126, 304, 150, (22, 44, 60), (44, 72, 92), snow=(200, 222, 246), seed=50)
-    bird = P.tinted(kestrel.KESTREL, (120, 200, 200), 0.22)
-    kestrel.perched(c, 126, 156, 1.3, flip=True, C=bird)
+    land.snow_ground(c, 153, 240, [(5, 150), (2, 41)], (170, 196, 226), (90, 110, 160))
+    rnd = random.Random(16)
+    for x0, y0, w, h in ((20, 252, 26, 9), (196, 248, 30, 10), (226, 258, 20, 7)):
+        land.rock(c, x0, y0, w, h, (86, 100, 136), (40, 50, 80), seed=int(x0))
+        c.fill(R.ellipse(x0 - 2, y0 - h * 0.8, w * 0.36, h * 0.32), (200, 220, 244), opacity=0.9)
+    # the crag: dark rock with snow on its ledges
+    crag = [(24, 304), (38, 278), (54, 262), (70, 244), (90, 233), (112, 229), (136, 228), (152, 236), (166, 250),
+            (178, 262), (186, 280), (200, 304)]
+    c.fill(crag, P.L((70, 230), (180, 304), (74, 86, 120), (44, 52, 82), (24, 28, 52)))
+    f = clip_to(c, crag)
+    # lit and shaded facets and the cracks between them
+    f.fill([(54, 262), (70, 244), (90, 233), (112, 229), (104, 252), (84, 270), (60, 304), (38, 304)], (96, 110, 148), 0.55)
+    f.fill([(136, 228), (152, 236), (166, 250), (178, 262), (186, 280), (200, 304), (150, 304), (140, 262)],
+           (18, 22, 42), 0.55)
+    for pts in (((112, 229), (104, 252), (84, 270), (60, 304)), ((136, 228), (140, 262), (150, 304)),
+                ((104, 252), (124, 262), (140, 262)), ((70, 280), (96, 284), (112, 304))):
+        f.fill(R.stroke(list(pts), 1.0), (20, 24, 44), 0.7)
+    f.set_clip(None)
+    c.fill(path((84, 233), ((100, 226), (130, 222), (156, 235)), ((140, 232), (120, 232), (100, 236)),
+                ((94, 238), (88, 238), (84, 233))), (214, 230, 250))
+    c.fill(path((58, 252), ((70, 244), (84, 244), (92, 250)), ((80, 252), (66, 254), (58, 252))), (200, 218, 244))
+    bird = P.tinted(raptors.GYR, (140, 220, 210), 0.12)
+    raptors.gyrfalcon_perched(c, 118, 229, 1.18, False, bird)
     land.snowfall(c, 154, 20, 0, 300, size=(0.4, 0.9), opacity=(0.4, 0.8))
     return c
 

@@ -8,7 +8,7 @@ import random
 from artkit import raster as R
 from . import paint as P
 from . import kestrel as K
-from .kestrel import along, lerp_pt
+from .kestrel import along, lerp_pt, drop
 from .owls import round_wing
 from .shapes import Figure, path
 
@@ -754,4 +754,76 @@ def goshawk_back(c, x, y, k=1.0, flip=False, C=GOSHAWK, seed=4):
     g.fill(path((1, -9.6), ((5, -11.6), (10, -10.4), (12.4, -7.8)), ((8, -8.6), (4, -8.4), (0, -7.4)),
                 ((-5, -6), (-9, -3.6), (-12, -0.6)), ((-10, -5), (-5, -8.6), (1, -9.6))), C["brow_w"])
     g.fill(path((-11, 4), ((-4, 6), (4, 6), (10, 3)), ((8, 10), (-2, 12), (-9, 9))), C["throat"], 0.6)
+    return f
+
+
+GYR = dict(
+    ink=(40, 44, 56), head=(244, 246, 250), head_l=(255, 255, 255), head_d=(204, 210, 222),
+    cheek=(255, 255, 255), moustache=(170, 178, 196), breast=(248, 250, 252), breast_l=(255, 255, 255),
+    breast_d=(214, 220, 232), drop=(60, 64, 80), yellow=(250, 206, 60), yellow_d=(206, 150, 30),
+    beak=(90, 96, 116), beak_l=(150, 156, 176), eye=(20, 14, 14), talon=(24, 22, 26),
+    prim=(120, 126, 142), prim_l=(236, 238, 244), sec=(214, 220, 232), sec_l=(252, 252, 255), ter=(226, 230, 240),
+    ter_l=(255, 255, 255), cov=(224, 228, 238), cov_l=(255, 255, 255), lesser=(226, 230, 240),
+    lesser_l=(255, 255, 255), edge=(150, 156, 176), mark=(44, 48, 64), tail=(226, 230, 240), tail_l=(255, 255, 255),
+)
+
+
+def gyrfalcon_perched(c, x, y, k=1.0, flip=False, C=GYR, seed=16):
+    """A white gyrfalcon on a rock, seen from the side: a big, deep-chested
+    falcon leaning forward, its folded wings white with black arrowhead
+    marks laid over rows of feathers, the long primaries dark at the tips,
+    the tail faintly barred; the head raised, looking out.  Feet at
+    (x, y); about 125k tall; faces right (left with flip)."""
+    from . import feathers as F
+    f = Figure(c, x, y, k, flip)
+    rnd = random.Random(seed)
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * k)
+    tail = F.tail_feathers((-16, -12), math.pi / 2 + 0.5, 46, 0.14, n=8, profile="round", base_w=10)
+    body = path((10, -76), ((26, -72), (34, -54), (30, -36)), ((26, -18), (14, -6), (0, -4)),
+                ((-10, -3), (-20, -10), (-22, -24)), ((-24, -44), (-12, -72), (10, -76)))
+    wing = path((-6, -72), ((8, -76), (16, -60), (12, -42)), ((8, -24), (-10, 0), (-36, 24)),
+                ((-34, 10), (-28, -14), (-22, -34)), ((-18, -54), (-14, -66), (-6, -72)))
+    cons = [body, wing, R.ellipse(14, -82, 13, 12)] + [F.outline(b, t, w) for b, t, w in tail]
+    f.silhouette(cons, ink, ow)
+    F.draw_tail(f, tail, C["tail_l"], C["tail"], C["edge"],
+                bars=(C["edge"], 0.45, [(0.3, 0.05), (0.45, 0.05), (0.6, 0.05), (0.75, 0.05), (0.9, 0.05)]))
+    f.fill(body, P.L((24, -74), (0, -4), C["breast_l"], C["breast"], C["breast_d"]))
+    f.set_clip(body)
+    for j in range(6):
+        for i in range(4):
+            px = 24 - i * 7 - j * 2.2 + (j % 2) * 3
+            py = -54 + j * 8 + i * 1.5
+            if px > -16:
+                drop(f, px, py, 2.6, 0.9, math.pi / 2 + 0.3, C["drop"], 0.55)
+    f.set_clip(None)
+    # feathered thighs and the yellow feet on the rock
+    f.fill(R.ellipse(6, -9, 9, 7), C["breast_d"])
+    f.fill(R.ellipse(6.5, -10, 7.5, 5.6), C["breast"])
+    f.fill(path((4, -6), (9, -6), (9, 0), (4, 0)), C["yellow"])
+    for tx, ang in ((15, 0.2), (11, 0.6), (-1, 2.9)):
+        f.line([(6.5, -0.5), (tx, 1.5)], 2.8, C["yellow_d"])
+        f.line([(6.5, -0.7), (tx, 1.2)], 1.8, C["yellow"])
+        f.line(R.qbezier((tx, 1.5), (tx + 2 * math.cos(ang), 2), (tx + 1.4 * math.cos(ang), 4.6), 6), 1.2, C["talon"])
+    # the folded wing in rows, each feather with its dark arrowhead
+    f.fill(wing, P.L((-6, -72), (-30, 20), C["cov"], C["sec"], C["prim"]))
+    F.folded_wing(f, (2, -68), (-36, 24), 30, C, n_prim=6, prim_shape="point", mirror=True, rows=2,
+                  prim_tip_dark=(C["mark"], 0.62, 0.75))
+    f.set_clip(wing)
+    for j in range(5):
+        for i in range(4 - (j > 2)):
+            px = 6 - i * 7 - j * 4.5 + (j % 2) * 3
+            py = -60 + j * 10 + i * 2
+            f.fill([(px - 2.6, py - 1.2), (px, py + 1.4), (px + 2.6, py - 1.2), (px + 2.6, py + 0.4), (px, py + 3),
+                    (px - 2.6, py + 0.4)], C["mark"], 0.85)
+    f.set_clip(None)
+    # the head: white, faintly streaked, a pale moustache, looking out to the right
+    H = dict(K.KESTREL)
+    H.update({k2: C[k2] for k2 in ("head", "head_l", "head_d", "cheek", "moustache", "yellow", "beak", "beak_l",
+                                   "breast_d", "ink", "eye")})
+    g = f.sub(14, -82, 1.05, -0.08).sub(-3, 63)
+    K.head_side(g, H)
+    for _ in range(14):
+        px, py = rnd.uniform(-8, 10), rnd.uniform(-74, -64)
+        g.line([(px, py), (px + 0.3, py + 1.8)], 0.7, C["moustache"], 0.8)
     return f
