@@ -1,9 +1,7 @@
-"""Owls, the night's birds of prey: perched facing us, or flying at us.
-
-Three kinds by colours and face: the barn owl (white heart-shaped face,
-golden back), the tawny owl (round brown face, dark eyes) and the snowy
-owl (white with black flecks, yellow eyes).
-"""
+"""Owls, the night's birds of prey, each in a pose of its own: the snowy
+owl perched facing us, the barn owl side-on looking over its shoulder, the
+little owl on a post, the eagle owl on a boulder, the tawny owl looking
+out of its hollow and the short-eared owl gliding over a field."""
 
 import math
 import random
@@ -11,7 +9,6 @@ import random
 from artkit import raster as R
 from . import paint as P
 from .shapes import Figure, path
-from .kestrel import along, lerp_pt
 
 BARN = dict(
     kind="barn", ink=(70, 48, 34), face="heart",
@@ -160,94 +157,6 @@ def perched(c, x, y, k=1.0, C=BARN, seed=1, tilt=0.0):
     return f
 
 
-def flying(c, x, y, k=1.0, C=BARN, seed=2, rot=0.0, lift=(-0.12, -0.08)):
-    """An owl flying towards us with its broad round wings spread, face
-    forward.  (x, y) is the middle of the body; the span is about 190k."""
-    f = Figure(c, x, y, k, False, rot)
-    rnd = random.Random(seed)
-    ink = C["ink"]
-    ow = max(0.7, 0.8 * k)
-    wings = []
-    for sx, lf in ((1, lift[0]), (-1, lift[1])):
-        pts = round_wing(80, 38, lf)
-        wings.append((sx, [(sx * (12 + u), -16 + v) for u, v in pts[0]],
-                      [(sx * (12 + u), -16 + v) for u, v in pts[1]],
-                      [(sx * (12 + u), -16 + v) for u, v in pts[2]]))
-    head = R.ellipse(0, -22, 21, 19)
-    body = R.ellipse(0, 6, 17, 24)
-    tail = path((-9, 20), (9, 20), (12, 40), ((4, 43), (-4, 43), (-12, 40)))
-    f.silhouette([w[1] for w in wings] + [head, body, tail], ink, ow)
-    f.fill(tail, P.V(20, 42, C["wing"], C["wing_d"]))
-    for sx, out, lead, trail in wings:
-        f.fill(out, P.L(along(lead, 0.5), along(trail, 0.5), C["disc"], C["front_d"]) if C["kind"] != "tawny" else
-               P.L(along(lead, 0.5), along(trail, 0.5), C["wing_l"], C["wing"]))
-        f.set_clip(out)
-        # barred flight feathers and the finger separations
-        for j in range(5):
-            t0 = 0.45 + 0.11 * j
-            pts = [lerp_pt(along(lead, 0.08 + 0.92 * u), along(trail, 1 - (0.08 + 0.92 * u)), t0)
-                   for u in [i / 14 for i in range(15)]]
-            f.line(pts, 1.2, C["wing"] if C["kind"] != "tawny" else C["wing_d"], 0.7)
-        for i in range(14):
-            t = (i + 0.5) / 14
-            a = along(trail, t)
-            b = lerp_pt(a, along(lead, max(0.0, 1 - t)), 0.35)
-            f.line([a, b], 0.5, C["wing_d"], 0.6)
-        # the upper edge: golden coverts seen over the wing
-        cov = [along(lead, i / 12) for i in range(13)] + \
-              [lerp_pt(along(lead, 1 - i / 12), along(trail, i / 12), 0.28) for i in range(13)]
-        f.fill(cov, P.L(along(lead, 0.3), along(lead, 0.9), C["wing_l"], C["wing"]), 0.9)
-        for _ in range(20):
-            p = lerp_pt(along(lead, rnd.uniform(0.05, 0.8)), along(trail, rnd.uniform(0.2, 0.9)), rnd.uniform(0.05, 0.25))
-            f.fill(R.circle(p[0], p[1], 0.7), C["dot"] if rnd.random() < 0.5 else C["mottle"], 0.8)
-        f.set_clip(None)
-    f.fill(body, P.V(-15, 30, C["front"], C["front_d"]))
-    f.set_clip(body)
-    for _ in range(18):
-        px, py = rnd.uniform(-14, 14), rnd.uniform(-8, 28)
-        f.fill(R.circle(px, py, 0.6), C["fleck"], 0.8)
-    f.set_clip(None)
-    for sx in (-1, 1):
-        f.fill(R.ellipse(sx * 6, 28, 4.5, 3.5), C["feet"])
-        for t in (-2, 0, 2):
-            f.line([(sx * 6 + t, 30), (sx * 6 + t * 1.3, 33)], 1.0, C["talon"])
-    f.fill(head, P.V(-41, -3, C["head_l"], C["head"], C["head_d"]))
-    _face(f, C, -21, 20)
-    return f
-
-
-def round_wing(span, chord, lift=0.0, fingers=6, finger_len=0.1, spread=0.7):
-    """A broad, round-ended wing with softly separated fingers (right
-    side, shoulder at (0, 0), u outward, v backward).  Returns (outline,
-    leading edge, trailing edge from tip to body)."""
-    s, ch = span, chord
-    lead = path((0, 0), ((0.2 * s, -0.12 * ch), (0.45 * s, -0.18 * ch), (0.7 * s, -0.14 * ch)),
-                ((0.82 * s, -0.1 * ch), (0.92 * s, -0.04 * ch), (0.97 * s, 0.05 * ch)))
-    hand = []
-    for i in range(fingers):
-        t0 = i / fingers
-        t1 = (i + 1) / fingers
-        a = (0.97 * s - 0.1 * s * t0, 0.05 * ch + 0.7 * ch * t0)
-        b = (0.97 * s - 0.1 * s * t1, 0.05 * ch + 0.7 * ch * t1)
-        ang = -0.1 + spread * (i + 0.5) / fingers
-        ln = finger_len * s * (1.0 - 0.6 * abs((i + 0.5) / fingers - 0.35))
-        tip = ((a[0] + b[0]) / 2 + math.cos(ang) * ln, (a[1] + b[1]) / 2 + math.sin(ang) * ln)
-        hand += R.qbezier(a, (a[0] + math.cos(ang) * ln, a[1] + math.sin(ang) * ln), tip, 5)[1:]
-        hand += R.qbezier(tip, (b[0] + math.cos(ang) * ln * 0.8, b[1] + math.sin(ang) * ln * 0.8), b, 5)[1:]
-    end = hand[-1]
-    trail = [lead[-1]] + hand + path(end, ((0.75 * s, 0.95 * ch), (0.6 * s, 1.0 * ch), (0.5 * s, 0.92 * ch)),
-                                     ((0.35 * s, 1.02 * ch), (0.15 * s, 0.98 * ch), (0, 0.8 * ch)))[1:]
-
-    def bend(p):
-        u, v = p
-        a = lift * (0.5 + 0.5 * min(1.0, u / s))
-        ca, sa = math.cos(a), math.sin(a)
-        return (u * ca - v * sa, u * sa + v * ca)
-    lead = [bend(p) for p in lead]
-    trail = [bend(p) for p in trail]
-    return lead + trail[1:-1], lead, trail
-
-
 def perched_side(c, x, y, k=1.0, C=BARN, seed=7, flip=False):
     """An owl perched side-on, its folded wing along its back, the head
     turned round to face us.  Feet at (x, y); the bird faces left (right
@@ -262,8 +171,8 @@ def perched_side(c, x, y, k=1.0, C=BARN, seed=7, flip=False):
     head = path((0, -112), ((18, -112), (28, -100), (27, -86)), ((26, -72), (14, -62), (0, -62)),
                 ((-14, -62), (-27, -72), (-28, -86)), ((-28, -100), (-18, -112), (0, -112)))
     tailp = path((14, -14), (30, 8), ((26, 12), (20, 12), (16, 10)), (6, -6))
-    wing_area = path((-4, -72), ((14, -76), (28, -58), (29, -34)), ((30, -14), (32, 4), (30, 12)),
-                     ((18, 4), (2, -16), (-10, -38)), ((-16, -52), (-14, -66), (-4, -72)))
+    wing_area = path((-2, -74), ((14, -76), (28, -58), (29, -34)), ((30, -14), (32, 4), (30, 12)),
+                     ((16, 6), (-2, -14), (-10, -36)), ((-16, -52), (-14, -68), (-2, -74)))
     legs = [path((-10, -8), (-4, -8), (-5, 0), (-11, 0)), path((0, -8), (6, -8), (5, 0), (-1, 0))]
     f.silhouette([body, head, tailp, wing_area] + legs, ink, ow)
     f.fill(tailp, P.L((14, -14), (26, 10), C["wing_l"], C["wing_d"]))
@@ -286,7 +195,8 @@ def perched_side(c, x, y, k=1.0, C=BARN, seed=7, flip=False):
     W = dict(prim=C["wing_d"], prim_l=C["wing"], sec=C["wing"], sec_l=C["wing_l"], ter=C["wing"],
              ter_l=C["wing_l"], cov=C["wing"], cov_l=C["wing_l"], lesser=C["wing"], lesser_l=C["wing_l"],
              edge=P.mix(C["wing_d"], ink, 0.35))
-    F.folded_wing(f, (0, -66), (30, 10), 38, W, n_prim=5, prim_shape="blunt",
+    f.fill(wing_area, P.L((0, -70), (30, 10), C["wing_l"], C["wing"], C["wing_d"]))
+    F.folded_wing(f, (4, -68), (30, 10), 50, W, n_prim=5, prim_shape="blunt",
                   bars=(C["wing_d"], 0.75, [(0.45, 0.06), (0.62, 0.06), (0.8, 0.06)]), rows=2)
     f.set_clip(wing_area)
     for _ in range(40):

@@ -146,7 +146,7 @@ def spring_day():
     for _ in range(12):
         flora.daisy(c, rnd.uniform(5, 235), rnd.uniform(262, 296), rnd.uniform(3, 4.2))
     vole(c, 174, 286, 1.7)
-    kestrel.hovering(c, 118, 150, 1.0)
+    kestrel.hovering(c, 124, 150, 1.1)
     return c
 
 
@@ -173,7 +173,7 @@ def spring_dusk():
     # dark pines on the near shore
     for i, (x, h) in enumerate([(8, 70), (24, 54), (38, 44), (214, 62), (232, 80)]):
         flora.fir(c, x, 300, h, (40, 34, 60), (70, 56, 88), seed=i)
-    raptors.osprey_fishing(c, 116, 98, 0.95, rot=-0.12, tint=((255, 170, 130), 0.12))
+    raptors.osprey_fishing(c, 118, 94, 0.98, rot=-0.1, tint=((255, 170, 130), 0.12))
     return c
 
 
@@ -241,7 +241,7 @@ def summer_dawn():
     c.fill([(px - 11, 206), (px, 201), (px + 11, 206)], (186, 146, 106))
     for gx in (-5, 1, 6):
         c.fill(R.stroke([(px + gx, 212), (px + gx + 1, 240), (px + gx - 1, 298)], 0.6), (80, 56, 38), opacity=0.6)
-    owls.little_owl(c, px + 1, 205, 1.3, P.tinted(owls.LITTLE, (255, 220, 170), 0.06))
+    owls.little_owl(c, px + 1, 205, 1.5, P.tinted(owls.LITTLE, (255, 220, 170), 0.06))
     for _ in range(10):
         flora.poppy(c, rnd.uniform(100, 240), rnd.uniform(270, 298), rnd.uniform(3.5, 5), stem_h=8)
     return c
@@ -621,7 +621,6 @@ def winter_night():
     land.mountains(c, [(40, 176), (120, 158), (200, 180)], 236, (60, 80, 120), (36, 50, 84),
                    snow=(190, 210, 236), snow_shade=(120, 140, 180), snow_line=0.45, seed=5)
     land.snow_ground(c, 153, 240, [(5, 150), (2, 41)], (170, 196, 226), (90, 110, 160))
-    rnd = random.Random(16)
     for x0, y0, w, h in ((20, 252, 26, 9), (196, 248, 30, 10), (226, 258, 20, 7)):
         land.rock(c, x0, y0, w, h, (86, 100, 136), (40, 50, 80), seed=int(x0))
         c.fill(R.ellipse(x0 - 2, y0 - h * 0.8, w * 0.36, h * 0.32), (200, 220, 244), opacity=0.9)

@@ -1,6 +1,8 @@
-"""The kestrel's big cousins in flight, seen from below with the head in
-profile: the golden eagle, the red kite and the osprey with its fish;
-and the peregrine falcon perched (the kestrel's figure in other colours)."""
+"""The kestrel's cousins, each in a pose of its own: an osprey carrying
+its trout, a young golden eagle soaring, a harrier gliding low, a buzzard
+and a goshawk perched (the goshawk seen from behind), a red kite banking
+seen from above, a peregrine facing us on its ledge and a white
+gyrfalcon on a crag; the hawk's head in profile that several share."""
 
 import math
 import random
@@ -8,8 +10,7 @@ import random
 from artkit import raster as R
 from . import paint as P
 from . import kestrel as K
-from .kestrel import along, lerp_pt, drop
-from .owls import round_wing
+from .kestrel import drop
 from .shapes import Figure, path
 
 EAGLE = dict(
@@ -44,187 +45,6 @@ OSPREY = dict(
     cere=(90, 100, 120), beak=(36, 36, 40), beak_l=(96, 96, 104), eye=(252, 220, 60), ring=(240, 210, 80),
     feet=(200, 210, 216), trousers=(250, 250, 250),
 )
-
-PEREGRINE = dict(K.KESTREL)
-PEREGRINE.update(
-    head=(58, 64, 82), head_l=(92, 100, 122), head_d=(36, 40, 54),
-    cheek=(252, 250, 244), moustache=(40, 44, 58),
-    back=(92, 104, 128), back_l=(128, 140, 164), back_d=(62, 70, 92), spot=(50, 56, 74),
-    prim=(44, 48, 62), prim_l=(80, 86, 104),
-    breast=(246, 240, 228), breast_l=(255, 252, 246), breast_d=(214, 206, 190), drop=(70, 70, 84),
-    tail=(88, 98, 122), tail_l=(120, 130, 154), tail_d=(60, 68, 88), band=(46, 50, 64), tip=(230, 230, 234),
-)
-
-
-def _crooked(pts, s, wrist, crook):
-    """Angle the hand back at the wrist (the kite's and osprey's bent wing)."""
-    wu = wrist * s
-    out = []
-    ca, sa = math.cos(crook), math.sin(crook)
-    for u, v in pts:
-        if u > wu:
-            du, dv = u - wu, v
-            u, v = wu + du * ca - dv * sa, du * sa + dv * ca
-        out.append((u, v))
-    return out
-
-
-def flying(c, x, y, k=1.0, C=EAGLE, rot=0.0, flip=False, lift=(-0.12, -0.08), far=0.92, fish=False, seed=4):
-    """A big bird of prey gliding, seen from below, head in profile to the
-    right.  (x, y) is the middle of the body."""
-    f = Figure(c, x, y, k, flip, rot)
-    rnd = random.Random(seed)
-    ink = C["ink"]
-    ow = max(0.7, 0.8 * k)
-    s, ch = C["span"], C["chord"]
-    wings = []
-    for side, lf in ((1, lift[0]), (-1, lift[1])):
-        sp = s * (1.0 if side > 0 else far)
-        out, lead, trail = round_wing(sp, ch, 0.0, fingers=C["fingers"], finger_len=C["finger_len"],
-                                      spread=0.9 if C["wing"] == "broad" else 0.7)
-        if C["crook"]:
-            arm = C["arm"]
-            ca, sa = math.cos(arm), math.sin(arm)
-            out, lead, trail = [[(u * ca - v * sa, u * sa + v * ca) for u, v in p] for p in (out, lead, trail)]
-            out, lead, trail = [_crooked(p, sp, 0.45, C["crook"]) for p in (out, lead, trail)]
-
-        def place(pts, sx=side, lf=lf, sp=sp):
-            res = []
-            for u, v in pts:
-                a = lf * (0.5 + 0.5 * min(1.0, u / sp))
-                ca, sa = math.cos(a), math.sin(a)
-                u, v = u * ca - v * sa, u * sa + v * ca
-                res.append((sx * (9 + u), -14 + v))
-            return res
-        wings.append((side, sp, place(out), place(lead), place(trail)))
-
-    tl = C.get("tail_len", 1.0)
-    if C["tail"] == "fork":
-        tail = path((-7, 14), ((-12, 30), (-20, 48), (-22, 62)), ((-14, 56), (-6, 50), (0, 48)),
-                    ((6, 50), (14, 56), (22, 62)), ((20, 48), (12, 30), (7, 14)))
-    else:
-        tail = path((-8, 14), ((-12, 14 + 12 * tl), (-16, 14 + 24 * tl), (-16, 14 + 32 * tl)),
-                    ((-10, 14 + 38 * tl), (10, 14 + 38 * tl), (16, 14 + 32 * tl)),
-                    ((16, 14 + 24 * tl), (12, 14 + 12 * tl), (8, 14)))
-    body = path((0, -24), ((10, -24), (14, -10), (13, 4)), ((12, 16), (6, 24), (0, 25)),
-                ((-6, 24), (-12, 16), (-13, 4)), ((-14, -10), (-10, -24), (0, -24)))
-    hx, hy = 4, -27
-    head = path((hx + 12, hy - 3), ((hx + 9, hy - 11), (hx - 4, hy - 12), (hx - 9, hy - 6)),
-                ((hx - 12, hy), (hx - 9, hy + 9), (hx - 2, hy + 10)), ((hx + 5, hy + 10), (hx + 11, hy + 5),
-                                                                       (hx + 12, hy - 3)))
-    f.silhouette([w[2] for w in wings] + [tail, body, head], ink, ow)
-
-    f.fill(tail, P.V(14, 60, C["tail_l"], C["tail_c"]))
-    f.set_clip(tail)
-    for a in range(-4, 5):
-        f.line([(a * 1.2, 14), (a * 4.5, 62)], 0.5, P.mix(C["tail_c"], (0, 0, 0), 0.2), 0.5)
-    if C["tail_band"]:
-        for yy in (26, 34, 42):
-            f.line([(-20, yy), (20, yy)], 1.6 if yy == 42 else 0.9, C["tail_band"], 0.8)
-    if C.get("tail_end"):
-        f.fill(R.rect(-30, 14 + 27 * tl, 30, 70), C["tail_end"])
-    f.set_clip(None)
-
-    for side, sp, out, lead, trail in wings:
-        f.fill(out, P.L(along(lead, 0.5), along(trail, 0.5), C["flight_l"], C["flight"]))
-        f.set_clip(out)
-        # barred flight feathers, separations, dark fingertips
-        for j in range(6):
-            t0 = 0.4 + 0.1 * j
-            pts = [lerp_pt(along(lead, 0.05 + 0.95 * u), along(trail, 1 - (0.05 + 0.95 * u)), t0)
-                   for u in [i / 16 for i in range(17)]]
-            f.line(pts, 0.8, C["bar"], 0.5)
-        for i in range(18):
-            t = (i + 0.5) / 18
-            a = along(trail, t)
-            b = lerp_pt(a, along(lead, max(0.0, 1 - t)), 0.45)
-            f.line([a, b], 0.5, C["bar"], 0.6)
-        # dark fingertips: a region reaching past the tip, cut by the wing
-        far_out = 1 if along(lead, 1.0)[0] > 0 else -1
-        a, b = along(lead, 0.8), along(trail, 0.5)
-        f.fill([a, (a[0] + far_out * 60, a[1] - 20), (b[0] + far_out * 60, b[1] + 40), b], C["tip"], 0.95)
-        if C["patch"]:
-            pa = [lerp_pt(along(lead, 0.56 + 0.22 * i / 6), along(trail, 0.6 - 0.3 * i / 6), 0.75) for i in range(7)]
-            pb = [lerp_pt(along(lead, 0.56 + 0.22 * i / 6), along(trail, 0.6 - 0.3 * i / 6), 0.3) for i in range(7)]
-            f.fill(pb + pa[::-1], C["patch"], 0.92)
-        # the coverts along the leading edge
-        cov = [along(lead, i / 14 * 0.9) for i in range(15)] + \
-              [lerp_pt(along(lead, 0.9 * (1 - i / 14)), along(trail, 0.25 + 0.75 * i / 14), 0.4) for i in range(15)]
-        f.fill(cov, P.L(along(lead, 0.2), along(lead, 0.8), C["cov_l"], C["cov"]), 0.97)
-        if C["carpal"]:
-            wp = lerp_pt(along(lead, 0.47), along(trail, 0.53), 0.25)
-            f.fill(R.ellipse(wp[0], wp[1], 6.5, 4.5), C["carpal"], 0.9)
-            band = [lerp_pt(along(lead, 0.47 * (1 - i / 10)), along(trail, 0.53 + 0.47 * i / 10), 0.42) for i in range(11)]
-            f.line([wp] + band, 3.0, C["carpal"], 0.75)
-        for _ in range(14):
-            p = lerp_pt(along(lead, rnd.uniform(0.05, 0.8)), along(trail, rnd.uniform(0.3, 0.95)), rnd.uniform(0.08, 0.35))
-            f.fill(R.circle(p[0], p[1], 0.7), C["body_d"], 0.5)
-        f.line(lead, 1.1, C["cov_l"], 0.6)
-        f.set_clip(None)
-
-    foot = 42 if fish else 27
-    if fish:
-        _fish(f, 1, 50)
-    for fx in (-5, 5):
-        f.fill(R.ellipse(fx, 18, 4.5, 6), C["trousers"])
-        if fish:
-            f.line([(fx, 20), (fx * 1.05, foot)], 3.0, C["feet"])
-            for t in (-2, 0, 2):
-                f.line(R.qbezier((fx + t, foot), (fx + t * 1.4, foot + 2), (fx + t * 1.2, foot + 4), 5), 1.0,
-                       (30, 26, 26))
-        else:
-            # feet tucked up under the tail coverts
-            f.fill(R.ellipse(fx * 0.9, 24, 2.6, 3.2), C["feet"])
-            f.fill(R.ellipse(fx * 0.9, 26.5, 1.8, 1.0), (60, 50, 46), 0.6)
-    f.fill(body, P.L((-6, -22), (6, 24), C["body_l"], C["body"], C["body_d"]))
-    f.set_clip(body)
-    for _ in range(22):
-        px, py = rnd.uniform(-12, 12), rnd.uniform(-18, 20)
-        f.line([(px, py), (px, py + 3)], 1.0, C["body_d"], 0.5)
-    f.set_clip(None)
-
-    f.fill(head, P.L((hx - 6, hy - 12), (hx + 2, hy + 10), C["head_l"], C["head"], C["head_d"]))
-    f.set_clip(head)
-    if C["stripe"]:
-        f.fill(path((hx + 10, hy - 7), ((hx + 4, hy - 8.5), (hx - 4, hy - 6), (hx - 12, hy - 1)), (hx - 12, hy + 6),
-                    ((hx - 5, hy + 0), (hx + 3, hy - 2.5), (hx + 10, hy - 3))), C["stripe"])
-    f.set_clip(None)
-    f.fill(path((hx + 9.5, hy - 6.8), ((hx + 11.5, hy - 7.6), (hx + 13.4, hy - 6.2), (hx + 13.6, hy - 3.8)),
-                (hx + 13, hy - 1.4), ((hx + 11, hy - 0.8), (hx + 10, hy - 1.8), (hx + 9.6, hy - 3))), C["cere"])
-    upper = path((hx + 12.6, hy - 6), ((hx + 17.5, hy - 5.4), (hx + 19.4, hy - 0.6), (hx + 16.6, hy + 4)),
-                 ((hx + 16, hy + 2.2), (hx + 15, hy + 0.6), (hx + 12, hy - 0.6)))
-    f.outlined(upper, ink, P.L((hx + 12, hy - 5), (hx + 18, hy + 3), C["beak_l"], C["beak"]), ow * 0.8)
-    f.fill(R.circle(hx + 5.5, hy - 5, 2.9), C["ring"])
-    f.fill(R.circle(hx + 5.5, hy - 5, 2.2), C["eye"])
-    f.fill(R.circle(hx + 5.5, hy - 5, 1.1), (20, 14, 12))
-    f.fill(R.circle(hx + 4.8, hy - 5.8, 0.7), (255, 255, 255))
-    # a brow shading the eye
-    f.fill(path((hx + 1, hy - 7.5), ((hx + 4, hy - 9.5), (hx + 8, hy - 9), (hx + 10, hy - 7)),
-                ((hx + 7, hy - 7.6), (hx + 4, hy - 7.6), (hx + 1, hy - 7.5))), C["head_d"], 0.9)
-    return f
-
-
-def _fish(f0, sx, y):
-    """A trout carried head first below the body: olive back with dark
-    spots, silver belly, a pink stripe along its side."""
-    f = Figure(f0.c, 0, 0, 1.0)
-    f.pt = lambda p: f0.pt((p[0] * 1.35, y + (p[1] - y) * 1.35))
-    body = path((-17, y), ((-10, y - 5.5), (6, y - 7), (17, y - 1)), ((12, y + 4.5), (-4, y + 5.5), (-17, y)))
-    f.fill([(-15, y), (-24, y - 6), (-22, y), (-24, y + 6)], (96, 110, 90))
-    f.fill(path((-2, y - 6), ((0, y - 10), (4, y - 10), (6, y - 6.5))), (96, 110, 90))
-    f.fill(path((-6, y + 4), ((-4, y + 8), (-1, y + 8), (1, y + 4.5))), (150, 160, 140))
-    f.fill(body, P.V(y - 7, y + 5, (100, 120, 96), (190, 204, 190), (244, 246, 240)))
-    f.line(path((-14, y + 0.5), ((-6, y - 1), (6, y - 1.5), (15, y - 1))), 1.4, (236, 150, 150), 0.7)
-    for px, py in ((-10, y - 2.5), (-5, y - 4), (0, y - 3), (4, y - 4.5), (8, y - 3.5), (-2, y - 5.5)):
-        f.fill(R.circle(px, py, 0.7), (50, 60, 50), 0.9)
-    f.line(path((11, y - 4.5), ((10, y - 2), (10, y + 1), (11.5, y + 3))), 0.6, (70, 80, 70), 0.8)
-    f.fill(R.circle(13.5, y - 2, 1.3), (250, 240, 200))
-    f.fill(R.circle(13.7, y - 2, 0.8), (20, 20, 24))
-
-
-def peregrine(c, x, y, k=1.0, flip=False):
-    """A peregrine falcon perched: slate back, black hood, barred breast."""
-    return K.perched(c, x, y, k, flip, PEREGRINE, hood=True)
 
 
 def head_profile(f, C, eyestripe=None, brow=None, moustache=None, crest=None, gape=True, size=1.0):
@@ -267,7 +87,7 @@ def head_profile(f, C, eyestripe=None, brow=None, moustache=None, crest=None, ga
     return head
 
 
-OSPREY_U = dict(prim=(150, 144, 148), prim_l=(226, 224, 226), sec=(196, 192, 196), sec_l=(238, 236, 238),
+OSPREY_U = dict(prim=(120, 114, 120), prim_l=(206, 202, 206), sec=(170, 166, 172), sec_l=(222, 220, 224),
                 cov=(250, 250, 252), cov_l=(255, 255, 255), lesser=(252, 252, 254), lesser_l=(255, 255, 255),
                 edge=(150, 146, 150), tip=(48, 42, 44), bar=(112, 104, 110))
 
@@ -301,20 +121,21 @@ def osprey_fishing(c, x, y, k=1.0, rot=0.0, C=OSPREY, tint=None):
     cons = []
     for wg in wings:
         cons += F.wing_outline(wg, "under")
-    cons += [F.outline(b, t, w) for b, t, w in tail] + [body, R.ellipse(3, -31, 13, 12)]
+    cons += [F.outline(b, t, w) for b, t, w in tail] + [body, R.ellipse(3, -32, 15, 14)]
     f.silhouette(cons, ink, ow)
     F.draw_tail(f, tail, (236, 232, 230), (210, 204, 204), (150, 140, 140),
                 bars=((120, 106, 104), 0.8, [(0.35, 0.08), (0.55, 0.08), (0.75, 0.1)]), shape="round")
     for wg in wings:
         F.draw_wing(f, wg, U, "under", prim_shape="finger" if False else "point", widen=1.8,
-                    prim_bars=(U["bar"], 0.5, [(0.35, 0.07), (0.5, 0.07), (0.65, 0.07)]),
-                    bars=(U["bar"], 0.45, [(0.4, 0.07), (0.6, 0.07), (0.8, 0.07)]),
+                    prim_bars=(U["bar"], 0.4, [(0.45, 0.07), (0.62, 0.07)]),
+                    bars=(U["bar"], 0.35, [(0.5, 0.07), (0.75, 0.07)]),
                     dark_tips=(0.74, 0.9, True), covert_rows=(0.4, 0.24), lesser=0.12)
-        # the black wrist patch and the dark bar along the greater coverts
-        wp = F.lerp(wg.W, wg.Q, 0.3)
-        f.fill(R.ellipse(wp[0], wp[1], 7.5, 5.2), C["carpal"], 0.95)
-        bar = [F.lerp(F.bez(wg.W, wg.Cl, wg.S, t), F.bez(wg.Q, wg.Cs, wg.B, t), 0.45) for t in [i / 10 for i in range(11)]]
-        f.line(bar, 2.2, C["carpal"], 0.55)
+        # the black comma at the wrist and the dark bar along the greater coverts
+        comma = [F.lerp(F.lerp(wg.W, wg.T, -0.04 + 0.1 * i / 8), F.lerp(wg.Q, wg.T, 0.05 + 0.05 * i / 8), 0.22 + 0.1 * i / 8)
+                 for i in range(9)]
+        f.line(comma, 5.5, C["carpal"], 0.95)
+        bar = [F.lerp(F.bez(wg.W, wg.Cl, wg.S, t), F.bez(wg.Q, wg.Cs, wg.B, t), 0.42) for t in [i / 10 for i in range(11)]]
+        f.line(bar, 2.6, C["carpal"], 0.6)
     f.fill(body, P.L((-6, -22), (6, 20), C["body_l"], C["body"], C["body_d"]))
     # a faint brown necklace on the breast
     f.set_clip(body)
@@ -328,7 +149,7 @@ def osprey_fishing(c, x, y, k=1.0, rot=0.0, C=OSPREY, tint=None):
         f.fill(R.ellipse(fx * 0.7, 10, 5, 4), C["trousers"])
     for fx, fy in ((-4, 10), (4, 26)):
         _grip(f, 0, fy, C)
-    g = f.sub(3, -31, 1.0, 0.1)
+    g = f.sub(3, -32, 1.2, 0.1)
     head_profile(g, C, eyestripe=C["stripe"], crest=True)
     return f
 
@@ -469,7 +290,7 @@ def harrier_gliding(c, x, y, k=1.0, rot=0.0, C=HARRIER, U=HARRIER_U, tint=None):
     F.draw_tail(f, tail, C["tail_l"], C["tail"], P.mix(C["tail"], ink, 0.4),
                 bars=(C["tail_bar"], 0.6, [(0.45, 0.06), (0.62, 0.06), (0.8, 0.06)]), shape="round")
     for wg, shade in ((far, 0.92), (near, 1.0)):
-        feats = F.draw_wing(f, wg, U, "under", widen=1.75, shade=shade, rim=0.5,
+        F.draw_wing(f, wg, U, "under", widen=1.75, shade=shade, rim=0.5,
                             bars=(U["bar"], 0.9, [(0.55, 0.09), (0.78, 0.07)]),
                             prim_bars=None, dark_tips=None, covert_rows=(0.4, 0.24), lesser=0.12,
                             covert_spots=(U["spot"], 0.8))
@@ -557,7 +378,7 @@ def buzzard_perched(c, x, y, k=1.0, flip=True, C=BUZZARD, seed=5):
     # the near wing, folded: coverts in rows, tertials, the long primaries
     f.fill(wing_box, P.L((-12, -74), (-20, 30), C["cov"], C["sec"], C["prim"]))
     F.folded_wing(f, (-9, -68), (-20, 26), 28, C, n_prim=6, prim_shape="point", mirror=True,
-                  bars=(C["edge"], 0.35, [(0.55, 0.05), (0.72, 0.05)]), rows=2)
+                  bars=(C["edge"], 0.35, [(0.55, 0.05), (0.72, 0.05)]), rows=2, fringe=((214, 180, 140), 0.85))
     g = f.sub(8, -86, 1.18, -0.08)
     head_profile(g, C, brow=C["head_d"])
     return f
@@ -626,8 +447,8 @@ def peregrine_front(c, x, y, k=1.0, C=PEREGRINE_F, seed=8, look=0.0):
     rnd = random.Random(seed)
     ink = C["ink"]
     ow = max(0.7, 0.8 * k)
-    body = path((0, -80), ((18, -80), (25, -62), (23, -46)), ((21, -24), (11, -4), (0, -2)),
-                ((-11, -4), (-21, -24), (-23, -46)), ((-25, -62), (-18, -80), (0, -80)))
+    body = path((0, -78), ((19, -78), (26, -62), (24, -46)), ((22, -26), (11, -4), (0, -2)),
+                ((-11, -4), (-22, -26), (-24, -46)), ((-26, -62), (-19, -78), (0, -78)))
     tail = F.tail_feathers((0, -8), math.pi / 2, 46, 0.14, n=8, profile="square", base_w=9)
     wings = []
     for sx in (-1, 1):
@@ -635,7 +456,7 @@ def peregrine_front(c, x, y, k=1.0, C=PEREGRINE_F, seed=8, look=0.0):
                           ((sx * 25, -8), (sx * 14, 12), (sx * 4, 26)),
                           ((sx * 8, 8), (sx * 15, -10), (sx * 19, -30)), ((sx * 21, -50), (sx * 20, -66), (sx * 14, -82))))
     hx = look * 6
-    head = R.ellipse(hx - 2, -88, 15, 15)
+    head = R.ellipse(hx - 2, -86, 16, 16)
     f.silhouette([body, head] + wings + [F.outline(b, t, w) for b, t, w in tail], ink, ow)
     F.draw_tail(f, tail, C["tail_l"], C["tail"], P.mix(C["tail"], ink, 0.4),
                 bars=(C["wing_d"], 0.8, [(0.3, 0.06), (0.5, 0.06), (0.7, 0.06), (0.88, 0.08)]), pale_tip=(236, 236, 240))
@@ -681,7 +502,7 @@ def peregrine_front(c, x, y, k=1.0, C=PEREGRINE_F, seed=8, look=0.0):
     H.update(head=C["hood"], head_l=C["hood_l"], head_d=P.mix(C["hood"], ink, 0.3), cheek=C["cheek"],
              moustache=P.mix(C["hood"], ink, 0.3), yellow=C["cere"], yellow_d=C["feet_d"], beak=C["beak"],
              beak_l=C["beak_l"], breast_d=C["breast_d"], ink=ink)
-    g = f.sub(hx - 3, -86, 1.22).sub(-3, 63)
+    g = f.sub(hx - 3, -84, 1.32).sub(-3, 63)
     K.head_side(g, H, hood=True)
     return f
 
