@@ -111,8 +111,8 @@ def osprey_fishing(c, x, y, k=1.0, rot=0.0, C=OSPREY, tint=None):
     def wing(sx, far=1.0):
         def m(p):
             return (sx * p[0] * (far if abs(p[0]) > 12 else 1.0), p[1])
-        return F.Wing(S=m((8, -13)), W=m((48, -32)), T=m((114, 16)), Q=m((60, 8)), B=m((9, 10)),
-                      Cl=m((26, -30)), Ct=m((88, 24)), Cs=m((34, 14)), n_prim=10, n_sec=13, hand=0.22,
+        return F.Wing(S=m((8, -10)), W=m((50, -22)), T=m((114, 24)), Q=m((62, 16)), B=m((9, 12)),
+                      Cl=m((28, -22)), Ct=m((90, 32)), Cs=m((34, 22)), n_prim=10, n_sec=13, hand=0.22,
                       fingers=4, finger_spread=0.12)
     wings = [wing(1), wing(-1, 0.9)]
     tail = F.tail_feathers((0, 14), math.pi / 2, 30, 0.32, n=12, profile="square", base_w=12)
@@ -447,13 +447,13 @@ def peregrine_front(c, x, y, k=1.0, C=PEREGRINE_F, seed=8, look=0.0):
     rnd = random.Random(seed)
     ink = C["ink"]
     ow = max(0.7, 0.8 * k)
-    body = path((0, -78), ((19, -78), (26, -62), (24, -46)), ((22, -26), (11, -4), (0, -2)),
-                ((-11, -4), (-22, -26), (-24, -46)), ((-26, -62), (-19, -78), (0, -78)))
+    body = path((0, -78), ((20, -78), (27, -64), (25, -48)), ((22, -28), (10, -6), (0, -3)),
+                ((-10, -6), (-22, -28), (-25, -48)), ((-27, -64), (-20, -78), (0, -78)))
     tail = F.tail_feathers((0, -8), math.pi / 2, 46, 0.14, n=8, profile="square", base_w=9)
     wings = []
     for sx in (-1, 1):
-        wings.append(path((sx * 14, -82), ((sx * 27, -78), (sx * 30, -54), (sx * 28, -26)),
-                          ((sx * 25, -8), (sx * 14, 12), (sx * 4, 26)),
+        wings.append(path((sx * 14, -82), ((sx * 29, -80), (sx * 32, -58), (sx * 28, -32)),
+                          ((sx * 24, -10), (sx * 12, 10), (sx * 3, 24)),
                           ((sx * 8, 8), (sx * 15, -10), (sx * 19, -30)), ((sx * 21, -50), (sx * 20, -66), (sx * 14, -82))))
     hx = look * 6
     head = R.ellipse(hx - 2, -86, 16, 16)
