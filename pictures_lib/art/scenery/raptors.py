@@ -210,11 +210,11 @@ def eagle_soaring(c, x, y, k=1.0, rot=0.0, C=EAGLE, U=EAGLE_U):
     def wing(sx, far=1.0):
         def m(p):
             return (sx * p[0] * (far if abs(p[0]) > 12 else 1.0), p[1])
-        return F.Wing(S=m((9, -14)), W=m((52, -29)), T=m((114, -40)), Q=m((74, 14)), B=m((10, 12)),
-                      Cl=m((30, -30)), Ct=m((130, -4)), Cs=m((44, 20)), n_prim=10, n_sec=13, hand=0.12,
+        return F.Wing(S=m((9, -12)), W=m((52, -22)), T=m((114, -32)), Q=m((74, 20)), B=m((10, 14)),
+                      Cl=m((30, -24)), Ct=m((130, 4)), Cs=m((44, 26)), n_prim=10, n_sec=13, hand=0.12,
                       fingers=6, finger_spread=0.55)
     wings = [wing(-1, 0.92), wing(1)]
-    tail = F.tail_feathers((0, 16), math.pi / 2, 38, 0.5, n=12, profile="round", base_w=14)
+    tail = F.tail_feathers((0, 16), math.pi / 2, 44, 0.5, n=12, profile="round", base_w=14)
     body = path((0, -24), ((10, -24), (14, -10), (13, 4)), ((12, 16), (6, 24), (0, 25)),
                 ((-6, 24), (-12, 16), (-13, 4)), ((-14, -10), (-10, -24), (0, -24)))
     cons = []
