@@ -6,7 +6,7 @@
 // many pixels the tightest text has to spare in each language.
 #include "DialogTestSupport.h"
 #include "app/AboutDlg.h"
-#include "app/Language.h"
+#include "base/Language.h"
 #include "dialogs/GroupVerbsDlg.h"
 #include "dialogs/GroupsSection.h"
 #include "dialogs/InputStringDlg.h"
