@@ -1,4 +1,5 @@
 #include "dialogs/OptionsDlg.h"
+#include "base/DialogTexts.h"
 #include "base/HelpTopics.h"
 #include "base/PersistedSettings.h"
 #include "base/ReportProfileError.h"
@@ -12,12 +13,8 @@
 
 namespace {
 
-// The texts that follow the language radio buttons; 0 stands for the caption.
-struct Caption {
-    int id;
-    const wchar_t* english;
-};
-const Caption kCaptions[] = {
+// The texts that follow the language radio buttons.
+const DialogText kEnglishTexts[] = {
     {0, L"Program options"},
     {IDC_GENERAL_BOX, L"&General options"},
     {IDC_SHOW_TRANSLATE, L"S&how translation"},
@@ -51,7 +48,8 @@ BEGIN_MESSAGE_MAP(COptionsDlg, CDialog)
 END_MESSAGE_MAP()
 
 COptionsDlg::COptionsDlg(HWND parent)
-    : CDialog(IDD_OPTIONS, parent), m_nLanguage(Globals().Language), m_nWhichForm(Globals().WhichForm)
+    : CDialog(IDD_OPTIONS, parent), m_nLanguage(Globals().Language), m_nWhichForm(Globals().WhichForm),
+      m_texts(kEnglishTexts)
 {
 }
 
@@ -92,8 +90,6 @@ void COptionsDlg::AttachSpin(int spinId, int editId, int low, int high)
 
 BOOL COptionsDlg::OnInitDialog()
 {
-    for (const Caption& c : kCaptions)
-        m_russianTexts[c.id] = fw::WindowText(c.id ? GetDlgItem(c.id) : m_hWnd);
     CDialog::OnInitDialog();
 
     const CVerbsGlobals& g = Globals();
@@ -118,8 +114,7 @@ BOOL COptionsDlg::OnInitDialog()
     bool english = g.Language != 0;
     ::CheckRadioButton(m_hWnd, IDC_LANGUAGE_RUSSIAN, IDC_LANGUAGE_ENGLISH,
                        english ? IDC_LANGUAGE_ENGLISH : IDC_LANGUAGE_RUSSIAN);
-    if (english)
-        ApplyCaptions(true);
+    m_texts.Show(m_hWnd, english);
     return TRUE;
 }
 
@@ -137,22 +132,14 @@ void COptionsDlg::OnOneFormToggle()
         ::EnableWindow(GetDlgItem(id), oneForm);
 }
 
-void COptionsDlg::ApplyCaptions(bool english)
-{
-    for (const Caption& c : kCaptions) {
-        const std::wstring& text = english ? std::wstring(c.english) : m_russianTexts[c.id];
-        ::SetWindowTextW(c.id ? GetDlgItem(c.id) : m_hWnd, text.c_str());
-    }
-}
-
 void COptionsDlg::OnRussian()
 {
-    ApplyCaptions(false);
+    m_texts.Show(m_hWnd, false);
 }
 
 void COptionsDlg::OnEnglish()
 {
-    ApplyCaptions(true);
+    m_texts.Show(m_hWnd, true);
 }
 
 void COptionsDlg::OnHelp()

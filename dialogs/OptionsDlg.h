@@ -3,9 +3,8 @@
 // variables and writes all nine to the settings store; the dialog's own
 // texts follow the language radio buttons at once, but the interface
 // language itself changes only with OK (the caller rebuilds the menu).
+#include "base/DialogTexts.h"
 #include "framework/Dialog.h"
-#include <map>
-#include <string>
 
 class COptionsDlg : public CDialog {
 public:
@@ -34,7 +33,6 @@ private:
     int Number(int editId) const;
     bool IsChecked(int id) const;
     void SetChecked(int id, bool checked);
-    void ApplyCaptions(bool english);
 
-    std::map<int, std::wstring> m_russianTexts; // as the template has them
+    CDialogTexts m_texts;
 };
