@@ -10,8 +10,8 @@ HWND Control(HWND dialog, int id)
 
 void CDialogTexts::ReadTemplate(HWND dialog)
 {
-    for (size_t i = 0; i < m_count; ++i)
-        m_templateTexts[m_texts[i].id] = fw::WindowText(Control(dialog, m_texts[i].id));
+    for (const DialogText& t : m_texts)
+        m_templateTexts[t.id] = fw::WindowText(Control(dialog, t.id));
 }
 
 void CDialogTexts::Show(HWND dialog, bool english)
@@ -21,8 +21,7 @@ void CDialogTexts::Show(HWND dialog, bool english)
         return; // the dialog shows these already
     if (m_templateTexts.empty())
         ReadTemplate(dialog);
-    for (size_t i = 0; i < m_count; ++i) {
-        const DialogText& t = m_texts[i];
+    for (const DialogText& t : m_texts) {
         std::wstring text = !table ? m_templateTexts[t.id] : t.stringId ? fw::LoadResString(t.stringId) : t.text;
         ::SetWindowTextW(Control(dialog, t.id), text.c_str());
     }

@@ -5,13 +5,17 @@
 #include <windows.h>
 #include <map>
 #include <string>
+#include <vector>
 
 // A text in the language the template lacks: the control (0 for the dialog's
-// title) and the text, or the string resource that holds it.
+// title) and the text, or the string resource that holds it. Without either
+// it stands for no text.
 struct DialogText {
-    int id;
-    const wchar_t* text;
+    int id = 0;
+    const wchar_t* text = nullptr;
     UINT stringId = 0;
+
+    bool IsSet() const { return text || stringId; }
 };
 
 class CDialogTexts {
@@ -20,7 +24,11 @@ public:
 
     template <size_t N>
     explicit CDialogTexts(const DialogText (&texts)[N], Template language = Template::Russian)
-        : m_texts(texts), m_count(N), m_template(language)
+        : CDialogTexts(std::vector<DialogText>(texts, texts + N), language)
+    {
+    }
+    explicit CDialogTexts(std::vector<DialogText> texts, Template language = Template::Russian)
+        : m_texts(std::move(texts)), m_template(language)
     {
     }
 
@@ -31,8 +39,7 @@ public:
 private:
     void ReadTemplate(HWND dialog);
 
-    const DialogText* m_texts;
-    size_t m_count;
+    std::vector<DialogText> m_texts;
     Template m_template;
     std::map<int, std::wstring> m_templateTexts;
     bool m_showingTable = false;
