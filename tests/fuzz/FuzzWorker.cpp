@@ -1,7 +1,7 @@
 #include "FuzzRun.h"
 #include "FuzzTarget.h"
 #include "Progress.h"
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include <cstdio>
 #include <cstring>
 

@@ -8,7 +8,7 @@
 #include "FuzzTarget.h"
 #include "data/VerbResourceFormat.h"
 #include "data/VerbTableReader.h"
-#include "dialogs/HtmlExport.h"
+#include "data/HtmlPage.h"
 #include <algorithm>
 #include <memory>
 
@@ -242,7 +242,7 @@ public:
     {
         VerbListTable table;
         const bool english = Decode(input, table);
-        return CheckPage(CHtmlExport::PageBytes(table, english), table);
+        return CheckPage(CHtmlPage::PageBytes(table, english), table);
     }
 };
 

@@ -14,7 +14,7 @@
 #include "FuzzSupport.h"
 #include "FuzzTarget.h"
 #include "PeLayout.h"
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "pictures/LibraryImage.h"
 #include "pictures/PictureThemes.h"
 

@@ -8,9 +8,9 @@
 #include "FuzzOptions.h"
 #include "FuzzSupport.h"
 #include "FuzzTarget.h"
-#include "app/VerbsGlobals.h"
-#include "dialogs/FontChoice.h"
-#include "dialogs/UserFontFile.h"
+#include "base/VerbsGlobals.h"
+#include "base/UserFont.h"
+#include "data/UserFontFile.h"
 #include <cstdlib>
 #include <cstring>
 
