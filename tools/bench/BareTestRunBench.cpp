@@ -5,8 +5,8 @@
 //     sized owner-drawn area, a progress bar, ten statics, two edits, two
 //     one-button toolbars) and have every pending paint done;
 //   - Ready: a plain dialog with a 155 x 119 bitmap, laid out as the result
-//     box, shown and closed at once, then the next question's texts set and
-//     painted;
+//     box, shown and closed at once, then the progress bar advanced, the
+//     picture area and the next question's texts painted;
 // then the windows destroyed (not timed). Prints the median, minimum and
 // maximum of each, in the same words as test_run_bench.
 //
@@ -89,6 +89,7 @@ HWND OneButtonToolbar(HWND parent, int x, const wchar_t* label)
 struct Question {
     HWND picturePanel = nullptr;
     HWND picture = nullptr;
+    HWND progress = nullptr;
     HWND testPanel = nullptr;
     HWND attempt = nullptr;
     HWND infinitive = nullptr;
@@ -106,7 +107,8 @@ Question MakeQuestion(HWND top)
     Question q;
     q.picturePanel = Child(kPanelClass, L"", WS_DLGFRAME, gap, y, kPanelWidth, kPanelHeight, top);
     q.picture = Child(kPanelClass, L"", 0, 5, 5, 243, 303, q.picturePanel);
-    Child(PROGRESS_CLASSW, L"", 0, 5, 314, 243, 20, q.picturePanel);
+    q.progress = Child(PROGRESS_CLASSW, L"", 0, 5, 314, 243, 20, q.picturePanel);
+    ::SendMessageW(q.progress, PBM_SETRANGE, 0, MAKELPARAM(0, 10));
     q.testPanel = Child(kPanelClass, L"", WS_DLGFRAME, 2 * gap + kPanelWidth, y, kPanelWidth, kPanelHeight, top);
     Child(L"STATIC", L"Current attempt:", 0, 10, 10, 140, 20, q.testPanel);
     q.attempt = Child(L"STATIC", L"", SS_CENTER, 160, 10, 80, 20, q.testPanel);
@@ -294,6 +296,7 @@ int wmain(int argc, wchar_t** argv)
         const int boxes = gBoxesClosed;
         ::QueryPerformanceCounter(&t0);
         ::DialogBoxIndirectParamW(wc.hInstance, box.get(), top, BoxProc, reinterpret_cast<LPARAM>(&parts));
+        ::SendMessageW(q.progress, PBM_SETPOS, 1, 0);
         ::InvalidateRect(q.picture, nullptr, TRUE); // the uncovered cells
         ShowNextQuestion(q, i + 1);
         PaintNow(top);
