@@ -68,13 +68,19 @@ case "${VERBS_NO_WINE32:-0}" in
     exit 0 ;;
 esac
 echo "Installing: wine32:i386"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $SUDO dpkg --add-architecture i386
-fi
-update_indexes
-if ! install_packages wine32:i386 2>/tmp/verbs-wine32-install.$$; then
-  reason=$(grep -m1 '^E:' /tmp/verbs-wine32-install.$$ || true)
+errors=/tmp/verbs-wine32-install.$$
+# Any step may fail here (sudo refused, i386 packages not enabled, apt): the
+# 64-bit build still runs, so a failure is one line, not the end of the run.
+install_wine32() {
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386 2>"$errors" || return 1
+  fi
+  update_indexes
+  install_packages wine32:i386 2>"$errors"
+}
+if ! install_wine32; then
+  reason=$(grep -m1 '^E:' "$errors" || grep -m1 . "$errors" || true)
   echo "32-bit Wine could not be installed (${reason:-apt failed}); the 64-bit build is used." >&2
 fi
-rm -f /tmp/verbs-wine32-install.$$
+rm -f "$errors"
 exit 0
