@@ -28,7 +28,9 @@ is_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'instal
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-apt_options=(-o Acquire::Retries=5 -o Acquire::http::Timeout=30)
+# A fresh machine's own upgrades may hold the package lock for a while: wait
+# for it rather than fail.
+apt_options=(-o Acquire::Retries=5 -o Acquire::http::Timeout=30 -o DPkg::Lock::Timeout=300)
 
 # An index that fails (a mirror in mid-sync) leaves apt with the one it had,
 # or none: what matters is whether the packages install afterwards.
@@ -39,7 +41,9 @@ update_indexes() {
 }
 
 install_packages() {
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get "${apt_options[@]}" install -y -qq \
+  # Through env: sudo resets the environment, and a question nobody sees
+  # would wait for ever.
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get "${apt_options[@]}" install -y -qq \
     --no-install-recommends "$@" >/dev/null
 }
 
