@@ -84,6 +84,9 @@ case "$cmd" in
     # a marker beside the prefix says that it was made.
     if [ ! -f "$dir/prefix.ready" ]; then
       echo "Creating Wine prefix in $WINEPREFIX"
+      # Noted first: a prefix left half-made is then made anew for another
+      # font set instead of keeping this one's hidden fonts.
+      echo "$fonts" > "$dir/prefix.fonts"
       [ -z "$fonts" ] || hide_machine_fonts
       if ! verbs_wine wineboot --init >"$dir/wineboot.log" 2>&1 < /dev/null; then
         echo "Wine could not create the prefix ($VERBS_WINE_LOADER):" >&2
@@ -94,7 +97,6 @@ case "$cmd" in
       # to two seconds for one each time a window is hidden.
       verbs_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 < /dev/null
       [ -z "$fonts" ] || add_font_set
-      echo "$fonts" > "$dir/prefix.fonts"
       touch "$dir/prefix.ready"
     fi
     if [ -n "$fonts" ]; then
