@@ -1,16 +1,17 @@
 #include "app/VerbsApp.h"
 #include "app/AboutDlg.h"
-#include "app/HelpTopics.h"
+#include "base/HelpTopics.h"
 #include "app/MainFrame.h"
 #include "app/SplashWindow.h"
-#include "app/VerbsDoc.h"
-#include "app/VerbsGlobals.h"
+#include "base/VerbsDoc.h"
+#include "base/VerbsGlobals.h"
 #include "framework/CommandLineInfo.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
-#include "app/PersistedSettings.h"
+#include "app/SettingsMigration.h"
+#include "base/PersistedSettings.h"
 #include "settings/ProfileException.h"
-#include "app/ReportProfileError.h"
+#include "base/ReportProfileError.h"
 #include <commctrl.h>
 #include <cstdlib>
 #include <ctime>
@@ -24,15 +25,10 @@ CFrameWnd* NewMainFrame() { return new CMainFrame; }
 
 BEGIN_MESSAGE_MAP(CVerbsApp, CWinApp)
     ON_COMMAND(ID_HELP_CONTENTS_RU, OnHelpContents)
-    ON_COMMAND(ID_HELP_CONTENTS_EN, OnHelpContents)
     ON_COMMAND(ID_HELP_LEARN_RU, OnHelpLearn)
-    ON_COMMAND(ID_HELP_LEARN_EN, OnHelpLearn)
     ON_COMMAND(ID_HELP_TEST_RU, OnHelpTest)
-    ON_COMMAND(ID_HELP_TEST_EN, OnHelpTest)
     ON_COMMAND(ID_HELP_OPTIONS_RU, OnHelpOptions)
-    ON_COMMAND(ID_HELP_OPTIONS_EN, OnHelpOptions)
     ON_COMMAND(ID_APP_ABOUT_RU, OnAppAbout)
-    ON_COMMAND(ID_APP_ABOUT_EN, OnAppAbout)
 END_MESSAGE_MAP()
 
 CVerbsApp::CVerbsApp(const VerbsAppParts& parts) : m_parts(parts)
@@ -106,7 +102,9 @@ BOOL CVerbsApp::InitInstance()
     if (!CreateMainWindow())
         return FALSE;
 
-    m_pMainWnd->SetWindowText(fw::LoadResString(IDS_MAIN_TITLE + (IsEnglish() ? 1 : 0)));
+    // Title, menu and toolbar in the chosen language before the window shows.
+    if (auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+        frame->ApplyLanguage();
     Globals().m_hHandCursor = ::LoadCursorW(fw::ResourceModule(), MAKEINTRESOURCEW(IDC_HAND_LINK));
     m_pMainWnd->ShowWindow(SW_SHOWMAXIMIZED);
     m_pMainWnd->UpdateWindow();

@@ -37,8 +37,9 @@ size_t FindChosenMark(const std::wstring& text);
 bool IsChosen(const std::wstring& text);
 // Chosen as the groups dialog ticks it: the first mark ends the text.
 bool IsTicked(const std::wstring& text);
-// The text with the chosen mark set or cleared. Setting it on a text that
-// the groups dialog does not tick moves any mark to the end.
+// The text with the chosen mark set or cleared; a mark is cleared with the
+// rest of its token, so that the members stay as they were. Setting it on a
+// text that the groups dialog does not tick moves any mark to the end.
 std::wstring WithChosenMark(const std::wstring& text, bool chosen);
 // The text of a group with the given members, keeping a chosen mark.
 std::wstring MembersText(const MemberFlags& members, bool chosen);

@@ -3,7 +3,7 @@
 #include "framework/Document.h"
 #include "framework/Text.h"
 #include "framework/View.h"
-#include "framework/WinApp.h"
+#include "framework/WinThread.h"
 #include <algorithm>
 #include <commctrl.h>
 
@@ -75,7 +75,7 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, HWND parent, CCreateCont
     // not maximise a window without a sizing border still shows it in full.
     RECT rc{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rc, 0);
-    std::wstring title = CWinApp::Current() ? CWinApp::Current()->Title() : L"";
+    std::wstring title = CWinThread::Current() ? CWinThread::Current()->Title() : L"";
     BOOL ok = CreateEx(0, cls, title.c_str(), style, rc, parent,
                        static_cast<UINT>(reinterpret_cast<UINT_PTR>(m_hMenu)));
     m_pContext = nullptr;
@@ -152,7 +152,7 @@ LRESULT CFrameWnd::OnDestroy(WPARAM, LPARAM)
     // now and route nothing to the view any more.
     m_pDocumentToClose = m_pActiveView ? m_pActiveView->GetDocument() : nullptr;
     m_pActiveView = nullptr;
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     if (app && app->m_pMainWnd == this)
         ::PostQuitMessage(0);
     return Default();
@@ -160,7 +160,7 @@ LRESULT CFrameWnd::OnDestroy(WPARAM, LPARAM)
 
 void CFrameWnd::PostNcDestroy()
 {
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     if (app && app->m_pMainWnd == this)
         app->m_pMainWnd = nullptr;
     CDocument* doc = m_pDocumentToClose;
@@ -251,7 +251,7 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 
 LRESULT CFrameWnd::OnSetCursor(WPARAM, LPARAM)
 {
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     if (app && app->m_nWaitCursorCount > 0) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;
@@ -259,9 +259,12 @@ LRESULT CFrameWnd::OnSetCursor(WPARAM, LPARAM)
     return Default();
 }
 
-// Commands go to the active view first, then the frame, then the application.
+// Commands go to the active view first, then the frame, then the application,
+// under the command their id stands for.
 bool CFrameWnd::OnCmdMsg(UINT id, UINT code)
 {
+    if (code == 0 || code == 1)
+        id = MapCommandId(id); // a control's notification keeps its control's id
     if (m_pActiveView) {
         // The view's handler runs outside the view's window procedure: count
         // it, so that a view destroyed by its own command outlives the handler.
@@ -271,11 +274,21 @@ bool CFrameWnd::OnCmdMsg(UINT id, UINT code)
     }
     if (CWnd::OnCmdMsg(id, code))
         return true;
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     return app && app->OnCmdMsg(id, code);
 }
 
 bool CFrameWnd::OnUpdateCmdMsg(CCmdUI& ui)
+{
+    // The handlers see the command; the item keeps its own id to be found by.
+    const UINT itemId = ui.m_nID;
+    ui.m_nID = MapCommandId(itemId);
+    bool handled = RouteUpdate(ui);
+    ui.m_nID = itemId;
+    return handled;
+}
+
+bool CFrameWnd::RouteUpdate(CCmdUI& ui)
 {
     if (m_pActiveView) {
         CWnd::HandlerScope running(*m_pActiveView);
@@ -284,16 +297,17 @@ bool CFrameWnd::OnUpdateCmdMsg(CCmdUI& ui)
     }
     if (CWnd::OnUpdateCmdMsg(ui))
         return true;
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     return app && app->OnUpdateCmdMsg(ui);
 }
 
 bool CFrameWnd::HasCommandHandler(UINT id) const
 {
+    id = MapCommandId(id);
     if (m_pActiveView && m_pActiveView->HasCommandHandler(id))
         return true;
     if (CWnd::HasCommandHandler(id))
         return true;
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     return app && app->HasCommandHandler(id);
 }

@@ -1,7 +1,7 @@
 #include "pictures/PictureCtrl.h"
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "framework/Handles.h"
-#include "view/TestQuestions.h"
+#include "data/ClockSeed.h"
 #include <cstdlib>
 #include <ctime>
 #include <vector>

@@ -4,7 +4,7 @@
 #include "framework/ToolBar.h"
 #include "view/AnswerPanel.h"
 #include "view/StatusPanel.h"
-#include "view/TestOptions.h"
+#include "session/TestOptions.h"
 #include "view/TranslationPanel.h"
 #include <memory>
 

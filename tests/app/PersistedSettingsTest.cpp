@@ -2,9 +2,10 @@
 // old Verbs.ini, on the real registry and a real file in the Windows folder.
 #include "ModalResponder.h"
 #include "TestUtil.h"
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "data/VerbGroups.h"
-#include "app/PersistedSettings.h"
+#include "app/SettingsMigration.h"
+#include "base/PersistedSettings.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
 #include "settings/RegistryApi.h"
@@ -209,7 +210,8 @@ TEST_F(SettingsTest, GroupStoreLeftHalfMadeIsFinishedAtTheNextStart)
 
 TEST_F(SettingsTest, MigrationTakesOldIniValuesWithTheirOwnDefaultsAndKeepsTheSharedFile)
 {
-    testutil::WriteFileBytes(IniPath(), "[Verbs]\r\nShowTranslate=0\r\nWhichForm=3\r\nLanguage=2\r\n"
+    // A line without a name does not hide the settings after it.
+    testutil::WriteFileBytes(IniPath(), "[Verbs]\r\n=1\r\nShowTranslate=0\r\nWhichForm=3\r\nLanguage=2\r\n"
                                         "NumWords=25\r\nLimitTime=99\r\nMaxAttempt=x\r\n");
     ASSERT_EQ(MigrateIniSettings(), OldSettings::TakenOver);
     EXPECT_TRUE(testutil::FileExists(IniPath())) << "the other accounts take it over too";

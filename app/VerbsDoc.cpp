@@ -1,6 +1,0 @@
-#include "app/VerbsDoc.h"
-
-BOOL CVerbsDoc::OnNewDocument()
-{
-    return CDocument::OnNewDocument() ? TRUE : FALSE;
-}

@@ -1,0 +1,6 @@
+#include "base/VerbsDoc.h"
+
+BOOL CVerbsDoc::OnNewDocument()
+{
+    return CDocument::OnNewDocument() ? TRUE : FALSE;
+}
