@@ -1,0 +1,21 @@
+#pragma once
+// Which forms of a verb a question asks for.
+
+// The answer fields a question has.
+struct AskedForms {
+    bool pastTense = false;
+    bool pastParticiple = false;
+    bool operator==(const AskedForms& o) const { return pastTense == o.pastTense && pastParticiple == o.pastParticiple; }
+};
+
+// Forms asked for the options and one draw r (0..9) of the random mode:
+// both forms, or the past tense (WhichForm 0), the past participle (1), or
+// one of them at random (2: r <= 5 the past tense). A WhichForm outside 0..2
+// asks the past tense, so a question always has a field to answer.
+AskedForms DecideAskedForms(int onlyOneForm, int whichForm, int r);
+
+// Whether the asked form is drawn again before every question.
+bool IsRandomFormMode(int onlyOneForm, int whichForm);
+
+// The random-mode draw: true asks the past tense (six chances in ten).
+bool RandomDrawAsksPastTense(int r);
