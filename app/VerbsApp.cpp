@@ -11,8 +11,8 @@
 #include "app/PersistedSettings.h"
 #include "settings/ProfileException.h"
 #include "app/ReportProfileError.h"
+#include "session/RandomDraw.h"
 #include <commctrl.h>
-#include <cstdlib>
 #include <ctime>
 
 const wchar_t* const kSingleInstanceMutexName = L"PreventVerbsSecondInstance";
@@ -37,7 +37,8 @@ END_MESSAGE_MAP()
 
 CVerbsApp::CVerbsApp(const VerbsAppParts& parts) : m_parts(parts)
 {
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    // The run's one seeding: the first picture and every test draw from here on.
+    SeedDraws(static_cast<long long>(std::time(nullptr)));
 }
 
 CVerbsApp::~CVerbsApp()

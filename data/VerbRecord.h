@@ -8,7 +8,6 @@ struct VerbRecord {
     std::wstring pastTense;
     std::wstring pastParticiple;
     std::wstring translation;
-    int selectionMark = 0; // 0: in the set a test draws from; 1: not
 };
 
 // Number of verbs in the table; verb number n (1..kVerbCount) is index n - 1.

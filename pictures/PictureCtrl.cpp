@@ -1,9 +1,7 @@
 #include "pictures/PictureCtrl.h"
 #include "app/VerbsGlobals.h"
 #include "framework/Handles.h"
-#include "view/TestQuestions.h"
-#include <cstdlib>
-#include <ctime>
+#include "session/RandomDraw.h"
 #include <vector>
 
 namespace {
@@ -11,12 +9,6 @@ namespace {
 constexpr COLORREF kTileLight = RGB(255, 255, 255);
 constexpr COLORREF kTileShadow = RGB(128, 128, 128);
 constexpr RECT kWindowRect{5, 5, 248, 308};
-
-// A draw below n from the C library generator (never a remainder).
-int RandomBelow(int n)
-{
-    return std::rand() * n / 32768;
-}
 
 // The control's own class: its erased background is the button face, on
 // which the covered tiles are drawn.
@@ -47,15 +39,9 @@ END_MESSAGE_MAP()
 CPictureCtrl::CPictureCtrl()
 {
     CoverAll();
-    m_nPicture = FirstPictureAt(static_cast<long long>(std::time(nullptr)));
-}
-
-int CPictureCtrl::FirstPictureAt(long long seconds)
-{
-    // Seeded with the bare seconds, the generator's first draw changes only
-    // every few minutes: runs started close together would open alike.
-    std::srand(ClockSeed(seconds));
-    return RandomBelow(kPictures);
+    // The run's first draw when the program makes its control: runs started
+    // seconds apart open on different pictures (the seed mixes the seconds).
+    m_nPicture = DrawBelow(kPictures);
 }
 
 CPictureCtrl::~CPictureCtrl() = default;
@@ -103,7 +89,7 @@ BOOL CPictureCtrl::DestroyWindow()
 
 void CPictureCtrl::UncoverCell()
 {
-    UncoverCellFrom(RandomBelow(kCells));
+    UncoverCellFrom(DrawBelow(kCells));
 }
 
 void CPictureCtrl::UncoverCellFrom(int first)

@@ -5,7 +5,7 @@
 //
 // How a panel uses it:
 //   - Keep one CPictureCtrl as a member for the life of the panel; its
-//     constructor picks a random first picture of the theme.
+//     constructor draws a random first picture of the theme.
 //   - At the start of every test call Create(panelHwnd): it loads the next
 //     picture of Globals().m_hCurrentTheme fully covered, advances the
 //     picture index (wrapping after the sixteenth) and creates the 243 x 303
@@ -19,13 +19,15 @@
 // button-face colour; nothing is reported.
 #include "framework/Wnd.h"
 #include "graphfmt/Image.h"
+#include "session/PictureCells.h"
 #include <array>
 
 class CPictureCtrl : public CWnd {
 public:
     static constexpr int kColumns = 16;
     static constexpr int kRows = 20;
-    static constexpr int kCells = kColumns * kRows;
+    static constexpr int kCells = kPictureCells;
+    static_assert(kColumns * kRows == kCells, "one tile for every cell a test can earn");
     static constexpr int kCellSize = 15;
     static constexpr int kPictureWidth = kColumns * kCellSize;  // 240
     static constexpr int kPictureHeight = kRows * kCellSize;    // 300
@@ -52,9 +54,6 @@ public:
     int UncoveredCount() const;
     // The picture that the next Create loads (0-15).
     int PictureIndex() const { return m_nPicture; }
-    // The first picture of a control made at this clock second: seeds the
-    // generator from the mixed seconds, then draws one index.
-    static int FirstPictureAt(long long seconds);
     const CImage& Image() const { return m_image; }
 
 protected:

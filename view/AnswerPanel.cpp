@@ -3,7 +3,6 @@
 #include "app/VerbsGlobals.h"
 #include "resources/resource.h"
 #include "view/PanelLayout.h"
-#include "view/TestQuestions.h"
 #include "view/ViewMessages.h"
 
 namespace {
@@ -42,7 +41,7 @@ BEGIN_MESSAGE_MAP(CAnswerPanel, CWnd)
     ON_MESSAGE(WM_CHAR, OnChar)
 END_MESSAGE_MAP()
 
-BOOL CAnswerPanel::Create(HWND testPanel, const TestOptions& options)
+BOOL CAnswerPanel::Create(HWND testPanel, AskedForms forms)
 {
     const int w = PanelLayout::OuterWidth(testPanel);
     const int border = PanelLayout::Border();
@@ -51,7 +50,6 @@ BOOL CAnswerPanel::Create(HWND testPanel, const TestOptions& options)
         return FALSE;
     PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
 
-    AskedForms forms = DecideAskedForms(options.onlyOneForm, options.whichForm, DrawBelow(10));
     const int r = w - 27;
     CreateLabel(m_infinitiveLabel, IDS_INFINITIVE, {5, 10, r, 28}, m_hWnd);
     m_infinitive.Create(L"", 0, {72, 28, r, 49}, m_hWnd);
@@ -101,7 +99,17 @@ void CAnswerPanel::ClearFields()
         m_participleField.SetWindowText(L"");
 }
 
-void CAnswerPanel::RedrawRandomForm()
+TypedAnswer CAnswerPanel::Typed() const
+{
+    TypedAnswer typed;
+    if (HasPastTense())
+        typed.pastTense = m_pastField.GetWindowText();
+    if (HasParticiple())
+        typed.participle = m_participleField.GetWindowText();
+    return typed;
+}
+
+void CAnswerPanel::ReplaceForm(bool pastTense)
 {
     bool hadPastTense = m_pastLabel.IsWindow();
     CWnd& oldLabel = hadPastTense ? m_pastLabel : m_participleLabel;
@@ -112,7 +120,7 @@ void CAnswerPanel::RedrawRandomForm()
     RECT fieldRect = ChildRect(oldField);
     oldLabel.DestroyWindow();
     oldField.DestroyWindow();
-    CreateForm(RandomDrawAsksPastTense(DrawBelow(10)), labelRect, fieldRect, WS_DLGFRAME | WS_TABSTOP);
+    CreateForm(pastTense, labelRect, fieldRect, WS_DLGFRAME | WS_TABSTOP);
 }
 
 void CAnswerPanel::ShowFinished(int bottom)
@@ -128,12 +136,10 @@ void CAnswerPanel::ShowFinished(int bottom)
                          {6, 6, own.right - own.left - 8, own.bottom - own.top - 8}, m_hWnd);
 }
 
-void CAnswerPanel::SendToView(UINT message)
+void CAnswerPanel::SendUp(UINT message, LPARAM lp)
 {
-    // The view is reached through the windows: the parent of the test panel.
-    HWND view = ::GetParent(GetParent());
-    if (view)
-        ::SendMessageW(view, message, 0, 0);
+    if (HWND testPanel = GetParent())
+        ::SendMessageW(testPanel, message, 0, lp);
 }
 
 LRESULT CAnswerPanel::OnNextField(WPARAM wp, LPARAM)
@@ -149,20 +155,22 @@ LRESULT CAnswerPanel::OnNextField(WPARAM wp, LPARAM)
 
 LRESULT CAnswerPanel::OnReady(WPARAM, LPARAM)
 {
-    SendToView(VM_READY);
+    // The answer travels with the request.
+    TypedAnswer typed = Typed();
+    SendUp(VM_READY, reinterpret_cast<LPARAM>(&typed));
     return 0;
 }
 
 LRESULT CAnswerPanel::OnStop(WPARAM, LPARAM)
 {
-    SendToView(VM_STOP);
+    SendUp(VM_STOP);
     return 0;
 }
 
 LRESULT CAnswerPanel::OnChar(WPARAM wp, LPARAM)
 {
     if (!HasPastTense() && !HasParticiple() && (wp == 27 || wp == L'\r')) {
-        SendToView(VM_STOP);
+        SendUp(VM_STOP);
         return 0;
     }
     return Default();

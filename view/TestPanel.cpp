@@ -28,12 +28,14 @@ int ButtonWidth(const CToolBar& bar)
 BEGIN_MESSAGE_MAP(CTestPanel, CWnd)
     ON_COMMAND(ID_TEST_READY_RU, OnReady)
     ON_COMMAND(ID_TEST_SKIP_RU, OnSkip)
+    ON_MESSAGE(VM_READY, OnAnswerReady)
+    ON_MESSAGE(VM_STOP, OnAnswerStop)
 END_MESSAGE_MAP()
 
 CTestPanel::CTestPanel() = default;
 CTestPanel::~CTestPanel() = default;
 
-BOOL CTestPanel::Create(HWND view, const TestOptions& options)
+BOOL CTestPanel::Create(HWND view, const TestOptions& options, AskedForms forms)
 {
     RECT viewRect{};
     ::GetWindowRect(view, &viewRect);
@@ -41,7 +43,7 @@ BOOL CTestPanel::Create(HWND view, const TestOptions& options)
     if (!CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_DLGFRAME, rect, view, kTestPanelId))
         return FALSE;
     PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
-    if (!m_statusPanel.Create(m_hWnd, options.TimeLimited()) || !m_answerPanel.Create(m_hWnd, options))
+    if (!m_statusPanel.Create(m_hWnd, options.TimeLimited()) || !m_answerPanel.Create(m_hWnd, forms))
         return FALSE;
     m_readyButton = MakeButton(IDB_READY, ID_TEST_READY_RU, IDS_READY);
     m_skipButton = MakeButton(IDB_SKIP, ID_TEST_SKIP_RU, IDS_SKIP);
@@ -98,10 +100,21 @@ void CTestPanel::ShowFinished()
 
 void CTestPanel::OnReady()
 {
-    ::SendMessageW(GetParent(), VM_READY, 0, 0);
+    TypedAnswer typed = Typed();
+    ::SendMessageW(GetParent(), VM_READY, 0, reinterpret_cast<LPARAM>(&typed));
 }
 
 void CTestPanel::OnSkip()
 {
     ::SendMessageW(GetParent(), VM_SKIP, 0, 0);
+}
+
+LRESULT CTestPanel::OnAnswerReady(WPARAM wp, LPARAM lp)
+{
+    return ::SendMessageW(GetParent(), VM_READY, wp, lp);
+}
+
+LRESULT CTestPanel::OnAnswerStop(WPARAM wp, LPARAM lp)
+{
+    return ::SendMessageW(GetParent(), VM_STOP, wp, lp);
 }
