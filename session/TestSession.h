@@ -36,7 +36,8 @@ public:
 
     // Starts a test on the eligible verbs (verb-table indices, ascending):
     // draws its questions, then the forms of the first. The verbs and the
-    // clock must outlive the session.
+    // clock must outlive the session. A draw that gives no question, or one
+    // outside the table, throws (std::invalid_argument, std::out_of_range).
     TestSession(const VerbTable& verbs, const TestOptions& options, const std::vector<int>& eligible,
                 const QuestionDraw& draw = RandomQuestionDraw(), const SessionClock& clock = SteadyClock());
 
