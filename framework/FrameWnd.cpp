@@ -3,7 +3,7 @@
 #include "framework/Document.h"
 #include "framework/Text.h"
 #include "framework/View.h"
-#include "framework/WinApp.h"
+#include "framework/WinThread.h"
 #include <algorithm>
 #include <commctrl.h>
 
@@ -75,7 +75,7 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, HWND parent, CCreateCont
     // not maximise a window without a sizing border still shows it in full.
     RECT rc{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rc, 0);
-    std::wstring title = CWinApp::Current() ? CWinApp::Current()->Title() : L"";
+    std::wstring title = CWinThread::Current() ? CWinThread::Current()->Title() : L"";
     BOOL ok = CreateEx(0, cls, title.c_str(), style, rc, parent,
                        static_cast<UINT>(reinterpret_cast<UINT_PTR>(m_hMenu)));
     m_pContext = nullptr;
@@ -152,7 +152,7 @@ LRESULT CFrameWnd::OnDestroy(WPARAM, LPARAM)
     // now and route nothing to the view any more.
     m_pDocumentToClose = m_pActiveView ? m_pActiveView->GetDocument() : nullptr;
     m_pActiveView = nullptr;
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     if (app && app->m_pMainWnd == this)
         ::PostQuitMessage(0);
     return Default();
@@ -160,7 +160,7 @@ LRESULT CFrameWnd::OnDestroy(WPARAM, LPARAM)
 
 void CFrameWnd::PostNcDestroy()
 {
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     if (app && app->m_pMainWnd == this)
         app->m_pMainWnd = nullptr;
     CDocument* doc = m_pDocumentToClose;
@@ -251,7 +251,7 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 
 LRESULT CFrameWnd::OnSetCursor(WPARAM, LPARAM)
 {
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     if (app && app->m_nWaitCursorCount > 0) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;
@@ -271,7 +271,7 @@ bool CFrameWnd::OnCmdMsg(UINT id, UINT code)
     }
     if (CWnd::OnCmdMsg(id, code))
         return true;
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     return app && app->OnCmdMsg(id, code);
 }
 
@@ -284,7 +284,7 @@ bool CFrameWnd::OnUpdateCmdMsg(CCmdUI& ui)
     }
     if (CWnd::OnUpdateCmdMsg(ui))
         return true;
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     return app && app->OnUpdateCmdMsg(ui);
 }
 
@@ -294,6 +294,6 @@ bool CFrameWnd::HasCommandHandler(UINT id) const
         return true;
     if (CWnd::HasCommandHandler(id))
         return true;
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     return app && app->HasCommandHandler(id);
 }

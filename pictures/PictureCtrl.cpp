@@ -1,5 +1,5 @@
 #include "pictures/PictureCtrl.h"
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "framework/Handles.h"
 #include "session/RandomDraw.h"
 #include <vector>

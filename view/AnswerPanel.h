@@ -2,7 +2,7 @@
 // The middle of the test panel: the asked verb's infinitive and one or two
 // answer fields, or at the end of a test the closing text.
 #include "view/AnswerEdit.h"
-#include "app/FontStatic.h"
+#include "base/FontStatic.h"
 #include "session/AskedForms.h"
 #include "session/TestRecord.h"
 #include <string>

@@ -1,5 +1,5 @@
 #include "view/PicturePanel.h"
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "view/PanelLayout.h"
 #include <commctrl.h>
 

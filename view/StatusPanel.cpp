@@ -1,6 +1,6 @@
 #include "view/StatusPanel.h"
-#include "app/Language.h"
-#include "app/VerbsGlobals.h"
+#include "base/Language.h"
+#include "base/VerbsGlobals.h"
 #include "resources/resource.h"
 #include "view/PanelLayout.h"
 #include <cwchar>

@@ -2,8 +2,8 @@
 // The right panel of a test: status strip, answer panel, translation strip
 // (when the translation is shown) and the Ready and Skip buttons.
 #include "framework/ToolBar.h"
-#include "view/AnswerPanel.h"
 #include "session/TestOptions.h"
+#include "view/AnswerPanel.h"
 #include "view/StatusPanel.h"
 #include "view/TranslationPanel.h"
 #include <memory>

@@ -37,11 +37,6 @@ protected:
     void OnTestSkip();
     void OnTestStop();
     void OnAppExit();
-    void OnPictureTheme();
-    void OnOptions();
-    void OnUsedGroups();
-    void OnVerbsList();
-    void OnFont();
     void OnUpdateWhenIdle(CCmdUI& ui);
     void OnUpdateWhenRunning(CCmdUI& ui);
 
@@ -80,7 +75,3 @@ private:
 
 // Makes the main view, for the document template.
 CView* NewVerbsView();
-
-// Set until the view paints for the first time in the run; that paint puts
-// up the English interface when it is chosen.
-extern bool g_firstPaint;
