@@ -88,9 +88,9 @@ bool TestSession::AnswerIsCorrect(const TypedAnswer& typed) const
     const AskedForms forms = Forms();
     bool ok = true;
     if (forms.pastTense)
-        ok = IsAnswerCorrect(typed.pastTense, verb.pastTense);
+        ok = IsAnswerAccepted(verb, VerbForm::PastTense, typed.pastTense);
     if (forms.pastParticiple)
-        ok = IsAnswerCorrect(typed.participle, verb.pastParticiple) && ok;
+        ok = IsAnswerAccepted(verb, VerbForm::PastParticiple, typed.participle) && ok;
     return ok;
 }
 
