@@ -6,6 +6,7 @@
 #include "app/VerbsDoc.h"
 #include "app/VerbsGlobals.h"
 #include "framework/CommandLineInfo.h"
+#include "framework/Dpi.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
 #include "app/PersistedSettings.h"
@@ -20,6 +21,19 @@ const wchar_t* const kSingleInstanceMutexName = L"PreventVerbsSecondInstance";
 namespace {
 CDocument* NewVerbsDoc() { return new CVerbsDoc; }
 CFrameWnd* NewMainFrame() { return new CMainFrame; }
+
+// The link's hand at the screen's scale: above 100 % the drawing made at
+// twice the size, brought down to the size needed rather than blown up.
+HCURSOR LoadHandCursor()
+{
+    HINSTANCE module = fw::ResourceModule();
+    const UINT dpi = fw::ScreenDpi();
+    if (dpi <= fw::kDefaultDpi)
+        return ::LoadCursorW(module, MAKEINTRESOURCEW(IDC_HAND_LINK));
+    const int size = fw::Scale(32, dpi);
+    return static_cast<HCURSOR>(
+        ::LoadImageW(module, MAKEINTRESOURCEW(IDC_HAND_LINK_LARGE), IMAGE_CURSOR, size, size, LR_SHARED));
+}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CVerbsApp, CWinApp)
@@ -107,7 +121,7 @@ BOOL CVerbsApp::InitInstance()
         return FALSE;
 
     m_pMainWnd->SetWindowText(fw::LoadResString(IDS_MAIN_TITLE + (IsEnglish() ? 1 : 0)));
-    Globals().m_hHandCursor = ::LoadCursorW(fw::ResourceModule(), MAKEINTRESOURCEW(IDC_HAND_LINK));
+    Globals().m_hHandCursor = LoadHandCursor();
     m_pMainWnd->ShowWindow(SW_SHOWMAXIMIZED);
     m_pMainWnd->UpdateWindow();
     CSplashWindow::RevealSplash();
