@@ -1,6 +1,6 @@
 #include "app/AboutDlg.h"
-#include "app/ProductInfo.h"
-#include "app/VerbsGlobals.h"
+#include "data/ProductInfo.h"
+#include "base/VerbsGlobals.h"
 #include "resources/resource.h"
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The about box: picture, description, version and the link to the product's page.
-#include "app/LinkStatic.h"
+#include "base/LinkStatic.h"
 #include "framework/Dialog.h"
 
 class CAboutDlg : public CDialog {

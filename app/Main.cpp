@@ -3,7 +3,7 @@
 // application object so that it is constructed first and destroyed last.
 // Built into verbs.exe alone, outside the program's layered libraries.
 #include "app/VerbsApp.h"
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "framework/WinApp.h"
 #include "pictures/PictureThemes.h"
 #include "view/VerbsView.h"

@@ -1,9 +1,15 @@
 #include "app/MainFrame.h"
 #include "app/CommandSets.h"
 #include "app/SplashWindow.h"
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
+#include "dialogs/FontChoice.h"
+#include "dialogs/OptionsDlg.h"
+#include "dialogs/UsedGroupsDlg.h"
+#include "dialogs/VerbsListDlg.h"
 #include "framework/Text.h"
+#include "pictures/PictureThemeDlg.h"
 #include "resources/resource.h"
+#include "view/VerbsView.h"
 #include <iterator>
 
 namespace {
@@ -14,6 +20,26 @@ constexpr int kToolBarHeight = 32;
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_MESSAGE(WM_CREATE, OnCreate)
     ON_MESSAGE(WM_LANGUAGE_SWITCH, OnLanguageSwitch)
+    ON_COMMAND(ID_OPTIONS_RU, OnOptions)
+    ON_COMMAND(ID_OPTIONS_EN, OnOptions)
+    ON_COMMAND(ID_USED_GROUPS_RU, OnUsedGroups)
+    ON_COMMAND(ID_USED_GROUPS_EN, OnUsedGroups)
+    ON_COMMAND(ID_VERBS_LIST_RU, OnVerbsList)
+    ON_COMMAND(ID_VERBS_LIST_EN, OnVerbsList)
+    ON_COMMAND(ID_FONT_RU, OnFont)
+    ON_COMMAND(ID_FONT_EN, OnFont)
+    ON_COMMAND(ID_THEME_RU, OnPictureTheme)
+    ON_COMMAND(ID_THEME_EN, OnPictureTheme)
+    ON_UPDATE_COMMAND_UI(ID_VERBS_LIST_RU, OnUpdateWhenIdle)
+    ON_UPDATE_COMMAND_UI(ID_VERBS_LIST_EN, OnUpdateWhenIdle)
+    ON_UPDATE_COMMAND_UI(ID_OPTIONS_RU, OnUpdateWhenIdle)
+    ON_UPDATE_COMMAND_UI(ID_OPTIONS_EN, OnUpdateWhenIdle)
+    ON_UPDATE_COMMAND_UI(ID_FONT_RU, OnUpdateWhenIdle)
+    ON_UPDATE_COMMAND_UI(ID_FONT_EN, OnUpdateWhenIdle)
+    ON_UPDATE_COMMAND_UI(ID_THEME_RU, OnUpdateWhenIdle)
+    ON_UPDATE_COMMAND_UI(ID_THEME_EN, OnUpdateWhenIdle)
+    ON_UPDATE_COMMAND_UI(ID_USED_GROUPS_RU, OnUpdateWhenIdle)
+    ON_UPDATE_COMMAND_UI(ID_USED_GROUPS_EN, OnUpdateWhenIdle)
 END_MESSAGE_MAP()
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTW& cs)
@@ -56,4 +82,61 @@ LRESULT CMainFrame::OnLanguageSwitch(WPARAM, LPARAM)
     for (const ToolbarPosition& position : kToolbarPositions)
         m_wndToolBar.SetCommandId(position.index, english ? position.command->englishId : position.command->russianId);
     return 0;
+}
+
+void CMainFrame::ApplyLanguage()
+{
+    // The resources carry the Russian menu and toolbar ids.
+    if (IsEnglish())
+        BuildEnglishMenu();
+    else
+        SetWindowText(fw::LoadResString(IDS_MAIN_TITLE));
+}
+
+bool CMainFrame::TestRuns() const
+{
+    auto* view = dynamic_cast<CVerbsView*>(GetActiveView());
+    return view && view->IsRunning();
+}
+
+void CMainFrame::OnOptions()
+{
+    bool wasEnglish = IsEnglish();
+    COptionsDlg dialog(m_hWnd);
+    if (dialog.DoModal() == IDOK && IsEnglish() != wasEnglish)
+        IsEnglish() ? BuildEnglishMenu() : BuildRussianMenu();
+}
+
+void CMainFrame::OnUsedGroups()
+{
+    CUsedGroupsDlg dialog(Globals().m_profile, m_hWnd);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnVerbsList()
+{
+    if (TestRuns())
+        return; // a new font would replace the one the running test's panels hold
+    CVerbsListDlg dialog(m_hWnd);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnFont()
+{
+    if (TestRuns())
+        return; // loading the new font deletes the one the running test's panels hold
+    ChooseUserFont(m_hWnd);
+}
+
+void CMainFrame::OnPictureTheme()
+{
+    if (TestRuns())
+        return; // the theme changes only between tests
+    CPictureThemeDlg dialog(m_hWnd);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnUpdateWhenIdle(CCmdUI& ui)
+{
+    ui.Enable(!TestRuns());
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: fixed-size frame with the toolbar of the main commands and
-// the status bar, whose toolbar follows the interface language.
+// the status bar, whose title, menu and toolbar follow the interface
+// language. It runs the commands that open the settings dialogs.
 #include "framework/FrameWnd.h"
 #include "framework/StatusBar.h"
 #include "framework/ToolBar.h"
@@ -16,14 +17,29 @@ public:
     CToolBar& ToolBar() { return m_wndToolBar; }
     CStatusBar& StatusBar() { return m_wndStatusBar; }
 
+    // Puts up the title, menu and toolbar of the current interface language
+    // (the window starts with the Russian ones of the resources).
+    void ApplyLanguage();
+
 protected:
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
     LRESULT OnCreate(WPARAM wp, LPARAM lp);
     LRESULT OnLanguageSwitch(WPARAM wp, LPARAM lp);
 
+    void OnOptions();
+    void OnUsedGroups();
+    void OnVerbsList();
+    void OnFont();
+    void OnPictureTheme();
+    // The settings commands are off while a test runs.
+    void OnUpdateWhenIdle(CCmdUI& ui);
+
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Whether the view runs a test.
+    bool TestRuns() const;
+
     CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
 };

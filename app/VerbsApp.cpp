@@ -1,17 +1,18 @@
 #include "app/VerbsApp.h"
 #include "app/AboutDlg.h"
-#include "app/HelpTopics.h"
+#include "base/HelpTopics.h"
 #include "app/MainFrame.h"
 #include "app/SplashWindow.h"
-#include "app/VerbsDoc.h"
-#include "app/VerbsGlobals.h"
+#include "base/VerbsDoc.h"
+#include "base/VerbsGlobals.h"
 #include "framework/CommandLineInfo.h"
 #include "framework/Dpi.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
-#include "app/PersistedSettings.h"
+#include "app/SettingsMigration.h"
+#include "base/PersistedSettings.h"
 #include "settings/ProfileException.h"
-#include "app/ReportProfileError.h"
+#include "base/ReportProfileError.h"
 #include <commctrl.h>
 #include <cstdlib>
 #include <ctime>
@@ -120,7 +121,9 @@ BOOL CVerbsApp::InitInstance()
     if (!CreateMainWindow())
         return FALSE;
 
-    m_pMainWnd->SetWindowText(fw::LoadResString(IDS_MAIN_TITLE + (IsEnglish() ? 1 : 0)));
+    // Title, menu and toolbar in the chosen language before the window shows.
+    if (auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+        frame->ApplyLanguage();
     Globals().m_hHandCursor = LoadHandCursor();
     m_pMainWnd->ShowWindow(SW_SHOWMAXIMIZED);
     m_pMainWnd->UpdateWindow();

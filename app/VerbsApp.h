@@ -1,13 +1,13 @@
 #pragma once
 // The application object: start-up in its fixed order, the help and about
 // commands, and the clean-up at the end of the run.
-#include "app/PersistedSettings.h"
+#include "app/SettingsMigration.h"
 #include "framework/Handles.h"
 #include "framework/WinApp.h"
 #include <string>
 
-// What start-up takes from the layers above the application shell. The
-// program's entry point hands them in, so the shell names none of them.
+// The main view and the theme loading that start-up uses, handed in by the
+// entry point (a test may leave the theme loading out).
 struct VerbsAppParts {
     CSingleDocTemplate::ViewFactory newView = nullptr; // the main view
     void (*loadPictureThemes)() = nullptr;             // finds the theme libraries beside the program

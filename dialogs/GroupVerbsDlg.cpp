@@ -1,6 +1,6 @@
 #include "dialogs/GroupVerbsDlg.h"
-#include "app/ReportProfileError.h"
-#include "app/VerbsGlobals.h"
+#include "base/ReportProfileError.h"
+#include "base/VerbsGlobals.h"
 #include "data/VerbGroups.h"
 #include "resources/resource.h"
 #include "settings/ProfileException.h"

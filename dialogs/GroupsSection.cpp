@@ -1,5 +1,5 @@
 #include "dialogs/GroupsSection.h"
-#include "app/ReportProfileError.h"
+#include "base/ReportProfileError.h"
 #include "data/VerbGroups.h"
 #include "settings/ProfileException.h"
 #include "settings/RegProfile.h"

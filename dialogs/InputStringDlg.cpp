@@ -1,6 +1,6 @@
 #include "dialogs/InputStringDlg.h"
-#include "app/Language.h"
-#include "app/VerbsGlobals.h"
+#include "base/Language.h"
+#include "base/VerbsGlobals.h"
 #include "framework/Text.h"
 #include "framework/WinApp.h"
 #include "resources/resource.h"

@@ -1,6 +1,6 @@
 #include "framework/Dialog.h"
 #include "framework/Text.h"
-#include "framework/WinApp.h"
+#include "framework/WinThread.h"
 #include <cwchar>
 
 INT_PTR CALLBACK FwDialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
@@ -42,7 +42,7 @@ INT_PTR CDialog::DoModal()
 {
     HWND owner = m_hParent;
     if (!owner) {
-        CWinApp* app = CWinApp::Current();
+        CWinThread* app = CWinThread::Current();
         if (app && app->m_pMainWnd)
             owner = app->m_pMainWnd->m_hWnd;
     }

@@ -4,7 +4,17 @@
 #include <vector>
 
 class CView;
-class CSingleDocTemplate;
+class CDocument;
+
+// What made a document: told when the document's last frame has gone, so
+// that it can let the document go.
+class CDocTemplate {
+public:
+    virtual void RemoveDocument(CDocument* document) = 0;
+
+protected:
+    ~CDocTemplate() = default;
+};
 
 class CDocument : public CCmdTarget {
 public:
@@ -22,7 +32,7 @@ public:
     void RemoveView(CView* view);
     const std::vector<CView*>& Views() const { return views_; }
 
-    CSingleDocTemplate* m_pDocTemplate = nullptr;
+    CDocTemplate* m_pDocTemplate = nullptr;
 
 private:
     std::vector<CView*> views_;

@@ -4,7 +4,7 @@
 #include "framework/Dpi.h"
 #include "framework/Text.h"
 #include "framework/View.h"
-#include "framework/WinApp.h"
+#include "framework/WinThread.h"
 #include <algorithm>
 #include <commctrl.h>
 
@@ -77,7 +77,7 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, HWND parent, CCreateCont
     // not maximise a window without a sizing border still shows it in full.
     RECT rc{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rc, 0);
-    std::wstring title = CWinApp::Current() ? CWinApp::Current()->Title() : L"";
+    std::wstring title = CWinThread::Current() ? CWinThread::Current()->Title() : L"";
     BOOL ok = CreateEx(0, cls, title.c_str(), style, rc, parent,
                        static_cast<UINT>(reinterpret_cast<UINT_PTR>(m_hMenu)));
     m_pContext = nullptr;
@@ -158,7 +158,7 @@ LRESULT CFrameWnd::OnDestroy(WPARAM, LPARAM)
     m_pDocumentToClose = m_pActiveView ? m_pActiveView->GetDocument() : nullptr;
     m_pActiveView = nullptr;
     fw::SetWindowDpi(m_hWnd, 0);
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     if (app && app->m_pMainWnd == this)
         ::PostQuitMessage(0);
     return Default();
@@ -166,7 +166,7 @@ LRESULT CFrameWnd::OnDestroy(WPARAM, LPARAM)
 
 void CFrameWnd::PostNcDestroy()
 {
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     if (app && app->m_pMainWnd == this)
         app->m_pMainWnd = nullptr;
     CDocument* doc = m_pDocumentToClose;
@@ -271,7 +271,7 @@ LRESULT CFrameWnd::OnDpiChanged(WPARAM wp, LPARAM lp)
 
 LRESULT CFrameWnd::OnSetCursor(WPARAM, LPARAM)
 {
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     if (app && app->m_nWaitCursorCount > 0) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;
@@ -291,7 +291,7 @@ bool CFrameWnd::OnCmdMsg(UINT id, UINT code)
     }
     if (CWnd::OnCmdMsg(id, code))
         return true;
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     return app && app->OnCmdMsg(id, code);
 }
 
@@ -304,7 +304,7 @@ bool CFrameWnd::OnUpdateCmdMsg(CCmdUI& ui)
     }
     if (CWnd::OnUpdateCmdMsg(ui))
         return true;
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     return app && app->OnUpdateCmdMsg(ui);
 }
 
@@ -314,6 +314,6 @@ bool CFrameWnd::HasCommandHandler(UINT id) const
         return true;
     if (CWnd::HasCommandHandler(id))
         return true;
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     return app && app->HasCommandHandler(id);
 }

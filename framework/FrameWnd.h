@@ -3,7 +3,7 @@
 // routing (view, frame, application), menu prompts in the status bar and
 // command update of menus and bars.
 #include "framework/Wnd.h"
-#include "framework/DocTemplate.h"
+#include "framework/CreateContext.h"
 #include <string>
 #include <vector>
 

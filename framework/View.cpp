@@ -1,5 +1,5 @@
 #include "framework/View.h"
-#include "framework/DocTemplate.h"
+#include "framework/CreateContext.h"
 #include "framework/Document.h"
 
 CView::~CView()

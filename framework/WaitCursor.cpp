@@ -1,16 +1,16 @@
 #include "framework/WaitCursor.h"
-#include "framework/WinApp.h"
+#include "framework/WinThread.h"
 
 CWaitCursor::CWaitCursor()
 {
-    if (CWinApp* app = CWinApp::Current())
+    if (CWinThread* app = CWinThread::Current())
         ++app->m_nWaitCursorCount;
     previous_ = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
 }
 
 CWaitCursor::~CWaitCursor()
 {
-    CWinApp* app = CWinApp::Current();
+    CWinThread* app = CWinThread::Current();
     if (app)
         --app->m_nWaitCursorCount;
     if (!app || app->m_nWaitCursorCount == 0)

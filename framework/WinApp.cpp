@@ -6,25 +6,18 @@
 #include <shellapi.h>
 #include <stdexcept>
 
-namespace {
-CWinApp* gApp = nullptr;
-}
-
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
     ON_COMMAND(ID_FILE_NEW, OnFileNew)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp()
 {
-    m_title = fw::LoadResString(AFX_IDS_APP_TITLE);
     int argc = 0;
     if (LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc)) {
         for (int i = 1; i < argc; ++i)
             m_arguments.emplace_back(argv[i]);
         ::LocalFree(argv);
     }
-    // Last: an object whose construction failed is never the application.
-    gApp = this;
 }
 
 void CWinApp::ParseCommandLine(CCommandLineInfo& info) const
@@ -35,15 +28,16 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& info) const
     info.ParseArguments(static_cast<int>(argv.size()), argv.data());
 }
 
-CWinApp::~CWinApp()
-{
-    if (gApp == this)
-        gApp = nullptr;
-}
+CWinApp::~CWinApp() = default;
 
 CWinApp* CWinApp::Current()
 {
-    return gApp;
+    return dynamic_cast<CWinApp*>(CWinThread::Current());
+}
+
+HWND CWinApp::MainWindowHandle() const
+{
+    return m_pMainWnd && m_pMainWnd->IsWindow() ? m_pMainWnd->m_hWnd : nullptr;
 }
 
 BOOL CWinApp::InitInstance()
@@ -106,11 +100,6 @@ BOOL CWinApp::OnIdle(LONG count)
     if (count == 0 && m_pMainWnd && m_pMainWnd->IsWindow())
         m_pMainWnd->SendMessage(fw::WM_IDLEUPDATECMDUI);
     return FALSE;
-}
-
-void CWinApp::ReportException(std::exception_ptr error)
-{
-    AppMessageBox(fw::DescribeException(error), MB_OK | MB_ICONSTOP);
 }
 
 BOOL CWinApp::PumpMessage(MSG& msg)
@@ -177,27 +166,6 @@ int CWinApp::Run()
     }
 }
 
-UINT AppMessageBoxStyle(UINT type)
-{
-    UINT buttons = type & MB_TYPEMASK;
-    bool wantsDefaultIcon = (type & MB_ICONMASK) == 0 &&
-                            (buttons == MB_OK || buttons == MB_OKCANCEL || buttons == MB_YESNO ||
-                             buttons == MB_YESNOCANCEL);
-    return wantsDefaultIcon ? (type | MB_ICONEXCLAMATION) : type;
-}
-
-int AppMessageBox(const std::wstring& text, UINT type)
-{
-    CWinApp* app = CWinApp::Current();
-    HWND owner = nullptr;
-    if (app && app->m_pMainWnd && app->m_pMainWnd->IsWindow())
-        owner = ::GetLastActivePopup(app->m_pMainWnd->m_hWnd);
-    else
-        owner = ::GetActiveWindow();
-    std::wstring caption = app ? app->Title() : fw::LoadResString(AFX_IDS_APP_TITLE);
-    return ::MessageBoxW(owner, text.c_str(), caption.c_str(), AppMessageBoxStyle(type));
-}
-
 namespace {
 int ExitAfterFailedStart(CWinApp& app)
 {
@@ -229,92 +197,3 @@ int RunApplication()
     }
 }
 
-namespace fw {
-
-std::wstring DescribeException(std::exception_ptr error)
-{
-    std::wstring text = L"An unexpected error stopped the operation.";
-    try {
-        if (error)
-            std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        // what() has no known encoding: its ASCII is shown, the rest as '?'.
-        text += L"\n\n";
-        for (const char* c = e.what(); *c; ++c)
-            text += static_cast<unsigned char>(*c) < 0x80 ? static_cast<wchar_t>(*c) : L'?';
-    } catch (...) {
-    }
-    return text;
-}
-
-namespace {
-
-// Takes a pending WM_QUIT off the queue for as long as the object lives and
-// posts it again afterwards: a modal loop that sees it ends at once, and a
-// report box would vanish before anyone read it.
-class QuitHeldBack {
-public:
-    QuitHeldBack()
-    {
-        MSG msg;
-        held_ = ::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
-        code_ = static_cast<int>(msg.wParam);
-    }
-    ~QuitHeldBack()
-    {
-        if (held_)
-            ::PostQuitMessage(code_);
-    }
-    QuitHeldBack(const QuitHeldBack&) = delete;
-    QuitHeldBack& operator=(const QuitHeldBack&) = delete;
-
-private:
-    bool held_ = false;
-    int code_ = 0;
-};
-
-void ShowReport(std::exception_ptr error)
-{
-    if (CWinApp* app = CWinApp::Current())
-        app->ReportException(error);
-    else
-        ::MessageBoxW(nullptr, DescribeException(error).c_str(), LoadResString(AFX_IDS_APP_TITLE).c_str(),
-                      MB_OK | MB_ICONSTOP | MB_TASKMODAL);
-}
-
-} // namespace
-
-void ReportException(std::exception_ptr error) noexcept
-{
-    // Failures while a report is on screen (a paint that keeps failing under
-    // it, say) get no box each: one more box afterwards counts them.
-    static bool reporting = false;
-    static int missed = 0;
-    static std::exception_ptr lastMissed;
-    if (reporting) {
-        ::OutputDebugStringW(L"An exception was reported while another report was on screen\n");
-        ++missed;
-        lastMissed = error;
-        return;
-    }
-    reporting = true;
-    try {
-        QuitHeldBack quit;
-        ShowReport(error);
-        if (missed > 0) {
-            std::wstring more = L"And " + std::to_wstring(missed) +
-                                L" more error(s) came while that report was on screen. The last one:\n\n" +
-                                DescribeException(lastMissed);
-            missed = 0;
-            lastMissed = nullptr;
-            AppMessageBox(more, MB_OK | MB_ICONSTOP);
-        }
-    } catch (...) {
-        ::OutputDebugStringW(L"The report of an exception failed\n");
-    }
-    missed = 0;
-    lastMissed = nullptr;
-    reporting = false;
-}
-
-} // namespace fw

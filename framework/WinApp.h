@@ -1,8 +1,8 @@
 #pragma once
 // The application object: start-up, message loop with idle processing,
 // document template and the framework's message box.
-#include "framework/CmdTarget.h"
 #include "framework/DocTemplate.h"
+#include "framework/WinThread.h"
 #include <exception>
 #include <memory>
 #include <string>
@@ -11,13 +11,14 @@
 class CWnd;
 class CCommandLineInfo;
 
-class CWinApp : public CCmdTarget {
+class CWinApp : public CWinThread {
 public:
     CWinApp();
     ~CWinApp() override;
 
     // The one application object of the process (null when none exists).
     static CWinApp* Current();
+    HWND MainWindowHandle() const override;
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();
@@ -27,11 +28,6 @@ public:
     virtual BOOL PreTranslateMessage(MSG* msg);
     // Called when the queue is empty; returns TRUE to be called again.
     virtual BOOL OnIdle(LONG count);
-    // Tells the user of an exception that a handler (window, dialog, command,
-    // idle time, message loop, start-up) let through to the framework, which
-    // then goes on with the default processing. The default shows a plain
-    // message; a program shows its own failures its own way.
-    virtual void ReportException(std::exception_ptr error);
 
     // Parses the program's arguments (by default those of the process).
     void ParseCommandLine(CCommandLineInfo& info) const;
@@ -40,11 +36,6 @@ public:
     BOOL ProcessShellCommand(const CCommandLineInfo& info);
     void OnFileNew();
 
-    // Application title (string 57344), the caption of every message box.
-    const std::wstring& Title() const { return m_title; }
-
-    CWnd* m_pMainWnd = nullptr;
-    int m_nWaitCursorCount = 0;
     std::vector<std::wstring> m_arguments; // the command line after the program name
 
 protected:
@@ -56,31 +47,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    std::wstring m_title;
     std::unique_ptr<CSingleDocTemplate> m_template;
     int m_exitCode = 0;
 };
 
-// Message box through the framework: owner is the main window (or the active
-// popup), caption the application title; boxes with OK, OK/Cancel, Yes/No or
-// Yes/No/Cancel that ask for no icon get the exclamation icon.
-int AppMessageBox(const std::wstring& text, UINT type = MB_OK);
-// The style AppMessageBox passes to the system for the given request.
-UINT AppMessageBoxStyle(UINT type);
-
 // Standard application entry: InitInstance, message loop, ExitInstance.
 // An exception from any of them is reported and ends the run.
 int RunApplication();
-
-namespace fw {
-// The framework's plain text for an exception: a sentence saying that an
-// unexpected error stopped the operation, and what() when it has one.
-std::wstring DescribeException(std::exception_ptr error);
-// For the framework's catch blocks: hands the exception to the application's
-// ReportException (or shows the plain text when there is no application).
-// Never throws. A pending WM_QUIT waits until the report is closed. Reports
-// asked for while another one is on screen are counted, and one more box
-// afterwards says how many came and shows the last, so that a failing paint
-// cannot pile up boxes and no failure goes unmentioned.
-void ReportException(std::exception_ptr error) noexcept;
-} // namespace fw

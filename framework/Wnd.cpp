@@ -1,6 +1,6 @@
 #include "framework/Wnd.h"
 #include "framework/Text.h"
-#include "framework/WinApp.h"
+#include "framework/WinThread.h"
 #include <commctrl.h>
 #include <map>
 #include <tuple>

@@ -1,12 +1,12 @@
 #include "pictures/PictureCtrl.h"
-#include "app/Language.h"
-#include "app/VerbsGlobals.h"
+#include "base/Language.h"
+#include "base/VerbsGlobals.h"
+#include "data/ClockSeed.h"
 #include "framework/BitmapScaling.h"
 #include "framework/Dpi.h"
 #include "framework/Handles.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
-#include "view/TestQuestions.h"
 #include <cstdlib>
 #include <ctime>
 #include <vector>

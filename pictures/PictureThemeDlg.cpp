@@ -1,9 +1,9 @@
 #include "pictures/PictureThemeDlg.h"
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "pictures/PictureThemes.h"
 #include "resources/resource.h"
 #include "settings/ProfileException.h"
-#include "app/ReportProfileError.h"
+#include "base/ReportProfileError.h"
 
 namespace {
 constexpr int IDC_THEME_LIST = 1034;

@@ -1,7 +1,7 @@
 #include "pictures/PictureThemes.h"
 #include "framework/Text.h"
 #include "settings/ProfileException.h"
-#include "app/ReportProfileError.h"
+#include "base/ReportProfileError.h"
 #include "pictures/LibraryImage.h"
 #include <cstring>
 #include <cwchar>

@@ -4,7 +4,7 @@
 // 1251) and hold sixteen pictures as resources of type "JPG", ids 129-144.
 // They are loaded once at start-up into the theme list of the global state
 // and stay loaded until the program ends.
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include <string>
 
 // File name of the theme library shipped with the program, the default theme.

@@ -2,8 +2,8 @@
 // The middle of the test panel: the asked verb's infinitive and one or two
 // answer fields, or at the end of a test the closing text.
 #include "view/AnswerEdit.h"
-#include "app/FontStatic.h"
-#include "view/TestOptions.h"
+#include "base/FontStatic.h"
+#include "session/TestOptions.h"
 #include <string>
 
 class CAnswerPanel : public CWnd {

@@ -1,5 +1,5 @@
 #include "view/PictureMessageBox.h"
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "framework/BitmapScaling.h"
 #include "framework/Dpi.h"
 #include "framework/Text.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The strip at the top of the test panel: the time left of a timed test or
 // the current attempt, and once the answer is shown, its caption.
-#include "app/FontStatic.h"
+#include "base/FontStatic.h"
 
 class CStatusPanel : public CWnd {
 public:

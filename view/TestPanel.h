@@ -3,8 +3,9 @@
 // (when the translation is shown) and the Ready and Skip buttons.
 #include "framework/ToolBar.h"
 #include "view/AnswerPanel.h"
+#include "view/PanelLayout.h"
 #include "view/StatusPanel.h"
-#include "view/TestOptions.h"
+#include "session/TestOptions.h"
 #include "view/TranslationPanel.h"
 #include <memory>
 
@@ -35,8 +36,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    std::unique_ptr<CToolBar> MakeButton(UINT bitmapId, UINT commandId, UINT textBase);
-    void PlaceButtons();
+    std::unique_ptr<CToolBar> MakeButton(UINT bitmapId, UINT largeBitmapId, UINT commandId, UINT textBase);
+    void PlaceButtons(const PanelLayout::Metrics& m);
 
     std::unique_ptr<CToolBar> m_readyButton;
     std::unique_ptr<CToolBar> m_skipButton;

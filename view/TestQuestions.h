@@ -2,17 +2,12 @@
 // The random choices of a test: which verbs are asked, in what order, and
 // which forms. Every draw uses the C runtime generator scaled to the range
 // (rand() * n / 32768), never its remainder.
+#include "data/ClockSeed.h"
 #include "data/VerbRecord.h"
 #include <array>
 
 // A number 0 .. n - 1 from the generator.
 int DrawBelow(int n);
-
-// The generator's seed for a clock reading in seconds. The runtime's
-// generator turns seeds a few seconds apart into nearly equal first draws
-// (every start within a minute would ask the same first verb), so the
-// seconds are spread over the whole seed range.
-unsigned ClockSeed(long long seconds);
 
 // Questions of a test in asking order: count distinct indices of verbs whose
 // selection mark is 0. The caller makes sure there are at least count.

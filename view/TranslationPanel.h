@@ -1,6 +1,6 @@
 #pragma once
 // The strip under the answer panel that shows the asked verb's translation.
-#include "app/FontStatic.h"
+#include "base/FontStatic.h"
 #include <string>
 
 class CTranslationPanel : public CWnd {

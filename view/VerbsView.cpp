@@ -1,19 +1,15 @@
 #include "view/VerbsView.h"
-#include "app/CommandSets.h"
-#include "app/Language.h"
-#include "app/ReportProfileError.h"
-#include "app/VerbsGlobals.h"
+#include "base/Language.h"
+#include "base/Options.h"
+#include "base/ReportProfileError.h"
+#include "base/UserFont.h"
+#include "base/VerbsGlobals.h"
 #include "data/AnswerCheck.h"
 #include "data/VerbGroups.h"
 #include "data/VerbTableReader.h"
-#include "dialogs/OptionsDlg.h"
-#include "dialogs/UsedGroupsDlg.h"
-#include "dialogs/FontChoice.h"
-#include "dialogs/VerbsListDlg.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinApp.h"
-#include "pictures/PictureThemeDlg.h"
 #include "resources/resource.h"
 #include "settings/ProfileException.h"
 #include "view/BackgroundTiles.h"
@@ -23,8 +19,6 @@
 #include <ctime>
 #include <stdexcept>
 #include <string>
-
-bool g_firstPaint = true;
 
 namespace {
 constexpr UINT_PTR kCountdownTimer = 1;
@@ -55,16 +49,6 @@ BEGIN_MESSAGE_MAP(CVerbsView, CView)
     ON_COMMAND(ID_TEST_STOP_EN, OnTestStop)
     ON_COMMAND(ID_APP_EXIT_RU, OnAppExit)
     ON_COMMAND(ID_APP_EXIT_EN, OnAppExit)
-    ON_COMMAND(ID_THEME_RU, OnPictureTheme)
-    ON_COMMAND(ID_THEME_EN, OnPictureTheme)
-    ON_COMMAND(ID_OPTIONS_RU, OnOptions)
-    ON_COMMAND(ID_OPTIONS_EN, OnOptions)
-    ON_COMMAND(ID_USED_GROUPS_RU, OnUsedGroups)
-    ON_COMMAND(ID_USED_GROUPS_EN, OnUsedGroups)
-    ON_COMMAND(ID_VERBS_LIST_RU, OnVerbsList)
-    ON_COMMAND(ID_VERBS_LIST_EN, OnVerbsList)
-    ON_COMMAND(ID_FONT_RU, OnFont)
-    ON_COMMAND(ID_FONT_EN, OnFont)
     ON_UPDATE_COMMAND_UI(ID_TEST_START_RU, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_TEST_START_EN, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_TEST_READY_RU, OnUpdateWhenRunning)
@@ -73,16 +57,6 @@ BEGIN_MESSAGE_MAP(CVerbsView, CView)
     ON_UPDATE_COMMAND_UI(ID_TEST_SKIP_EN, OnUpdateWhenRunning)
     ON_UPDATE_COMMAND_UI(ID_TEST_STOP_RU, OnUpdateWhenRunning)
     ON_UPDATE_COMMAND_UI(ID_TEST_STOP_EN, OnUpdateWhenRunning)
-    ON_UPDATE_COMMAND_UI(ID_VERBS_LIST_RU, OnUpdateWhenIdle)
-    ON_UPDATE_COMMAND_UI(ID_VERBS_LIST_EN, OnUpdateWhenIdle)
-    ON_UPDATE_COMMAND_UI(ID_OPTIONS_RU, OnUpdateWhenIdle)
-    ON_UPDATE_COMMAND_UI(ID_OPTIONS_EN, OnUpdateWhenIdle)
-    ON_UPDATE_COMMAND_UI(ID_FONT_RU, OnUpdateWhenIdle)
-    ON_UPDATE_COMMAND_UI(ID_FONT_EN, OnUpdateWhenIdle)
-    ON_UPDATE_COMMAND_UI(ID_THEME_RU, OnUpdateWhenIdle)
-    ON_UPDATE_COMMAND_UI(ID_THEME_EN, OnUpdateWhenIdle)
-    ON_UPDATE_COMMAND_UI(ID_USED_GROUPS_RU, OnUpdateWhenIdle)
-    ON_UPDATE_COMMAND_UI(ID_USED_GROUPS_EN, OnUpdateWhenIdle)
 END_MESSAGE_MAP()
 
 CVerbsView::CVerbsView()
@@ -109,11 +83,6 @@ BOOL CVerbsView::Create(HWND parentFrame, UINT id, CCreateContext* context)
 
 LRESULT CVerbsView::OnPaint(WPARAM, LPARAM)
 {
-    if (g_firstPaint) {
-        if (IsEnglish())
-            BuildEnglishMenu();
-        g_firstPaint = false;
-    }
     fw::PaintDc dc(m_hWnd);
     // Tiles start at the window's outer corner, left of and above the client
     // origin by the width of the view's edge.
@@ -413,43 +382,6 @@ void CVerbsView::OnAppExit()
     StopTest();
     if (HWND frame = ::GetAncestor(m_hWnd, GA_ROOT))
         ::SendMessageW(frame, WM_CLOSE, 0, 0);
-}
-
-void CVerbsView::OnPictureTheme()
-{
-    if (m_bRunning)
-        return; // the theme changes only between tests
-    CPictureThemeDlg dialog(m_hWnd);
-    dialog.DoModal();
-}
-
-void CVerbsView::OnOptions()
-{
-    bool wasEnglish = IsEnglish();
-    COptionsDlg dialog(m_hWnd);
-    if (dialog.DoModal() == IDOK && IsEnglish() != wasEnglish)
-        IsEnglish() ? BuildEnglishMenu() : BuildRussianMenu();
-}
-
-void CVerbsView::OnUsedGroups()
-{
-    CUsedGroupsDlg dialog(Globals().m_profile, m_hWnd);
-    dialog.DoModal();
-}
-
-void CVerbsView::OnVerbsList()
-{
-    if (m_bRunning)
-        return; // a new font would replace the one the running test's panels hold
-    CVerbsListDlg dialog(m_hWnd);
-    dialog.DoModal();
-}
-
-void CVerbsView::OnFont()
-{
-    if (m_bRunning)
-        return; // loading the new font deletes the one the running test's panels hold
-    ChooseUserFont(::GetAncestor(m_hWnd, GA_ROOT));
 }
 
 void CVerbsView::OnUpdateWhenIdle(CCmdUI& ui)

@@ -5,7 +5,7 @@
 #include "framework/Handles.h"
 #include "framework/View.h"
 #include "view/PicturePanel.h"
-#include "view/TestOptions.h"
+#include "session/TestOptions.h"
 #include "view/TestPanel.h"
 #include "view/TestQuestions.h"
 
@@ -41,11 +41,6 @@ protected:
     void OnTestSkip();
     void OnTestStop();
     void OnAppExit();
-    void OnPictureTheme();
-    void OnOptions();
-    void OnUsedGroups();
-    void OnVerbsList();
-    void OnFont();
     void OnUpdateWhenIdle(CCmdUI& ui);
     void OnUpdateWhenRunning(CCmdUI& ui);
 
@@ -90,7 +85,3 @@ private:
 
 // Makes the main view, for the document template.
 CView* NewVerbsView();
-
-// Set until the view paints for the first time in the run; that paint puts
-// up the English interface when it is chosen.
-extern bool g_firstPaint;

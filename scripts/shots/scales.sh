@@ -3,8 +3,10 @@
 # program starts), in both languages, with the default font and with a user
 # font of 36 pixels, bold italic: a question of a test, the result box, the
 # options dialog and the verbs list. Sourced by scripts/screenshots.sh.
-#   scripts/screenshots.sh scales          every scale
-#   VERBS_SHOT_DPIS="144" scripts/screenshots.sh scales
+# A screen at 200 % has twice the pixels of one at 100 %: give the virtual
+# display room for it.
+#   VERBS_SCREEN_SIZE=2560x2048x24 scripts/screenshots.sh scales
+#   VERBS_SHOT_DPIS="144" scripts/screenshots.sh scales     one scale
 . scripts/drive-test.sh
 
 font_file="$WINEPREFIX/drive_c/windows/system32/verbsfont.sav"

@@ -4,7 +4,7 @@
 // made one, is closed and the application's exit processing run.
 #include "app/MainFrame.h"
 #include "app/VerbsApp.h"
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "framework/Wnd.h"
 #include "pictures/PictureThemes.h"
 #include "TestUtil.h"
@@ -51,7 +51,6 @@ protected:
     CMainFrame& Start(int language)
     {
         testutil::WriteRegString(testutil::kSettingsKey, L"Language", std::to_wstring(language));
-        g_firstPaint = true;
         EXPECT_TRUE(app->InitInstance());
         testutil::PumpMessages(50);
         return *dynamic_cast<CMainFrame*>(app->m_pMainWnd);

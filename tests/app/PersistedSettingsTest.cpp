@@ -2,9 +2,10 @@
 // old Verbs.ini, on the real registry and a real file in the Windows folder.
 #include "ModalResponder.h"
 #include "TestUtil.h"
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "data/VerbGroups.h"
-#include "app/PersistedSettings.h"
+#include "app/SettingsMigration.h"
+#include "base/PersistedSettings.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
 #include "settings/RegistryApi.h"

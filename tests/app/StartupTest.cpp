@@ -30,7 +30,6 @@ LSTATUS WINAPI FailSetValue(HKEY, LPCWSTR, DWORD, DWORD, const BYTE*, DWORD)
 
 TEST_F(AppFixture, FirstRunCreatesDefaultsAndGroupsAndOpensMaximisedWindow)
 {
-    g_firstPaint = true;
     ASSERT_TRUE(app->InitInstance());
     ASSERT_NE(app->m_pMainWnd, nullptr);
     HWND frame = app->m_pMainWnd->m_hWnd;
@@ -75,7 +74,6 @@ TEST_F(AppFixture, StoredRussianGivesTheRussianMenuAndExitDeletesOldIni)
 {
     // Not the default: a stored language that is ignored shows.
     testutil::WriteRegString(testutil::kSettingsKey, L"Language", L"0");
-    g_firstPaint = true;
     ASSERT_TRUE(app->InitInstance());
     EXPECT_EQ(globals->Language, 0);
     HWND frame = app->m_pMainWnd->m_hWnd;

@@ -1,6 +1,6 @@
 // Verb groups: the test set computed from the real store, the two readings of
 // the chosen mark, and the texts written when a mark or the members change.
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "data/VerbGroups.h"
 #include "framework/Text.h"
 #include "resources/resource.h"

@@ -5,8 +5,8 @@
 // The responder's watchdog fails and closes any dialog a step leaves open.
 #include "ModalResponder.h"
 #include "TestUtil.h"
-#include "app/PersistedSettings.h"
-#include "app/VerbsGlobals.h"
+#include "base/PersistedSettings.h"
+#include "base/VerbsGlobals.h"
 #include "data/VerbTableReader.h"
 #include "framework/CheckListBox.h"
 #include "framework/Text.h"

@@ -3,7 +3,7 @@
 // records instead of opening, scratch folders for written files, and the
 // verbs list's tabs picked as a click would.
 #include "../app/AppFixture.h"
-#include "dialogs/UserFontFile.h"
+#include "data/UserFontFile.h"
 #include "framework/Shell.h"
 #include "resources/resource.h"
 #include "ModalResponder.h"

@@ -1,8 +1,8 @@
 // The HTML export of the shown table: the page byte for byte, the save
 // dialog's questions, the offer to view the page, and failures to write.
 #include "DialogsFixture.h"
-#include "app/ProductInfo.h"
-#include "dialogs/HtmlExport.h"
+#include "data/ProductInfo.h"
+#include "data/HtmlPage.h"
 #include "framework/Handles.h"
 #include "framework/Text.h"
 
@@ -66,17 +66,17 @@ using HtmlExportTest = DialogsTest;
 TEST(HtmlPage, GroupNameAndCellsAreEscaped)
 {
     VerbListTable table{L"Tom & Jerry", {L"A:", L"B:", L"C:", L"D:"}, {{L"x<y", L"a&b", L"c>d", L"да"}}};
-    const std::string page = CHtmlExport::PageBytes(table, true);
+    const std::string page = CHtmlPage::PageBytes(table, true);
     EXPECT_NE(page.find("<h2>Lexoria (group \"Tom &amp; Jerry\")</h2>"), std::string::npos) << page;
     EXPECT_NE(page.find("<tr><td>x&lt;y</td><td>a&amp;b</td><td>c&gt;d</td><td>\xE4\xE0</td></tr></table>"),
               std::string::npos)
         << page;
     // What code page 1251 lacks comes as numeric references, never as '?' or a look-alike.
     table.groupName = L"Caf\u00E9 \u65E5\u672C \uFF1Cx\uFF1E \U0001F600";
-    EXPECT_NE(CHtmlExport::PageBytes(table, true)
+    EXPECT_NE(CHtmlPage::PageBytes(table, true)
                   .find("(group \"Caf&#233; &#26085;&#26412; &#65308;x&#65310; &#128512;\")"),
               std::string::npos)
-        << CHtmlExport::PageBytes(table, true);
+        << CHtmlPage::PageBytes(table, true);
 }
 
 TEST_F(HtmlExportTest, SmallGroupPageByteForByteInBothLanguagesAndOfferedForViewing)
@@ -150,14 +150,14 @@ TEST_F(HtmlExportTest, FullDiskAndReadOnlyTargetAreReportedAndNothingIsOffered)
     EXPECT_EQ(testutil::ReadFileBytes(readOnly), "kept");
 
     // No cut page passes for the table, and an older page stays whole.
-    const CHtmlExport::WriteFunction saved = CHtmlExport::FileWriter();
-    CHtmlExport::FileWriter() = WriteHalfThenDiskFull;
+    const CHtmlPage::WriteFunction saved = CHtmlPage::FileWriter();
+    CHtmlPage::FileWriter() = WriteHalfThenDiskFull;
     globals->Language = 1;
     ExportGroup(responder, L"1-1-2", full);
     responder.ThenPress(IDYES);
     responder.ThenPress(IDOK);
     const bool ran = Command(responder, frame, ID_VERBS_LIST_EN, 4);
-    CHtmlExport::FileWriter() = saved;
+    CHtmlPage::FileWriter() = saved;
     ASSERT_TRUE(ran);
     EXPECT_EQ(responder.Seen().at(7).text, L"Could not create file \"" + full + L"\"");
     EXPECT_EQ(testutil::ReadFileBytes(full), "older page");
@@ -172,7 +172,7 @@ TEST_F(HtmlExportTest, FullDiskAndReadOnlyTargetAreReportedAndNothingIsOffered)
     held.reset();
     EXPECT_EQ(responder.Seen().at(11).text, L"Could not create file \"" + full + L"\"");
     EXPECT_EQ(testutil::ReadFileBytes(full), "older page");
-    EXPECT_FALSE(CHtmlExport::WritePage(folder.File(L"missing\\page.html"), "x"));
+    EXPECT_FALSE(CHtmlPage::WritePage(folder.File(L"missing\\page.html"), "x"));
     WIN32_FIND_DATAW found;
     EXPECT_EQ(::FindFirstFileW(folder.File(L"*.tmp").c_str(), &found), INVALID_HANDLE_VALUE) << "left behind";
     EXPECT_TRUE(OpenedPaths().empty());

@@ -2,7 +2,7 @@
 // file, loaded when the view is created, and taken by the panels and the
 // verbs list made afterwards.
 #include "DialogsFixture.h"
-#include "app/FontStatic.h"
+#include "base/FontStatic.h"
 #include "dialogs/FontChoice.h"
 #include "framework/Handles.h"
 #include "framework/Text.h"

@@ -2,7 +2,7 @@
 // Shared by the picture tests: a fresh global state with the settings store
 // open, folders of theme libraries copied from bin/theme_cases, and pixels
 // read back from a window.
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "pictures/PictureThemes.h"
 #include "TestUtil.h"
 #include <gtest/gtest.h>

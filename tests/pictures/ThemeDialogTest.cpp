@@ -167,14 +167,12 @@ TEST_F(ThemeDialogTest, EmptyListClosesWithoutChangeAndAStoreFailureOnOkIsReport
     EXPECT_EQ(globals->m_hCurrentTheme, Module(folder, L"Coast.dll")) << "in use for this run all the same";
 }
 
-TEST_F(AppFixture, ThemeCommandOfTheViewOpensTheDialogInTheInterfaceLanguageButNotDuringATest)
+TEST_F(AppFixture, ThemeCommandOpensTheDialogInTheInterfaceLanguageButNotDuringATest)
 {
     CMainFrame& frame = Start(1);
-    HWND view = ::GetDlgItem(frame.m_hWnd, AFX_IDW_PANE_FIRST);
-    ASSERT_NE(view, nullptr);
     ModalResponder responder;
     responder.ThenPress(IDCANCEL);
-    ::SendMessageW(view, WM_COMMAND, ID_THEME_EN, 0);
+    frame.SendMessage(WM_COMMAND, ID_THEME_EN, 0);
     ASSERT_EQ(responder.Seen().size(), 1u);
     EXPECT_EQ(responder.Seen()[0].caption, L"Pictures theme selection");
 
@@ -196,5 +194,5 @@ TEST_F(AppFixture, ThemeCommandOfTheViewOpensTheDialogInTheInterfaceLanguageButN
     ASSERT_TRUE(dynamic_cast<CVerbsView*>(frame.GetActiveView())->IsRunning());
     EXPECT_TRUE(themeGrayed());
     EXPECT_FALSE(themeButtonEnabled());
-    EXPECT_TRUE(responder.ExpectNoDialog([&] { ::SendMessageW(view, WM_COMMAND, ID_THEME_EN, 0); }));
+    EXPECT_TRUE(responder.ExpectNoDialog([&] { frame.SendMessage(WM_COMMAND, ID_THEME_EN, 0); }));
 }

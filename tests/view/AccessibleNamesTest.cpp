@@ -3,7 +3,7 @@
 // in both interface languages.
 #include "Accessible.h"
 #include "TestRunFixture.h"
-#include "app/Language.h"
+#include "base/Language.h"
 #include "resources/resource.h"
 #include <cstdio>
 
@@ -22,6 +22,11 @@ testutil::AccessibleInfo Heard(const char* what, HWND window)
 std::wstring PictureName(int uncovered)
 {
     return fw::FormatString2(LoadLangString(IDS_PICTURE_NAME), std::to_wstring(uncovered), L"320");
+}
+
+std::wstring ProgressName(int finished, int questions)
+{
+    return fw::FormatString2(LoadLangString(IDS_PROGRESS_NAME), std::to_wstring(finished), std::to_wstring(questions));
 }
 
 } // namespace
@@ -47,9 +52,12 @@ TEST_F(TestRun, EveryControlOfAQuestionHasTheNameAScreenReaderSpeaks)
         // The texts of the question are read as they stand.
         EXPECT_EQ(Heard("infinitive", Answers().Infinitive().m_hWnd).name, CurrentVerb().infinitive);
         EXPECT_EQ(Heard("translation", Panel().Translation().Value().m_hWnd).name, CurrentVerb().translation);
-        // The picture says how much of it is uncovered; the buttons their labels.
+        // The picture says how much of it is uncovered, the progress bar how
+        // many questions are done; the buttons are named by their labels.
         HWND picture = View().PicturePanel().Picture().m_hWnd;
         EXPECT_EQ(Heard("picture", picture).name, PictureName(0));
+        HWND progress = ::GetDlgItem(View().PicturePanel().m_hWnd, 506);
+        EXPECT_EQ(Heard("progress", progress).name, ProgressName(0, 2));
         EXPECT_EQ(Heard("ready", Panel().ReadyButton()->m_hWnd).name, LoadLangString(IDS_READY));
         EXPECT_EQ(Heard("skip", Panel().SkipButton()->m_hWnd).name, LoadLangString(IDS_SKIP));
 
@@ -62,6 +70,7 @@ TEST_F(TestRun, EveryControlOfAQuestionHasTheNameAScreenReaderSpeaks)
             EXPECT_EQ(::GetFocus(), ::GetDlgItem(box, IDOK)) << "the keyboard is on the button";
         });
         EXPECT_EQ(Heard("picture", picture).name, PictureName(160));
+        EXPECT_EQ(Heard("progress", progress).name, ProgressName(1, 2));
         Command(language ? ID_TEST_STOP_EN : ID_TEST_STOP_RU);
         ExpectIdle();
     }

@@ -1,5 +1,5 @@
 #include "TestRunFixture.h"
-#include "app/Language.h"
+#include "base/Language.h"
 #include "data/VerbGroups.h"
 #include "resources/resource.h"
 #include <ostream>

@@ -5,7 +5,7 @@
 // whole step and of its two halves, and of a paint of the whole picture.
 //
 //   picture_bench [runs]     (run under Wine or on Windows)
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "pictures/PictureCtrl.h"
 #include "pictures/PictureThemes.h"
 #include <objbase.h>

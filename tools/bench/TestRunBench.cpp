@@ -13,7 +13,7 @@
 // It uses the program's settings key as the program does: run it in a Wine
 // prefix made for tests, not in one whose settings matter.
 #include "app/VerbsApp.h"
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "data/VerbGroups.h"
 #include "framework/FrameWnd.h"
 #include "pictures/PictureThemes.h"

@@ -8,7 +8,7 @@
 // The groups live below a key of the benchmark's own
 // (HKCU\Software\Tarnik\VerbsBench), deleted at the end, so the program's
 // settings are never touched.
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "data/VerbGroups.h"
 #include "data/VerbTableReader.h"
 #include "settings/ProfileException.h"

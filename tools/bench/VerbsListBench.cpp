@@ -10,10 +10,10 @@
 // The groups live below a key of the benchmark's own
 // (HKCU\Software\Tarnik\VerbsBench), deleted at the end, so the program's
 // settings are never touched; the page goes to the temporary folder.
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "data/VerbGroups.h"
 #include "data/VerbTableReader.h"
-#include "dialogs/HtmlExport.h"
+#include "data/HtmlPage.h"
 #include "dialogs/VerbsListDlg.h"
 #include "settings/ProfileException.h"
 #include "settings/RegProfile.h"
@@ -90,8 +90,8 @@ protected:
         const std::wstring path = std::wstring(temp) + L"verbs_list_bench.html";
         for (int i = 0; i < m_runs; ++i) {
             ::QueryPerformanceCounter(&start);
-            const std::string page = CHtmlExport::PageBytes(ShownTable(), IsEnglish());
-            m_written = CHtmlExport::WritePage(path, page) && m_written;
+            const std::string page = CHtmlPage::PageBytes(ShownTable(), IsEnglish());
+            m_written = CHtmlPage::WritePage(path, page) && m_written;
             ::QueryPerformanceCounter(&end);
             m_export.push_back(Milliseconds(start, end, frequency));
             m_pageBytes = page.size();

@@ -4,7 +4,7 @@
 // screenshot scenes to look at the pictures under their tiles.
 //
 //   picture_show [picture 1-16] [uncovered cells] [seconds] [theme library file]
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include "pictures/PictureCtrl.h"
 #include "pictures/PictureThemes.h"
 #include <objbase.h>

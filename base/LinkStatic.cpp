@@ -1,5 +1,5 @@
-#include "app/LinkStatic.h"
-#include "app/VerbsGlobals.h"
+#include "base/LinkStatic.h"
+#include "base/VerbsGlobals.h"
 #include "framework/Shell.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"

@@ -1,4 +1,4 @@
-#include "app/ReportProfileError.h"
+#include "base/ReportProfileError.h"
 #include "framework/WinApp.h"
 #include "settings/ProfileException.h"
 

@@ -1,7 +1,9 @@
-#include "dialogs/UserFontFile.h"
+#include "data/UserFontFile.h"
 #include "framework/Handles.h"
+#include "framework/Text.h"
 #include <shlobj.h>
 #include <cstring>
+#include <cwchar>
 
 namespace {
 
@@ -123,4 +125,48 @@ bool CUserFontFile::Write(const UserFontRecord& record) const
     const std::wstring folder = m_userPath.substr(0, m_userPath.find_last_of(L'\\'));
     ::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
     return WriteWhole(m_userPath, bytes);
+}
+
+namespace {
+constexpr UINT kFaceNameCodePage = 1251;
+
+template <typename To, typename From>
+void CopyMetrics(To& to, const From& from)
+{
+    to.lfHeight = from.lfHeight;
+    to.lfWidth = from.lfWidth;
+    to.lfEscapement = from.lfEscapement;
+    to.lfOrientation = from.lfOrientation;
+    to.lfWeight = from.lfWeight;
+    to.lfItalic = from.lfItalic;
+    to.lfUnderline = from.lfUnderline;
+    to.lfStrikeOut = from.lfStrikeOut;
+    to.lfCharSet = from.lfCharSet;
+    to.lfOutPrecision = from.lfOutPrecision;
+    to.lfClipPrecision = from.lfClipPrecision;
+    to.lfQuality = from.lfQuality;
+    to.lfPitchAndFamily = from.lfPitchAndFamily;
+}
+} // namespace
+
+LOGFONTW WideLogFont(const LOGFONTA& font)
+{
+    LOGFONTW wide{};
+    CopyMetrics(wide, font);
+    // The face name ends at its zero (the reader made sure there is one).
+    int length = static_cast<int>(strnlen(font.lfFaceName, LF_FACESIZE));
+    ::MultiByteToWideChar(kFaceNameCodePage, 0, font.lfFaceName, length, wide.lfFaceName, LF_FACESIZE - 1);
+    return wide;
+}
+
+std::optional<LOGFONTA> NarrowLogFont(const LOGFONTW& font)
+{
+    LOGFONTA narrow{};
+    CopyMetrics(narrow, font);
+    std::optional<std::string> face =
+        fw::NarrowExactly(std::wstring_view(font.lfFaceName, wcsnlen(font.lfFaceName, LF_FACESIZE)), kFaceNameCodePage);
+    if (!face || face->size() >= LF_FACESIZE)
+        return std::nullopt;
+    std::memcpy(narrow.lfFaceName, face->data(), face->size());
+    return narrow;
 }

@@ -14,6 +14,3 @@ struct TestOptions {
 
     bool TimeLimited() const { return mustLimitTime != 0; }
 };
-
-// The options as they are set now.
-TestOptions CurrentTestOptions();

@@ -1,7 +1,6 @@
 #pragma once
-// The nine option settings between runs: reading them at start-up with
-// their corrections, and taking over an old Verbs.ini.
-#include <string>
+// Taking over the settings of an old Verbs.ini at start-up, and removing the
+// file at the end of the run.
 
 // What start-up found in an old Verbs.ini, and so what the end of the run
 // may do with the file.
@@ -23,12 +22,3 @@ OldSettings MigrateIniSettings();
 // The end of a run: deletes Verbs.ini unless it may hold settings that were
 // not taken over.
 void RemoveOldSettingsFile(OldSettings migration);
-
-// Reads the nine settings into the global state, writes back defaults for
-// missing values and corrections for invalid ones, and creates the group
-// store on the first run. False after a reported registry failure.
-bool LoadSettings();
-
-// Writes all nine settings from the global state to the registry, in order.
-// May throw Profile::RegException.
-void SaveAllSettings();

@@ -1,7 +1,7 @@
 #pragma once
 // The web link of the about box: a click opens the product's page through
 // the internet shortcut "verbs.url" in the current folder.
-#include "app/FontStatic.h"
+#include "base/FontStatic.h"
 
 class CLinkStatic : public CFontStatic {
 public:

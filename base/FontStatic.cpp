@@ -1,5 +1,5 @@
-#include "app/FontStatic.h"
-#include "app/VerbsGlobals.h"
+#include "base/FontStatic.h"
+#include "base/VerbsGlobals.h"
 
 BEGIN_MESSAGE_MAP(CFontStatic, CWnd)
     ON_REFLECTED(WM_CTLCOLORSTATIC, OnReflectedCtlColor)

@@ -1,4 +1,4 @@
-#include "app/VerbsDoc.h"
+#include "base/VerbsDoc.h"
 
 BOOL CVerbsDoc::OnNewDocument()
 {

@@ -1,5 +1,5 @@
-#include "app/HelpTopics.h"
-#include "app/Language.h"
+#include "base/HelpTopics.h"
+#include "base/Language.h"
 #include "framework/Shell.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"

@@ -1,4 +1,4 @@
-#include "app/VerbsGlobals.h"
+#include "base/VerbsGlobals.h"
 #include <cassert>
 
 namespace {

@@ -1,5 +1,5 @@
-#include "app/Language.h"
-#include "app/VerbsGlobals.h"
+#include "base/Language.h"
+#include "base/VerbsGlobals.h"
 #include "framework/Text.h"
 
 UINT LangStringId(UINT base, PairOrder order)

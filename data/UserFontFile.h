@@ -43,3 +43,8 @@ private:
     std::wstring m_systemPath;
     std::wstring m_userPath;
 };
+
+// The face name is 8-bit text in the code page of the program's Russian text;
+// a face name without an exact form there has no 8-bit font.
+LOGFONTW WideLogFont(const LOGFONTA& font);
+std::optional<LOGFONTA> NarrowLogFont(const LOGFONTW& font);
