@@ -7,7 +7,8 @@
 #
 # Which fonts a machine has decides what stands in for the dialogs' font, so
 # text widths differ from one machine to the next. VERBS_FONTS=DIR[:DIR...]
-# gives the prefix a font set of its own, to try another machine's: the font
+# (absolute folders: CTest starts this script in the build folder) gives the
+# prefix a font set of its own, to try another machine's: the font
 # files found below those folders and Wine's own fonts (where they are
 # installed), and none of the machine's other fonts. A prefix is made for one
 # font set; starting with another one makes it anew.
