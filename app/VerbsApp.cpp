@@ -6,6 +6,7 @@
 #include "base/VerbsDoc.h"
 #include "base/VerbsGlobals.h"
 #include "framework/CommandLineInfo.h"
+#include "framework/Dpi.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
 #include "app/SettingsMigration.h"
@@ -21,6 +22,19 @@ const wchar_t* const kSingleInstanceMutexName = L"PreventVerbsSecondInstance";
 namespace {
 CDocument* NewVerbsDoc() { return new CVerbsDoc; }
 CFrameWnd* NewMainFrame() { return new CMainFrame; }
+
+// The link's hand at the screen's scale: above 100 % the drawing made at
+// twice the size, brought down to the size needed rather than blown up.
+HCURSOR LoadHandCursor()
+{
+    HINSTANCE module = fw::ResourceModule();
+    const UINT dpi = fw::ScreenDpi();
+    if (dpi <= fw::kDefaultDpi)
+        return ::LoadCursorW(module, MAKEINTRESOURCEW(IDC_HAND_LINK));
+    const int size = fw::Scale(32, dpi);
+    return static_cast<HCURSOR>(
+        ::LoadImageW(module, MAKEINTRESOURCEW(IDC_HAND_LINK_LARGE), IMAGE_CURSOR, size, size, LR_SHARED));
+}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CVerbsApp, CWinApp)
@@ -106,7 +120,7 @@ BOOL CVerbsApp::InitInstance()
     // Title, menu and toolbar in the chosen language before the window shows.
     if (auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd))
         frame->ApplyLanguage();
-    Globals().m_hHandCursor = ::LoadCursorW(fw::ResourceModule(), MAKEINTRESOURCEW(IDC_HAND_LINK));
+    Globals().m_hHandCursor = LoadHandCursor();
     m_pMainWnd->ShowWindow(SW_SHOWMAXIMIZED);
     m_pMainWnd->UpdateWindow();
     CSplashWindow::RevealSplash();

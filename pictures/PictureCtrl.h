@@ -17,10 +17,17 @@
 //     again and the object is ready for the next Create.
 // A missing theme, picture or a damaged picture shows the tiles over the
 // button-face colour; nothing is reported.
+//
+// The sizes above are those of a 96-DPI screen: on a larger scale the
+// control, its tiles and the picture grow in proportion (the picture
+// smoothly resampled). Its window text says how many tiles are uncovered, in
+// the interface language, so that a screen reader names the picture by it.
+#include "framework/Handles.h"
 #include "framework/Wnd.h"
 #include "graphfmt/Image.h"
 #include "session/PictureCells.h"
 #include <array>
+#include <string>
 
 class CPictureCtrl : public CWnd {
 public:
@@ -40,6 +47,10 @@ public:
 
     BOOL Create(HWND parent);
     BOOL DestroyWindow() override;
+    // "Picture: 12 of 320 tiles uncovered", in the interface language.
+    std::wstring AccessibleName() const;
+    // The control's rectangle in its parent at the given DPI.
+    static RECT WindowRectAt(UINT dpi);
 
     // Uncovers one covered cell chosen at random; does not repaint.
     void UncoverCell();
@@ -58,15 +69,21 @@ public:
 
 protected:
     LRESULT OnPaint(WPARAM wp, LPARAM lp);
+    LRESULT OnDpiChanged(WPARAM wp, LPARAM lp);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void CoverAll();
     void LoadPicture(HMODULE theme, int index);
-    void DrawCells(HDC window, HDC picture) const;
+    void DrawCells(HDC window, HDC picture, UINT dpi) const;
+    // The picture at the size it is shown at that DPI, made once per picture and size.
+    HBITMAP ShownPicture(HDC dc, UINT dpi);
+    void ShowUncoveredCount();
 
     CImage m_image;
+    fw::UniqueBitmap m_shown; // the picture as shown, on the button face
+    UINT m_shownDpi = 0;
     std::array<int, kCells> m_cells{}; // 0 covered, 1 uncovered
     int m_nPicture = 0;
 };

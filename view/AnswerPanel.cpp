@@ -43,23 +43,25 @@ END_MESSAGE_MAP()
 
 BOOL CAnswerPanel::Create(HWND testPanel, AskedForms forms)
 {
+    const PanelLayout::Metrics m = PanelLayout::MetricsFor(PanelLayout::ViewOf(testPanel));
     const int w = PanelLayout::OuterWidth(testPanel);
-    const int border = PanelLayout::Border();
-    if (!CreateEx(WS_EX_STATICEDGE, nullptr, L"", WS_CHILD | WS_VISIBLE, {5, 48, w - 11, 205 + 2 * border}, testPanel,
-                  kPanelId))
+    if (!CreateEx(WS_EX_STATICEDGE, nullptr, L"", WS_CHILD | WS_VISIBLE,
+                  {m.S(5), m.AnswerTop(), w - m.S(11), m.AnswerBottom(PanelLayout::Border())}, testPanel, kPanelId))
         return FALSE;
     PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
 
-    const int r = w - 27;
-    CreateLabel(m_infinitiveLabel, IDS_INFINITIVE, {5, 10, r, 28}, m_hWnd);
-    m_infinitive.Create(L"", 0, {72, 28, r, 49}, m_hWnd);
-    int y = 49;
+    // The infinitive, in the user font, is as tall as that font needs; the
+    // fields below, in the system font, keep their height.
+    const int r = w - m.S(27);
+    CreateLabel(m_infinitiveLabel, IDS_INFINITIVE, {m.S(5), m.S(10), r, m.S(28)}, m_hWnd);
+    m_infinitive.Create(L"", 0, {m.S(72), m.S(28), r, m.S(49) + m.infinitiveExtra}, m_hWnd);
+    int y = m.infinitiveExtra;
     if (forms.pastTense) {
-        CreateForm(true, {5, y + 10, r, y + 28}, {72, y + 28, r, y + 49}, 0);
-        y += 49;
+        CreateForm(true, {m.S(5), y + m.S(59), r, y + m.S(77)}, {m.S(72), y + m.S(77), r, y + m.S(98)}, 0);
+        y += m.S(49);
     }
     if (forms.pastParticiple)
-        CreateForm(false, {5, y + 10, r, y + 28}, {72, y + 28, r, y + 49}, 0);
+        CreateForm(false, {m.S(5), y + m.S(59), r, y + m.S(77)}, {m.S(72), y + m.S(77), r, y + m.S(98)}, 0);
     return TRUE;
 }
 
@@ -132,8 +134,11 @@ void CAnswerPanel::ShowFinished(int bottom)
         DestroyIfThere(*child);
     RECT own = GetWindowRect();
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&own), 2);
+    const UINT dpi = fw::DpiOf(m_hWnd);
     m_closingText.Create(LoadLangString(IDS_TEST_FINISHED), SS_CENTER,
-                         {6, 6, own.right - own.left - 8, own.bottom - own.top - 8}, m_hWnd);
+                         {fw::Scale(6, dpi), fw::Scale(6, dpi), own.right - own.left - fw::Scale(8, dpi),
+                          own.bottom - own.top - fw::Scale(8, dpi)},
+                         m_hWnd);
 }
 
 void CAnswerPanel::SendUp(UINT message, LPARAM lp)

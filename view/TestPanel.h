@@ -4,6 +4,7 @@
 #include "framework/ToolBar.h"
 #include "session/TestOptions.h"
 #include "view/AnswerPanel.h"
+#include "view/PanelLayout.h"
 #include "view/StatusPanel.h"
 #include "view/TranslationPanel.h"
 #include <memory>
@@ -41,8 +42,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    std::unique_ptr<CToolBar> MakeButton(UINT bitmapId, UINT commandId, UINT textBase);
-    void PlaceButtons();
+    std::unique_ptr<CToolBar> MakeButton(UINT bitmapId, UINT largeBitmapId, UINT commandId, UINT textBase);
+    void PlaceButtons(const PanelLayout::Metrics& m);
 
     std::unique_ptr<CToolBar> m_readyButton;
     std::unique_ptr<CToolBar> m_skipButton;
