@@ -1,5 +1,6 @@
 #include "app/OldSettingsFile.h"
 #include "framework/Handles.h"
+#include <algorithm>
 #include <cstdint>
 #include <cwchar>
 
@@ -7,6 +8,8 @@ namespace {
 
 constexpr const wchar_t* kSection = L"Verbs";
 constexpr DWORD kMostBytesHashed = 64 * 1024;
+// The old version's section is a few lines; a longer one is looked at this far.
+constexpr size_t kMostSectionChars = 1 << 20;
 
 std::wstring WindowsFolderFile(const wchar_t* name)
 {
@@ -82,8 +85,26 @@ OldSettingsFile::State OldSettingsFile::Examine()
 
 bool OldSettingsFile::HoldsOptions() const
 {
-    wchar_t keys[64];
-    return ::GetPrivateProfileStringW(kSection, nullptr, L"", keys, 64, m_path.c_str()) > 0;
+    // The section's lines, not the list of its key names: that list may come
+    // back empty when a line has no name ("=1"), hiding every setting.
+    std::wstring lines(4096, L'\0');
+    DWORD n = 0;
+    for (;;) {
+        n = ::GetPrivateProfileSectionW(kSection, lines.data(), static_cast<DWORD>(lines.size()), m_path.c_str());
+        if (n + 2 < lines.size() || lines.size() >= kMostSectionChars)
+            break;
+        lines.resize(lines.size() * 2); // cut short: "size - 2" came back
+    }
+    lines.resize(n);
+    // A setting is a line with a name before its "=".
+    for (size_t start = 0; start < lines.size();) {
+        size_t end = std::min(lines.find(L'\0', start), lines.size());
+        size_t equals = lines.find(L'=', start);
+        if (equals > start && equals < end)
+            return true;
+        start = end + 1;
+    }
+    return false;
 }
 
 int OldSettingsFile::ReadOption(const wchar_t* name, int def) const

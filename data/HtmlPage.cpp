@@ -10,7 +10,8 @@ namespace {
 constexpr UINT kPageCodePage = 1251;
 constexpr const char* kAuthorMail = "tarnik@lexoria.example.org";
 
-// & < > as entities; quotes need none, texts never stand in attributes.
+// & < > as entities; quotes need none, texts never stand in attributes. A
+// line break as a numeric reference: the page keeps its two lines.
 void AppendEscaped(std::string& out, const std::string& bytes)
 {
     for (char c : bytes) {
@@ -18,6 +19,8 @@ void AppendEscaped(std::string& out, const std::string& bytes)
         case '&': out += "&amp;"; break;
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
+        case '\r': out += "&#13;"; break;
+        case '\n': out += "&#10;"; break;
         default: out += c;
         }
     }

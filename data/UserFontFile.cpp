@@ -2,6 +2,7 @@
 #include "handles/Handles.h"
 #include "framework/Text.h"
 #include <shlobj.h>
+#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 
@@ -94,6 +95,11 @@ std::optional<UserFontRecord> CUserFontFile::Decode(const std::string& bytes)
     UserFontRecord record;
     std::memcpy(&record.logFont, bytes.data(), sizeof(LOGFONTA));
     if (std::memchr(record.logFont.lfFaceName, '\0', LF_FACESIZE) == nullptr)
+        return std::nullopt;
+    // Larger than any size the font chooser gives is damage: every panel
+    // would take seconds, or minutes, to draw its text.
+    if (std::abs(static_cast<long long>(record.logFont.lfHeight)) > kMostFontUnits ||
+        std::abs(static_cast<long long>(record.logFont.lfWidth)) > kMostFontUnits)
         return std::nullopt;
     COLORREF c = 0;
     for (int i = 0; i < 4; ++i)

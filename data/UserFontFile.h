@@ -36,8 +36,12 @@ public:
     const std::wstring& UserPath() const { return m_userPath; }
 
     static std::string Encode(const UserFontRecord& record);
-    // None for fewer than 64 bytes or a face name without its zero.
+    // None for fewer than 64 bytes, a face name without its zero, or a
+    // height or width of more than kMostFontUnits.
     static std::optional<UserFontRecord> Decode(const std::string& bytes);
+    // 1638 points, the largest size the font chooser takes, at the 96 dots
+    // per inch of the program's logical units.
+    static constexpr long long kMostFontUnits = 2184;
 
 private:
     std::wstring m_systemPath;

@@ -123,8 +123,13 @@ std::wstring WithChosenMark(const std::wstring& text, bool chosen)
             result += L';';
         return result + kChosenMark;
     }
-    for (size_t pos = FindChosenMark(result); pos != std::wstring::npos; pos = FindChosenMark(result))
-        result.erase(pos, 2);
+    // The rest of the mark's token goes with it: no reader takes it as a
+    // number (atoi ends at the mark or reads the mark itself), but left
+    // behind, the " 5" of "-1 5" would read as member 5.
+    for (size_t pos = FindChosenMark(result); pos != std::wstring::npos; pos = FindChosenMark(result)) {
+        size_t end = result.find(L';', pos);
+        result.erase(pos, end == std::wstring::npos ? std::wstring::npos : end - pos);
+    }
     // A mark that stood between members leaves ";;" behind.
     std::wstring collapsed;
     collapsed.reserve(result.size());

@@ -37,7 +37,8 @@ size_t FindChosenMark(const std::wstring& text);
 bool IsChosen(const std::wstring& text);
 // Chosen as the groups dialog ticks it: the first mark ends the text.
 bool IsTicked(const std::wstring& text);
-// The text with the chosen mark set or cleared.
+// The text with the chosen mark set or cleared; a mark is cleared with the
+// rest of its token, so that the members stay as they were.
 std::wstring WithChosenMark(const std::wstring& text, bool chosen);
 // The text of a group with the given members, keeping a chosen mark.
 std::wstring MembersText(const MemberFlags& members, bool chosen);

@@ -28,8 +28,10 @@
 #define IDB_SKIP 185
 #define IDC_HAND_LINK 178
 
-// ---- Verb table resource (custom type "VRB")
+// ---- Verb table resource (custom type "VRB") and the forms also accepted
+// as answers (custom type "VRA")
 #define IDR_VERB_TABLE 154
+#define IDR_ALSO_ACCEPTED 155
 
 // ---- Strings: bilingual pairs (Russian first unless noted)
 #define IDS_TIME_OVER 129            // 129 ru / 130 en

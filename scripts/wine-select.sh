@@ -83,7 +83,16 @@ else
 fi
 
 # Runs a Windows program, or a Wine tool by name (wineboot, reg, cmd, ...).
-verbs_wine() { "$VERBS_WINE_LOADER" "$@"; }
+# A prefix made with a font set of its own (VERBS_FONTS, see wine-env.sh)
+# carries a fontconfig file that hides the machine's fonts from every program
+# run in it.
+verbs_wine() {
+  if [ -n "${WINEPREFIX:-}" ] && [ -f "$WINEPREFIX/verbs-fonts.conf" ]; then
+    FONTCONFIG_FILE="$WINEPREFIX/verbs-fonts.conf" "$VERBS_WINE_LOADER" "$@"
+  else
+    "$VERBS_WINE_LOADER" "$@"
+  fi
+}
 
 verbs_wineserver() {
   if [ -x "$verbs_wine_bindir/wineserver" ]; then "$verbs_wine_bindir/wineserver" "$@"; else wineserver "$@"; fi

@@ -232,9 +232,9 @@ bool CVerbsView::AnswerIsCorrect()
     CAnswerPanel& answers = m_testPanel.Answers();
     bool ok = true;
     if (answers.HasPastTense())
-        ok = IsAnswerCorrect(answers.PastTenseField().GetWindowText(), verb.pastTense);
+        ok = IsAnswerAccepted(verb, VerbForm::PastTense, answers.PastTenseField().GetWindowText());
     if (answers.HasParticiple())
-        ok = IsAnswerCorrect(answers.ParticipleField().GetWindowText(), verb.pastParticiple) && ok;
+        ok = IsAnswerAccepted(verb, VerbForm::PastParticiple, answers.ParticipleField().GetWindowText()) && ok;
     return ok;
 }
 

@@ -210,7 +210,8 @@ TEST_F(SettingsTest, GroupStoreLeftHalfMadeIsFinishedAtTheNextStart)
 
 TEST_F(SettingsTest, MigrationTakesOldIniValuesWithTheirOwnDefaultsAndDeletesTheFile)
 {
-    testutil::WriteFileBytes(IniPath(), "[Verbs]\r\nShowTranslate=0\r\nWhichForm=3\r\nLanguage=2\r\n"
+    // A line without a name does not hide the settings after it.
+    testutil::WriteFileBytes(IniPath(), "[Verbs]\r\n=1\r\nShowTranslate=0\r\nWhichForm=3\r\nLanguage=2\r\n"
                                         "NumWords=25\r\nLimitTime=99\r\nMaxAttempt=x\r\n");
     ASSERT_EQ(MigrateIniSettings(), OldSettings::TakenOver);
     EXPECT_FALSE(testutil::FileExists(IniPath()));

@@ -306,6 +306,10 @@ TEST(VerbGroupTexts, SettingAndClearingTheChosenMark)
         {L"5;-15;", true, L"5;-15;-1"},
         {L"5;-15;-1", false, L"5;-15;"},
         {L"5;-10", true, L"5;-10;-1"},
+        // The rest of the mark's token goes with it: left behind, it would
+        // read as a member the group never had (7, 25).
+        {L"5;-1 7;", false, L"5;"},
+        {L"-1\u00A025;3;", false, L";3;"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(VerbGroups::WithChosenMark(c.text, c.chosen), c.result)

@@ -71,6 +71,13 @@ TEST(HtmlPage, GroupNameAndCellsAreEscaped)
     EXPECT_NE(page.find("<tr><td>x&lt;y</td><td>a&amp;b</td><td>c&gt;d</td><td>\xE4\xE0</td></tr></table>"),
               std::string::npos)
         << page;
+    // A line break in a text would give the page a third line.
+    table.titles[0] = L"A\r\n:";
+    table.rows[0][0] = L"x\ny \u65E5";
+    const std::string broken = CHtmlPage::PageBytes(table, true);
+    EXPECT_NE(broken.find("<td><b>A&#13;&#10;:</b></td>"), std::string::npos) << broken;
+    EXPECT_NE(broken.find("<td>x&#10;y &#26085;</td>"), std::string::npos) << broken;
+    EXPECT_EQ(broken.find('\n'), broken.size() - 17) << "one line break, before \"</center></body>\"";
     // What code page 1251 lacks comes as numeric references, never as '?' or a look-alike.
     table.groupName = L"Caf\u00E9 \u65E5\u672C \uFF1Cx\uFF1E \U0001F600";
     EXPECT_NE(CHtmlPage::PageBytes(table, true)

@@ -159,11 +159,13 @@ TEST_F(UserFontTest, ViewLoadsTheStoredFontAtItsCreationAndBrokenFilesAreIgnored
     EXPECT_EQ(globals->m_userFont.get(), held);
     ASSERT_TRUE(Command(responder, frame, ID_TEST_STOP_EN, 0));
 
-    // Cut short, or a face name without its zero: as if there were no file.
+    // Cut short, a face name without its zero, or a size no chooser gives
+    // (drawing it would take minutes): as if there were no file.
     ScratchFolder folder(L"verbs_font_broken");
     std::string unterminated = Encoded("DejaVu Serif", -16, RGB(0, 128, 0));
     std::fill(unterminated.begin() + 28, unterminated.begin() + 60, 'A');
-    for (const std::string& broken : {unterminated.substr(0, 63), std::string(), unterminated}) {
+    for (const std::string& broken : {unterminated.substr(0, 63), std::string(), unterminated,
+                                      Encoded("DejaVu Serif", 65520, RGB(0, 128, 0))}) {
         testutil::WriteFileBytes(folder.File(L"verbsfont.sav"), broken);
         globals->m_userFont.reset();
         globals->m_clrUserFont = 0;

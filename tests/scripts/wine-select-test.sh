@@ -8,11 +8,15 @@ fails=0
 check() { # description, expected, actual
   if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAILED: $1: expected '$2', got '$3'"; fails=$((fails + 1)); fi
 }
-# Runs the selection in a clean shell and prints what it chose.
+# Runs the selection in a clean shell (none of the switches of the calling
+# run) and prints what it chose, or the reason line.
+clean=(-u VERBS_CAN_RUN_32BIT -u VERBS_WINE_SELECTED_FOR -u WINELOADER -u VERBS_NO_32BIT -u VERBS_NO_WINE32
+       -u VERBS_WINE_BINDIR)
 select_with() {
-  env -u VERBS_CAN_RUN_32BIT -u VERBS_WINE_SELECTED_FOR -u WINELOADER -u VERBS_NO_32BIT -u VERBS_WINE_BINDIR "$@" bash -c \
+  env "${clean[@]}" "$@" bash -c \
     '. "$0/wine-select.sh" || exit $?; echo "$VERBS_CAN_RUN_32BIT|$VERBS_RUNNABLE|$VERBS_WINE_LOADER|${WINELOADER:-}"' "$here"
 }
+reason_with() { env "${clean[@]}" "$@" bash -c '. "$0/wine-select.sh" || exit $?; verbs_arch_reason' "$here"; }
 
 fake=$(mktemp -d)
 trap 'rm -rf "$fake"' EXIT
@@ -29,6 +33,11 @@ check "a 32-bit loader that runs selects both builds" \
   "1|i686 x86_64|$fake/wine|" "$(select_with VERBS_WINE_BINDIR="$fake")"
 check "VERBS_NO_32BIT=1 wins over a working 32-bit loader" \
   "0|x86_64|$fake/wine64|$fake/wine64" "$(select_with VERBS_WINE_BINDIR="$fake" VERBS_NO_32BIT=1)"
+check "VERBS_NO_WINE32=1 wins over a working 32-bit loader" \
+  "0|x86_64|$fake/wine64|$fake/wine64" "$(select_with VERBS_WINE_BINDIR="$fake" VERBS_NO_WINE32=1)"
+check "VERBS_NO_WINE32=1 says why in the reason line" \
+  "VERBS_NO_WINE32=1 treats this machine as one where 32-bit Wine cannot be installed" \
+  "$(reason_with VERBS_WINE_BINDIR="$fake" VERBS_NO_WINE32=1)"
 
 # No 32-bit loader installed at all counts as no 32-bit.
 rm "$fake/wine"
@@ -57,7 +66,7 @@ check "VERBS_NO_32BIT=1 shadows Debian's wine command" "126" \
 if [ -n "${VERBS_WINE_DIR:-}" ] && [ -f "$VERBS_WINE_DIR/prefix.ready" ]; then
   for no32 in 0 1; do
     if [ $no32 = 0 ] && [ $real = 0 ]; then continue; fi
-    rc=$(env -u VERBS_CAN_RUN_32BIT -u VERBS_WINE_SELECTED_FOR -u WINELOADER VERBS_NO_32BIT=$no32 \
+    rc=$(env "${clean[@]}" VERBS_NO_32BIT=$no32 \
          WINEPREFIX="$VERBS_WINE_DIR/prefix" WINEDEBUG=-all DISPLAY="$(cat "$VERBS_WINE_DIR/display")" bash -c \
          '. "$0/wine-select.sh"; verbs_wine cmd /c exit 7 >/dev/null 2>&1 </dev/null; echo $?' "$here")
     check "a Windows program runs through the loader chosen with VERBS_NO_32BIT=$no32" "7" "$rc"
@@ -65,5 +74,19 @@ if [ -n "${VERBS_WINE_DIR:-}" ] && [ -f "$VERBS_WINE_DIR/prefix.ready" ]; then
 else
   echo "FAILED: no Wine environment of the test run (VERBS_WINE_DIR)"; fails=$((fails + 1))
 fi
+
+# A start with a font set that fails (no such folder) and then one with the
+# machine's fonts: the second must not keep the first one's hidden fonts.
+# Wine itself is a stand-in here; the virtual display is real.
+mkdir -p "$fake/bin64" "$fake/env"
+printf '#!/bin/sh\nexit 0\n' > "$fake/bin64/wine64"; cp "$fake/bin64/wine64" "$fake/bin64/wineserver"
+chmod +x "$fake/bin64/wine64" "$fake/bin64/wineserver"
+start_env() { env "${clean[@]}" VERBS_WINE_BINDIR="$fake/bin64" "$@" "$here/wine-env.sh" start "$fake/env" >/dev/null 2>&1; }
+start_env VERBS_FONTS="$fake/no-such-folder"
+check "a font set of no folder fails the start" "1" "$?"
+start_env VERBS_FONTS=
+check "a start with the machine's fonts after it succeeds" "0" "$?"
+check "and hides none of the machine's fonts" "no" "$([ -f "$fake/env/prefix/verbs-fonts.conf" ] && echo yes || echo no)"
+env "${clean[@]}" VERBS_WINE_BINDIR="$fake/bin64" "$here/wine-env.sh" stop "$fake/env" >/dev/null 2>&1
 
 [ $fails -eq 0 ] || { echo "$fails check(s) failed"; exit 1; }

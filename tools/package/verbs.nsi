@@ -5,8 +5,15 @@
 ; user's settings unless asked (a question, or /REMOVESETTINGS when silent).
 ;
 ; makensis -DVERSION=2.0.1 -DVERSION_TEXT=2.0.001 -DARCH=x64|x86
-;          -DSTAGE=<folder with the files> -DICON=<verbs.ico> -DOUTFILE=<setup.exe> verbs.nsi
+;          -DSTAGE=<folder with the files> -DFILE_LIST=<files.nsh> -DICON=<verbs.ico>
+;          -DOUTFILE=<setup.exe> [-DSTUB=amd64-unicode] verbs.nsi
+; FILE_LIST (written by make-package.sh) names every file of the package.
+; STUB builds the same script on another stub: the package test does so where
+; the installer's own 32-bit stub cannot run.
 
+!ifdef STUB
+  Target ${STUB}
+!endif
 Unicode true
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
@@ -54,22 +61,91 @@ LangString NeedsX64 ${LANG_RUSSIAN} "Эта версия программы дл
 LangString NeedsX64 ${LANG_ENGLISH} "This version of the program is for 64-bit Windows. Please install the 32-bit version."
 LangString CloseProgram ${LANG_RUSSIAN} "Программа Lexoria запущена. Закройте её и нажмите «Повтор»."
 LangString CloseProgram ${LANG_ENGLISH} "Lexoria is running. Please close it and press Retry."
+LangString FileNotReplaced ${LANG_RUSSIAN} "Файл «$0» занят другой программой и не может быть заменён. Закройте её и нажмите «Повтор»."
+LangString FileNotReplaced ${LANG_ENGLISH} "The file $\"$0$\" is in use by another program and cannot be replaced. Please close it and press Retry."
+LangString FileNotRemoved ${LANG_RUSSIAN} "Файл «$0» занят другой программой и не может быть удалён. Закройте её и нажмите «Повтор». «Отмена» оставит программу в списке установленных, чтобы удалить её позже."
+LangString FileNotRemoved ${LANG_ENGLISH} "The file $\"$0$\" is in use by another program and cannot be removed. Please close it and press Retry. Cancel keeps the program in the list of installed programs, so that it can be removed later."
 LangString RemoveSettings ${LANG_RUSSIAN} "Удалить также ваши настройки и группы глаголов?"
 LangString RemoveSettings ${LANG_ENGLISH} "Remove your settings and verb groups too?"
 
-; Files of a running program cannot be replaced or removed, and a silent
-; install would skip them and still report success: wait for the program to
-; be closed (the name it holds while it runs), or fail with exit code 2 when
-; silent.
-!macro WaitForProgramClosed ID
-  retry_${ID}:
-    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "PreventVerbsSecondInstance") p .r0'
-    ${If} $0 P<> 0
-      System::Call 'kernel32::CloseHandle(p r0)'
-      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(CloseProgram)" /SD IDCANCEL IDRETRY retry_${ID}
-      SetErrorLevel 2
-      Abort
+!include "${FILE_LIST}"
+
+; Files of a running program cannot be replaced or removed, and a silent run
+; would skip them and still report success: wait for the program to be closed
+; (the name it holds while it runs), or fail with exit code 2 when silent. It
+; is checked where the files are touched, since the program may be started
+; while the pages are open; an interactive run is also told before the pages.
+!macro WaitForProgramClosedFunction UN
+  Function ${UN}WaitForProgramClosed
+    retry:
+      System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "PreventVerbsSecondInstance") p .r0'
+      ${If} $0 P<> 0
+        System::Call 'kernel32::CloseHandle(p r0)'
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(CloseProgram)" /SD IDCANCEL IDRETRY retry
+        SetErrorLevel 2
+        Abort
+      ${EndIf}
+  FunctionEnd
+!macroend
+!insertmacro WaitForProgramClosedFunction ""
+!insertmacro WaitForProgramClosedFunction "un."
+
+; Waits until the installed file $0, when there is one, can be written, or
+; fails with exit code 2 when silent. Every file is checked before the first
+; is written, so that a file another program holds (a scanner, say) leaves
+; the installed program whole instead of half replaced.
+Function WaitForFileReplaceable
+  retry:
+    IfFileExists "$0" 0 done
+    ; GENERIC_WRITE, shared for reading, OPEN_EXISTING: as the file is written.
+    System::Call 'kernel32::CreateFileW(w r0, i 0x40000000, i 1, p 0, i 3, i 0x80, p 0) p .r1'
+    ${If} $1 P<> -1
+      System::Call 'kernel32::CloseHandle(p r1)'
+      Goto done
     ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(FileNotReplaced)" /SD IDCANCEL IDRETRY retry
+    SetErrorLevel 2
+    Abort
+  done:
+FunctionEnd
+
+; A file that could not be written after all (taken between the check and
+; the write) ends the install at once with exit code 2.
+Function StopOnError
+  ${If} ${Errors}
+    SetErrorLevel 2
+    Abort
+  ${EndIf}
+FunctionEnd
+
+; Removes the installed file $0 (a missing one is no error); while it cannot
+; be removed the user may retry, and otherwise the uninstall ends with exit
+; code 2, keeping its entry, its shortcut and itself to be run again.
+Function un.RemoveFile
+  retry:
+    ClearErrors
+    Delete "$0"
+    IfErrors 0 done
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(FileNotRemoved)" /SD IDCANCEL IDRETRY retry
+    SetErrorLevel 2
+    Abort
+  done:
+FunctionEnd
+
+!macro CheckReplaceable NAME
+  StrCpy $0 "$INSTDIR\${NAME}"
+  Call WaitForFileReplaceable
+!macroend
+
+!macro InstallFile NAME
+  ClearErrors
+  File "/oname=${NAME}" "${STAGE}\${NAME}"
+  Call StopOnError
+!macroend
+
+!macro RemoveFile NAME
+  StrCpy $0 "$INSTDIR\${NAME}"
+  Call un.RemoveFile
 !macroend
 
 Function .onInit
@@ -79,29 +155,28 @@ Function .onInit
       Abort
     ${EndIf}
   !endif
-  !insertmacro WaitForProgramClosed install
+  ${IfNot} ${Silent}
+    Call WaitForProgramClosed
+  ${EndIf}
 FunctionEnd
 
 Function un.onInit
-  !insertmacro WaitForProgramClosed uninstall
+  ${IfNot} ${Silent}
+    Call un.WaitForProgramClosed
+  ${EndIf}
 FunctionEnd
 
 Section "Program"
   SetShellVarContext current
+  Call WaitForProgramClosed
+  !insertmacro PackageFiles CheckReplaceable
   SetOutPath "$INSTDIR"
-  ClearErrors
-  File "${STAGE}\verbs.exe"
-  File "${STAGE}\Pictures.dll"
-  SetOutPath "$INSTDIR\help"
-  File "${STAGE}\help\*.*"
-  ${If} ${Errors}
-    SetErrorLevel 2
-    Abort
-  ${EndIf}
+  CreateDirectory "$INSTDIR\help"
+  ; verbs.exe first: when it cannot be written, nothing else is.
+  !insertmacro PackageFiles InstallFile
 
   ; The shortcut starts the program in its own folder, which the user owns:
   ; the program writes its web link file into its working folder.
-  SetOutPath "$INSTDIR"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\verbs.exe" "" "$INSTDIR\verbs.exe" 0
 
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -120,15 +195,13 @@ SectionEnd
 
 Section "Uninstall"
   SetShellVarContext current
-  Delete "$INSTDIR\verbs.exe"
-  Delete "$INSTDIR\Pictures.dll"
-  ; The web link file the program writes beside itself.
-  Delete "$INSTDIR\verbs.url"
-  ; The help pages by kind, not the whole folder: a folder the user chose
-  ; may have held files of its own.
-  Delete "$INSTDIR\help\*.html"
-  Delete "$INSTDIR\help\*.css"
-  Delete "$INSTDIR\help\*.png"
+  Call un.WaitForProgramClosed
+  ; Exactly the files of the package, verbs.exe first, and the web link file
+  ; the program writes beside itself; folders only when they are empty, so
+  ; that a folder the user chose keeps whatever the user put there. Until
+  ; they are all gone, the shortcut, the entry and the uninstaller stay.
+  !insertmacro PackageFiles RemoveFile
+  !insertmacro RemoveFile "verbs.url"
   RMDir "$INSTDIR\help"
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"
   DeleteRegKey HKCU "${UNINST_KEY}"

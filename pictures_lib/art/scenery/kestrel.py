@@ -1,10 +1,10 @@
-"""The kestrel, the theme's hero, in its poses.
-
-Each pose is drawn in its own coordinates (about 1 unit = 1 pixel at
-k = 1), facing right; a Figure places, scales and mirrors it.  The male
-colours: blue-grey head and tail, chestnut back with black spots, buff
-breast with dark drops, the black moustache, yellow cere, eye-ring, feet.
-"""
+"""The kestrel, the theme's hero, in its two poses: perched side-on and
+hanging in the wind.  Each pose is drawn in its own coordinates (about
+1 unit = 1 pixel at k = 1), facing right; a Figure places, scales and
+mirrors it.  The male colours: blue-grey head and tail, chestnut back with
+black spots, buff breast with dark drops, the black moustache, yellow
+cere, eye-ring, feet.  The falcon's head in profile serves the peregrine
+and the gyrfalcon too."""
 
 import math
 
@@ -63,7 +63,7 @@ def eye(f, x, y, r, C):
     f.fill(R.circle(x + r * 0.35, y + r * 0.4, r * 0.14), (255, 255, 255), opacity=0.6)
 
 
-def perched(c, x, y, k=1.0, flip=False, C=KESTREL, hood=False):
+def perched(c, x, y, k=1.0, flip=False, C=KESTREL):
     """A kestrel perched upright, its feet at (x, y) on a branch or post.
     About 115k tall (crown at y - 77k, tail tip at y + 37k)."""
     f = Figure(c, x, y, k, flip)
@@ -89,11 +89,7 @@ def perched(c, x, y, k=1.0, flip=False, C=KESTREL, hood=False):
     # tail with its black band and white tip
     f.fill(tail, P.L((-14, -5), (-10, 36), C["tail_l"], C["tail"], C["tail_d"]))
     f.set_clip(tail)
-    if hood:
-        for t in (0.2, 0.35, 0.5, 0.65, 0.8):
-            f.fill(strip(tl, tr, t, t + 0.05, 2), C["band"], 0.8)
-    else:
-        f.fill(strip(tl, tr, 0.74, 0.9), C["band"])
+    f.fill(strip(tl, tr, 0.74, 0.9), C["band"])
     f.fill(tip + [(-6, 45), (-20, 45)], C["tip"])
     f.line([(-6.5, -6), (-12.5, 31)], 0.5, C["tail_d"], 0.6)
     f.set_clip(None)
@@ -108,12 +104,7 @@ def perched(c, x, y, k=1.0, flip=False, C=KESTREL, hood=False):
     for j, (yy, n) in enumerate(rows):
         for i in range(n):
             xx = 17 - i * 5.4 - (j % 2) * 2.6 + (0.8 if j > 3 else 0)
-            if hood:
-                if yy > -40:
-                    f.line([(xx - 1.8, yy + (i % 2) * 1.2 + 0.6), (xx, yy + (i % 2) * 1.2 - 0.4),
-                            (xx + 1.8, yy + (i % 2) * 1.2 + 0.6)], 0.9, C["drop"], 0.8)
-            else:
-                drop(f, xx, yy + (i % 2) * 1.2, 3.0, 1.1, math.pi / 2 + 0.15, C["drop"], 0.85)
+            drop(f, xx, yy + (i % 2) * 1.2, 3.0, 1.1, math.pi / 2 + 0.15, C["drop"], 0.85)
     f.fill(R.ellipse(15, -46, 4.5, 7), C["breast_l"], 0.4)
     f.set_clip(None)
 
@@ -142,13 +133,21 @@ def perched(c, x, y, k=1.0, flip=False, C=KESTREL, hood=False):
             arc = R.qbezier((xx - 2.8, y0), (xx, y0 + 4.2), (xx + 2.8, y0), 6)
             f.line(arc, 0.5, C["back_d"], 0.6)
             f.line([(p[0], p[1] - 0.7) for p in arc], 0.45, C["back_l"], 0.4)
-            if hood:
-                f.line([(xx - 1.4, y0 + 1.4), (xx, y0 + 0.6), (xx + 1.4, y0 + 1.4)], 0.7, C["spot"], 0.7)
-            else:
-                f.fill([(xx - 1.4, y0 + 0.6), (xx + 1.4, y0 + 0.6), (xx, y0 + 2.5)], C["spot"], 0.9)
+            f.fill([(xx - 1.4, y0 + 0.6), (xx + 1.4, y0 + 0.6), (xx, y0 + 2.5)], C["spot"], 0.9)
     f.line(path((-8, -52), ((0, -52), (7, -45), (7.5, -35)), ((8, -24), (3, -12), (-1, -4))), 0.7, C["back_d"])
     f.set_clip(None)
 
+    head_side(f, C)
+    return f
+
+
+def head_side(f, C, hood=False):
+    """The falcon's head in profile facing right, in the perched figure's
+    coordinates (crown at y = -76, the bill's hook at (22, -58))."""
+    ink = C["ink"]
+    ow = max(0.7, 0.8 * f.k)
+    head = path((15.5, -68), ((12, -73), (6, -76.5), (0, -76)), ((-8, -75.5), (-12, -68), (-11.5, -61)),
+                ((-11, -56), (-9, -53), (-6, -50)), ((2, -50), (10, -52), (15, -58)))
     # head: grey crown and nape, cream cheek and throat, the black moustache
     f.fill(head, P.L((-2, -77), (6, -50), C["head_l"], C["head"], C["head_d"]))
     f.set_clip(head)
@@ -177,199 +176,64 @@ def perched(c, x, y, k=1.0, flip=False, C=KESTREL, hood=False):
     f.fill(path((17.2, -61), ((19, -60.6), (20, -60), (20.4, -59.2)), ((19, -58.6), (17.5, -58.8), (16.6, -59.6))),
            C["beak"])
     eye(f, 9.6, -64.8, 3.0, C)
-    return f
 
 
-def scallop(pts, count, depth, inside):
-    """Re-draw an edge as a row of `count` feather tips bulging `depth`
-    away from the point `inside`."""
-    out = [pts[0]]
-    steps = count * 6
-    for i in range(1, steps + 1):
-        t = i / steps
-        p = along(pts, t)
-        q = along(pts, min(1.0, t + 0.01))
-        r = along(pts, max(0.0, t - 0.01))
-        dx, dy = q[0] - r[0], q[1] - r[1]
-        ln = math.hypot(dx, dy) or 1.0
-        nx, ny = -dy / ln, dx / ln
-        if (inside[0] - p[0]) * nx + (inside[1] - p[1]) * ny > 0:
-            nx, ny = -nx, -ny
-        bump = math.sin(math.pi * ((t * count) % 1.0)) ** 0.6 * depth
-        out.append((p[0] + nx * bump, p[1] + ny * bump))
-    return out
+UNDER = dict(prim=(186, 176, 170), prim_l=(236, 230, 222), sec=(214, 204, 192), sec_l=(246, 240, 230),
+             cov=(238, 220, 190), cov_l=(252, 242, 222), lesser=(240, 214, 170), lesser_l=(252, 236, 206),
+             edge=(150, 124, 104), tip=(70, 56, 52), bar=(150, 128, 116), spot=(130, 80, 50))
 
 
-def wing_shape(span, chord, lift=0.0, sweep=0.16, wrist=0.42, narrow=1.0):
-    """A pointed falcon wing, right side, in picture-aligned coordinates:
-    shoulder at (0, 0), u outward, v backward (down the picture).  lift
-    raises the wing (radians, negative = up), the hand more than the arm.
-    Returns (outline, leading edge, trailing edge from tip to body)."""
-    s, ch = span, chord * narrow
-    lead = path((0, 0), ((0.15 * s, -0.14 * ch), (0.3 * s, -0.24 * ch), (wrist * s, -0.22 * ch)),
-                ((0.6 * s, -0.2 * ch), (0.85 * s, 0.0 * ch), (s, sweep * s)))
-    hand = path((s, sweep * s), ((0.9 * s, sweep * s + 0.1 * ch), (0.7 * s, 0.6 * ch), (0.52 * s, 0.8 * ch)))
-    arm = path((0.52 * s, 0.8 * ch), ((0.38 * s, 0.92 * ch), (0.16 * s, 0.92 * ch), (0.02 * s, 0.9 * ch)))
-    inside = (0.45 * s, 0.2 * ch)
-    trail = scallop(hand, 6, 0.05 * ch, inside) + scallop(arm, 8, 0.035 * ch, inside)[1:] + [(0, 0.75 * ch)]
-
-    def bend(p):
-        u, v = p
-        a = lift * (0.55 + 0.45 * min(1.0, u / s))
-        ca, sa = math.cos(a), math.sin(a)
-        return (u * ca - v * sa, u * sa + v * ca)
-    lead = [bend(p) for p in lead]
-    trail = [bend(p) for p in trail]
-    return lead + trail[1:-1], lead, trail
+def _upper(C):
+    return dict(prim=C["prim"], prim_l=C["prim_l"], sec=C["prim"], sec_l=C["prim_l"], cov=C["back"],
+                cov_l=C["back_l"], lesser=C["back_d"], lesser_l=C["back"], edge=P.mix(C["back_d"], C["ink"], 0.4),
+                tip=C["prim"])
 
 
-def tail_fan(length, half_angle, apex=(0.0, -6.0), n=24):
-    """A fanned tail: a sector of a circle around apex, pointing down."""
-    ax, ay = apex
-    pts = [(ax - 5.5, ay + 14), (ax + 5.5, ay + 14)]
-    arc = []
-    for k in range(n + 1):
-        a = math.pi / 2 - half_angle + 2 * half_angle * k / n
-        arc.append((ax + math.cos(a) * length, ay + math.sin(a) * length))
-    return [pts[1]] + arc + [pts[0]]
-
-
-def ring(apex, r0, r1, half_angle, n=24):
-    ax, ay = apex
-    out = [(ax + math.cos(math.pi / 2 - half_angle * 1.3 + 2.6 * half_angle * k / n) * r1,
-            ay + math.sin(math.pi / 2 - half_angle * 1.3 + 2.6 * half_angle * k / n) * r1) for k in range(n + 1)]
-    inn = [(ax + math.cos(math.pi / 2 - half_angle * 1.3 + 2.6 * half_angle * k / n) * r0,
-            ay + math.sin(math.pi / 2 - half_angle * 1.3 + 2.6 * half_angle * k / n) * r0) for k in range(n + 1)]
-    return out + inn[::-1]
-
-
-def spread(c, x, y, k=1.0, flip=False, C=KESTREL, lift=(-0.25, -0.18), span=84, chord=30, rot=0.0,
-           view="above", fan=0.36, tail_len=66, far=0.9):
-    """A kestrel hovering with its wings spread and tail fanned, seen from
-    above (chestnut back and coverts, black flight feathers) or from below
-    (pale, finely barred underwings).  (x, y) is the middle of the body;
-    the head looks down to the right.  far shortens the left wing as if it
-    were turned a little away."""
+def hovering(c, x, y, k=1.0, flip=False, C=KESTREL, U=UNDER, rot=0.0):
+    """A kestrel hanging in the wind, seen from the side: body tilted up,
+    both wings raised over the back at the top of the beat (the near one
+    shows its pale, barred underside, the far one its chestnut upper
+    side), the tail fanned and pressed down, the head held still and
+    looking down at its prey.  (x, y) is the middle of the body; the bird
+    faces right (left with flip)."""
+    from . import feathers as F
     f = Figure(c, x, y, k, flip, rot)
     ink = C["ink"]
     ow = max(0.7, 0.8 * k)
-    above = view == "above"
-
-    wings = []
-    for side, lf in ((1, lift[0]), (-1, lift[1])):
-        sp = span * (1.0 if side > 0 else far)
-        out, lead, trail = wing_shape(sp, chord, lf)
-        sx = 1 if side > 0 else -1
-
-        def place(pts, sx=sx):
-            return [(8 * sx + sx * u, -13 + v) for u, v in pts]
-        wings.append((side, sp, place(out), place(lead), place(trail)))
-
-    apex = (0, -4)
-    tail = tail_fan(tail_len, fan, apex)
-    body = path((0, -22), ((9, -22), (13, -10), (12, 2)), ((11, 14), (6, 22), (0, 23)),
-                ((-6, 22), (-11, 14), (-12, 2)), ((-13, -10), (-9, -22), (0, -22)))
-    hx, hy = 2, -26
-    head = path((hx + 11.5, hy - 4), ((hx + 8, hy - 11), (hx - 4, hy - 12), (hx - 9, hy - 6)),
-                ((hx - 12, hy - 1), (hx - 10, hy + 8), (hx - 3, hy + 10)), ((hx + 4, hy + 11), (hx + 10, hy + 6),
-                                                                            (hx + 11.5, hy - 4)))
-
-    f.silhouette([w[2] for w in wings] + [tail, body, head], ink, ow)
-
-    # tail: grey with fine bars, the black band and the white rim
-    f.fill(tail, P.V(10, apex[1] + tail_len, C["tail_l"], C["tail"] if above else (196, 204, 220)))
-    f.set_clip(tail)
-    for r in range(22, tail_len - 14, 7):
-        f.fill(ring(apex, r, r + 0.7, fan), C["tail_d"], 0.35 if above else 0.5)
-    for a in range(-6, 7):
-        ang = math.pi / 2 + a * fan / 6.5
-        f.line([(apex[0] + math.cos(ang) * 14, apex[1] + math.sin(ang) * 14),
-                (apex[0] + math.cos(ang) * tail_len, apex[1] + math.sin(ang) * tail_len)], 0.45, C["tail_d"], 0.45)
-    f.fill(ring(apex, tail_len - 11, tail_len - 4.5, fan), C["band"])
-    f.fill(ring(apex, tail_len - 3, tail_len + 3, fan), C["tip"])
+    # far wing, raised behind the body: its upper side, in shade
+    far = F.Wing(S=(2, -14), W=(-14, -50), T=(-68, -78), Q=(-48, -40), B=(-14, -2),
+                 Cl=(0, -34), Ct=(-64, -54), Cs=(-36, -18), n_prim=9, n_sec=10, hand=0.34)
+    near = F.Wing(S=(9, -11), W=(2, -52), T=(-44, -98), Q=(-36, -46), B=(-8, 2),
+                  Cl=(14, -32), Ct=(-48, -70), Cs=(-26, -18), n_prim=10, n_sec=11, hand=0.36)
+    tail = F.tail_feathers((-11, 14), math.pi / 2 + 0.6, 42, 0.48, n=12, profile="round", base_w=9)
+    body = path((20, -12), ((22, 2), (10, 18), (-4, 20)), ((-14, 21), (-18, 12), (-14, 2)),
+                ((-8, -12), (6, -24), (14, -22)), ((18, -20), (19.5, -16), (20, -12)))
+    cons = F.wing_outline(far) + F.wing_outline(near) + [F.outline(b, t, w) for b, t, w in tail] + [body]
+    f.silhouette(cons, ink, ow)
+    up = _upper(C)
+    F.draw_wing(f, far, up, "upper", shade=0.86, covert_spots=(C["spot"], 0.8), rim=0.5)
+    # tail: grey above with the black band and white tip, seen from below
+    F.draw_tail(f, tail, C["tail_l"], (206, 212, 226), C["tail_d"], bars=(C["band"], 0.95, [(0.8, 0.13)]),
+                pale_tip=C["tip"])
+    # body: buff breast with dark drops, rufous back just showing above
+    f.fill(body, P.L((14, -22), (-10, 18), C["breast_l"], C["breast"], C["breast_d"]))
+    f.set_clip(body)
+    for j, (yy, n) in enumerate([(-14, 2), (-8, 3), (-2, 4), (4, 4), (10, 3)]):
+        for i in range(n):
+            xx = 14 - i * 6 - j * 2.6 + (j % 2) * 3
+            drop(f, xx, yy + i * 0.8, 3.0, 1.1, math.pi / 2 + 0.5, C["drop"], 0.8)
     f.set_clip(None)
-
-    for side, sp, out, lead, trail in wings:
-        sx = 1 if side > 0 else -1
-        mid_lead, mid_trail = along(lead, 0.5), along(trail, 0.5)
-        if above:
-            f.fill(out, P.L(mid_lead, mid_trail, C["back_l"], C["back"], C["back_d"]))
-        else:
-            f.fill(out, P.L(mid_lead, mid_trail, (250, 242, 228), (222, 206, 184)))
-        f.set_clip(out)
-        # flight feathers: the hand and the trailing band
-        hand = [along(lead, 0.5 + 0.5 * i / 8) for i in range(9)] + \
-            [along(trail, 0.46 * i / 8) for i in range(9)] + [lerp_pt(along(lead, 0.5), along(trail, 0.46), 0.5)]
-        band = [along(trail, 0.3 + 0.7 * i / 12) for i in range(13)]
-        inner = [lerp_pt(along(trail, 0.3 + 0.7 * i / 12), along(lead, 1 - (0.3 + 0.7 * i / 12) * 0.95), 0.32)
-                 for i in range(13)]
-        if above:
-            f.fill(hand, P.L(along(lead, 0.6), along(lead, 1.0), C["prim_l"], C["prim"]))
-            f.fill(band + inner[::-1], P.L(inner[6], band[6], C["prim_l"], C["prim"]), 0.95)
-        else:
-            bar = (160, 132, 112)
-            for j in range(8):
-                t0 = 0.25 + 0.09 * j
-                pts = [lerp_pt(along(lead, 0.05 + 0.95 * u), along(trail, 1 - (0.05 + 0.95 * u)), t0)
-                       for u in [i / 14 for i in range(15)]]
-                f.line(pts, 0.6, bar, 0.5)
-            f.fill(R.circle(*along(lead, 1.0), sp * 0.22), C["prim"], 0.8)
-        # feather separations
-        for i in range(16):
-            t = (i + 0.5) / 16
-            a = along(trail, t)
-            b = lerp_pt(a, along(lead, max(0.0, 1 - t * 1.05)), 0.42)
-            f.line([a, b], 0.45, C["prim_l"] if above else (160, 132, 112), 0.7)
-        # spots on the coverts
-        for i in range(18):
-            u = 0.06 + 0.026 * i
-            p = lerp_pt(along(lead, u), along(trail, 1 - u), 0.2 + 0.13 * (i % 3))
-            if above:
-                f.fill([(p[0] - 1.6 * sx, p[1] - 0.6), (p[0] + 1.6 * sx, p[1] - 0.9), (p[0] + 0.3 * sx, p[1] + 1.6)],
-                       C["spot"], 0.9)
-            else:
-                f.fill(R.circle(p[0], p[1], 0.9), C["drop"], 0.7)
-        f.line(lead, 1.2, C["back_l"] if above else C["breast_d"], 0.7)
-        f.set_clip(None)
-
-    if not above:
-        for fx in (-4.5, 4.5):
-            f.line([(fx, 16), (fx * 1.1, 22)], 3.2, C["yellow_d"])
-            f.line([(fx, 16), (fx * 1.1, 21.5)], 2.0, C["yellow"])
-
-    # body: the chestnut back, or the spotted buff breast
-    if above:
-        f.fill(body, P.L((-6, -20), (6, 22), C["back_l"], C["back"], C["back_d"]))
-        f.set_clip(body)
-        for sx_, sy_ in [(-5, -8), (4, -5), (-2, 2), (6, 6), (-6, 9), (1, 12), (3, -13), (-4, 16)]:
-            f.fill([(sx_ - 1.6, sy_ - 0.8), (sx_ + 1.6, sy_ - 0.8), (sx_, sy_ + 1.5)], C["spot"], 0.9)
-        f.fill(R.ellipse(0, 20, 9, 6), C["tail"])
-    else:
-        f.fill(body, P.L((-6, -20), (6, 22), C["breast_l"], C["breast"], C["breast_d"]))
-        f.set_clip(body)
-        for j, yy in enumerate((-12, -6, 0, 6, 12)):
-            for i in range(-2, 3):
-                xx = i * 5.2 + (j % 2) * 2.6 - 1.3
-                drop(f, xx, yy, 3.4, 1.1, math.pi / 2, C["drop"], 0.85)
-    f.set_clip(None)
-
-    # head, turned to look down to the right
-    f.fill(head, P.L((hx - 6, hy - 12), (hx + 4, hy + 10), C["head_l"], C["head"], C["head_d"]))
-    f.set_clip(head)
-    if not above:
-        f.fill(path((hx - 12, hy + 2), ((hx - 6, hy - 4), (hx + 4, hy - 6), (hx + 14, hy - 2)), (hx + 14, hy + 12),
-                    (hx - 12, hy + 12)), C["cheek"])
-    else:
-        f.fill(path((hx - 1, hy + 1), ((hx + 3, hy - 4), (hx + 8, hy - 6), (hx + 14, hy - 3)), (hx + 14, hy + 12),
-                    (hx - 2, hy + 12)), C["cheek"])
-    f.fill(path((hx + 5, hy - 4), ((hx + 8, hy - 2.5), (hx + 8.2, hy + 2), (hx + 6.6, hy + 7)),
-                ((hx + 5, hy + 7), (hx + 4, hy + 2), (hx + 4.2, hy - 2.5))), C["moustache"])
-    f.fill(R.ellipse(hx - 3, hy - 7, 6, 3), C["head_l"], 0.5)
-    f.set_clip(None)
-    f.fill(path((hx + 9, hy - 6.5), ((hx + 11, hy - 7.2), (hx + 12.8, hy - 6), (hx + 13, hy - 3.8)),
-                (hx + 12.5, hy - 1.6), ((hx + 10.8, hy - 1), (hx + 9.6, hy - 1.8), (hx + 9.2, hy - 3))), C["yellow"])
-    upper = path((hx + 12.2, hy - 5.6), ((hx + 16, hy - 5), (hx + 17.6, hy - 1), (hx + 15.4, hy + 3)),
-                 ((hx + 14.9, hy + 1.4), (hx + 14.1, hy), (hx + 11.6, hy - 0.8)))
-    f.outlined(upper, ink, P.L((hx + 12, hy - 5), (hx + 17, hy + 2), C["beak_l"], C["beak"]), ow * 0.8)
-    eye(f, hx + 6.2, hy - 5.4, 2.6, C)
+    # feet tucked forward under the breast
+    f.line([(2, 14), (8, 19)], 2.6, C["yellow_d"])
+    f.line([(2, 13.6), (8, 18.6)], 1.5, C["yellow"])
+    for a in (-0.5, 0.2, 0.9):
+        f.line([(8, 19), (8 + 2.4 * math.cos(a), 19 + 2.4 * math.sin(a))], 1.2, C["yellow_d"])
+    f.fill(R.ellipse(3, 11, 5, 4), C["breast_d"], 0.8)
+    # near wing: its underside, pale with fine bars and darker hand
+    F.draw_wing(f, near, U, "under", prim_bars=(U["bar"], 0.55, [(0.3, 0.06), (0.45, 0.06), (0.6, 0.06)]),
+                bars=(U["bar"], 0.3, [(0.5, 0.07)]), dark_tips=(0.72, 0.82, False),
+                covert_spots=(U["spot"], 0.7), rim=0.5)
+    # head, looking down at the prey
+    g = f.sub(22, -27, 0.78, 0.45).sub(-3, 63)
+    head_side(g, C)
     return f

@@ -10,7 +10,7 @@ import random
 from artkit import raster as R
 from . import paint as P
 from . import sky, land, flora, kestrel, owls, raptors
-from .shapes import Figure, clip_to
+from .shapes import Figure, clip_to, path
 
 W, H = 240, 300
 SS = 4
@@ -146,7 +146,7 @@ def spring_day():
     for _ in range(12):
         flora.daisy(c, rnd.uniform(5, 235), rnd.uniform(262, 296), rnd.uniform(3, 4.2))
     vole(c, 174, 286, 1.7)
-    kestrel.spread(c, 122, 118, 1.08, lift=(-0.3, -0.22))
+    kestrel.hovering(c, 124, 150, 1.1)
     return c
 
 
@@ -173,8 +173,7 @@ def spring_dusk():
     # dark pines on the near shore
     for i, (x, h) in enumerate([(8, 70), (24, 54), (38, 44), (214, 62), (232, 80)]):
         flora.fir(c, x, 300, h, (40, 34, 60), (70, 56, 88), seed=i)
-    bird = P.tinted(raptors.OSPREY, (255, 170, 130), 0.16)
-    raptors.flying(c, 112, 96, 1.0, bird, rot=-0.08, fish=True)
+    raptors.osprey_fishing(c, 118, 94, 0.98, rot=-0.1, tint=((255, 170, 130), 0.12))
     return c
 
 
@@ -201,7 +200,7 @@ def spring_night():
         fx, fy = rnd0.uniform(10, 230), rnd0.uniform(240, 296)
         P.glow(c, fx, fy, 3, (230, 255, 140), opacity=0.5, blur=2)
         c.fill(R.circle(fx, fy, 0.8), (250, 255, 190))
-    owls.perched(c, 96, 214, 1.32, owls.BARN)
+    owls.perched_side(c, 104, 214, 1.12, owls.BARN)
     rnd = random.Random(12)
     for _ in range(8):
         flora.blossom(c, rnd.uniform(10, 230), rnd.uniform(120, 290), rnd.uniform(1.3, 2.2), (240, 220, 240),
@@ -214,7 +213,7 @@ def spring_night():
 # ---------------------------------------------------------------------------
 
 def summer_dawn():
-    """A kestrel on a fence post over a field of poppies at sunrise."""
+    """A little owl on a fence post over a field of poppies at sunrise."""
     c = canvas()
     sky.gradient(c, (140, 180, 226), (250, 214, 170), (255, 236, 190), y1=180)
     sky.sun(c, 176, 154, 16, halo=(255, 220, 150))
@@ -242,7 +241,7 @@ def summer_dawn():
     c.fill([(px - 11, 206), (px, 201), (px + 11, 206)], (186, 146, 106))
     for gx in (-5, 1, 6):
         c.fill(R.stroke([(px + gx, 212), (px + gx + 1, 240), (px + gx - 1, 298)], 0.6), (80, 56, 38), opacity=0.6)
-    kestrel.perched(c, px + 2, 205, 1.45, flip=False, C=P.tinted(kestrel.KESTREL, (255, 220, 170), 0.06))
+    owls.little_owl(c, px + 1, 205, 1.5, P.tinted(owls.LITTLE, (255, 220, 170), 0.06))
     for _ in range(10):
         flora.poppy(c, rnd.uniform(100, 240), rnd.uniform(270, 298), rnd.uniform(3.5, 5), stem_h=8)
     return c
@@ -266,15 +265,15 @@ def summer_day():
     ], haze=(120, 170, 110), mist=0.2)
     for i, (x, h) in enumerate([(10, 58), (26, 44), (224, 50)]):
         flora.fir(c, x, 300, h, (36, 92, 60), (70, 130, 80), seed=10 + i)
-    raptors.flying(c, 118, 92, 1.02, raptors.EAGLE, rot=0.06)
+    raptors.eagle_soaring(c, 120, 96, 0.98, rot=0.07)
     return c
 
 
 def summer_dusk():
-    """A kestrel hovering over ripe wheat and round bales at sunset."""
+    """A harrier gliding low over ripe wheat and round bales at sunset."""
     c = canvas()
     sky.gradient(c, (70, 60, 130), (200, 90, 110), (250, 150, 80), (255, 210, 110), y1=200)
-    sky.sun(c, 120, 184, 30, core=(255, 240, 200), rim=(255, 170, 70), halo=(255, 140, 60), halo_r=100)
+    sky.sun(c, 196, 196, 22, core=(255, 240, 200), rim=(255, 170, 70), halo=(255, 140, 60), halo_r=80)
     sky.streaks(c, 41, 6, 30, 130, [(240, 120, 110), (200, 90, 120), (255, 170, 120)], opacity=0.8)
     land.layered_hills(c, 33, [
         dict(y=196, waves=[(4, 110), (2, 37)], col=(150, 84, 96), trees=((130, 72, 88), 6, 1.0, "round")),
@@ -285,13 +284,12 @@ def summer_dusk():
     flora.hay_bale(c, 168, 234, 18, (214, 150, 70), (160, 96, 44), (240, 180, 100))
     flora.wheat(c, 52, -5, 245, lambda x: 302, 70, (20, 50), (190, 120, 50), (250, 190, 90), (210, 140, 60))
     flora.wheat(c, 53, -5, 245, lambda x: 304, 60, (50, 80), (170, 100, 40), (255, 204, 110), (220, 150, 70))
-    bird = P.tinted(kestrel.KESTREL, (255, 150, 90), 0.16)
-    kestrel.spread(c, 120, 104, 1.0, C=bird, lift=(-0.34, -0.26))
+    raptors.harrier_gliding(c, 124, 150, 0.98, rot=0.05, tint=((255, 160, 110), 0.14))
     return c
 
 
 def summer_night():
-    """A barn owl flying over a moonlit lake."""
+    """An eagle owl on a boulder by a moonlit lake."""
     c = canvas()
     sky.gradient(c, (8, 14, 40), (24, 40, 90), (70, 90, 150), y1=190)
     sky.stars(c, 51, 140, 0, 180, avoid=(60, 60, 34))
@@ -320,8 +318,17 @@ def summer_night():
         x, y = rnd.uniform(120, 240), rnd.uniform(230, 296)
         P.glow(c, x, y, 3, (230, 255, 140), opacity=0.5, blur=2)
         c.fill(R.circle(x, y, 0.8), (250, 255, 190))
-    bird = P.tinted(owls.BARN, (170, 190, 255), 0.12)
-    owls.flying(c, 130, 120, 1.04, bird, rot=0.08)
+    # the boulder on the near shore
+    stone = path((54, 304), ((56, 280), (70, 258), (96, 250)), ((118, 244), (150, 246), (170, 256)),
+                 ((190, 266), (200, 286), (204, 304)))
+    c.fill(stone, P.L((80, 246), (190, 304), (96, 104, 140), (62, 68, 104), (34, 38, 66)))
+    c.fill(path((70, 262), ((90, 250), (130, 244), (166, 254)), ((140, 250), (100, 252), (70, 262))), (150, 160, 200),
+           opacity=0.6)
+    for i in range(10):
+        x = 60 + i * 15 + rnd.uniform(-4, 4)
+        flora.blade(c, x, 304, rnd.uniform(10, 20), rnd.uniform(-4, 4), 1.3, (28, 38, 62))
+    bird = P.tinted(owls.EAGLE_OWL, (150, 170, 240), 0.16)
+    owls.eagle_owl(c, 126, 250, 1.18, bird)
     return c
 
 
@@ -333,7 +340,7 @@ AUTUMN = [(232, 120, 40), (214, 70, 40), (246, 180, 60), (190, 60, 40), (240, 15
 
 
 def autumn_dawn():
-    """A kestrel on an autumn branch above a misty valley of coloured woods."""
+    """A buzzard on an autumn branch above a misty valley of coloured woods."""
     c = canvas()
     sky.gradient(c, (150, 170, 210), (250, 206, 170), (255, 232, 196), y1=170)
     sky.sun(c, 150, 138, 14, halo=(255, 210, 150))
@@ -365,13 +372,13 @@ def autumn_dawn():
     bark_branch(c, (10, 198), (16, 214), (24, 226), (34, 236), 6, 2)
     for i, (x, y, n) in enumerate([(176, 174, 22), (186, 214, 18), (98, 156, 18), (34, 236, 18), (8, 186, 14)]):
         flora.leaf_cluster(c, 80 + i, x, y, 17, n, AUTUMN, size=(6, 10))
-    kestrel.perched(c, 126, 186, 1.45, flip=True, C=P.tinted(kestrel.KESTREL, (255, 210, 160), 0.06))
+    raptors.buzzard_perched(c, 128, 186, 1.2, True, P.tinted(raptors.BUZZARD, (255, 210, 160), 0.06))
     flora.falling_leaves(c, 88, 10, 0, 120, 240, 300, AUTUMN, size=(4, 7))
     return c
 
 
 def autumn_day():
-    """A red kite gliding over autumn woods and a winding river."""
+    """A red kite banking over autumn woods and a winding river."""
     c = canvas()
     sky.gradient(c, (60, 126, 206), (130, 186, 236), (214, 234, 248), y1=170)
     sky.cloud(c, 190, 52, 54, 11)
@@ -404,7 +411,7 @@ def autumn_day():
         else:
             flora.round_tree(c, x, y, h, col, P.mix(col, (255, 240, 160), 0.4), P.mix(col, (60, 20, 10), 0.35),
                              seed=i)
-    raptors.flying(c, 118, 92, 1.08, raptors.KITE, rot=-0.05)
+    raptors.kite_banking(c, 114, 100, 1.0, rot=-0.12)
     return c
 
 
@@ -468,8 +475,7 @@ def autumn_dusk():
         flora.daisy(c, x, 168 + x * 0.06 + rnd3.uniform(-1, 1), 2.2, (250, 160, 200), (255, 220, 120))
     # grass tufts on the edge
     flora.grass(c, 95, 0, 84, lambda x: 174 + x * 0.06, 40, (4, 10), [(120, 100, 70), (160, 120, 70)])
-    bird = P.tinted(raptors.PEREGRINE, (255, 150, 110), 0.14)
-    kestrel.perched(c, 52, 172, 1.45, False, bird, hood=True)
+    raptors.peregrine_front(c, 48, 172, 1.12, P.tinted(raptors.PEREGRINE_F, (255, 160, 120), 0.12), look=0.3)
     # gulls far out
     for gx, gy, s in ((190, 100, 4), (206, 110, 3)):
         c.fill(R.stroke(R.qbezier((gx - s, gy), (gx - s / 2, gy - s * 0.6), (gx, gy), 6) +
@@ -478,33 +484,55 @@ def autumn_dusk():
 
 
 def autumn_night():
-    """A tawny owl on an oak branch in front of the harvest moon."""
+    """A tawny owl looking out of its hollow in an old oak under the harvest moon."""
     c = canvas()
     sky.gradient(c, (16, 18, 50), (44, 40, 92), (110, 80, 120), y1=260)
-    sky.stars(c, 101, 110, 0, 220, avoid=(164, 104, 60))
-    sky.moon(c, 164, 104, 44, light=(255, 216, 146), shade=(236, 172, 104), halo=(255, 170, 100), halo_opacity=0.45)
+    sky.stars(c, 101, 110, 0, 220, avoid=(176, 92, 60))
+    sky.moon(c, 176, 92, 44, light=(255, 216, 146), shade=(236, 172, 104), halo=(255, 170, 100), halo_opacity=0.45)
     land.layered_hills(c, 77, [
         dict(y=246, waves=[(8, 110), (3, 39)], col=(64, 48, 88), trees=((56, 42, 80), 8, 1.3, "round")),
         dict(y=272, waves=[(6, 160), (3, 49)], col=(42, 32, 62)),
     ], haze=(110, 80, 120), mist=0.25)
-    # the old oak: trunk on the left, a hollow, a long branch to the right
-    trunk = [(-5, 304), (-5, -5), (46, -5), (50, 60), (58, 140), (66, 220), (84, 304)]
-    c.fill(trunk, P.L((0, 0), (70, 0), (60, 44, 44), (92, 68, 60), (48, 34, 38)))
+    # the old oak: a broad trunk with a hollow, a long limb to the right
+    flora.limb(c, (100, 150), (150, 138), (200, 150), (250, 130), 16, 7, (76, 56, 52), (124, 96, 86), (40, 28, 30))
+    flora.limb(c, (190, 146), (204, 130), (214, 120), (228, 112), 5, 1.5, (76, 56, 52))
+    flora.leaf_cluster(c, 111, 228, 112, 18, 22, AUTUMN, size=(6, 10))
+    flora.leaf_cluster(c, 112, 246, 136, 16, 16, AUTUMN, size=(6, 10))
+    trunk = [(-5, 304), (-5, -5), (96, -5), (100, 60), (110, 150), (120, 230), (150, 304)]
+    # the owl in the dark of its hollow first; the trunk is then laid round the opening
+    ox, oy = 60, 168
+    hole = R.ellipse(ox, oy, 42, 54)
+    c.fill(R.ellipse(ox, oy, 44, 56), P.V(oy - 54, oy + 54, (8, 4, 8), (26, 16, 18)))
+    owls.tawny_peeking(c, ox, oy - 18, 1.3, P.tinted(owls.TAWNY, (255, 190, 140), 0.06))
+    bark = P.L((0, 0), (124, 0), (58, 42, 44), (96, 72, 64), (46, 32, 36))
+    c.fill([R.oriented(trunk), R.oriented(hole)], bark, rule="evenodd")
     f = clip_to(c, trunk)
-    for k in range(6):
-        x = 6 + k * 9
-        f.fill(flora.taper(R.bezier((x, -5), (x + 5, 80), (x - 2, 160), (x + 10, 304), 20), 1.4, 2.4), (40, 28, 30), 0.5)
+    mask, box = c._mask([R.oriented(trunk), R.oriented(hole)], "evenodd")
+    f.clip.paste(0, (0, 0) + f.clip.size)
+    f.clip.paste(mask, box[:2])
+    rnd = random.Random(5)
+    for k in range(11):
+        x = 4 + k * 10 + rnd.uniform(-3, 3)
+        f.fill(flora.taper(R.bezier((x, -5), (x + 6, 80), (x - 3, 170), (x + 14, 304), 24), 1.4, 2.6), (40, 28, 30), 0.5)
+        f.fill(flora.taper(R.bezier((x + 3, -5), (x + 9, 80), (x, 170), (x + 17, 304), 24), 0.6, 1.0), (130, 100, 90),
+               0.35)
     f.set_clip(None)
-    c.fill(R.ellipse(26, 118, 11, 16), (30, 20, 24))
-    c.fill(R.ellipse(26, 120, 8, 13), (14, 8, 12))
-    flora.limb(c, (40, 216), (100, 208), (170, 226), (250, 212), 18, 8, (76, 56, 52), (124, 96, 86), (40, 28, 30))
-    flora.limb(c, (170, 220), (190, 204), (206, 196), (226, 184), 5, 1.5, (76, 56, 52))
-    flora.limb(c, (90, 210), (84, 196), (80, 186), (70, 176), 4, 1.2, (76, 56, 52))
-    flora.leaf_cluster(c, 111, 226, 184, 18, 22, AUTUMN, size=(6, 10))
-    flora.leaf_cluster(c, 112, 244, 212, 16, 16, AUTUMN, size=(6, 10))
-    flora.leaf_cluster(c, 113, 70, 176, 14, 14, AUTUMN, size=(6, 10))
-    owls.perched(c, 130, 212, 1.18, P.tinted(owls.TAWNY, (255, 180, 120), 0.06), seed=3)
-    flora.falling_leaves(c, 114, 16, 60, 130, 240, 300, AUTUMN)
+    # the rim of the opening and its thick lower lip in front of the owl's breast
+    c.fill([R.oriented(R.ellipse(ox, oy, 47, 59)), R.oriented(hole)], (118, 90, 78), rule="evenodd")
+    c.fill([R.oriented(R.ellipse(ox - 1, oy - 1, 45, 57)), R.oriented(hole)], (150, 118, 100), rule="evenodd",
+           opacity=0.7)
+    ly = 30
+    a0 = math.asin(ly / 59.0)
+    lip = R.bezier((ox - 50, oy + ly), (ox - 22, oy + ly - 10), (ox + 22, oy + ly - 10), (ox + 50, oy + ly), 20) + \
+        R.arc(ox, oy, 50, 59, a0, math.pi - a0, 40)
+    c.fill(lip, P.V(oy + ly - 8, oy + 59, (134, 104, 88), (90, 66, 58)))
+    c.fill(flora.taper(R.bezier((ox - 44, oy + ly + 1), (ox - 20, oy + ly - 6.5), (ox + 20, oy + ly - 6.5),
+                                (ox + 44, oy + ly + 1), 20), 1.8, 1.8), (176, 140, 116), opacity=0.85)
+    for k in range(5):
+        x = ox - 24 + k * 12
+        c.fill(flora.taper(R.bezier((x, oy + ly), (x + 2, oy + ly + 8), (x - 1, oy + ly + 16), (x + 3, oy + 58), 10),
+                           1.2, 0.4), (70, 50, 46), opacity=0.6)
+    flora.falling_leaves(c, 114, 14, 100, 120, 240, 300, AUTUMN)
     return c
 
 
@@ -513,7 +541,7 @@ def autumn_night():
 # ---------------------------------------------------------------------------
 
 def winter_dawn():
-    """A kestrel on a snowy branch at a pink winter sunrise."""
+    """A goshawk on a snowy branch at a pink winter sunrise, looking over its shoulder."""
     c = canvas()
     sky.gradient(c, (120, 140, 200), (210, 170, 210), (255, 200, 190), (255, 226, 200), y1=190)
     sky.sun(c, 60, 170, 14, halo=(255, 190, 170))
@@ -533,13 +561,13 @@ def winter_dawn():
     c.fill(flora.taper(R.bezier((246, 174), (200, 168.5), (150, 166.5), (74, 184.5), 24), 7, 2.5), (255, 252, 255))
     c.fill(flora.taper(R.bezier((158, 170), (140, 156), (128, 146), (111, 138.5), 12), 3.5, 1.2), (255, 252, 255))
     c.fill(flora.taper(R.bezier((220, 175), (216, 188), (208, 198), (195, 207), 12), 3, 1), (255, 252, 255))
-    kestrel.perched(c, 160, 174, 1.45, flip=True, C=P.tinted(kestrel.KESTREL, (255, 200, 210), 0.07))
+    raptors.goshawk_back(c, 150, 172, 1.2, False, P.tinted(raptors.GOSHAWK, (255, 200, 210), 0.07))
     land.snowfall(c, 123, 30, 0, 300, size=(0.5, 1.2), opacity=(0.5, 0.9))
     return c
 
 
 def winter_day():
-    """A kestrel hovering over a snowy field with frosted trees."""
+    """A short-eared owl gliding over a snowy field with frosted trees."""
     c = canvas()
     sky.gradient(c, (40, 110, 200), (110, 170, 230), (210, 232, 250), y1=210)
     sky.cloud(c, 200, 200, 60, 31, top=(255, 255, 255), base=(220, 230, 245))
@@ -558,7 +586,7 @@ def winter_day():
         y = 268 + k * 2.2
         c.fill(R.ellipse(x, y, 1.6, 1), (170, 190, 224), opacity=0.8)
     land.snowfall(c, 133, 24, 0, 300, size=(0.5, 1.1), opacity=(0.5, 0.9))
-    kestrel.spread(c, 120, 112, 1.1, lift=(-0.42, -0.36), view="below")
+    owls.short_eared_gliding(c, 122, 120, 1.12, rot=0.04)
     return c
 
 
@@ -585,19 +613,35 @@ def winter_dusk():
 
 
 def winter_night():
-    """A kestrel on a snowy pine top under the northern lights."""
+    """A white gyrfalcon on a snowy crag in the tundra under the northern lights."""
     c = canvas()
     sky.gradient(c, (6, 10, 30), (14, 30, 64), (30, 60, 96), y1=240)
     sky.stars(c, 151, 160, 0, 200)
     sky.aurora(c, 152, 120, 90)
-    land.mountains(c, [(40, 170), (120, 150), (200, 176)], 236, (60, 80, 120), (36, 50, 84),
+    land.mountains(c, [(40, 176), (120, 158), (200, 180)], 236, (60, 80, 120), (36, 50, 84),
                    snow=(190, 210, 236), snow_shade=(120, 140, 180), snow_line=0.45, seed=5)
-    land.snow_ground(c, 153, 246, [(5, 150), (2, 41)], (170, 196, 226), (90, 110, 160))
-    for i, (x, y, h) in enumerate([(12, 262, 60), (40, 270, 44), (210, 262, 64), (236, 270, 48)]):
-        flora.fir(c, x, y, h, (20, 40, 56), (40, 66, 84), snow=(190, 214, 240), seed=40 + i)
-    flora.fir(c, 126, 304, 150, (22, 44, 60), (44, 72, 92), snow=(200, 222, 246), seed=50)
-    bird = P.tinted(kestrel.KESTREL, (120, 200, 200), 0.22)
-    kestrel.perched(c, 126, 156, 1.3, flip=True, C=bird)
+    land.snow_ground(c, 153, 240, [(5, 150), (2, 41)], (170, 196, 226), (90, 110, 160))
+    for x0, y0, w, h in ((20, 252, 26, 9), (196, 248, 30, 10), (226, 258, 20, 7)):
+        land.rock(c, x0, y0, w, h, (86, 100, 136), (40, 50, 80), seed=int(x0))
+        c.fill(R.ellipse(x0 - 2, y0 - h * 0.8, w * 0.36, h * 0.32), (200, 220, 244), opacity=0.9)
+    # the crag: dark rock with snow on its ledges
+    crag = [(24, 304), (38, 278), (54, 262), (70, 244), (90, 233), (112, 229), (136, 228), (152, 236), (166, 250),
+            (178, 262), (186, 280), (200, 304)]
+    c.fill(crag, P.L((70, 230), (180, 304), (74, 86, 120), (44, 52, 82), (24, 28, 52)))
+    f = clip_to(c, crag)
+    # lit and shaded facets and the cracks between them
+    f.fill([(54, 262), (70, 244), (90, 233), (112, 229), (104, 252), (84, 270), (60, 304), (38, 304)], (96, 110, 148), 0.55)
+    f.fill([(136, 228), (152, 236), (166, 250), (178, 262), (186, 280), (200, 304), (150, 304), (140, 262)],
+           (18, 22, 42), 0.55)
+    for pts in (((112, 229), (104, 252), (84, 270), (60, 304)), ((136, 228), (140, 262), (150, 304)),
+                ((104, 252), (124, 262), (140, 262)), ((70, 280), (96, 284), (112, 304))):
+        f.fill(R.stroke(list(pts), 1.0), (20, 24, 44), 0.7)
+    f.set_clip(None)
+    c.fill(path((84, 233), ((100, 226), (130, 222), (156, 235)), ((140, 232), (120, 232), (100, 236)),
+                ((94, 238), (88, 238), (84, 233))), (214, 230, 250))
+    c.fill(path((58, 252), ((70, 244), (84, 244), (92, 250)), ((80, 252), (66, 254), (58, 252))), (200, 218, 244))
+    bird = P.tinted(raptors.GYR, (140, 220, 210), 0.12)
+    raptors.gyrfalcon_perched(c, 118, 229, 1.18, False, bird)
     land.snowfall(c, 154, 20, 0, 300, size=(0.4, 0.9), opacity=(0.4, 0.8))
     return c
 

@@ -33,6 +33,22 @@ class Figure:
         self.cr, self.sr = math.cos(rot), math.sin(rot)
         self.clip = None
 
+    def sub(self, x, y, k=1.0, rot=0.0, flip=False):
+        """A Figure drawing in its own coordinates placed inside this one:
+        origin at (x, y) here, scaled by k, rotated by rot, mirrored."""
+        g = Figure(self.c, 0, 0, self.k * k)
+        g.clip = self.clip
+        cr, sr = math.cos(rot), math.sin(rot)
+        outer = self.pt
+
+        def pt(p):
+            u, v = p
+            if flip:
+                u = -u
+            return outer((x + (u * cr - v * sr) * k, y + (u * sr + v * cr) * k))
+        g.pt = pt
+        return g
+
     def set_clip(self, contours=None):
         """Later fills only paint inside these contours (None: everywhere)."""
         if contours is None:
