@@ -1,5 +1,5 @@
 #include "data/UserFontFile.h"
-#include "framework/Handles.h"
+#include "handles/Handles.h"
 #include "framework/Text.h"
 #include <shlobj.h>
 #include <cstdlib>
@@ -33,7 +33,7 @@ std::string ReadHead(const std::wstring& path, size_t count)
 {
     if (path.empty())
         return {};
-    fw::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    win::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return {};

@@ -4,6 +4,7 @@
 #include "framework/Dpi.h"
 #include "framework/Text.h"
 #include "framework/View.h"
+#include "framework/ExceptionReport.h"
 #include "framework/WinThread.h"
 #include <algorithm>
 #include <commctrl.h>
@@ -170,8 +171,8 @@ void CFrameWnd::PostNcDestroy()
     if (app && app->m_pMainWnd == this)
         app->m_pMainWnd = nullptr;
     CDocument* doc = m_pDocumentToClose;
-    if (doc && doc->Views().empty() && doc->m_pDocTemplate)
-        doc->m_pDocTemplate->RemoveDocument(doc);
+    if (doc && doc->Views().empty() && doc->m_ppTemplateSlot)
+        delete doc; // its template forgets it as it goes
     delete this;
 }
 

@@ -22,7 +22,7 @@ gfx::ComPtr<IWICImagingFactory> CreateFactory()
 
 bool IsPaletteDisplay()
 {
-    gfx::ScreenDc screen;
+    win::WindowDc screen(nullptr);
     return screen.get() && (::GetDeviceCaps(screen.get(), RASTERCAPS) & RC_PALETTE);
 }
 
@@ -89,7 +89,7 @@ bool CImage::Decode(Source makeDecoder)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    gfx::GdiObject<HBITMAP> bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    win::UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || !bits)
         return false;
     UINT stride = width * 4;
@@ -158,9 +158,9 @@ bool CImage::Draw(HDC dc, int x, int y, int width, int height, int srcX, int src
         width = m_nWidth - srcX;
     if (height < 0)
         height = m_nHeight - srcY;
-    gfx::MemoryDc source(dc);
+    win::UniqueMemoryDc source(::CreateCompatibleDC(dc));
     if (!source.get())
         return false;
-    gfx::Selected picture(source.get(), m_bitmap.get());
+    win::SelectedObject picture(source.get(), m_bitmap.get());
     return ::BitBlt(dc, x, y, width, height, source.get(), srcX, srcY, SRCCOPY) != FALSE;
 }
