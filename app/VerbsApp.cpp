@@ -8,6 +8,7 @@
 #include "framework/CommandLineInfo.h"
 #include "framework/Dpi.h"
 #include "framework/Text.h"
+#include "graphfmt/Image.h"
 #include "resources/resource.h"
 #include "app/SettingsMigration.h"
 #include "base/PersistedSettings.h"
@@ -125,6 +126,17 @@ BOOL CVerbsApp::InitInstance()
     m_pMainWnd->UpdateWindow();
     CSplashWindow::RevealSplash();
     return TRUE;
+}
+
+BOOL CVerbsApp::OnIdle(LONG count)
+{
+    BOOL more = CWinApp::OnIdle(count);
+    // The picture decoder is bound at its first call so as not to slow the
+    // start; it is loaded here, while the learner looks at the window,
+    // rather than when the first test starts.
+    if (count == 0)
+        CImage::PrepareDecoding();
+    return more;
 }
 
 BOOL CVerbsApp::PreTranslateMessage(MSG* msg)

@@ -28,6 +28,21 @@ bool IsPaletteDisplay()
 
 } // namespace
 
+void CImage::PrepareDecoding()
+{
+    static bool prepared = false;
+    if (prepared)
+        return;
+    prepared = true;
+    gfx::ComApartment apartment;
+    if (!CreateFactory())
+        return;
+    // The end of the apartment may unload the component again; it stays, as
+    // a library linked with the program would.
+    HMODULE component = nullptr;
+    ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, L"windowscodecs.dll", &component);
+}
+
 void CImage::Clear()
 {
     m_palette.reset();

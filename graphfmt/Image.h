@@ -20,6 +20,11 @@ public:
     bool ReadMemory(const void* data, size_t size);
     void Clear();
 
+    // Loads the imaging component, which is bound at its first call, and
+    // keeps it for the rest of the run, so that the first picture does not
+    // wait for it. Only the first call does anything.
+    static void PrepareDecoding();
+
     bool IsEmpty() const { return !m_bitmap; }
     int Width() const { return m_nWidth; }
     int Height() const { return m_nHeight; }
