@@ -21,25 +21,15 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_MESSAGE(WM_CREATE, OnCreate)
     ON_MESSAGE(WM_LANGUAGE_SWITCH, OnLanguageSwitch)
     ON_COMMAND(ID_OPTIONS_RU, OnOptions)
-    ON_COMMAND(ID_OPTIONS_EN, OnOptions)
     ON_COMMAND(ID_USED_GROUPS_RU, OnUsedGroups)
-    ON_COMMAND(ID_USED_GROUPS_EN, OnUsedGroups)
     ON_COMMAND(ID_VERBS_LIST_RU, OnVerbsList)
-    ON_COMMAND(ID_VERBS_LIST_EN, OnVerbsList)
     ON_COMMAND(ID_FONT_RU, OnFont)
-    ON_COMMAND(ID_FONT_EN, OnFont)
     ON_COMMAND(ID_THEME_RU, OnPictureTheme)
-    ON_COMMAND(ID_THEME_EN, OnPictureTheme)
     ON_UPDATE_COMMAND_UI(ID_VERBS_LIST_RU, OnUpdateWhenIdle)
-    ON_UPDATE_COMMAND_UI(ID_VERBS_LIST_EN, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_OPTIONS_RU, OnUpdateWhenIdle)
-    ON_UPDATE_COMMAND_UI(ID_OPTIONS_EN, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_FONT_RU, OnUpdateWhenIdle)
-    ON_UPDATE_COMMAND_UI(ID_FONT_EN, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_THEME_RU, OnUpdateWhenIdle)
-    ON_UPDATE_COMMAND_UI(ID_THEME_EN, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_USED_GROUPS_RU, OnUpdateWhenIdle)
-    ON_UPDATE_COMMAND_UI(ID_USED_GROUPS_EN, OnUpdateWhenIdle)
 END_MESSAGE_MAP()
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTW& cs)
@@ -77,9 +67,15 @@ LRESULT CMainFrame::OnCreate(WPARAM wp, LPARAM lp)
 LRESULT CMainFrame::OnLanguageSwitch(WPARAM, LPARAM)
 {
     bool english = IsEnglish();
-    for (const ToolbarPosition& position : kToolbarPositions)
-        m_wndToolBar.SetCommandId(position.index, english ? position.command->englishId : position.command->russianId);
+    for (int i = 0; i < m_wndToolBar.GetCount(); ++i)
+        if (UINT id = m_wndToolBar.GetItemID(i))
+            m_wndToolBar.SetCommandId(i, CommandIdIn(id, english));
     return 0;
+}
+
+UINT CMainFrame::MapCommandId(UINT id) const
+{
+    return CommandOfId(id);
 }
 
 void CMainFrame::ApplyLanguage()

@@ -20,6 +20,8 @@ public:
     // Puts up the title, menu and toolbar of the current interface language
     // (the window starts with the Russian ones of the resources).
     void ApplyLanguage();
+    // Both ids of a command reach its one handler, under the Russian id.
+    UINT MapCommandId(UINT id) const override;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;

@@ -44,8 +44,8 @@ OldSettings MigrateIniSettings()
         file.Delete();
         return OldSettings::None;
     }
-    for (const OptionInfo& s : kOptions)
-        g.*s.member = CorrectMigratedOption(s, file.ReadOption(s.name, s.iniDefault));
+    for (const OptionInfo& s : Options())
+        g.*s.member = s.Corrected(file.ReadOption(s.name, s.iniDefault), true);
     try {
         SaveAllSettings();
         if (!file.Delete()) {

@@ -1,6 +1,25 @@
 #include "app/SplashWindow.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
+#include "VerbsVersion.h"
+#include <string>
+
+namespace {
+
+// The version line sits on the picture's title panel, centred under the
+// go - went - gone cards, in the picture's soft grey-blue.
+constexpr int kVersionBaseline = 269;
+constexpr COLORREF kVersionColor = RGB(84, 96, 114);
+constexpr int kVersionFontHeight = 11; // pixels, the cell without leading
+
+fw::UniqueFont CreateVersionFont()
+{
+    return fw::UniqueFont(::CreateFontW(-kVersionFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                        OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                                        DEFAULT_PITCH | FF_SWISS, L"Tahoma"));
+}
+
+} // namespace
 
 bool CSplashWindow::s_enabled = false;
 CSplashWindow* CSplashWindow::s_current = nullptr;
@@ -8,6 +27,7 @@ CSplashWindow* CSplashWindow::s_current = nullptr;
 BEGIN_MESSAGE_MAP(CSplashWindow, CWnd)
     ON_MESSAGE(WM_CREATE, OnCreate)
     ON_MESSAGE(WM_PAINT, OnPaint)
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
     ON_MESSAGE(WM_TIMER, OnTimer)
 END_MESSAGE_MAP()
 
@@ -41,6 +61,7 @@ BOOL CSplashWindow::Create(HWND parent)
         return FALSE;
     BITMAP info{};
     ::GetObjectW(m_bitmap.get(), sizeof(info), &info);
+    m_versionFont = CreateVersionFont();
     m_hOwner = parent;
     const wchar_t* cls = fw::RegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW));
     RECT rc{0, 0, info.bmWidth, info.bmHeight};
@@ -67,14 +88,37 @@ LRESULT CSplashWindow::OnCreate(WPARAM, LPARAM)
 LRESULT CSplashWindow::OnPaint(WPARAM, LPARAM)
 {
     fw::PaintDc dc(m_hWnd);
-    fw::UniqueMemoryDc memory(::CreateCompatibleDC(dc.get()));
-    if (!memory)
-        return 0;
+    Draw(dc.get());
+    return 0;
+}
+
+LRESULT CSplashWindow::OnPrintClient(WPARAM wp, LPARAM)
+{
+    Draw(reinterpret_cast<HDC>(wp));
+    return 0;
+}
+
+void CSplashWindow::Draw(HDC dc)
+{
     BITMAP info{};
     ::GetObjectW(m_bitmap.get(), sizeof(info), &info);
-    fw::SelectedObject selected(memory.get(), m_bitmap.get());
-    ::BitBlt(dc.get(), 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
-    return 0;
+    {
+        fw::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
+        if (!memory)
+            return;
+        fw::SelectedObject selected(memory.get(), m_bitmap.get());
+        ::BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
+    }
+    // Without its font the line is written in the system's, never left out.
+    fw::SelectedObject font(dc, m_versionFont ? m_versionFont.get() : ::GetStockObject(DEFAULT_GUI_FONT));
+    const std::wstring version = std::wstring(L"Version ") + VERBS_VERSION_WIDE;
+    int oldMode = ::SetBkMode(dc, TRANSPARENT);
+    COLORREF oldColor = ::SetTextColor(dc, kVersionColor);
+    UINT oldAlign = ::SetTextAlign(dc, TA_BASELINE | TA_CENTER);
+    ::TextOutW(dc, info.bmWidth / 2, kVersionBaseline, version.c_str(), static_cast<int>(version.size()));
+    ::SetTextAlign(dc, oldAlign);
+    ::SetTextColor(dc, oldColor);
+    ::SetBkMode(dc, oldMode);
 }
 
 LRESULT CSplashWindow::OnTimer(WPARAM wp, LPARAM)

@@ -1,6 +1,8 @@
 #pragma once
 // The picture shown over the main window while it comes up: it goes after
-// 2.25 seconds or at the first key or mouse press, which it uses up.
+// 2.25 seconds or at the first key or mouse press, which it uses up. The
+// program's version is written over the picture as it is shown, so that it
+// is always the version of the build.
 #include "framework/Handles.h"
 #include "framework/Wnd.h"
 
@@ -27,6 +29,8 @@ public:
 protected:
     LRESULT OnCreate(WPARAM wp, LPARAM lp);
     LRESULT OnPaint(WPARAM wp, LPARAM lp);
+    // Draws the splash into a device context the caller gives.
+    LRESULT OnPrintClient(WPARAM wp, LPARAM lp);
     LRESULT OnTimer(WPARAM wp, LPARAM lp);
     void PostNcDestroy() override;
 
@@ -36,8 +40,11 @@ private:
     CSplashWindow() = default;
     ~CSplashWindow() override;
     BOOL Create(HWND parent);
+    // The picture and the version line over it.
+    void Draw(HDC dc);
 
     fw::UniqueBitmap m_bitmap;
+    fw::UniqueFont m_versionFont;
     HWND m_hOwner = nullptr;
 
     static bool s_enabled;

@@ -25,15 +25,10 @@ CFrameWnd* NewMainFrame() { return new CMainFrame; }
 
 BEGIN_MESSAGE_MAP(CVerbsApp, CWinApp)
     ON_COMMAND(ID_HELP_CONTENTS_RU, OnHelpContents)
-    ON_COMMAND(ID_HELP_CONTENTS_EN, OnHelpContents)
     ON_COMMAND(ID_HELP_LEARN_RU, OnHelpLearn)
-    ON_COMMAND(ID_HELP_LEARN_EN, OnHelpLearn)
     ON_COMMAND(ID_HELP_TEST_RU, OnHelpTest)
-    ON_COMMAND(ID_HELP_TEST_EN, OnHelpTest)
     ON_COMMAND(ID_HELP_OPTIONS_RU, OnHelpOptions)
-    ON_COMMAND(ID_HELP_OPTIONS_EN, OnHelpOptions)
     ON_COMMAND(ID_APP_ABOUT_RU, OnAppAbout)
-    ON_COMMAND(ID_APP_ABOUT_EN, OnAppAbout)
 END_MESSAGE_MAP()
 
 CVerbsApp::CVerbsApp(const VerbsAppParts& parts) : m_parts(parts)

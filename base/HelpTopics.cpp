@@ -1,5 +1,6 @@
 #include "base/HelpTopics.h"
 #include "base/Language.h"
+#include "base/VerbsGlobals.h"
 #include "framework/Shell.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
@@ -19,5 +20,6 @@ void OpenHelpTopic(const std::wstring& topic)
         return;
     }
     CWaitCursor wait;
-    fw::ShellOpen(path);
+    // The Russian section comes first, so only English needs its anchor.
+    fw::ShellOpen(IsEnglish() ? path + L"#en" : path);
 }

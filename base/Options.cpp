@@ -1,62 +1,66 @@
 #include "base/Options.h"
 #include "data/VerbRecord.h"
-
-const OptionInfo kOptions[9] = {
-    {L"ShowTranslate", &CVerbsGlobals::ShowTranslate, 1, 1},
-    {L"MustLimitTime", &CVerbsGlobals::MustLimitTime, 0, 0},
-    {L"LimitTime", &CVerbsGlobals::LimitTime, 10, 10},
-    {L"ShowRightAnswer", &CVerbsGlobals::ShowRightAnswer, 1, 1},
-    {L"NumWords", &CVerbsGlobals::NumWords, 10, 10},
-    {L"OnlyOneForm", &CVerbsGlobals::OnlyOneForm, 0, 1},
-    {L"WhichForm", &CVerbsGlobals::WhichForm, 0, 0},
-    {L"Language", &CVerbsGlobals::Language, 1, 1},
-    {L"MaxAttempt", &CVerbsGlobals::MaxAttempt, 3, 3},
-};
+#include "resources/resource.h"
+#include <iterator>
 
 namespace {
 
-bool Is(const OptionInfo& s, int CVerbsGlobals::*member)
-{
-    return s.member == member;
-}
+constexpr int kMaxLimitTime = 60;
+constexpr int kMaxAttempts = 10;
 
-int CorrectLimitTime(int v) { return (v == 0 || static_cast<unsigned>(v) > 60u) ? 10 : v; }
-int CorrectNumWords(int v) { return (v < 1 || v > kVerbCount) ? 10 : v; }
-int CorrectMaxAttempt(int v) { return (v < 1 || v > 10) ? 3 : v; }
+const OptionInfo kOptions[] = {
+    {L"ShowTranslate", &CVerbsGlobals::ShowTranslate, 1, 1, 0, 1, Correction::None, OptionControl::Check,
+     {IDC_SHOW_TRANSLATE}, {{{IDC_SHOW_TRANSLATE, L"S&how translation"}}}, &TestOptions::showTranslate},
+    {L"MustLimitTime", &CVerbsGlobals::MustLimitTime, 0, 0, 0, 1, Correction::None, OptionControl::Check,
+     {IDC_MUST_LIMIT_TIME}, {{{IDC_MUST_LIMIT_TIME, L"&Time limit"}}}, &TestOptions::mustLimitTime},
+    {L"LimitTime", &CVerbsGlobals::LimitTime, 10, 10, 1, kMaxLimitTime, Correction::Always, OptionControl::Number,
+     {IDC_LIMIT_TIME, IDC_LIMIT_TIME_SPIN}, {{{IDC_MINUTES_LABEL, L"minutes"}}}, &TestOptions::limitTime},
+    {L"ShowRightAnswer", &CVerbsGlobals::ShowRightAnswer, 1, 1, 0, 1, Correction::None, OptionControl::Check,
+     {IDC_SHOW_RIGHT_ANSWER}, {{{IDC_SHOW_RIGHT_ANSWER, L"Show &correct answer"}}}, &TestOptions::showRightAnswer},
+    {L"NumWords", &CVerbsGlobals::NumWords, 10, 10, 1, kVerbCount, Correction::Always, OptionControl::Number,
+     {IDC_NUM_WORDS, IDC_NUM_WORDS_SPIN}, {{{IDC_NUM_WORDS_LABEL, L"Number of &questions"}}}, &TestOptions::numWords},
+    {L"OnlyOneForm", &CVerbsGlobals::OnlyOneForm, 0, 1, 0, 1, Correction::None, OptionControl::Check,
+     {IDC_ONLY_ONE_FORM}, {{{IDC_ONLY_ONE_FORM, L"A&sk only one verb form"}}}, &TestOptions::onlyOneForm},
+    {L"WhichForm", &CVerbsGlobals::WhichForm, 0, 0, 0, 2, Correction::OnMigration, OptionControl::Choice,
+     {IDC_FORM_PAST, IDC_FORM_PARTICIPLE, IDC_FORM_RANDOM},
+     {{{IDC_FORM_PAST, L"O&nly past"}, {IDC_FORM_PARTICIPLE, L"Onl&y past participle"}, {IDC_FORM_RANDOM, L"At rando&m"}}}, &TestOptions::whichForm},
+    // The radio texts are the languages' own names.
+    {L"Language", &CVerbsGlobals::Language, 1, 1, 0, 1, Correction::OnMigration, OptionControl::Choice,
+     {IDC_LANGUAGE_RUSSIAN, IDC_LANGUAGE_ENGLISH}, {}, nullptr},
+    {L"MaxAttempt", &CVerbsGlobals::MaxAttempt, 3, 3, 1, kMaxAttempts, Correction::Always, OptionControl::Number,
+     {IDC_MAX_ATTEMPT, IDC_MAX_ATTEMPT_SPIN}, {{{IDC_MAX_ATTEMPT_LABEL, L"Number of &attempts"}}},
+     &TestOptions::maxAttempt},
+};
 
 } // namespace
 
-int CorrectLoadedOption(const OptionInfo& s, int v)
+OptionList Options()
 {
-    if (Is(s, &CVerbsGlobals::LimitTime))
-        return CorrectLimitTime(v);
-    if (Is(s, &CVerbsGlobals::NumWords))
-        return CorrectNumWords(v);
-    if (Is(s, &CVerbsGlobals::MaxAttempt))
-        return CorrectMaxAttempt(v);
-    return v;
+    return {std::begin(kOptions), std::end(kOptions)};
 }
 
-int CorrectMigratedOption(const OptionInfo& s, int v)
+int OptionInfo::ChoiceCount() const
 {
-    if (Is(s, &CVerbsGlobals::WhichForm))
-        return (v < 0 || v > 2) ? 0 : v;
-    if (Is(s, &CVerbsGlobals::Language))
-        return (v < 0 || v > 1) ? 1 : v;
-    return CorrectLoadedOption(s, v);
+    int count = 0;
+    for (int id : controlIds)
+        count += id != 0 ? 1 : 0;
+    return count;
+}
+
+int OptionInfo::Corrected(int value, bool fromIni) const
+{
+    const bool checked = correction == Correction::Always || (correction == Correction::OnMigration && fromIni);
+    if (!checked || (value >= low && value <= high))
+        return value;
+    return fromIni ? iniDefault : registryDefault;
 }
 
 TestOptions CurrentTestOptions()
 {
     const CVerbsGlobals& g = Globals();
     TestOptions o;
-    o.numWords = g.NumWords;
-    o.maxAttempt = g.MaxAttempt;
-    o.mustLimitTime = g.MustLimitTime;
-    o.limitTime = g.LimitTime;
-    o.onlyOneForm = g.OnlyOneForm;
-    o.whichForm = g.WhichForm;
-    o.showTranslate = g.ShowTranslate;
-    o.showRightAnswer = g.ShowRightAnswer;
+    for (const OptionInfo& option : Options())
+        if (option.testField)
+            o.*option.testField = g.*option.member;
     return o;
 }

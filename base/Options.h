@@ -1,27 +1,53 @@
 #pragma once
-// The nine option settings, declared once: name (in memory and in the
-// registry), defaults, the ranges that corrections keep them in. Loading,
-// saving, the migration of old settings and a test's snapshot all walk this
-// table.
+// The option settings, declared once: each with its name (in memory and in
+// the registry), defaults, range and control in the options dialog. The
+// global state, loading, saving, the migration of old settings, the options
+// dialog and a test's snapshot of the options all walk this table.
+#include "base/DialogTexts.h"
 #include "base/VerbsGlobals.h"
 #include "session/TestOptions.h"
+#include <array>
 
-struct OptionInfo {
-    const wchar_t* name;         // registry value name
-    int CVerbsGlobals::*member;  // the global of the same name
-    int registryDefault;         // written when the registry lacks the value
-    int iniDefault;              // taken when an old Verbs.ini lacks it
+// When a value outside the option's range falls back to its default.
+enum class Correction {
+    None,        // taken as stored
+    OnMigration, // only a value of an old Verbs.ini (the INI default)
+    Always,      // also one loaded from the registry (the registry default)
 };
 
-// In the order in which they are read and written.
-extern const OptionInfo kOptions[9];
+// How the options dialog shows an option.
+enum class OptionControl {
+    Check,  // a check box: checked is 1
+    Number, // a read-only number edit with its up-down control
+    Choice, // radio buttons, the value being the index of the checked one
+};
 
-// The value a setting takes when loaded from the registry: out-of-range
-// numbers fall back to their default, the others are taken as stored.
-int CorrectLoadedOption(const OptionInfo& option, int value);
-// The value a setting of an old Verbs.ini takes: the registry's corrections,
-// and also the verb form and the language.
-int CorrectMigratedOption(const OptionInfo& option, int value);
+struct OptionInfo {
+    const wchar_t* name;          // registry value name
+    int CVerbsGlobals::*member;   // the global of the same name
+    int registryDefault;          // also the global's value before loading
+    int iniDefault;               // taken when an old Verbs.ini lacks it
+    int low, high;                // range
+    Correction correction;
+    OptionControl control;
+    std::array<int, 3> controlIds; // check box; edit and up-down; the radio buttons (0 for none)
+    std::array<DialogText, 3> englishTexts; // of its controls, beside the Russian template's
+    int TestOptions::*testField;  // its place in a test's snapshot (null when the test does not use it)
+
+    // The radio buttons of a choice.
+    int ChoiceCount() const;
+    // The value a setting takes after its correction (registry or old INI).
+    int Corrected(int value, bool fromIni) const;
+};
+
+// The table, in the order in which the options are read and written.
+struct OptionList {
+    const OptionInfo* first;
+    const OptionInfo* last;
+    const OptionInfo* begin() const { return first; }
+    const OptionInfo* end() const { return last; }
+};
+OptionList Options();
 
 // The options as they are set now, for a test that starts.
 TestOptions CurrentTestOptions();

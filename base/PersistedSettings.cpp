@@ -4,8 +4,6 @@
 #include "base/VerbsGlobals.h"
 #include "data/VerbGroups.h"
 #include "framework/Text.h"
-#include "framework/WinApp.h"
-#include "resources/resource.h"
 #include "settings/ProfileException.h"
 #include <cstdlib>
 #include <string>
@@ -32,7 +30,7 @@ std::wstring StoredText(Profile::RegProfile& store, const wchar_t* name)
 void SaveAllSettings()
 {
     CVerbsGlobals& g = Globals();
-    for (const OptionInfo& s : kOptions)
+    for (const OptionInfo& s : Options())
         g.m_profile.SetString(s.name, Decimal(g.*s.member));
 }
 
@@ -40,14 +38,14 @@ bool LoadSettings()
 {
     CVerbsGlobals& g = Globals();
     try {
-        for (const OptionInfo& s : kOptions) {
+        for (const OptionInfo& s : Options()) {
             std::wstring text = StoredText(g.m_profile, s.name);
             if (text.empty()) {
                 g.m_profile.SetString(s.name, Decimal(s.registryDefault));
                 continue; // the member keeps its initial value, which is that default
             }
             int v = static_cast<int>(std::wcstol(text.c_str(), nullptr, 10));
-            int corrected = CorrectLoadedOption(s, v);
+            int corrected = s.Corrected(v, false);
             g.*s.member = corrected;
             if (corrected != v)
                 g.m_profile.SetString(s.name, Decimal(corrected));

@@ -1,13 +1,13 @@
 #pragma once
-// The nine option settings between runs: reading them at start-up with
-// their corrections, and writing them all.
+// The option settings between runs: reading them at start-up with their
+// corrections, and writing them all.
 #include <string>
 
-// Reads the nine settings into the global state, writes back defaults for
+// Reads the option settings into the global state, writes back defaults for
 // missing values and corrections for invalid ones, and creates the group
 // store on the first run. False after a reported registry failure.
 bool LoadSettings();
 
-// Writes all nine settings from the global state to the registry, in order.
+// Writes all option settings from the global state to the registry, in order.
 // May throw Profile::RegException.
 void SaveAllSettings();

@@ -1,4 +1,5 @@
 #include "base/VerbsGlobals.h"
+#include "base/Options.h"
 #include <cassert>
 
 namespace {
@@ -8,6 +9,8 @@ CVerbsGlobals* gGlobals = nullptr;
 CVerbsGlobals::CVerbsGlobals() : m_brButtonFace(::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE)))
 {
     m_themes.reserve(10); // the list grows in blocks of ten entries
+    for (const OptionInfo& option : Options())
+        this->*option.member = option.registryDefault;
     gGlobals = this;
 }
 

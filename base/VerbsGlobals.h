@@ -27,16 +27,17 @@ public:
     // is current afterwards.
     void FreePictureThemes();
 
-    // The nine option settings (defaults equal the registry defaults).
-    int ShowTranslate = 1;
+    // The option settings, at their registry defaults until loaded
+    // (base/Options.h declares them).
+    int ShowTranslate = 0;
     int MustLimitTime = 0;
-    int LimitTime = 10;
-    int ShowRightAnswer = 1;
-    int NumWords = 10;
+    int LimitTime = 0;
+    int ShowRightAnswer = 0;
+    int NumWords = 0;
     int OnlyOneForm = 0;
     int WhichForm = 0;
-    int Language = 1;
-    int MaxAttempt = 3;
+    int Language = 0;
+    int MaxAttempt = 0;
 
     Profile::RegProfile m_profile;
     HCURSOR m_hHandCursor = nullptr;

@@ -25,3 +25,18 @@ bool IsAnswerCorrect(const std::wstring& typed, const std::wstring& stored)
             ++start;
     }
 }
+
+AnswerMatch MatchAnswer(const VerbRecord& verb, VerbForm form, const std::wstring& typed)
+{
+    const bool past = form == VerbForm::PastTense;
+    if (IsAnswerCorrect(typed, past ? verb.pastTense : verb.pastParticiple))
+        return AnswerMatch::TableForm;
+    if (IsAnswerCorrect(typed, past ? verb.alsoPastTense : verb.alsoPastParticiple))
+        return AnswerMatch::AlsoAccepted;
+    return AnswerMatch::Wrong;
+}
+
+bool IsAnswerAccepted(const VerbRecord& verb, VerbForm form, const std::wstring& typed)
+{
+    return MatchAnswer(verb, form, typed) != AnswerMatch::Wrong;
+}

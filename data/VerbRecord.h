@@ -9,6 +9,11 @@ struct VerbRecord {
     std::wstring pastParticiple;
     std::wstring translation;
     int selectionMark = 0; // 0: in the set a test draws from; 1: not
+    // Standard forms that a test also takes as right although the table does
+    // not list them ("gotten" for get), written like a table form ("A; B"),
+    // empty when there are none. They define no group and are never shown.
+    std::wstring alsoPastTense;
+    std::wstring alsoPastParticiple;
 };
 
 // Number of verbs in the table; verb number n (1..kVerbCount) is index n - 1.

@@ -41,6 +41,15 @@ constexpr const char kTypeName[] = "VRB";
 constexpr const wchar_t kTypeNameW[] = L"VRB";
 constexpr int kResourceId = 154;
 
+// The forms a test also accepts beside the table's own live in a resource of
+// their own, so that the table's bytes stay as they are. Same scrambling and
+// separator; three fields a record: the verb number in decimal digits, the
+// past tense forms and the past participle forms (either may be empty).
+constexpr const char kAlsoTypeName[] = "VRA";
+constexpr const wchar_t kAlsoTypeNameW[] = L"VRA";
+constexpr int kAlsoResourceId = 155;
+constexpr std::size_t kAlsoFieldsPerRecord = 3;
+
 // The reader turns this character back into a blank, so texts cannot hold it.
 constexpr char kUnderscore = '_';
 

@@ -43,6 +43,35 @@ bool PutField(VerbRecord& record, const std::string& field)
     return true;
 }
 
+// The data of a custom resource of the module, or null.
+const std::uint8_t* ResourceData(HMODULE module, const wchar_t* type, int id, DWORD& size)
+{
+    size = 0;
+    HRSRC info = ::FindResourceW(module, MAKEINTRESOURCEW(id), type);
+    if (!info)
+        return nullptr;
+    HGLOBAL handle = ::LoadResource(module, info);
+    const void* data = handle ? ::LockResource(handle) : nullptr;
+    if (!data)
+        return nullptr;
+    size = ::SizeofResource(module, info);
+    return static_cast<const std::uint8_t*>(data);
+}
+
+// Verb number n (1..kVerbCount) written in decimal digits, or 0.
+int VerbNumber(const std::string& digits)
+{
+    if (digits.empty() || digits.size() > 3 || digits[0] == '0')
+        return 0;
+    int n = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9')
+            return 0;
+        n = n * 10 + (c - '0');
+    }
+    return n <= kVerbCount ? n : 0;
+}
+
 } // namespace
 
 std::wstring OemToAnsiText(std::string_view oemBytes)
@@ -75,18 +104,44 @@ void FillVerbTable(const std::uint8_t* data, std::size_t size, VerbTable& table)
     }
 }
 
+void FillAlsoAccepted(const std::uint8_t* data, std::size_t size, VerbTable& table)
+{
+    std::string fields[VerbResource::kAlsoFieldsPerRecord];
+    std::size_t field = 0;
+    for (std::size_t offset = 0; offset < size; ++offset) {
+        std::uint8_t byte = data[offset];
+        std::string& text = fields[field];
+        if (byte != VerbResource::kSeparator) {
+            if (text.size() < VerbResource::kMaxFieldBytes)
+                text.push_back(static_cast<char>(byte ^ VerbResource::kKey));
+            continue;
+        }
+        text.erase(std::find(text.begin(), text.end(), '\0'), text.end());
+        std::replace(text.begin(), text.end(), VerbResource::kUnderscore, ' ');
+        if (++field < VerbResource::kAlsoFieldsPerRecord)
+            continue;
+        if (int n = VerbNumber(fields[0])) {
+            VerbRecord& record = table[static_cast<std::size_t>(n - 1)];
+            record.alsoPastTense = Widen(fields[1], kAnsiCodePage);
+            record.alsoPastParticiple = Widen(fields[2], kAnsiCodePage);
+        }
+        for (std::string& done : fields)
+            done.clear();
+        field = 0;
+    }
+}
+
 void LoadVerbTable(VerbTable& table, HMODULE module)
 {
     // The table is read once; read again, every field would land in the
     // translations of a full table.
     if (!table.front().infinitive.empty())
         return;
-    HRSRC info = ::FindResourceW(module, MAKEINTRESOURCEW(VerbResource::kResourceId), VerbResource::kTypeNameW);
-    if (!info)
-        return;
-    HGLOBAL handle = ::LoadResource(module, info);
-    const void* data = handle ? ::LockResource(handle) : nullptr;
+    DWORD size = 0;
+    const std::uint8_t* data = ResourceData(module, VerbResource::kTypeNameW, VerbResource::kResourceId, size);
     if (!data)
         return;
-    FillVerbTable(static_cast<const std::uint8_t*>(data), ::SizeofResource(module, info), table);
+    FillVerbTable(data, size, table);
+    if ((data = ResourceData(module, VerbResource::kAlsoTypeNameW, VerbResource::kAlsoResourceId, size)))
+        FillAlsoAccepted(data, size, table);
 }

@@ -1,4 +1,5 @@
 #include "dialogs/GroupVerbsDlg.h"
+#include "base/DialogTexts.h"
 #include "base/ReportProfileError.h"
 #include "base/VerbsGlobals.h"
 #include "data/VerbGroups.h"
@@ -7,6 +8,12 @@
 #include "settings/RegProfile.h"
 
 namespace {
+const DialogText kEnglishTexts[] = {
+    {0, L"Included verbs"},
+    {IDC_TOTAL_LABEL, L"&Total:"},
+    {IDC_CHECK_ALL, L"All (+)"},
+    {IDC_UNCHECK_ALL, L"All (-)"},
+};
 const wchar_t* const kRussianGroupWord = L"\u0413\u0440\u0443\u043F\u043F\u0430"; // "Группа", no colon
 } // namespace
 
@@ -32,12 +39,7 @@ void CGroupVerbsDlg::DoDataExchange(CDataExchange* dx)
 BOOL CGroupVerbsDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    if (IsEnglish()) {
-        SetWindowText(L"Included verbs");
-        ::SetDlgItemTextW(m_hWnd, IDC_TOTAL_LABEL, L"&Total:");
-        ::SetDlgItemTextW(m_hWnd, IDC_CHECK_ALL, L"All (+)");
-        ::SetDlgItemTextW(m_hWnd, IDC_UNCHECK_ALL, L"All (-)");
-    }
+    ShowDialogTexts(m_hWnd, kEnglishTexts, IsEnglish());
     std::wstring label = std::wstring(IsEnglish() ? L"Group:" : kRussianGroupWord) + L" \"" + GroupName + L"\"";
     ::SetDlgItemTextW(m_hWnd, IDC_GROUP_LABEL, label.c_str());
 

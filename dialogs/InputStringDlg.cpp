@@ -1,4 +1,5 @@
 #include "dialogs/InputStringDlg.h"
+#include "base/DialogTexts.h"
 #include "base/Language.h"
 #include "base/VerbsGlobals.h"
 #include "framework/Text.h"
@@ -8,7 +9,10 @@
 
 namespace {
 const wchar_t* const kWhiteSpace = L" \t\n\v\f\r";
-const wchar_t* const kRussianCaption = L"\u0412\u0432\u043E\u0434 \u0441\u0442\u0440\u043E\u043A\u0438"; // "Ввод строки"
+// The template is English.
+const DialogText kRussianTexts[] = {
+    {0, L"\u0412\u0432\u043E\u0434 \u0441\u0442\u0440\u043E\u043A\u0438"}, // "Ввод строки"
+};
 const wchar_t* const kLengthTipEnglish = L"At most %1 characters";
 const wchar_t* const kLengthTipRussian = L"\u041D\u0435 \u0431\u043E\u043B\u0435\u0435 %1 \u0441\u0438\u043C\u0432\u043E\u043B\u043E\u0432"; // "Не более %1 символов"
 constexpr UINT_PTR kHideTipTimer = 1;
@@ -60,8 +64,7 @@ void CInputStringDlg::DoDataExchange(CDataExchange* dx)
 
 BOOL CInputStringDlg::OnInitDialog()
 {
-    if (!IsEnglish())
-        SetWindowText(kRussianCaption);
+    ShowDialogTexts(m_hWnd, kRussianTexts, IsEnglish(), CDialogTexts::Template::English);
     HWND field = GetDlgItem(IDC_INPUT_TEXT);
     if (MaxLength > 0)
         ::SendMessageW(field, EM_SETLIMITTEXT, static_cast<WPARAM>(MaxLength), 0);

@@ -1,44 +1,41 @@
 #include "dialogs/OptionsDlg.h"
+#include "base/DialogTexts.h"
 #include "base/HelpTopics.h"
+#include "base/Options.h"
 #include "base/PersistedSettings.h"
 #include "base/ReportProfileError.h"
 #include "base/VerbsGlobals.h"
-#include "data/VerbRecord.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
 #include "settings/ProfileException.h"
 #include <commctrl.h>
 #include <cwchar>
+#include <iterator>
+#include <vector>
 
 namespace {
 
-// The texts that follow the language radio buttons; 0 stands for the caption.
-struct Caption {
-    int id;
-    const wchar_t* english;
-};
-const Caption kCaptions[] = {
+// The dialog's own texts that follow the language radio buttons; those of
+// the options' controls come with the options.
+const DialogText kEnglishTexts[] = {
     {0, L"Program options"},
     {IDC_GENERAL_BOX, L"&General options"},
-    {IDC_SHOW_TRANSLATE, L"S&how translation"},
-    {IDC_SHOW_RIGHT_ANSWER, L"Show &correct answer"},
-    {IDC_NUM_WORDS_LABEL, L"Number of &questions"},
     {IDC_FORM_BOX, L"Verb &form to ask"},
-    {IDC_ONLY_ONE_FORM, L"A&sk only one verb form"},
-    {IDC_FORM_PAST, L"O&nly past"},
-    {IDC_FORM_PARTICIPLE, L"Onl&y past participle"},
-    {IDC_FORM_RANDOM, L"At rando&m"},
     {IDC_LANGUAGE_BOX, L"&Interface language"},
     {IDC_LIMIT_BOX, L"Time or attempts &limit"},
-    {IDC_MUST_LIMIT_TIME, L"&Time limit"},
-    {IDC_MINUTES_LABEL, L"minutes"},
-    {IDC_MAX_ATTEMPT_LABEL, L"Number of &attempts"},
     {IDCANCEL, L"Cancel"},
     {IDHELP, L"Help"},
 };
 
-constexpr int kMaxLimitTime = 60;
-constexpr int kMaxAttempts = 10;
+std::vector<DialogText> AllEnglishTexts()
+{
+    std::vector<DialogText> texts(std::begin(kEnglishTexts), std::end(kEnglishTexts));
+    for (const OptionInfo& option : Options())
+        for (const DialogText& text : option.englishTexts)
+            if (text.IsSet())
+                texts.push_back(text);
+    return texts;
+}
 
 } // namespace
 
@@ -51,7 +48,8 @@ BEGIN_MESSAGE_MAP(COptionsDlg, CDialog)
 END_MESSAGE_MAP()
 
 COptionsDlg::COptionsDlg(HWND parent)
-    : CDialog(IDD_OPTIONS, parent), m_nLanguage(Globals().Language), m_nWhichForm(Globals().WhichForm)
+    : CDialog(IDD_OPTIONS, parent), m_nLanguage(Globals().Language), m_nWhichForm(Globals().WhichForm),
+      m_texts(AllEnglishTexts())
 {
 }
 
@@ -92,35 +90,54 @@ void COptionsDlg::AttachSpin(int spinId, int editId, int low, int high)
 
 BOOL COptionsDlg::OnInitDialog()
 {
-    for (const Caption& c : kCaptions)
-        m_russianTexts[c.id] = fw::WindowText(c.id ? GetDlgItem(c.id) : m_hWnd);
     CDialog::OnInitDialog();
-
-    const CVerbsGlobals& g = Globals();
-    AttachSpin(IDC_LIMIT_TIME_SPIN, IDC_LIMIT_TIME, 1, kMaxLimitTime);
-    AttachSpin(IDC_NUM_WORDS_SPIN, IDC_NUM_WORDS, 1, kVerbCount);
-    AttachSpin(IDC_MAX_ATTEMPT_SPIN, IDC_MAX_ATTEMPT, 1, kMaxAttempts);
-
-    SetChecked(IDC_SHOW_TRANSLATE, g.ShowTranslate != 0);
-    SetChecked(IDC_MUST_LIMIT_TIME, g.MustLimitTime != 0);
-    SetChecked(IDC_SHOW_RIGHT_ANSWER, g.ShowRightAnswer != 0);
-    SetChecked(IDC_ONLY_ONE_FORM, g.OnlyOneForm != 0);
+    for (const OptionInfo& option : Options())
+        ShowOption(option, Globals().*option.member);
     OnTimeLimitToggle();
-
-    SetNumber(IDC_LIMIT_TIME, g.LimitTime);
-    SetNumber(IDC_NUM_WORDS, g.NumWords);
-    SetNumber(IDC_MAX_ATTEMPT, g.MaxAttempt);
-
-    int form = g.WhichForm == 0 ? IDC_FORM_PAST : g.WhichForm == 1 ? IDC_FORM_PARTICIPLE : IDC_FORM_RANDOM;
-    ::CheckRadioButton(m_hWnd, IDC_FORM_PAST, IDC_FORM_RANDOM, form);
     OnOneFormToggle();
-
-    bool english = g.Language != 0;
-    ::CheckRadioButton(m_hWnd, IDC_LANGUAGE_RUSSIAN, IDC_LANGUAGE_ENGLISH,
-                       english ? IDC_LANGUAGE_ENGLISH : IDC_LANGUAGE_RUSSIAN);
-    if (english)
-        ApplyCaptions(true);
+    m_texts.Show(m_hWnd, IsEnglish());
     return TRUE;
+}
+
+void COptionsDlg::ShowOption(const OptionInfo& option, int value)
+{
+    const auto& ids = option.controlIds;
+    switch (option.control) {
+    case OptionControl::Check:
+        SetChecked(ids[0], value != 0);
+        break;
+    case OptionControl::Number:
+        AttachSpin(ids[1], ids[0], option.low, option.high);
+        SetNumber(ids[0], value);
+        break;
+    case OptionControl::Choice: {
+        // A value outside the radio buttons checks the last one.
+        int last = option.ChoiceCount() - 1;
+        int index = value >= 0 && value < last ? value : last;
+        ::CheckRadioButton(m_hWnd, ids[0], ids[static_cast<size_t>(last)], ids[static_cast<size_t>(index)]);
+        break;
+    }
+    }
+}
+
+int COptionsDlg::OptionValue(const OptionInfo& option) const
+{
+    const auto& ids = option.controlIds;
+    switch (option.control) {
+    case OptionControl::Check:
+        return IsChecked(ids[0]) ? 1 : 0;
+    case OptionControl::Number:
+        return Number(ids[0]);
+    case OptionControl::Choice: {
+        // The first checked one, the last when none before it is.
+        int last = option.ChoiceCount() - 1;
+        for (int i = 0; i < last; ++i)
+            if (IsChecked(ids[static_cast<size_t>(i)]))
+                return i;
+        return last;
+    }
+    }
+    return 0;
 }
 
 void COptionsDlg::OnTimeLimitToggle()
@@ -137,22 +154,14 @@ void COptionsDlg::OnOneFormToggle()
         ::EnableWindow(GetDlgItem(id), oneForm);
 }
 
-void COptionsDlg::ApplyCaptions(bool english)
-{
-    for (const Caption& c : kCaptions) {
-        const std::wstring& text = english ? std::wstring(c.english) : m_russianTexts[c.id];
-        ::SetWindowTextW(c.id ? GetDlgItem(c.id) : m_hWnd, text.c_str());
-    }
-}
-
 void COptionsDlg::OnRussian()
 {
-    ApplyCaptions(false);
+    m_texts.Show(m_hWnd, false);
 }
 
 void COptionsDlg::OnEnglish()
 {
-    ApplyCaptions(true);
+    m_texts.Show(m_hWnd, true);
 }
 
 void COptionsDlg::OnHelp()
@@ -163,16 +172,8 @@ void COptionsDlg::OnHelp()
 void COptionsDlg::OnOK()
 {
     UpdateData(TRUE);
-    CVerbsGlobals& g = Globals();
-    g.ShowTranslate = IsChecked(IDC_SHOW_TRANSLATE) ? 1 : 0;
-    g.MustLimitTime = IsChecked(IDC_MUST_LIMIT_TIME) ? 1 : 0;
-    g.LimitTime = Number(IDC_LIMIT_TIME);
-    g.ShowRightAnswer = IsChecked(IDC_SHOW_RIGHT_ANSWER) ? 1 : 0;
-    g.NumWords = Number(IDC_NUM_WORDS);
-    g.OnlyOneForm = IsChecked(IDC_ONLY_ONE_FORM) ? 1 : 0;
-    g.WhichForm = IsChecked(IDC_FORM_PAST) ? 0 : IsChecked(IDC_FORM_PARTICIPLE) ? 1 : 2;
-    g.Language = IsChecked(IDC_LANGUAGE_ENGLISH) ? 1 : 0;
-    g.MaxAttempt = Number(IDC_MAX_ATTEMPT);
+    for (const OptionInfo& option : Options())
+        Globals().*option.member = OptionValue(option);
     try {
         SaveAllSettings();
     } catch (const Profile::RegException& e) {

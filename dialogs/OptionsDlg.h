@@ -1,11 +1,13 @@
 #pragma once
-// The nine options of the test. OK puts them into the program's option
-// variables and writes all nine to the settings store; the dialog's own
-// texts follow the language radio buttons at once, but the interface
-// language itself changes only with OK (the caller rebuilds the menu).
+// The options of the test, as the options table declares them. OK puts them
+// into the program's option variables and writes all of them to the settings
+// store; the dialog's own texts follow the language radio buttons at once,
+// but the interface language itself changes only with OK (the caller
+// rebuilds the menu).
+#include "base/DialogTexts.h"
 #include "framework/Dialog.h"
-#include <map>
-#include <string>
+
+struct OptionInfo;
 
 class COptionsDlg : public CDialog {
 public:
@@ -34,7 +36,9 @@ private:
     int Number(int editId) const;
     bool IsChecked(int id) const;
     void SetChecked(int id, bool checked);
-    void ApplyCaptions(bool english);
+    // An option on its controls, and read back from them.
+    void ShowOption(const OptionInfo& option, int value);
+    int OptionValue(const OptionInfo& option) const;
 
-    std::map<int, std::wstring> m_russianTexts; // as the template has them
+    CDialogTexts m_texts;
 };

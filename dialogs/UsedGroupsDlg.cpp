@@ -1,4 +1,5 @@
 #include "dialogs/UsedGroupsDlg.h"
+#include "base/DialogTexts.h"
 #include "base/Language.h"
 #include "base/ReportProfileError.h"
 #include "base/VerbsGlobals.h"
@@ -21,6 +22,13 @@ bool SameName(const std::wstring& a, const std::wstring& b)
                                   TRUE) == CSTR_EQUAL;
 }
 
+} // namespace
+
+namespace {
+const DialogText kEnglishTexts[] = {
+    {0, L"Selected groups"},
+    {IDC_TOTAL_LABEL, L"&Total:"},
+};
 } // namespace
 
 BEGIN_MESSAGE_MAP(CUsedGroupsDlg, CDialog)
@@ -47,10 +55,7 @@ void CUsedGroupsDlg::DoDataExchange(CDataExchange* dx)
 BOOL CUsedGroupsDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    if (IsEnglish()) {
-        SetWindowText(L"Selected groups");
-        ::SetDlgItemTextW(m_hWnd, IDC_TOTAL_LABEL, L"&Total:");
-    }
+    ShowDialogTexts(m_hWnd, kEnglishTexts, IsEnglish());
     m_allVerbsName = LoadLangString(IDS_ALL_VERBS);
     FillList();
     m_list.SetCurSel(0);

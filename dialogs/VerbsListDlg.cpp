@@ -1,4 +1,5 @@
 #include "dialogs/VerbsListDlg.h"
+#include "base/DialogTexts.h"
 #include "base/HelpTopics.h"
 #include "base/Language.h"
 #include "base/ReportProfileError.h"
@@ -13,9 +14,11 @@
 #include <numeric>
 
 namespace {
-constexpr int IDC_GROUP_TABS = 1047;
-constexpr int IDC_VERB_LIST = 1019;
-constexpr int IDC_EXPORT = 145;
+const DialogText kEnglishTexts[] = {
+    {0, nullptr, IDS_LIST_TITLE + 1},
+    {IDC_EXPORT, L"&Export..."},
+    {IDHELP, L"&Help"},
+};
 
 // Header titles of the four columns (Russian ids; English is the next one).
 constexpr UINT kColumnTitles[4] = {IDS_INFINITIVE, IDS_PAST_TENSE, IDS_PAST_PARTICIPLE, IDS_TRANSLATION};
@@ -62,8 +65,7 @@ BOOL CVerbsListDlg::OnInitDialog()
     if (HFONT font = Globals().m_userFont.get())
         ::SendMessageW(m_hList, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     InsertColumns();
-    if (IsEnglish())
-        SetEnglishTexts();
+    ShowDialogTexts(m_hWnd, kEnglishTexts, IsEnglish());
     InsertTabs();
     RankVerbs();
     FillList();
@@ -86,13 +88,6 @@ void CVerbsListDlg::InsertColumns()
         col.iSubItem = column;
         ListView_InsertColumn(m_hList, column, &col);
     }
-}
-
-void CVerbsListDlg::SetEnglishTexts()
-{
-    SetWindowText(fw::LoadResString(IDS_LIST_TITLE + 1));
-    ::SetDlgItemTextW(m_hWnd, IDC_EXPORT, L"&Export...");
-    ::SetDlgItemTextW(m_hWnd, IDHELP, L"&Help");
 }
 
 void CVerbsListDlg::InsertTabs()

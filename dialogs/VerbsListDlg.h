@@ -35,7 +35,6 @@ protected:
 private:
     void InsertColumns();
     void InsertTabs();
-    void SetEnglishTexts();
     // Fills the list with the verbs of the selected tab.
     void FillList();
     // Shows the verbs, sorted by the infinitive, as the list's rows.

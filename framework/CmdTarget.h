@@ -156,7 +156,7 @@ public:
     virtual void Enable(bool on = true) = 0;
     virtual void SetCheck(int check = 1) = 0;
 
-    UINT m_nID;
+    UINT m_nID; // the command whose handlers are asked
 };
 
 // Base of everything that handles commands: windows, documents, the application.

@@ -259,9 +259,12 @@ LRESULT CFrameWnd::OnSetCursor(WPARAM, LPARAM)
     return Default();
 }
 
-// Commands go to the active view first, then the frame, then the application.
+// Commands go to the active view first, then the frame, then the application,
+// under the command their id stands for.
 bool CFrameWnd::OnCmdMsg(UINT id, UINT code)
 {
+    if (code == 0 || code == 1)
+        id = MapCommandId(id); // a control's notification keeps its control's id
     if (m_pActiveView) {
         // The view's handler runs outside the view's window procedure: count
         // it, so that a view destroyed by its own command outlives the handler.
@@ -277,6 +280,16 @@ bool CFrameWnd::OnCmdMsg(UINT id, UINT code)
 
 bool CFrameWnd::OnUpdateCmdMsg(CCmdUI& ui)
 {
+    // The handlers see the command; the item keeps its own id to be found by.
+    const UINT itemId = ui.m_nID;
+    ui.m_nID = MapCommandId(itemId);
+    bool handled = RouteUpdate(ui);
+    ui.m_nID = itemId;
+    return handled;
+}
+
+bool CFrameWnd::RouteUpdate(CCmdUI& ui)
+{
     if (m_pActiveView) {
         CWnd::HandlerScope running(*m_pActiveView);
         if (m_pActiveView->OnUpdateCmdMsg(ui))
@@ -290,6 +303,7 @@ bool CFrameWnd::OnUpdateCmdMsg(CCmdUI& ui)
 
 bool CFrameWnd::HasCommandHandler(UINT id) const
 {
+    id = MapCommandId(id);
     if (m_pActiveView && m_pActiveView->HasCommandHandler(id))
         return true;
     if (CWnd::HasCommandHandler(id))

@@ -48,6 +48,11 @@ public:
     bool OnUpdateCmdMsg(CCmdUI& ui) override;
     bool HasCommandHandler(UINT id) const override;
 
+    // The command an id of a menu item or bar button stands for: commands
+    // are routed, and their handlers found, by it. A program that gives one
+    // command several ids maps them to one here; by default an id is its own.
+    virtual UINT MapCommandId(UINT id) const { return id; }
+
 protected:
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
     void PostNcDestroy() override; // frames delete themselves
@@ -64,6 +69,12 @@ protected:
     LRESULT OnSetCursor(WPARAM wp, LPARAM lp);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // The update of a command along the routing, view first.
+    bool RouteUpdate(CCmdUI& ui);
+
+protected:
 
     CView* m_pActiveView = nullptr;
     CDocument* m_pDocumentToClose = nullptr;

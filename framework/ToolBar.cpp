@@ -10,22 +10,25 @@ constexpr COLORREF kTransparent = RGB(255, 0, 255);
 // Command state of one toolbar button; touches the control only on change.
 class ToolButtonCmdUI : public CCmdUI {
 public:
-    ToolButtonCmdUI(HWND toolbar, UINT id) : CCmdUI(id), toolbar_(toolbar) {}
+    // The button is found by its own id, whatever command the routing
+    // shows its handlers.
+    ToolButtonCmdUI(HWND toolbar, UINT id) : CCmdUI(id), toolbar_(toolbar), button_(id) {}
     void Enable(bool on) override
     {
-        bool enabled = ::SendMessageW(toolbar_, TB_ISBUTTONENABLED, m_nID, 0) != 0;
+        bool enabled = ::SendMessageW(toolbar_, TB_ISBUTTONENABLED, button_, 0) != 0;
         if (enabled != on)
-            ::SendMessageW(toolbar_, TB_ENABLEBUTTON, m_nID, MAKELPARAM(on ? TRUE : FALSE, 0));
+            ::SendMessageW(toolbar_, TB_ENABLEBUTTON, button_, MAKELPARAM(on ? TRUE : FALSE, 0));
     }
     void SetCheck(int check) override
     {
-        bool checked = ::SendMessageW(toolbar_, TB_ISBUTTONCHECKED, m_nID, 0) != 0;
+        bool checked = ::SendMessageW(toolbar_, TB_ISBUTTONCHECKED, button_, 0) != 0;
         if (checked != (check != 0))
-            ::SendMessageW(toolbar_, TB_CHECKBUTTON, m_nID, MAKELPARAM(check ? TRUE : FALSE, 0));
+            ::SendMessageW(toolbar_, TB_CHECKBUTTON, button_, MAKELPARAM(check ? TRUE : FALSE, 0));
     }
 
 private:
     HWND toolbar_;
+    UINT button_;
 };
 
 // The frame that owns the whole window tree (prompts, command routing).

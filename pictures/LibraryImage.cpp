@@ -5,8 +5,8 @@ namespace {
 
 constexpr DWORD kReadable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
                             PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
-// More names than any library has: a damaged count is not followed further.
-constexpr DWORD kMaxExportNames = 0x10000;
+// More exports than any library has: a damaged count is not followed further.
+constexpr DWORD kMaxExports = 0x10000;
 
 // The image's first byte: the low bits of a data-file handle say how it was mapped.
 const BYTE* ImageBase(HMODULE mapped)
@@ -49,6 +49,30 @@ bool NameAt(const BYTE* base, DWORD imageSize, DWORD rva, const char* name)
     return text && std::memcmp(text, name, size) == 0;
 }
 
+// Whether rva lies in a section that the loader maps executable. A section
+// marked as code but not executable is mapped without execute access, so
+// only the execute flag counts.
+bool IsCodeRva(const BYTE* base, const IMAGE_NT_HEADERS* nt, DWORD rva)
+{
+    DWORD imageSize = nt->OptionalHeader.SizeOfImage;
+    if (rva >= imageSize)
+        return false;
+    const BYTE* optional = reinterpret_cast<const BYTE*>(&nt->OptionalHeader);
+    DWORD tableRva = static_cast<DWORD>(optional - base) + nt->FileHeader.SizeOfOptionalHeader;
+    WORD count = nt->FileHeader.NumberOfSections;
+    const auto* sections = reinterpret_cast<const IMAGE_SECTION_HEADER*>(
+        ImageBytes(base, imageSize, tableRva, count * sizeof(IMAGE_SECTION_HEADER)));
+    if (!sections)
+        return false;
+    for (WORD i = 0; i < count; ++i) {
+        const IMAGE_SECTION_HEADER& section = sections[i];
+        DWORD extent = section.Misc.VirtualSize ? section.Misc.VirtualSize : section.SizeOfRawData;
+        if (rva >= section.VirtualAddress && rva - section.VirtualAddress < extent)
+            return (section.Characteristics & IMAGE_SCN_MEM_EXECUTE) != 0;
+    }
+    return false; // the headers, or a gap between sections
+}
+
 } // namespace
 
 size_t ReadableBytes(const void* at, size_t limit)
@@ -81,14 +105,41 @@ bool MappedImageExports(HMODULE mapped, const char* name)
         return false;
     const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(
         ImageBytes(base, imageSize, directory.VirtualAddress, sizeof(IMAGE_EXPORT_DIRECTORY)));
-    if (!exports || exports->NumberOfNames > kMaxExportNames)
+    if (!exports || exports->NumberOfNames > kMaxExports || exports->NumberOfFunctions > kMaxExports)
         return false;
     const auto* names = reinterpret_cast<const DWORD*>(
         ImageBytes(base, imageSize, exports->AddressOfNames, exports->NumberOfNames * sizeof(DWORD)));
-    if (!names)
+    const auto* ordinals = reinterpret_cast<const WORD*>(
+        ImageBytes(base, imageSize, exports->AddressOfNameOrdinals, exports->NumberOfNames * sizeof(WORD)));
+    const auto* functions = reinterpret_cast<const DWORD*>(
+        ImageBytes(base, imageSize, exports->AddressOfFunctions, exports->NumberOfFunctions * sizeof(DWORD)));
+    if (!names || !ordinals || !functions)
         return false;
-    for (DWORD i = 0; i < exports->NumberOfNames; ++i)
-        if (NameAt(base, imageSize, names[i], name))
-            return true;
-    return false;
+    // The system's lookup may take any entry of a name that stands twice:
+    // every one of them has to be code.
+    bool found = false;
+    for (DWORD i = 0; i < exports->NumberOfNames; ++i) {
+        if (!NameAt(base, imageSize, names[i], name))
+            continue;
+        if (ordinals[i] >= exports->NumberOfFunctions)
+            return false;
+        DWORD rva = functions[ordinals[i]];
+        // An address inside the export directory is the text of a forwarder
+        // ("OTHER.Function"), which the system resolves in another library.
+        bool forwarder = rva >= directory.VirtualAddress && rva - directory.VirtualAddress < directory.Size;
+        if (forwarder || !IsCodeRva(base, nt, rva))
+            return false;
+        found = true;
+    }
+    return found;
+}
+
+bool IsImageCode(HMODULE image, const void* address)
+{
+    const BYTE* base = ImageBase(image);
+    const IMAGE_NT_HEADERS* nt = base ? NtHeaders(base) : nullptr;
+    auto at = reinterpret_cast<ULONG_PTR>(address), start = reinterpret_cast<ULONG_PTR>(base);
+    if (!nt || at < start || at - start >= nt->OptionalHeader.SizeOfImage)
+        return false;
+    return IsCodeRva(base, nt, static_cast<DWORD>(at - start));
 }

@@ -1,8 +1,9 @@
 #pragma once
 // Looking at a library file before any of its code runs: memory that can be
-// read without a fault, and the export names of a library mapped as an image
+// read without a fault, and the exports of a library mapped as an image
 // resource (LoadLibraryEx with LOAD_LIBRARY_AS_DATAFILE and
-// LOAD_LIBRARY_AS_IMAGE_RESOURCE), read from its own export directory.
+// LOAD_LIBRARY_AS_IMAGE_RESOURCE), read from its own export directory and
+// section table.
 #include <windows.h>
 #include <cstddef>
 
@@ -10,6 +11,12 @@
 // committed or not readable, up to limit.
 size_t ReadableBytes(const void* at, size_t limit);
 
-// Whether the mapped image exports a function of exactly this name. Damaged
-// headers or tables give false, never a fault.
+// Whether the image exports a function of exactly this name: its address
+// lies in an executable section of the image itself, so it is neither data
+// nor a forwarder to another library. Works on a mapped image and on a
+// loaded library. Damaged headers or tables give false, never a fault.
 bool MappedImageExports(HMODULE mapped, const char* name);
+
+// Whether the address lies in an executable section of the image: code of
+// that library, which can be called without an execute fault.
+bool IsImageCode(HMODULE image, const void* address);

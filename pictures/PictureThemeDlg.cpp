@@ -1,4 +1,5 @@
 #include "pictures/PictureThemeDlg.h"
+#include "base/DialogTexts.h"
 #include "base/VerbsGlobals.h"
 #include "pictures/PictureThemes.h"
 #include "resources/resource.h"
@@ -6,8 +7,10 @@
 #include "base/ReportProfileError.h"
 
 namespace {
-constexpr int IDC_THEME_LIST = 1034;
-}
+const DialogText kEnglishTexts[] = {
+    {0, L"Pictures theme selection"},
+};
+} // namespace
 
 CPictureThemeDlg::CPictureThemeDlg(HWND parent) : CDialog(IDD_PICTURE_THEME, parent)
 {
@@ -51,8 +54,7 @@ BOOL CPictureThemeDlg::OnInitDialog()
     CDialog::OnInitDialog();
     FillThemeList();
     SelectCurrentTheme();
-    if (IsEnglish())
-        SetWindowText(L"Pictures theme selection");
+    ShowDialogTexts(m_hWnd, kEnglishTexts, IsEnglish());
     return TRUE;
 }
 

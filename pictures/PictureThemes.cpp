@@ -41,9 +41,15 @@ struct FindTraits {
 };
 using UniqueFind = fw::UniqueHandle<FindTraits>;
 
+// The name function, only when it is code of the library itself: a name
+// exported as data, forwarded to another library or pointing anywhere else
+// would fault or run foreign code when called.
 NameFunction FindName(HMODULE library, const char* name)
 {
-    return reinterpret_cast<NameFunction>(reinterpret_cast<void*>(::GetProcAddress(library, name)));
+    void* function = reinterpret_cast<void*>(::GetProcAddress(library, name));
+    if (!function || !IsImageCode(library, function))
+        return nullptr;
+    return reinterpret_cast<NameFunction>(function);
 }
 
 // The name is copied only as far as it can be read: a wild pointer or a
@@ -67,8 +73,8 @@ bool HasLibraryExtension(const std::wstring& fileName)
     return dot != std::wstring::npos && _wcsicmp(fileName.c_str() + dot, L".dll") == 0;
 }
 
-// Whether the file exports both name functions and holds the first picture,
-// seen in a mapping of it that runs none of its code.
+// Whether the file exports both name functions as code of its own and holds
+// the first picture, seen in a mapping of it that runs none of its code.
 bool LooksLikeThemeLibrary(const std::wstring& path)
 {
     fw::UniqueModule mapped;

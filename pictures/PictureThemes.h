@@ -27,6 +27,7 @@ void LoadProgramPictureThemes();
 
 // Loads one file by its full path; true and the filled entry when it is a
 // theme library. Only a file named *.dll whose mapping shows both name
-// functions and picture 129 is loaded to run; anything else is unloaded
-// again, and a name that cannot be read makes no theme.
+// functions, each in an executable section of the library itself, and
+// picture 129 is loaded to run; anything else is unloaded again, and a name
+// that cannot be read makes no theme.
 bool LoadPictureTheme(const std::wstring& folder, const std::wstring& fileName, PictureTheme& theme);

@@ -3,6 +3,8 @@
 
 // ---- Shared by the document template: menu, icon, toolbar, document string
 #define IDR_MAINFRAME 128
+// The English texts and ids of the main menu's commands
+#define IDR_ENGLISH_MENU 129
 
 // ---- Dialogs
 #define IDD_ABOUTBOX 100
@@ -26,8 +28,10 @@
 #define IDB_SKIP 185
 #define IDC_HAND_LINK 178
 
-// ---- Verb table resource (custom type "VRB")
+// ---- Verb table resource (custom type "VRB") and the forms also accepted
+// as answers (custom type "VRA")
 #define IDR_VERB_TABLE 154
+#define IDR_ALSO_ACCEPTED 155
 
 // ---- Strings: bilingual pairs (Russian first unless noted)
 #define IDS_TIME_OVER 129            // 129 ru / 130 en
@@ -69,7 +73,8 @@
 #define IDS_GROUP_122 179
 #define IDS_GROUP_123 180
 
-// ---- Commands: Russian and English identifier of each command
+// ---- Commands: Russian and English identifier of each command (menu.rc
+// pairs them). A command's handlers are mapped under its Russian id.
 #define ID_OPTIONS_RU 32771
 #define ID_TEST_START_RU 32772
 #define ID_TEST_STOP_RU 32773
@@ -145,3 +150,21 @@
 #define IDC_CHECK_ALL 1041
 #define IDC_UNCHECK_ALL 1042
 #define IDC_GROUP_LABEL 1043
+
+// ---- Controls of the about box (100)
+#define IDC_ABOUT_LINK 1031
+#define IDC_ABOUT_DESCRIPTION 1044
+#define IDC_ABOUT_VERSION 1045
+#define IDC_ABOUT_NEWEST 1046
+
+// ---- Controls of the result message box (136)
+#define IDC_MESSAGE_TEXT 1016
+#define IDC_MESSAGE_PICTURE 1017
+
+// ---- Controls of the verbs list (144)
+#define IDC_EXPORT 145
+#define IDC_VERB_LIST 1019
+#define IDC_GROUP_TABS 1047
+
+// ---- Controls of the picture theme dialog (179)
+#define IDC_THEME_LIST 1034

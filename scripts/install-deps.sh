@@ -28,7 +28,9 @@ is_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'instal
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-apt_options=(-o Acquire::Retries=5 -o Acquire::http::Timeout=30)
+# A fresh machine's own upgrades may hold the package lock for a while: wait
+# for it rather than fail.
+apt_options=(-o Acquire::Retries=5 -o Acquire::http::Timeout=30 -o DPkg::Lock::Timeout=300)
 
 # An index that fails (a mirror in mid-sync) leaves apt with the one it had,
 # or none: what matters is whether the packages install afterwards.
@@ -39,7 +41,9 @@ update_indexes() {
 }
 
 install_packages() {
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get "${apt_options[@]}" install -y -qq \
+  # Through env: sudo resets the environment, and a question nobody sees
+  # would wait for ever.
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get "${apt_options[@]}" install -y -qq \
     --no-install-recommends "$@" >/dev/null
 }
 
@@ -68,13 +72,19 @@ case "${VERBS_NO_WINE32:-0}" in
     exit 0 ;;
 esac
 echo "Installing: wine32:i386"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $SUDO dpkg --add-architecture i386
-fi
-update_indexes
-if ! install_packages wine32:i386 2>/tmp/verbs-wine32-install.$$; then
-  reason=$(grep -m1 '^E:' /tmp/verbs-wine32-install.$$ || true)
+errors=/tmp/verbs-wine32-install.$$
+# Any step may fail here (sudo refused, i386 packages not enabled, apt): the
+# 64-bit build still runs, so a failure is one line, not the end of the run.
+install_wine32() {
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386 2>"$errors" || return 1
+  fi
+  update_indexes
+  install_packages wine32:i386 2>"$errors"
+}
+if ! install_wine32; then
+  reason=$(grep -m1 '^E:' "$errors" || grep -m1 . "$errors" || true)
   echo "32-bit Wine could not be installed (${reason:-apt failed}); the 64-bit build is used." >&2
 fi
-rm -f /tmp/verbs-wine32-install.$$
+rm -f "$errors"
 exit 0

@@ -6,7 +6,8 @@
 #
 # Which fonts a machine has decides what stands in for the dialogs' font, so
 # text widths differ from one machine to the next. VERBS_FONTS=DIR[:DIR...]
-# gives the prefix a font set of its own, to try another machine's: the font
+# (absolute folders: CTest starts this script in the build folder) gives the
+# prefix a font set of its own, to try another machine's: the font
 # files found below those folders and Wine's own fonts (where they are
 # installed), and none of the machine's other fonts. A prefix is made for one
 # font set; starting with another one makes it anew.
@@ -83,6 +84,9 @@ case "$cmd" in
     # a marker beside the prefix says that it was made.
     if [ ! -f "$dir/prefix.ready" ]; then
       echo "Creating Wine prefix in $WINEPREFIX"
+      # Noted first: a prefix left half-made is then made anew for another
+      # font set instead of keeping this one's hidden fonts.
+      echo "$fonts" > "$dir/prefix.fonts"
       [ -z "$fonts" ] || hide_machine_fonts
       if ! verbs_wine wineboot --init >"$dir/wineboot.log" 2>&1 < /dev/null; then
         echo "Wine could not create the prefix ($VERBS_WINE_LOADER):" >&2
@@ -93,7 +97,6 @@ case "$cmd" in
       # to two seconds for one each time a window is hidden.
       verbs_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 < /dev/null
       [ -z "$fonts" ] || add_font_set
-      echo "$fonts" > "$dir/prefix.fonts"
       touch "$dir/prefix.ready"
     fi
     if [ -n "$fonts" ]; then

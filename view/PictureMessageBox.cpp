@@ -3,11 +3,6 @@
 #include "framework/Text.h"
 #include "resources/resource.h"
 
-namespace {
-constexpr int IDC_PICTURE = 1017;
-constexpr int IDC_TEXT = 1016;
-} // namespace
-
 CPictureMessageBox::CPictureMessageBox(HWND parent, const std::wstring& text, UINT bitmapId)
     : CDialog(IDD_PICTURE_MESSAGE, parent),
       m_bitmap(static_cast<HBITMAP>(
@@ -26,8 +21,8 @@ BOOL CPictureMessageBox::OnInitDialog()
 
 void CPictureMessageBox::DoDataExchange(CDataExchange* dx)
 {
-    DDX_Control(dx, IDC_PICTURE, m_picture);
-    DDX_Text(dx, IDC_TEXT, m_text);
+    DDX_Control(dx, IDC_MESSAGE_PICTURE, m_picture);
+    DDX_Text(dx, IDC_MESSAGE_TEXT, m_text);
     if (dx->m_bSaveAndValidate)
         return;
     SetWindowText(fw::LoadResString(IsEnglish() ? IDS_APP_TITLE : IDS_TITLE_RU_MESSAGE));

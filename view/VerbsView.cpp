@@ -40,23 +40,14 @@ BEGIN_MESSAGE_MAP(CVerbsView, CView)
     ON_MESSAGE(VM_SKIP, OnSkipMessage)
     ON_MESSAGE(VM_STOP, OnStopMessage)
     ON_COMMAND(ID_TEST_START_RU, OnTestStart)
-    ON_COMMAND(ID_TEST_START_EN, OnTestStart)
     ON_COMMAND(ID_TEST_READY_RU, OnTestReady)
-    ON_COMMAND(ID_TEST_READY_EN, OnTestReady)
     ON_COMMAND(ID_TEST_SKIP_RU, OnTestSkip)
-    ON_COMMAND(ID_TEST_SKIP_EN, OnTestSkip)
     ON_COMMAND(ID_TEST_STOP_RU, OnTestStop)
-    ON_COMMAND(ID_TEST_STOP_EN, OnTestStop)
     ON_COMMAND(ID_APP_EXIT_RU, OnAppExit)
-    ON_COMMAND(ID_APP_EXIT_EN, OnAppExit)
     ON_UPDATE_COMMAND_UI(ID_TEST_START_RU, OnUpdateWhenIdle)
-    ON_UPDATE_COMMAND_UI(ID_TEST_START_EN, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_TEST_READY_RU, OnUpdateWhenRunning)
-    ON_UPDATE_COMMAND_UI(ID_TEST_READY_EN, OnUpdateWhenRunning)
     ON_UPDATE_COMMAND_UI(ID_TEST_SKIP_RU, OnUpdateWhenRunning)
-    ON_UPDATE_COMMAND_UI(ID_TEST_SKIP_EN, OnUpdateWhenRunning)
     ON_UPDATE_COMMAND_UI(ID_TEST_STOP_RU, OnUpdateWhenRunning)
-    ON_UPDATE_COMMAND_UI(ID_TEST_STOP_EN, OnUpdateWhenRunning)
 END_MESSAGE_MAP()
 
 CVerbsView::CVerbsView()
@@ -241,9 +232,9 @@ bool CVerbsView::AnswerIsCorrect()
     CAnswerPanel& answers = m_testPanel.Answers();
     bool ok = true;
     if (answers.HasPastTense())
-        ok = IsAnswerCorrect(answers.PastTenseField().GetWindowText(), verb.pastTense);
+        ok = IsAnswerAccepted(verb, VerbForm::PastTense, answers.PastTenseField().GetWindowText());
     if (answers.HasParticiple())
-        ok = IsAnswerCorrect(answers.ParticipleField().GetWindowText(), verb.pastParticiple) && ok;
+        ok = IsAnswerAccepted(verb, VerbForm::PastParticiple, answers.ParticipleField().GetWindowText()) && ok;
     return ok;
 }
 

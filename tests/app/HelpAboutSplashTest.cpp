@@ -11,7 +11,12 @@
 #include "framework/Shell.h"
 #include "view/VerbsView.h"
 #include "VerbsVersion.h"
+#include "framework/Handles.h"
+#include "resources/resource.h"
 #include <commctrl.h>
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -75,14 +80,62 @@ TEST_F(HelpAboutTest, HelpCommandsOpenTheirPagesBesideTheProgram)
     ShellRecorder shell;
     const std::pair<UINT, const wchar_t*> commands[] = {
         {32787, L"verbs"}, {32778, L"verbs"}, {32790, L"verbs_learn"}, {32784, L"verbs_learn"},
-        {32791, L"verbs_test"}, {32792, L"verbs_options"}, {32786, L"verbs_options"}};
-    for (const auto& [id, topic] : commands) {
-        gOpened.clear();
-        frame.SendMessage(WM_COMMAND, id, 0);
-        ASSERT_EQ(gOpened.size(), 1u) << id;
-        EXPECT_EQ(gOpened[0], testutil::ExecutableFolder() + L"\\help\\" + topic + L".html");
-        EXPECT_TRUE(testutil::FileExists(gOpened[0])) << "the build puts the help pages beside the program";
+        {32791, L"verbs_test"}, {32785, L"verbs_test"}, {32792, L"verbs_options"}, {32786, L"verbs_options"}};
+    // In English at the page's English section, in Russian the page itself
+    // (its Russian section comes first), whichever command set is used.
+    for (int language : {1, 0}) {
+        globals->Language = language;
+        for (const auto& [id, topic] : commands) {
+            gOpened.clear();
+            frame.SendMessage(WM_COMMAND, id, 0);
+            ASSERT_EQ(gOpened.size(), 1u) << id;
+            const std::wstring page = testutil::ExecutableFolder() + L"\\help\\" + topic + L".html";
+            EXPECT_EQ(gOpened[0], language ? page + L"#en" : page) << id;
+            EXPECT_TRUE(testutil::FileExists(page)) << "the build puts the help pages beside the program";
+            std::wstring opened, anchor;
+            EXPECT_EQ(fw::SplitPageAnchor(gOpened[0], opened, anchor), language == 1) << "the opener finds the anchor";
+        }
     }
+}
+
+TEST_F(HelpAboutTest, AnAnchorIsSplitOffOnlyAfterAnExistingPage)
+{
+    TempCurrentFolder folder;
+    const std::wstring page = folder.File(L"page.html");
+    testutil::WriteFileBytes(page, "<p>x</p>");
+    // A '#' in a folder or file name belongs to the name.
+    ::CreateDirectoryW(folder.File(L"C#").c_str(), nullptr);
+    const std::wstring inFolder = folder.File(L"C#\\notes.html");
+    testutil::WriteFileBytes(inFolder, "<p>y</p>");
+    const std::wstring hashName = folder.File(L"a#b.html");
+    testutil::WriteFileBytes(hashName, "<p>z</p>");
+    const struct {
+        std::wstring target;
+        bool split;
+        std::wstring anchor;
+    } cases[] = {
+        {page + L"#en", true, L"en"},
+        {page + L"#en-toolbar", true, L"en-toolbar"},
+        {page, false, L""},
+        {page + L"#", false, L""},
+        {folder.File(L"missing.html#en"), false, L""},
+        {inFolder, false, L""},
+        {inFolder + L"#en", true, L"en"},
+        {hashName, false, L""},
+        {folder.File(L"C#\\missing.html"), false, L""},
+    };
+    for (const auto& c : cases) {
+        std::wstring opened, anchor;
+        EXPECT_EQ(fw::SplitPageAnchor(c.target, opened, anchor), c.split) << ::testing::PrintToString(c.target);
+        if (c.split) {
+            EXPECT_EQ(opened + L"#" + anchor, c.target);
+            EXPECT_EQ(anchor, c.anchor);
+        }
+    }
+    ::DeleteFileW(page.c_str());
+    ::DeleteFileW(inFolder.c_str());
+    ::DeleteFileW(hashName.c_str());
+    ::RemoveDirectoryW(folder.File(L"C#").c_str());
 }
 
 TEST_F(HelpAboutTest, MissingHelpPageIsReportedWithItsFullPathInEitherLanguage)
@@ -247,6 +300,83 @@ TEST_F(HelpAboutTest, SplashGoesAfterItsTimeAndARepaintOfTheWindow)
     EXPECT_NE(CSplashWindow::Current(), nullptr);
     EXPECT_TRUE(testutil::PumpUntil([] { return CSplashWindow::Current() == nullptr; }, 3000));
     EXPECT_FALSE(::IsWindow(splashWindow));
+}
+
+// The colours a drawing leaves in a fresh 32-bit picture of the given size.
+std::vector<COLORREF> Drawn(int width, int height, const std::function<void(HDC)>& draw)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    fw::UniqueBitmap picture(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    fw::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    if (!picture || !dc)
+        return {};
+    {
+        fw::SelectedObject selected(dc.get(), picture.get());
+        draw(dc.get());
+        ::GdiFlush();
+    }
+    std::vector<COLORREF> colours(static_cast<size_t>(width) * static_cast<size_t>(height));
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    for (size_t i = 0; i < colours.size(); ++i)
+        colours[i] = RGB(GetBValue(pixels[i]), GetGValue(pixels[i]), GetRValue(pixels[i])); // stored as BGR
+    return colours;
+}
+
+TEST_F(HelpAboutTest, SplashWritesTheVersionOfTheBuildUnderThePicturesCards)
+{
+    app->m_arguments.clear();
+    Start(1);
+    CSplashWindow* splash = CSplashWindow::Current();
+    ASSERT_NE(splash, nullptr);
+    constexpr int kWidth = 276, kHeight = 281;
+    const std::vector<COLORREF> shown = Drawn(kWidth, kHeight, [&](HDC dc) {
+        ::SendMessageW(splash->m_hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    });
+    fw::UniqueBitmap resource(static_cast<HBITMAP>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SPLASH), IMAGE_BITMAP, 0, 0, 0)));
+    ASSERT_TRUE(resource);
+    const std::vector<COLORREF> picture = Drawn(kWidth, kHeight, [&](HDC dc) {
+        fw::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
+        fw::SelectedObject selected(memory.get(), resource.get());
+        ::BitBlt(dc, 0, 0, kWidth, kHeight, memory.get(), 0, 0, SRCCOPY);
+    });
+    ASSERT_EQ(shown.size(), picture.size());
+
+    // The picture leaves the strip under the cards plain paper: no version
+    // of its own to clash with the one written over it.
+    auto light = [](COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) > 200 && GetBValue(c) > 190; };
+    for (int y = 256; y < 276; ++y)
+        for (int x = 2; x < kWidth - 2; ++x)
+            ASSERT_TRUE(light(picture[static_cast<size_t>(y * kWidth + x)])) << "picture ink at " << x << "," << y;
+
+    // What is written over it: one centred line of text in that strip, in
+    // the picture's grey-blue, and nothing anywhere else.
+    RECT ink{kWidth, kHeight, 0, 0};
+    bool greyBlue = false;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            COLORREF c = shown[static_cast<size_t>(y * kWidth + x)];
+            if (c == picture[static_cast<size_t>(y * kWidth + x)])
+                continue;
+            ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
+                       std::max<LONG>(ink.bottom, y + 1)};
+            greyBlue = greyBlue || (std::abs(GetRValue(c) - 84) < 30 && std::abs(GetGValue(c) - 96) < 30 &&
+                                    std::abs(GetBValue(c) - 114) < 30);
+        }
+    }
+    EXPECT_GE(ink.top, 256);
+    EXPECT_LE(ink.bottom, 276);
+    EXPECT_GE(ink.bottom - ink.top, 6) << "no line of text";
+    EXPECT_LE(std::abs(ink.left + ink.right - kWidth), 3) << "not centred: " << ink.left << ".." << ink.right;
+    EXPECT_GE(ink.right - ink.left, 50) << "\"Version \" and the version number";
+    EXPECT_LE(ink.right - ink.left, 160);
+    EXPECT_TRUE(greyBlue);
 }
 
 TEST_F(HelpAboutTest, ClickWhileTheSplashShowsOnlyRemovesTheSplash)

@@ -1,4 +1,5 @@
-// The answer check: variants, letter case, blanks and malformed variant lists.
+// The answer check: variants, letter case, blanks, malformed variant lists,
+// and the forms a record also accepts.
 #include "data/AnswerCheck.h"
 #include <gtest/gtest.h>
 
@@ -45,4 +46,41 @@ TEST(AnswerCheck, MalformedListsNeitherOverrunNorAcceptFragments)
     // Two blanks: only the first is part of the separator.
     EXPECT_TRUE(IsAnswerCorrect(L" were", L"was;  were"));
     EXPECT_FALSE(IsAnswerCorrect(L"were", L"was;  were"));
+}
+
+TEST(AnswerCheck, FormsAlsoAcceptedCountForTheirOwnFormOnly)
+{
+    VerbRecord get{L"get", L"got", L"got", L"", 0, L"", L"gotten"};
+    VerbRecord strive{L"strive", L"strove", L"striven", L"", 0, L"strived", L"strived; strove"};
+    const struct {
+        const VerbRecord& verb;
+        VerbForm form;
+        const wchar_t* typed;
+        AnswerMatch match;
+    } cases[] = {
+        {get, VerbForm::PastTense, L"got", AnswerMatch::TableForm},
+        {get, VerbForm::PastParticiple, L"got", AnswerMatch::TableForm},
+        {get, VerbForm::PastParticiple, L"gotten", AnswerMatch::AlsoAccepted},
+        {get, VerbForm::PastTense, L"gotten", AnswerMatch::Wrong},
+        // No forms also accepted: an empty field still matches nothing.
+        {get, VerbForm::PastTense, L"", AnswerMatch::Wrong},
+        {get, VerbForm::PastParticiple, L"", AnswerMatch::Wrong},
+        // The same rule as for the table's forms: whole variants, exactly.
+        {get, VerbForm::PastParticiple, L"Gotten", AnswerMatch::Wrong},
+        {get, VerbForm::PastParticiple, L"gotten ", AnswerMatch::Wrong},
+        {strive, VerbForm::PastTense, L"strived", AnswerMatch::AlsoAccepted},
+        {strive, VerbForm::PastParticiple, L"strived", AnswerMatch::AlsoAccepted},
+        {strive, VerbForm::PastParticiple, L"strove", AnswerMatch::AlsoAccepted},
+        {strive, VerbForm::PastParticiple, L"striven", AnswerMatch::TableForm},
+        {strive, VerbForm::PastParticiple, L"strived; strove", AnswerMatch::Wrong},
+        {strive, VerbForm::PastTense, L"striven", AnswerMatch::Wrong},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.verb.infinitive) + (c.form == VerbForm::PastTense ? " past " : " participle ") +
+                     ::testing::PrintToString(std::wstring(c.typed)));
+        EXPECT_EQ(MatchAnswer(c.verb, c.form, c.typed), c.match);
+        EXPECT_EQ(IsAnswerAccepted(c.verb, c.form, c.typed), c.match != AnswerMatch::Wrong);
+    }
+    // The table's own check knows nothing of them.
+    EXPECT_FALSE(IsAnswerCorrect(L"gotten", get.pastParticiple));
 }

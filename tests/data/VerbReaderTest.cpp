@@ -173,4 +173,34 @@ TEST(VerbReaderBytes, TextOfAFieldEndsAtAZeroByte)
     EXPECT_TRUE(IsEmpty((*table)[1]));
 }
 
+TEST(VerbReaderBytes, FormsAlsoAcceptedGoToTheVerbTheirNumberNames)
+{
+    auto guarded = std::make_unique<GuardedTable>();
+    VerbTable& table = guarded->table;
+    table[83].pastTense = L"got";
+    std::vector<std::uint8_t> bytes = Fields({"84", "", "gotten",                  // get
+                                              "1", "abode_x", std::string("y\0z", 3), // blank and zero as in the table
+                                              "294", "a", "b",                     // the last verb
+                                              "0", "c", "d", "295", "e", "f",       // no such verbs
+                                              "084", "g", "h", "2a", "i", "j", "", "k", "l",
+                                              "1000000000000000000002", "m", "n", // no overflow to a small number
+                                              "3", std::string(60, 'x'), "o",
+                                              "5", "p"}); // no participle field: ignored
+    FillAlsoAccepted(bytes.data(), bytes.size(), table);
+    EXPECT_EQ(table[83].alsoPastTense, L"");
+    EXPECT_EQ(table[83].alsoPastParticiple, L"gotten");
+    EXPECT_EQ(table[83].pastTense, L"got") << "the table's own forms stay";
+    EXPECT_EQ(table[0].alsoPastTense, L"abode x");
+    EXPECT_EQ(table[0].alsoPastParticiple, L"y");
+    EXPECT_EQ(table[293].alsoPastTense, L"a");
+    EXPECT_EQ(table[293].alsoPastParticiple, L"b");
+    EXPECT_EQ(table[2].alsoPastTense, std::wstring(51, L'x')) << "cut as the table's fields are";
+    EXPECT_EQ(table[2].alsoPastParticiple, L"o");
+    for (size_t i : {size_t(1), size_t(4), size_t(82), size_t(84)}) {
+        EXPECT_TRUE(table[i].alsoPastTense.empty() && table[i].alsoPastParticiple.empty()) << "record " << i;
+    }
+    for (const VerbRecord& record : guarded->after)
+        EXPECT_TRUE(record.alsoPastTense.empty() && record.alsoPastParticiple.empty()) << "written past the table";
+}
+
 } // namespace

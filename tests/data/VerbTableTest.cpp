@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <set>
@@ -62,11 +63,11 @@ struct SourceVerb {
     std::vector<std::wstring> fields; // infinitive, past tense, past participle, translation
 };
 
-// The verb lines of the source: "infinitive | past | participle | translation",
+// The data lines of a source file: "infinitive | past | participle | ...",
 // '#' comments and blank lines skipped.
-std::vector<SourceVerb> ReadVerbSource()
+std::vector<SourceVerb> ReadVerbSource(const wchar_t* file = L"data/resources/verbs.txt")
 {
-    std::string text = testutil::ReadFileBytes(SourcePath(L"data/resources/verbs.txt"));
+    std::string text = testutil::ReadFileBytes(SourcePath(file));
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
         text.erase(0, 3);
     std::vector<SourceVerb> verbs;
@@ -105,6 +106,25 @@ void ExpectTableEqualsSource(const VerbTable& table, const std::vector<SourceVer
                                source[i].fields[3]);
         EXPECT_EQ(table[i].selectionMark, 0);
     }
+
+    // The forms also accepted: those of also_accepted.txt ("-" for none) on
+    // their verbs, nothing on the others.
+    std::map<std::wstring, std::pair<std::wstring, std::wstring>> also;
+    for (const SourceVerb& line : ReadVerbSource(L"data/resources/also_accepted.txt")) {
+        ASSERT_EQ(line.fields.size(), 3u) << "also_accepted.txt line " << line.line;
+        auto form = [](const std::wstring& field) { return field == L"-" ? std::wstring() : field; };
+        also[line.fields[0]] = {form(line.fields[1]), form(line.fields[2])};
+    }
+    ASSERT_FALSE(also.empty()) << "also_accepted.txt not found";
+    size_t withForms = 0;
+    for (const VerbRecord& verb : table) {
+        auto found = also.find(verb.infinitive);
+        EXPECT_EQ(verb.alsoPastTense, found == also.end() ? L"" : found->second.first) << ::testing::PrintToString(verb.infinitive);
+        EXPECT_EQ(verb.alsoPastParticiple, found == also.end() ? L"" : found->second.second)
+            << ::testing::PrintToString(verb.infinitive);
+        withForms += found != also.end();
+    }
+    EXPECT_EQ(withForms, also.size()) << "a line of also_accepted.txt names no verb";
 }
 
 TEST(VerbTable, ProgramResourceReadsBackAsTheSourceFile)
@@ -369,8 +389,8 @@ const LearnerAnswers kLearnerAnswers[] = {
     // "staid" is an adjective today.
     {239, L"stay", {L"stayed"}, {L"staid"}},
     {292, L"work", {L"worked", L"wrought"}, {}},
-    // "gotten" would add the pattern 1-2-3 to a verb of 1-2-2 only; the
-    // learning tips name it as a form the table does not take.
+    // "gotten" would add the pattern 1-2-3 to a verb of 1-2-2 only: not a
+    // form of the table, but one of those also accepted (below).
     {84, L"get", {L"got"}, {L"gotten"}},
 };
 
@@ -396,6 +416,110 @@ TEST(VerbTable, StandardFormsALearnerTypesAreAccepted)
                 << ::testing::PrintToString(typed) << " as the participle of " << ::testing::PrintToString(verb.infinitive);
         }
     }
+}
+
+// Standard forms that the table cannot list without changing the patterns of
+// its verbs, which a test takes all the same.
+struct AlsoAccepted {
+    int number;
+    const wchar_t* infinitive;
+    const wchar_t* pastTense;      // null: nothing more for the past tense
+    const wchar_t* pastParticiple; // null: nothing more for the participle
+};
+
+const AlsoAccepted kAlsoAccepted[] = {
+    {5, L"backslide", nullptr, L"backslidden"},
+    {8, L"beat", nullptr, L"beat"},
+    {11, L"beget", nullptr, L"begot"},
+    {28, L"bless", L"blest", nullptr},
+    {33, L"broadcast", L"broadcasted", L"broadcasted"},
+    {74, L"forbid", L"forbad", nullptr},
+    {84, L"get", nullptr, L"gotten"},
+    {104, L"inset", L"insetted", L"insetted"},
+    {105, L"interweave", L"interweaved", L"interweaved"},
+    {192, L"rive", nullptr, L"rived"},
+    {210, L"shred", L"shred", L"shred"},
+    {215, L"sink", L"sunk", nullptr},
+    {217, L"slay", L"slayed", nullptr},
+    {224, L"smite", nullptr, L"smote"},
+    {246, L"strike", nullptr, L"stricken"},
+    {248, L"strive", L"strived", L"strived"},
+};
+
+TEST(VerbTable, FormsAlsoAcceptedCountForTheirVerbAndFormOnly)
+{
+    DataModule program(L"verbs.exe");
+    ASSERT_NE(program.Get(), nullptr) << "verbs.exe not beside the test";
+    auto table = std::make_unique<VerbTable>();
+    LoadVerbTable(*table, program.Get());
+    auto name = [](VerbForm form) { return form == VerbForm::PastTense ? " as the past of " : " as the participle of "; };
+    size_t withForms = 0;
+    for (const VerbRecord& verb : *table)
+        withForms += !verb.alsoPastTense.empty() || !verb.alsoPastParticiple.empty();
+    EXPECT_EQ(withForms, std::size(kAlsoAccepted)) << "also_accepted.txt and this list differ";
+
+    for (const AlsoAccepted& also : kAlsoAccepted) {
+        const VerbRecord& verb = (*table)[static_cast<size_t>(also.number - 1)];
+        ASSERT_EQ(verb.infinitive, also.infinitive) << "verb " << also.number;
+        // Another verb, the next one, never takes them.
+        const VerbRecord& other = (*table)[static_cast<size_t>(also.number % kVerbCount)];
+        const std::pair<VerbForm, const wchar_t*> forms[] = {{VerbForm::PastTense, also.pastTense},
+                                                             {VerbForm::PastParticiple, also.pastParticiple}};
+        for (const auto& [form, typed] : forms) {
+            if (!typed)
+                continue;
+            const VerbForm otherForm = form == VerbForm::PastTense ? VerbForm::PastParticiple : VerbForm::PastTense;
+            const wchar_t* listedForOther = form == VerbForm::PastTense ? also.pastParticiple : also.pastTense;
+            const std::wstring& tableOther = form == VerbForm::PastTense ? verb.pastParticiple : verb.pastTense;
+            SCOPED_TRACE(::testing::PrintToString(std::wstring(typed)) + name(form) + ::testing::PrintToString(verb.infinitive));
+            EXPECT_EQ(MatchAnswer(verb, form, typed), AnswerMatch::AlsoAccepted);
+            EXPECT_TRUE(IsAnswerAccepted(verb, form, typed));
+            EXPECT_FALSE(IsAnswerCorrect(typed, form == VerbForm::PastTense ? verb.pastTense : verb.pastParticiple))
+                << "a form of the table itself";
+            // The other form takes it only where it is listed there too, or
+            // where the table has it ("sunk" is the participle of sink).
+            if (!listedForOther || std::wstring(listedForOther) != typed) {
+                EXPECT_EQ(MatchAnswer(verb, otherForm, typed),
+                          IsAnswerCorrect(typed, tableOther) ? AnswerMatch::TableForm : AnswerMatch::Wrong)
+                    << "taken for the other form";
+            }
+            EXPECT_EQ(MatchAnswer(other, form, typed), AnswerMatch::Wrong) << "taken for " << ::testing::PrintToString(other.infinitive);
+            EXPECT_EQ(MatchAnswer(other, otherForm, typed), AnswerMatch::Wrong) << "taken for " << ::testing::PrintToString(other.infinitive);
+        }
+    }
+}
+
+// A translation gives no answer away: it holds none of the forms a test asks
+// for, as a whole word, not even one only also accepted.
+TEST(VerbTable, NoTranslationNamesAFormItsVerbIsAskedFor)
+{
+    DataModule program(L"verbs.exe");
+    ASSERT_NE(program.Get(), nullptr) << "verbs.exe not beside the test";
+    auto table = std::make_unique<VerbTable>();
+    LoadVerbTable(*table, program.Get());
+    auto latin = [](wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); };
+    size_t englishWords = 0;
+    for (const VerbRecord& verb : *table) {
+        std::vector<std::wstring> words;
+        for (size_t start = 0; start < verb.translation.size();) {
+            while (start < verb.translation.size() && !latin(verb.translation[start]))
+                ++start;
+            size_t end = start;
+            while (end < verb.translation.size() && latin(verb.translation[end]))
+                ++end;
+            if (end > start)
+                words.push_back(verb.translation.substr(start, end - start));
+            start = end;
+        }
+        englishWords += words.size();
+        for (const std::wstring& word : words) {
+            for (VerbForm form : {VerbForm::PastTense, VerbForm::PastParticiple})
+                EXPECT_FALSE(IsAnswerAccepted(verb, form, word))
+                    << ::testing::PrintToString(verb.translation) << " names " << ::testing::PrintToString(word);
+        }
+    }
+    // Some translations do hold English ("stave off"): hints, never forms.
+    EXPECT_GT(englishWords, 0u) << "the check saw no English word at all";
 }
 
 } // namespace

@@ -2,11 +2,13 @@
 // each topic is there with its Russian and its English section, every link
 // and anchor between the pages resolves, both languages link to the same
 // places, and the pictures have the size the pages give them.
+#include "data/VerbTableReader.h"
 #include "TestUtil.h"
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -236,6 +238,45 @@ TEST(HelpPages, PicturesAreThereAtTheSizeThePagesGive)
         }
     }
     EXPECT_GE(pictures, 2u) << "the toolbar picture is missing from the contents page";
+}
+
+// The forms a test also accepts beside the table's: the studying page lists
+// each of them in both languages, and no others, as the program has them.
+TEST(HelpPages, StudyingPageListsTheFormsAlsoAccepted)
+{
+    auto table = std::make_unique<VerbTable>();
+    LoadVerbTable(*table, ::GetModuleHandleW(nullptr));
+    ASSERT_FALSE((*table)[0].infinitive.empty()) << "verb table not loaded";
+    auto utf8 = [](const std::wstring& text) {
+        int n = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+        std::string bytes(static_cast<size_t>(n), '\0');
+        ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
+        return bytes;
+    };
+    auto cell = [&](const std::wstring& forms) {
+        return forms.empty() ? std::string("\xE2\x80\x94") : "<em class=\"v\">" + utf8(forms) + "</em>"; // a dash for none
+    };
+    std::vector<std::string> rows;
+    for (const VerbRecord& verb : *table) {
+        if (!verb.alsoPastTense.empty() || !verb.alsoPastParticiple.empty())
+            rows.push_back("<tr><td><em class=\"v\">" + utf8(verb.infinitive) + "</em></td><td>" + cell(verb.alsoPastTense) +
+                           "</td><td>" + cell(verb.alsoPastParticiple) + "</td></tr>");
+    }
+    ASSERT_FALSE(rows.empty()) << "no forms also accepted in the program";
+
+    const std::string page = ReadHelpFile("verbs_learn.html");
+    for (const std::string language : kLanguages) {
+        SCOPED_TRACE(language);
+        const std::string section = Section(page, language);
+        size_t start = section.find("id=\"" + language + "-also\"");
+        ASSERT_NE(start, std::string::npos) << "no list of the forms also accepted";
+        size_t end = section.find("</table>", start);
+        ASSERT_NE(end, std::string::npos);
+        const std::string list = section.substr(start, end - start);
+        for (const std::string& row : rows)
+            EXPECT_EQ(Count(list, row), 1u) << row;
+        EXPECT_EQ(Count(list, "<tr><td>"), rows.size()) << "rows the program does not have";
+    }
 }
 
 } // namespace

@@ -45,8 +45,51 @@ const char* r(void)
     }
     return "Wild names";
 }
+#elif defined(THEME_DATA_NAMES)
+/* Both names exported as text instead of functions returning it. */
+#define CASE_NAME "data_names"
+const char e[] = "Data names";
+const char r[] = "Data names";
+#elif defined(THEME_FORWARDED_NAME)
+/* e is forwarded to a system function that returns text (ForwardedE.def). */
+#define CASE_NAME "forwarded_name"
+const char* r(void) { return "Forwarded name"; }
+#elif defined(THEME_HEADER_NAME)
+/* e points into the library's headers: the library is linked at the fixed
+   base 0x60000000 (CMakeLists.txt), so this address is offset 0x40. */
+#define CASE_NAME "header_name"
+#define STRING_OF(x) #x
+#define LABEL_PREFIX(x) STRING_OF(x)
+__asm__(".globl " LABEL_PREFIX(__USER_LABEL_PREFIX__) "e\n"
+        ".set " LABEL_PREFIX(__USER_LABEL_PREFIX__) "e, 0x60000040\n");
+const char* r(void) { return "Header name"; }
 #else
 #error "no theme case chosen"
+#endif
+
+#if defined(THEME_WILD_NAMES)
+/* Points the export of the name at the text instead, in the loaded library:
+   what a look at the file showed is not what gets called. */
+static void PointExportAt(HINSTANCE instance, const char* name, const void* text)
+{
+    BYTE* base = (BYTE*)instance;
+    IMAGE_NT_HEADERS* nt = (IMAGE_NT_HEADERS*)(base + ((IMAGE_DOS_HEADER*)base)->e_lfanew);
+    IMAGE_EXPORT_DIRECTORY* exports =
+        (IMAGE_EXPORT_DIRECTORY*)(base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT].VirtualAddress);
+    DWORD* names = (DWORD*)(base + exports->AddressOfNames);
+    WORD* ordinals = (WORD*)(base + exports->AddressOfNameOrdinals);
+    DWORD* functions = (DWORD*)(base + exports->AddressOfFunctions);
+    DWORD i, old;
+    for (i = 0; i < exports->NumberOfNames; ++i) {
+        DWORD* entry = &functions[ordinals[i]];
+        if (lstrcmpA((const char*)(base + names[i]), name) != 0 ||
+            !VirtualProtect(entry, sizeof *entry, PAGE_READWRITE, &old))
+            continue;
+        *entry = (DWORD)((const BYTE*)text - base);
+        VirtualProtect(entry, sizeof *entry, old, &old);
+    }
+}
+static const char kNameAsText[] = "Name as text";
 #endif
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
@@ -54,6 +97,13 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
     (void)instance;
     (void)reserved;
     if (reason == DLL_PROCESS_ATTACH) {
+#if defined(THEME_WILD_NAMES)
+        /* VERBS_THEME_CASE_E "text": e becomes text once loaded. */
+        char kind[8] = "";
+        GetEnvironmentVariableA("VERBS_THEME_CASE_E", kind, sizeof kind);
+        if (lstrcmpA(kind, "text") == 0)
+            PointExportAt(instance, "e", kNameAsText);
+#endif
         char run[512] = "";
         DWORD length = GetEnvironmentVariableA("VERBS_THEME_CASES_RUN", run, sizeof run);
         if (length < sizeof run - 32) {

@@ -48,6 +48,11 @@ TEST_F(PictureFixture, OnlyLibrariesWithBothNameFunctionsAreListedTheRestIsUnloa
     folder.Add(ThemeCase(L"only_e"), L"OnlyE.dll");
     folder.Add(ThemeCase(L"no_pictures"), L"NoPictures.dll");
     folder.Add(ThemeCase(L"alpine"), L"Alpine.dll");
+    // Name functions that are not code of the library: calling one would
+    // fault (or run a function of another library).
+    folder.Add(ThemeCase(L"data_names"), L"DataNames.dll");
+    folder.Add(ThemeCase(L"forwarded_name"), L"ForwardedName.dll");
+    folder.Add(ThemeCase(L"header_name"), L"HeaderName.dll");
     // "*.dll" finds this one through its short name "COAST~1.DLL".
     folder.Add(ThemeCase(L"coast"), L"Coast.dllold");
     folder.Write(L"Broken.dll", "this is no library");
@@ -57,7 +62,8 @@ TEST_F(PictureFixture, OnlyLibrariesWithBothNameFunctionsAreListedTheRestIsUnloa
     LoadPictureThemes(folder.Path());
     EXPECT_EQ(ListedFiles(), std::vector<std::wstring>{L"Alpine.dll"});
     EXPECT_EQ(CasesRun(), L"alpine ") << "the code of what is no theme never runs";
-    EXPECT_EQ(::GetModuleHandleW(folder.PathOf(L"OnlyE.dll").c_str()), nullptr) << "unloaded again";
+    for (const wchar_t* file : {L"OnlyE.dll", L"DataNames.dll", L"ForwardedName.dll", L"HeaderName.dll"})
+        EXPECT_EQ(::GetModuleHandleW(folder.PathOf(file).c_str()), nullptr) << "unloaded again: " << file;
     EXPECT_NE(::GetModuleHandleW(folder.PathOf(L"Alpine.dll").c_str()), nullptr);
     EXPECT_EQ(globals->m_hCurrentTheme, nullptr) << "the stored name is no theme";
     EXPECT_EQ(Setting(L"LastLibPict"), L"OnlyE.dll");
@@ -154,7 +160,7 @@ TEST_F(PictureFixture, ShippedLibraryKeepsTheContractAndAStoreFailureIsReportedW
     EXPECT_EQ(::FindResourceW(shipped->library.get(), MAKEINTRESOURCEW(145), L"JPG"), nullptr);
 }
 
-TEST_F(PictureFixture, ANameThatCannotBeReadMakesNoThemeAndALongOneIsCut)
+TEST_F(PictureFixture, ANameThatCannotBeReadOrIsNoCodeMakesNoThemeAndALongOneIsCut)
 {
     std::wstring cases = testutil::ExecutableFolder() + L"\\theme_cases";
     PictureTheme theme;
@@ -163,6 +169,13 @@ TEST_F(PictureFixture, ANameThatCannotBeReadMakesNoThemeAndALongOneIsCut)
         EXPECT_FALSE(LoadPictureTheme(cases, L"wild_names.dll", theme)) << kind;
         EXPECT_EQ(::GetModuleHandleW((cases + L"\\wild_names.dll").c_str()), nullptr) << kind;
     }
+    // A name function that turns into text once the library is loaded.
+    ::SetEnvironmentVariableW(L"VERBS_THEME_CASE_R", nullptr);
+    ::SetEnvironmentVariableW(L"VERBS_THEME_CASE_E", L"text");
+    EXPECT_FALSE(LoadPictureTheme(cases, L"wild_names.dll", theme));
+    EXPECT_EQ(::GetModuleHandleW((cases + L"\\wild_names.dll").c_str()), nullptr);
+    ::SetEnvironmentVariableW(L"VERBS_THEME_CASE_E", nullptr);
+
     ::SetEnvironmentVariableW(L"VERBS_THEME_CASE_R", L"long");
     EXPECT_TRUE(LoadPictureTheme(cases, L"wild_names.dll", theme));
     EXPECT_EQ(theme.russianName, std::wstring(1024, L'x'));

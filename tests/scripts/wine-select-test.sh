@@ -75,4 +75,18 @@ else
   echo "FAILED: no Wine environment of the test run (VERBS_WINE_DIR)"; fails=$((fails + 1))
 fi
 
+# A start with a font set that fails (no such folder) and then one with the
+# machine's fonts: the second must not keep the first one's hidden fonts.
+# Wine itself is a stand-in here; the virtual display is real.
+mkdir -p "$fake/bin64" "$fake/env"
+printf '#!/bin/sh\nexit 0\n' > "$fake/bin64/wine64"; cp "$fake/bin64/wine64" "$fake/bin64/wineserver"
+chmod +x "$fake/bin64/wine64" "$fake/bin64/wineserver"
+start_env() { env "${clean[@]}" VERBS_WINE_BINDIR="$fake/bin64" "$@" "$here/wine-env.sh" start "$fake/env" >/dev/null 2>&1; }
+start_env VERBS_FONTS="$fake/no-such-folder"
+check "a font set of no folder fails the start" "1" "$?"
+start_env VERBS_FONTS=
+check "a start with the machine's fonts after it succeeds" "0" "$?"
+check "and hides none of the machine's fonts" "no" "$([ -f "$fake/env/prefix/verbs-fonts.conf" ] && echo yes || echo no)"
+env "${clean[@]}" VERBS_WINE_BINDIR="$fake/bin64" "$here/wine-env.sh" stop "$fake/env" >/dev/null 2>&1
+
 [ $fails -eq 0 ] || { echo "$fails check(s) failed"; exit 1; }

@@ -271,6 +271,80 @@ TEST(VerbResEncoder, VariantsMustBeSeparatedBySemicolonAndOneBlank) {
     ASSERT_TRUE(EncodeVerbTable(u8"go | went | gone | идти;ехать\n").ok);
 }
 
+// ---- The forms also accepted, checked against the table ---------------------
+
+namespace {
+
+const std::string kSmallTable = u8"beat | beat | beaten | бить\n"
+                                u8"get | got | got | получать\n"
+                                u8"strive | strove | striven | стремиться\n";
+
+}  // namespace
+
+TEST(AlsoAcceptedEncoder, EachLineBecomesVerbNumberPastAndParticiple) {
+    const EncodeResult table = EncodeVerbTable(kSmallTable);
+    ASSERT_TRUE(table.ok) << table.Message();
+    const EncodeResult r = VerbResource::EncodeAlsoAccepted("\xEF\xBB\xBF# forms\r\n"
+                                                            "strive | strived | strived; strove\r\n"
+                                                            "\r\n"
+                                                            "get|-|gotten\r\n",
+                                                            table);
+    ASSERT_TRUE(r.ok) << r.Message();
+    EXPECT_EQ(2u, r.records);
+    const std::vector<std::string> expected = {"3", "strived", "strived; strove", "2", "", "gotten"};
+    EXPECT_EQ(expected, DecodeFields(r.bytes));
+    EXPECT_EQ(6u, CountSeparators(r.bytes));
+
+    // Scrambled with the key it is given, as the table is.
+    const EncodeResult keyed = VerbResource::EncodeAlsoAccepted("get | - | gotten\n", EncodeVerbTable(kSmallTable, 0x21), 0x21);
+    ASSERT_TRUE(keyed.ok) << keyed.Message();
+    EXPECT_EQ((std::vector<std::string>{"2", "", "gotten"}), DecodeFields(keyed.bytes, 0x21));
+
+    const EncodeResult none = VerbResource::EncodeAlsoAccepted("# none yet\n", table);
+    ASSERT_TRUE(none.ok);
+    EXPECT_TRUE(none.bytes.empty());
+}
+
+TEST(AlsoAcceptedEncoder, LinesThatCouldNotBeRightAreRefused) {
+    const EncodeResult table = EncodeVerbTable(kSmallTable);
+    ASSERT_TRUE(table.ok) << table.Message();
+    const struct {
+        std::string text;
+        std::size_t line;
+        const char* fragment;
+    } cases[] = {
+        {"get | gotten\n", 1, "found 2"},
+        {"get | - | gotten | x\n", 1, "found 4"},
+        {"# c\ngo | - | gone\n", 2, "no verb \"go\""},
+        {"Get | - | gotten\n", 1, "no verb \"Get\""},
+        {"get | - | gotten\nget | gat | -\n", 2, "given twice"},
+        {"get | - | -\n", 1, "no form given"},
+        {"get | | gotten\n", 1, "past tense is empty"},
+        // A form the table already gives would never count as also accepted.
+        {"get | - | gotten; got\n", 1, "\"got\" is already a form"},
+        {"beat | - | beaten\n", 1, "past participle: \"beaten\""},
+        {"strive | strived | strove; strived;x\n", 1, "A; B"},
+        {"strive | strived;strove | -\n", 1, "A; B"},
+        {"get | - | got_ten\n", 1, "past participle: byte 0x5F"},
+        {u8"get | - | готтен\n", 1, "not printable ASCII"},
+        {"get | - | " + Repeat("g", 52) + "\n", 1, "52 bytes long"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        ExpectRefused(VerbResource::EncodeAlsoAccepted(c.text, table), c.line, c.fragment);
+    }
+    // A form of the table is still new as the other form.
+    ASSERT_TRUE(VerbResource::EncodeAlsoAccepted("beat | - | beat\nstrive | - | strove\n", table).ok);
+    ASSERT_TRUE(VerbResource::EncodeAlsoAccepted("get | - | " + Repeat("g", 51) + "\n", table).ok);
+
+    // A table that is itself refused leaves nothing to check against.
+    const EncodeResult broken = EncodeVerbTable("go | went\n");
+    const EncodeResult r = VerbResource::EncodeAlsoAccepted("get | - | gotten\n", broken);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.bytes.empty());
+    EXPECT_NE(std::string::npos, r.problem.find("verb table")) << r.problem;
+}
+
 // The table that ships with the program, as written in the source tree: it has
 // to encode, fill the whole verb table and stay in order. How it agrees with
 // the predefined groups is checked on the built resource, with the data tests.
@@ -329,4 +403,16 @@ TEST(ShippedVerbTable, EncodesToAFullTableInAlphabeticalOrder) {
     }
     for (std::size_t v = 1; v < 294; ++v)
         EXPECT_LT(fields[(v - 1) * 4], fields[v * 4]) << "verb " << v + 1 << " out of order";
+
+    // The forms also accepted are checked against this table by the build.
+    std::string also;
+    ASSERT_TRUE(ReadSourceFile(root, "data/resources/also_accepted.txt", also)) << "cannot read also_accepted.txt";
+    const EncodeResult a = VerbResource::EncodeAlsoAccepted(also, r);
+    ASSERT_TRUE(a.ok) << a.Message();
+    EXPECT_GE(a.records, 1u);
+    const std::vector<std::string> alsoFields = DecodeFields(a.bytes);
+    for (std::size_t i = 0; i < alsoFields.size(); ++i) {
+        EXPECT_LE(alsoFields[i].size(), VerbResource::kMaxFieldBytes);
+        for (char c : alsoFields[i]) EXPECT_FALSE(c >= 'A' && c <= 'Z') << alsoFields[i];
+    }
 }

@@ -84,6 +84,23 @@ TEST_F(TestRun, VariantsAreRightOnlyWholeAndExactlyAsStored)
     EXPECT_EQ(ExpectBoxes(1, [&] { Type(L"\r"); }), std::vector<SeenBox>{Box(IDS_CORRECT_ANSWER, IDB_CORRECT)});
 }
 
+TEST_F(TestRun, FormAlsoAcceptedIsRightForItsOwnFormOnly)
+{
+    Launch(0);
+    UseOnlyVerbs({L"get"});
+    globals->NumWords = 1;
+    globals->MaxAttempt = 10;
+    Command(ID_TEST_START_RU);
+    ASSERT_EQ(CurrentVerb().pastParticiple, L"got");
+    // "gotten", not in the table, is a participle of get, not its past tense.
+    Type(L"gotten\tgotten");
+    EXPECT_EQ(ExpectBoxes(1, [&] { Type(L"\r"); }), std::vector<SeenBox>{Box(IDS_WRONG_ANSWER, IDB_WRONG)});
+    ::SetFocus(PastTenseField());
+    Type(L"got\tgotten");
+    EXPECT_EQ(ExpectBoxes(1, [&] { Type(L"\r"); }), std::vector<SeenBox>{Box(IDS_CORRECT_ANSWER, IDB_CORRECT)});
+    EXPECT_EQ(UncoveredCells(), 320);
+}
+
 TEST_F(TestRun, StoredFormChoiceOutsideItsRangeAsksThePastTense)
 {
     Launch(1);

@@ -114,6 +114,74 @@ bool CheckVariants(const std::string& field, std::string& problem) {
     }
 }
 
+// The lines of a source text that hold data, split at "|" into trimmed
+// fields. A byte order mark (what some editors put before the first line) is
+// skipped, line ends may be LF or CRLF, and blank lines and lines whose first
+// non-blank character is '#' are skipped but counted.
+class SourceLines {
+public:
+    explicit SourceLines(const std::string& text)
+        : text_(text), pos_(text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0) {}
+
+    bool NextFields(std::vector<std::string>& fields) {
+        while (pos_ < text_.size()) {
+            std::size_t eol = text_.find('\n', pos_);
+            if (eol == std::string::npos) eol = text_.size();
+            std::string line = text_.substr(pos_, eol - pos_);
+            pos_ = eol + 1;
+            ++number_;
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+
+            const std::string trimmed = Trim(line);
+            if (trimmed.empty() || trimmed[0] == '#') continue;
+
+            fields.clear();
+            std::size_t start = 0;
+            for (;;) {
+                const std::size_t bar = line.find('|', start);
+                fields.push_back(Trim(line.substr(start, bar == std::string::npos ? std::string::npos
+                                                                                   : bar - start)));
+                if (bar == std::string::npos) break;
+                start = bar + 1;
+            }
+            return true;
+        }
+        return false;
+    }
+
+    // 1-based number of the line last read.
+    std::size_t Number() const { return number_; }
+
+private:
+    const std::string& text_;
+    std::size_t pos_;
+    std::size_t number_ = 0;
+};
+
+// The whole variants of a form written "A; B".
+std::vector<std::string> Variants(const std::string& form) {
+    std::vector<std::string> variants;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = form.find("; ", start);
+        variants.push_back(form.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) return variants;
+        start = end + 2;
+    }
+}
+
+// The plain fields of encoded bytes, each ended by its separator.
+std::vector<std::string> DecodeFields(const std::vector<std::uint8_t>& bytes, std::uint8_t key) {
+    std::vector<std::string> fields(1);
+    for (std::uint8_t b : bytes) {
+        if (b == kSeparator)
+            fields.emplace_back();
+        else
+            fields.back().push_back(static_cast<char>(b ^ key));
+    }
+    fields.pop_back();
+    return fields;
+}
+
 }  // namespace
 
 std::string EncodeResult::Message() const {
@@ -154,39 +222,17 @@ EncodeResult EncodeVerbTable(const std::string& text, std::uint8_t key) {
     const unsigned char unstorable = static_cast<unsigned char>(key ^ kSeparator);
     std::vector<std::uint8_t> bytes;
     std::size_t records = 0;
-    std::size_t lineNo = 0;
-    std::size_t pos = 0;
-
-    // A byte order mark is what some editors put before the first line.
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) pos = 3;
+    SourceLines lines(text);
 
     const auto fail = [&](const std::string& problem) {
         result.ok = false;
-        result.line = lineNo;
+        result.line = lines.Number();
         result.problem = problem;
         return result;
     };
 
-    while (pos < text.size()) {
-        std::size_t eol = text.find('\n', pos);
-        if (eol == std::string::npos) eol = text.size();
-        std::string line = text.substr(pos, eol - pos);
-        pos = eol + 1;
-        ++lineNo;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-
-        const std::string trimmed = Trim(line);
-        if (trimmed.empty() || trimmed[0] == '#') continue;
-
-        std::vector<std::string> fields;
-        std::size_t start = 0;
-        for (;;) {
-            const std::size_t bar = line.find('|', start);
-            fields.push_back(Trim(line.substr(start, bar == std::string::npos ? std::string::npos
-                                                                               : bar - start)));
-            if (bar == std::string::npos) break;
-            start = bar + 1;
-        }
+    std::vector<std::string> fields;
+    while (lines.NextFields(fields)) {
         if (fields.size() != kFieldsPerRecord) {
             return fail("expected " + std::to_string(kFieldsPerRecord) +
                         " fields separated by \"|\", found " + std::to_string(fields.size()));
@@ -232,6 +278,81 @@ EncodeResult EncodeVerbTable(const std::string& text, std::uint8_t key) {
             }
             bytes.push_back(kSeparator);
         }
+        ++records;
+    }
+
+    result.ok = true;
+    result.bytes = std::move(bytes);
+    result.records = records;
+    return result;
+}
+
+EncodeResult EncodeAlsoAccepted(const std::string& text, const EncodeResult& table, std::uint8_t key) {
+    EncodeResult result;
+    SourceLines lines(text);
+    const auto fail = [&](const std::string& problem) {
+        result.ok = false;
+        result.line = lines.Number();
+        result.problem = problem;
+        return result;
+    };
+    if (!table.ok) return fail("the verb table is refused (" + table.Message() + ")");
+
+    const std::vector<std::string> tableFields = DecodeFields(table.bytes, key);
+    const unsigned char unstorable = static_cast<unsigned char>(key ^ kSeparator);
+    std::vector<bool> given(table.records, false);
+    std::vector<std::uint8_t> bytes;
+    std::size_t records = 0;
+    const auto put = [&](const std::string& plain) {
+        for (char c : plain) bytes.push_back(static_cast<std::uint8_t>(static_cast<unsigned char>(c) ^ key));
+        bytes.push_back(kSeparator);
+    };
+
+    std::vector<std::string> fields;
+    while (lines.NextFields(fields)) {
+        if (fields.size() != kAlsoFieldsPerRecord) {
+            return fail("expected " + std::to_string(kAlsoFieldsPerRecord) +
+                        " fields separated by \"|\", found " + std::to_string(fields.size()));
+        }
+        std::size_t verb = 0;
+        while (verb < table.records && tableFields[verb * kFieldsPerRecord] != fields[0]) ++verb;
+        if (verb == table.records) return fail("no verb \"" + fields[0] + "\" in the verb table");
+        if (given[verb]) return fail("verb \"" + fields[0] + "\" is given twice");
+        given[verb] = true;
+
+        std::string forms[2];
+        for (std::size_t f = 0; f < 2; ++f) {
+            const std::string& field = fields[f + 1];
+            const std::string name = kFieldNames[f + 1];
+            if (field == "-") continue;
+            if (field.empty()) return fail(name + " is empty (write \"-\" for none)");
+            for (std::size_t i = 0; i < field.size(); ++i) {
+                const unsigned char c = static_cast<unsigned char>(field[i]);
+                if (c < 0x20 || c > 0x7E || c == static_cast<unsigned char>(kUnderscore) || c == unstorable) {
+                    return fail(name + ": byte " + ByteName(c) + " at column " + std::to_string(i + 1) +
+                                " is not printable ASCII that can be stored");
+                }
+            }
+            std::string problem;
+            if (!CheckVariants(field, problem)) return fail(name + ": " + problem);
+            if (field.size() > kMaxFieldBytes) {
+                return fail(name + " is " + std::to_string(field.size()) + " bytes long, at most " +
+                            std::to_string(kMaxFieldBytes) + " are allowed");
+            }
+            const std::vector<std::string> own = Variants(tableFields[verb * kFieldsPerRecord + f + 1]);
+            for (const std::string& variant : Variants(field)) {
+                for (const std::string& tableVariant : own) {
+                    if (variant == tableVariant)
+                        return fail(name + ": \"" + variant + "\" is already a form of the verb table");
+                }
+            }
+            forms[f] = field;
+        }
+        if (forms[0].empty() && forms[1].empty()) return fail("no form given (\"-\" twice)");
+
+        put(std::to_string(verb + 1));
+        put(forms[0]);
+        put(forms[1]);
         ++records;
     }
 

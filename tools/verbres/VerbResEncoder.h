@@ -35,6 +35,17 @@ struct EncodeResult {
 // be exercised; the program reads with kKey.
 EncodeResult EncodeVerbTable(const std::string& text, std::uint8_t key = kKey);
 
+// Input format of the forms a test also accepts beside the table's, one line
+// per verb:
+//     infinitive | past tense forms | past participle forms
+// with "-" for none and variants written "A; B"; comments, blank lines, line
+// ends and the byte order mark as for the table. The infinitive must name a
+// verb of `table` (the verb table encoded with the same key), once; a line
+// gives at least one form, and no form the table already gives for that form
+// of the verb. Each line becomes three fields: the verb number in decimal
+// digits, the past tense forms, the past participle forms (empty for "-").
+EncodeResult EncodeAlsoAccepted(const std::string& text, const EncodeResult& table, std::uint8_t key = kKey);
+
 // Converts UTF-8 text to code page 866, limited to ASCII (printable and
 // blank) and the Russian alphabet. On failure returns false and describes the
 // offending input in `problem`.

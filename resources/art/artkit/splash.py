@@ -12,7 +12,11 @@ from .palette import *  # noqa: F401,F403
 
 FONT_DIR = "/usr/share/fonts/truetype/dejavu/"
 
-VERSION = "Version 2.0.001"
+# The version line ("Version 2.0.001") is not part of the picture: the program
+# writes it over the title panel as it shows the splash, centred, baseline at
+# y = VERSION_BASELINE, in GREY_D, so that it is always the version of the
+# build. Keep that strip free.
+VERSION_BASELINE = 269
 
 
 def font(name, size):
@@ -84,7 +88,6 @@ def splash():
     f_sub = font("DejaVuSans-Bold.ttf", 13)
     f_ru = font("DejaVuSansCondensed.ttf", 12)
     f_card = font("DejaVuSans-Bold.ttf", 11)
-    f_ver = font("DejaVuSans.ttf", 10)
 
     # the icon and the title side by side, centred as a group
     title = "Lexoria"
@@ -138,7 +141,6 @@ def splash():
         tx = box[0] + (box[2] - box[0] - (r - l)) // 2 - l
         d.text((tx, base), wtxt, font=f_card, fill=WHITE, anchor="ls")
 
-    text_centered(img, SW / 2.0, 262, VERSION, f_ver, GREY_D)
     return img
 
 
