@@ -43,6 +43,8 @@ LRESULT CMainFrame::OnCreate(WPARAM wp, LPARAM lp)
 {
     if (CFrameWnd::OnCreate(wp, lp) == -1)
         return -1;
+    // Screens scaled above 100 % show the images drawn at twice the size.
+    m_wndToolBar.SetLargeBitmap(IDB_TOOLBAR_LARGE);
     if (!m_wndToolBar.CreateEx(m_hWnd, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE,
                                CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC,
                                AFX_IDW_TOOLBAR) ||

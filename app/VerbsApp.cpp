@@ -6,14 +6,16 @@
 #include "base/VerbsDoc.h"
 #include "base/VerbsGlobals.h"
 #include "framework/CommandLineInfo.h"
+#include "framework/Dpi.h"
 #include "framework/Text.h"
+#include "graphfmt/Image.h"
 #include "resources/resource.h"
 #include "app/SettingsMigration.h"
 #include "base/PersistedSettings.h"
 #include "settings/ProfileException.h"
 #include "base/ReportProfileError.h"
+#include "session/RandomDraw.h"
 #include <commctrl.h>
-#include <cstdlib>
 #include <ctime>
 
 const wchar_t* const kSingleInstanceMutexName = L"PreventVerbsSecondInstance";
@@ -21,6 +23,19 @@ const wchar_t* const kSingleInstanceMutexName = L"PreventVerbsSecondInstance";
 namespace {
 CDocument* NewVerbsDoc() { return new CVerbsDoc; }
 CFrameWnd* NewMainFrame() { return new CMainFrame; }
+
+// The link's hand at the screen's scale: above 100 % the drawing made at
+// twice the size, brought down to the size needed rather than blown up.
+HCURSOR LoadHandCursor()
+{
+    HINSTANCE module = fw::ResourceModule();
+    const UINT dpi = fw::ScreenDpi();
+    if (dpi <= fw::kDefaultDpi)
+        return ::LoadCursorW(module, MAKEINTRESOURCEW(IDC_HAND_LINK));
+    const int size = fw::Scale(32, dpi);
+    return static_cast<HCURSOR>(
+        ::LoadImageW(module, MAKEINTRESOURCEW(IDC_HAND_LINK_LARGE), IMAGE_CURSOR, size, size, LR_SHARED));
+}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CVerbsApp, CWinApp)
@@ -33,7 +48,8 @@ END_MESSAGE_MAP()
 
 CVerbsApp::CVerbsApp(const VerbsAppParts& parts) : m_parts(parts)
 {
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    // The run's one seeding: the first picture and every test draw from here on.
+    SeedDraws(static_cast<long long>(std::time(nullptr)));
 }
 
 CVerbsApp::~CVerbsApp()
@@ -105,11 +121,22 @@ BOOL CVerbsApp::InitInstance()
     // Title, menu and toolbar in the chosen language before the window shows.
     if (auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd))
         frame->ApplyLanguage();
-    Globals().m_hHandCursor = ::LoadCursorW(fw::ResourceModule(), MAKEINTRESOURCEW(IDC_HAND_LINK));
+    Globals().m_hHandCursor = LoadHandCursor();
     m_pMainWnd->ShowWindow(SW_SHOWMAXIMIZED);
     m_pMainWnd->UpdateWindow();
     CSplashWindow::RevealSplash();
     return TRUE;
+}
+
+BOOL CVerbsApp::OnIdle(LONG count)
+{
+    BOOL more = CWinApp::OnIdle(count);
+    // The picture decoder is bound at its first call so as not to slow the
+    // start; it is loaded here, while the learner looks at the window,
+    // rather than when the first test starts.
+    if (count == 0)
+        CImage::PrepareDecoding();
+    return more;
 }
 
 BOOL CVerbsApp::PreTranslateMessage(MSG* msg)

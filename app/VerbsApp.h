@@ -21,6 +21,8 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
     BOOL PreTranslateMessage(MSG* msg) override;
+    // Once the main window is up: loads ahead what the first test needs.
+    BOOL OnIdle(LONG count) override;
     // A store failure that no handler caught is shown as every other store
     // failure is; anything else gets the framework's plain message.
     void ReportException(std::exception_ptr error) override;

@@ -1,6 +1,6 @@
 #include "data/HtmlPage.h"
 #include "data/ProductInfo.h"
-#include "framework/Handles.h"
+#include "handles/Handles.h"
 #include "framework/Text.h"
 #include <optional>
 #include <string_view>
@@ -114,7 +114,7 @@ bool CHtmlPage::WritePage(const std::wstring& path, const std::string& bytes)
         return false;
     bool whole = false;
     {
-        fw::UniqueFile file(::CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        win::UniqueFile file(::CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         DWORD written = 0;
         whole = file && FileWriter()(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                 written == bytes.size() && ::CloseHandle(file.release());

@@ -1,8 +1,8 @@
 #include "data/UserFontFile.h"
 #include "data/ProductInfo.h"
 #include "framework/FileSystem.h"
-#include "framework/Handles.h"
 #include "framework/Shell.h"
+#include "handles/Handles.h"
 #include "framework/Text.h"
 #include <shlobj.h>
 #include <cstdlib>
@@ -51,7 +51,7 @@ std::string ReadHead(const std::wstring& path, size_t count)
 {
     if (path.empty())
         return {};
-    fw::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    win::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return {};
@@ -67,7 +67,7 @@ std::string ReadHead(const std::wstring& path, size_t count)
 // replaced because another program holds it open (sharing its writes).
 bool OverwriteInPlace(const std::wstring& path, const std::string& bytes)
 {
-    fw::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    win::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     return file &&

@@ -240,19 +240,16 @@ MemberFlags ChosenVerbs(Profile::RegProfile& store)
     return chosen;
 }
 
-int ComputeTestSet(Profile::RegProfile& store, VerbTable& verbs)
+std::vector<int> ComputeTestSet(Profile::RegProfile& store)
 {
-    for (VerbRecord& verb : verbs)
-        verb.selectionMark = 1;
     MemberFlags chosen;
     InGroupSection(store, [&] { chosen = ChosenVerbs(store); });
+    std::vector<int> testSet;
+    testSet.reserve(chosen.count());
     for (int i = 0; i < kVerbCount; ++i)
         if (chosen.test(static_cast<size_t>(i)))
-            verbs[static_cast<size_t>(i)].selectionMark = 0;
-    int count = 0;
-    for (const VerbRecord& verb : verbs)
-        count += verb.selectionMark == 0 ? 1 : 0;
-    return count;
+            testSet.push_back(i);
+    return testSet;
 }
 
 } // namespace VerbGroups

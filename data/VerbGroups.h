@@ -63,10 +63,9 @@ void SetGroupChosen(Profile::RegProfile& store, const std::wstring& name, bool c
 // the members of every group whose text holds the mark anywhere.
 MemberFlags ChosenVerbs(Profile::RegProfile& store);
 
-// Marks the verbs of the chosen groups (or all verbs) with selection mark 0
-// and every other verb with 1; returns the number of marked verbs. On a
-// store failure every verb stays marked 1, the store is back at the settings
-// section and the Profile::RegException goes to the caller.
-int ComputeTestSet(Profile::RegProfile& store, VerbTable& verbs);
+// The test set: the indices of the verbs of the chosen groups (or of all
+// verbs), ascending, each once. On a store failure the store is back at the
+// settings section and the Profile::RegException goes to the caller.
+std::vector<int> ComputeTestSet(Profile::RegProfile& store);
 
 } // namespace VerbGroups

@@ -8,7 +8,6 @@ struct VerbRecord {
     std::wstring pastTense;
     std::wstring pastParticiple;
     std::wstring translation;
-    int selectionMark = 0; // 0: in the set a test draws from; 1: not
     // Standard forms that a test also takes as right although the table does
     // not list them ("gotten" for get), written like a table form ("A; B"),
     // empty when there are none. They define no group and are never shown.

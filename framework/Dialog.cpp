@@ -1,5 +1,6 @@
 #include "framework/Dialog.h"
 #include "framework/Text.h"
+#include "framework/ExceptionReport.h"
 #include "framework/WinThread.h"
 #include <cwchar>
 

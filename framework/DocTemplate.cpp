@@ -21,7 +21,7 @@ CFrameWnd* CSingleDocTemplate::OpenNewDocument()
     CDocument* doc = newDocument_();
     if (!doc)
         return nullptr;
-    doc->m_pDocTemplate = this;
+    doc->m_ppTemplateSlot = &document_;
     document_ = doc;
 
     CCreateContext context;

@@ -1,6 +1,12 @@
 #include "framework/Document.h"
 #include <algorithm>
 
+CDocument::~CDocument()
+{
+    if (m_ppTemplateSlot && *m_ppTemplateSlot == this)
+        *m_ppTemplateSlot = nullptr;
+}
+
 void CDocument::AddView(CView* view)
 {
     views_.push_back(view);

@@ -4,22 +4,13 @@
 #include <vector>
 
 class CView;
-class CDocument;
-
-// What made a document: told when the document's last frame has gone, so
-// that it can let the document go.
-class CDocTemplate {
-public:
-    virtual void RemoveDocument(CDocument* document) = 0;
-
-protected:
-    ~CDocTemplate() = default;
-};
 
 class CDocument : public CCmdTarget {
 public:
     CDocument() = default;
-    ~CDocument() override = default;
+    ~CDocument() override;
+    CDocument(const CDocument&) = delete;
+    CDocument& operator=(const CDocument&) = delete;
 
     virtual BOOL OnNewDocument() { return TRUE; }
     virtual bool IsModified() const { return modified_; }
@@ -32,7 +23,10 @@ public:
     void RemoveView(CView* view);
     const std::vector<CView*>& Views() const { return views_; }
 
-    CDocTemplate* m_pDocTemplate = nullptr;
+    // Set by the template that made the document: its pointer to it, which
+    // the document clears when it goes. Such a document is deleted when its
+    // last frame closes.
+    CDocument** m_ppTemplateSlot = nullptr;
 
 private:
     std::vector<CView*> views_;

@@ -1,8 +1,10 @@
 #include "framework/FrameWnd.h"
 #include "framework/ControlBar.h"
 #include "framework/Document.h"
+#include "framework/Dpi.h"
 #include "framework/Text.h"
 #include "framework/View.h"
+#include "framework/ExceptionReport.h"
 #include "framework/WinThread.h"
 #include <algorithm>
 #include <commctrl.h>
@@ -53,6 +55,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_MESSAGE(WM_EXITMENULOOP, OnExitMenuLoop)
     ON_MESSAGE(fw::WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_MESSAGE(WM_SETCURSOR, OnSetCursor)
+    ON_MESSAGE(fw::kDpiChangedMessage, OnDpiChanged)
 END_MESSAGE_MAP()
 
 CFrameWnd::~CFrameWnd() = default;
@@ -90,6 +93,9 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, HWND parent, CCreateCont
 
 LRESULT CFrameWnd::OnCreate(WPARAM, LPARAM)
 {
+    // Everything inside is laid out for the scale of the monitor the frame
+    // opens on, until WM_DPICHANGED says otherwise.
+    fw::SetWindowDpi(m_hWnd, fw::DpiOf(m_hWnd));
     if (m_pContext && m_pContext->newView) {
         CView* view = m_pContext->newView();
         if (!view || !view->Create(m_hWnd, AFX_IDW_PANE_FIRST, m_pContext)) {
@@ -152,6 +158,7 @@ LRESULT CFrameWnd::OnDestroy(WPARAM, LPARAM)
     // now and route nothing to the view any more.
     m_pDocumentToClose = m_pActiveView ? m_pActiveView->GetDocument() : nullptr;
     m_pActiveView = nullptr;
+    fw::SetWindowDpi(m_hWnd, 0);
     CWinThread* app = CWinThread::Current();
     if (app && app->m_pMainWnd == this)
         ::PostQuitMessage(0);
@@ -164,8 +171,8 @@ void CFrameWnd::PostNcDestroy()
     if (app && app->m_pMainWnd == this)
         app->m_pMainWnd = nullptr;
     CDocument* doc = m_pDocumentToClose;
-    if (doc && doc->Views().empty() && doc->m_pDocTemplate)
-        doc->m_pDocTemplate->RemoveDocument(doc);
+    if (doc && doc->Views().empty() && doc->m_ppTemplateSlot)
+        delete doc; // its template forgets it as it goes
     delete this;
 }
 
@@ -246,6 +253,20 @@ void CFrameWnd::UpdateBarsCommandUI()
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 {
     UpdateBarsCommandUI();
+    return 0;
+}
+
+LRESULT CFrameWnd::OnDpiChanged(WPARAM wp, LPARAM lp)
+{
+    // Moved to a monitor of another scale: the bars and the view scale
+    // themselves first, then the frame takes the rectangle the system
+    // suggests and lays them out in it.
+    fw::SetWindowDpi(m_hWnd, LOWORD(wp));
+    fw::NotifyChildrenOfDpi(m_hWnd);
+    if (const auto* suggested = reinterpret_cast<const RECT*>(lp))
+        ::SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                       suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RecalcLayout();
     return 0;
 }
 

@@ -67,6 +67,7 @@ protected:
     LRESULT OnExitMenuLoop(WPARAM wp, LPARAM lp);
     LRESULT OnIdleUpdateCmdUI(WPARAM wp, LPARAM lp);
     LRESULT OnSetCursor(WPARAM wp, LPARAM lp);
+    LRESULT OnDpiChanged(WPARAM wp, LPARAM lp);
 
     DECLARE_MESSAGE_MAP()
 

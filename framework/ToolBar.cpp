@@ -1,6 +1,10 @@
 #include "framework/ToolBar.h"
+#include "framework/BitmapScaling.h"
+#include "framework/Dpi.h"
 #include "framework/FrameWnd.h"
 #include "framework/Text.h"
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -31,6 +35,39 @@ private:
     UINT button_;
 };
 
+HBITMAP LoadBitmapResource(UINT bitmapId, UINT loadFlags)
+{
+    return static_cast<HBITMAP>(
+        ::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, loadFlags));
+}
+
+// A strip of images side by side, each brought to the new size on its own
+// so that no image bleeds into its neighbour.
+fw::UniqueBitmap ScaleStrip(HBITMAP strip, int count, int width, int height)
+{
+    fw::PixelImage source = fw::ReadPixels(strip);
+    if (source.pixels.empty() || count <= 0)
+        return fw::UniqueBitmap();
+    int cell = source.width / count;
+    fw::PixelImage result;
+    result.width = width * count;
+    result.height = height;
+    result.pixels.resize(static_cast<size_t>(result.width) * height);
+    for (int i = 0; i < count; ++i) {
+        fw::PixelImage one;
+        one.width = cell;
+        one.height = source.height;
+        for (int y = 0; y < source.height; ++y)
+            for (int x = 0; x < cell; ++x)
+                one.pixels.push_back(source.At(i * cell + x, y));
+        fw::PixelImage scaled = fw::Resample(one, width, height, kTransparent);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                result.pixels[static_cast<size_t>(y) * result.width + i * width + x] = scaled.At(x, y);
+    }
+    return fw::MakeBitmap(result);
+}
+
 // The frame that owns the whole window tree (prompts, command routing).
 CFrameWnd* TopFrameOf(HWND hwnd)
 {
@@ -42,6 +79,7 @@ CFrameWnd* TopFrameOf(HWND hwnd)
 BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
     ON_REFLECTED(WM_NOTIFY, OnReflectedNotify)
     ON_MESSAGE(WM_DESTROY, OnDestroy)
+    ON_MESSAGE(fw::kDpiChangedAfterParentMessage, OnDpiChanged)
 END_MESSAGE_MAP()
 
 CToolBar::~CToolBar()
@@ -65,22 +103,45 @@ BOOL CToolBar::CreateEx(HWND parent, DWORD toolbarStyle, DWORD style, DWORD barS
 
 BOOL CToolBar::SetImages(UINT bitmapId, int imageWidth, int imageHeight, UINT loadFlags)
 {
-    fw::UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId),
-                                                               IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION | loadFlags)));
+    m_bitmapId = bitmapId;
+    m_imageWidth = imageWidth > 0 ? imageWidth : 1;
+    m_imageHeight = imageHeight > 0 ? imageHeight : 1;
+    m_loadFlags = loadFlags;
+    return ApplyScale();
+}
+
+BOOL CToolBar::ApplyScale()
+{
+    if (!m_bitmapId)
+        return TRUE;
+    const UINT dpi = fw::DpiOf(m_hWnd);
+    const int width = fw::Scale(m_imageWidth, dpi), height = fw::Scale(m_imageHeight, dpi);
+    // The large drawing serves every size above the resource's own: reduced
+    // it stays sharper than the small one enlarged.
+    const bool large = m_largeBitmapId && (width > m_imageWidth || height > m_imageHeight);
+    fw::UniqueBitmap bitmap(large ? LoadBitmapResource(m_largeBitmapId, LR_CREATEDIBSECTION)
+                                  : LoadBitmapResource(m_bitmapId, LR_CREATEDIBSECTION | m_loadFlags));
     if (!bitmap)
         return FALSE;
     BITMAP info{};
     ::GetObjectW(bitmap.get(), sizeof(info), &info);
-    HIMAGELIST images = ::ImageList_Create(imageWidth, imageHeight, ILC_COLOR24 | ILC_MASK,
-                                           info.bmWidth / (imageWidth > 0 ? imageWidth : 1), 0);
+    const int count = std::max(1, static_cast<int>(info.bmWidth) / (large ? 2 * m_imageWidth : m_imageWidth));
+    if (info.bmWidth != count * width || static_cast<int>(std::abs(info.bmHeight)) != height) {
+        bitmap = ScaleStrip(bitmap.get(), count, width, height);
+        if (!bitmap)
+            return FALSE;
+    }
+    HIMAGELIST images = ::ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, count, 0);
     if (!images)
         return FALSE;
     ::ImageList_AddMasked(images, bitmap.get(), kTransparent);
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     if (m_images)
         ::ImageList_Destroy(m_images);
     m_images = images;
-    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(imageWidth, imageHeight));
-    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images));
+    if (m_padButtons) // room around each image, as buttons usually have
+        SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(width + fw::Scale(7, dpi), height + fw::Scale(7, dpi)));
     return TRUE;
 }
 
@@ -96,6 +157,7 @@ BOOL CToolBar::LoadToolBar(UINT resourceId)
     int width = data[1], height = data[2], count = data[3];
     if (::SizeofResource(module, info) < static_cast<DWORD>(8 + 2 * count))
         return FALSE;
+    m_padButtons = true;
     if (!SetImages(resourceId, width, height, 0))
         return FALSE;
 
@@ -115,9 +177,8 @@ BOOL CToolBar::LoadToolBar(UINT resourceId)
         buttons.push_back(b);
     }
     SendMessage(TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
-    // Room around each image, as buttons usually have.
-    SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(width + 7, height + 7));
-    return TRUE;
+    // The buttons take the padded size again: adding them may have changed it.
+    return ApplyScale();
 }
 
 BOOL CToolBar::SetSingleButton(UINT bitmapId, UINT commandId, const std::wstring& text)
@@ -137,6 +198,7 @@ BOOL CToolBar::SetSingleButton(UINT bitmapId, UINT commandId, const std::wstring
     b.fsState = TBSTATE_ENABLED;
     b.fsStyle = BTNS_BUTTON;
     b.iString = stringIndex;
+    SetWindowText(text);
     return SendMessage(TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&b)) != 0;
 }
 
@@ -174,14 +236,14 @@ void CToolBar::SetHeight(int height)
     TBMETRICS metrics{sizeof(metrics)};
     metrics.dwMask = TBMF_BARPAD;
     SendMessage(TB_GETMETRICS, 0, reinterpret_cast<LPARAM>(&metrics));
-    metrics.cyBarPad = (height - HIWORD(size)) / 2;
+    metrics.cyBarPad = (fw::Scale(height, fw::DpiOf(m_hWnd)) - HIWORD(size)) / 2;
     SendMessage(TB_SETMETRICS, 0, reinterpret_cast<LPARAM>(&metrics));
 }
 
 int CToolBar::CalcHeight() const
 {
     if (m_height > 0)
-        return m_height;
+        return fw::Scale(m_height, fw::DpiOf(m_hWnd));
     DWORD size = static_cast<DWORD>(::SendMessageW(m_hWnd, TB_GETBUTTONSIZE, 0, 0));
     return HIWORD(size) + 4;
 }
@@ -241,6 +303,14 @@ LRESULT CToolBar::OnReflectedNotify(WPARAM, LPARAM lp)
     default:
         return 0;
     }
+}
+
+LRESULT CToolBar::OnDpiChanged(WPARAM, LPARAM)
+{
+    ApplyScale();
+    if (m_height > 0)
+        SetHeight(m_height);
+    return Default();
 }
 
 LRESULT CToolBar::OnDestroy(WPARAM, LPARAM)

@@ -4,6 +4,10 @@
 // transparent). Tooltips and status-bar prompts come from the string resource
 // of each button's command id, unless the bar is given a text for the command;
 // button states follow the command-update handlers at idle time.
+// Images, buttons and the bar's height are given for a 96-DPI screen and
+// scaled to the DPI of the bar's window, again when that DPI changes; a
+// bitmap drawn at twice the size may stand in for the resource's bitmap on
+// larger scales.
 #include "framework/ControlBar.h"
 #include "framework/Handles.h"
 #include <commctrl.h>
@@ -32,11 +36,18 @@ public:
     // One button with the image of a bitmap (the whole bitmap) and a command.
     // The bitmap's light grey takes the button face colour, its greys the
     // matching 3-D colours.
+    // The bar's window text becomes the button's text: a screen reader
+    // names the bar by it.
     BOOL SetSingleButton(UINT bitmapId, UINT commandId, const std::wstring& text);
+    // A bitmap with the same images at twice the size (magenta transparent),
+    // used when the images are shown larger than the resource's own; set it
+    // before loading the buttons.
+    void SetLargeBitmap(UINT bitmapId) { m_largeBitmapId = bitmapId; }
     // Prompt and tip ("prompt\ntip") this bar shows for a command in place of
     // the command's string resource.
     void SetCommandText(UINT commandId, const std::wstring& text);
 
+    // Height of the bar on a 96-DPI screen; the buttons are centred in it.
     void SetHeight(int height);
     DWORD GetBarStyle() const { return m_barStyle; }
     void SetBarStyle(DWORD style) { m_barStyle = style; }
@@ -52,17 +63,26 @@ public:
 protected:
     LRESULT OnReflectedNotify(WPARAM wp, LPARAM lp);
     LRESULT OnDestroy(WPARAM wp, LPARAM lp);
+    LRESULT OnDpiChanged(WPARAM wp, LPARAM lp);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     BOOL SetImages(UINT bitmapId, int imageWidth, int imageHeight, UINT loadFlags);
+    // The images, button size and bar height for the window's DPI now.
+    BOOL ApplyScale();
     std::wstring CommandText(UINT commandId) const;
     void ShowPrompt(UINT commandId);
 
     DWORD m_barStyle = 0;
     std::map<UINT, std::wstring> m_commandTexts;
     bool m_showingPrompt = false;
-    int m_height = 0;
+    int m_height = 0;          // on a 96-DPI screen
     HIMAGELIST m_images = nullptr;
+    UINT m_bitmapId = 0;       // the images' bitmap and their size on a 96-DPI screen
+    UINT m_largeBitmapId = 0;
+    int m_imageWidth = 0;
+    int m_imageHeight = 0;
+    UINT m_loadFlags = 0;
+    bool m_padButtons = false; // room around each image, as a strip's buttons have
 };

@@ -10,6 +10,21 @@ BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
     ON_COMMAND(ID_FILE_NEW, OnFileNew)
 END_MESSAGE_MAP()
 
+namespace {
+// The application's way of showing reports, handed to the framework.
+void ShowExceptionOfApp(std::exception_ptr error)
+{
+    if (CWinApp* app = CWinApp::Current())
+        app->ReportException(error);
+    else
+        AppMessageBox(fw::DescribeException(error), MB_OK | MB_ICONSTOP);
+}
+void ShowReportText(const std::wstring& text)
+{
+    AppMessageBox(text, MB_OK | MB_ICONSTOP);
+}
+} // namespace
+
 CWinApp::CWinApp()
 {
     int argc = 0;
@@ -18,6 +33,7 @@ CWinApp::CWinApp()
             m_arguments.emplace_back(argv[i]);
         ::LocalFree(argv);
     }
+    fw::SetReportHandlers({ShowExceptionOfApp, ShowReportText});
 }
 
 void CWinApp::ParseCommandLine(CCommandLineInfo& info) const
@@ -28,16 +44,20 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& info) const
     info.ParseArguments(static_cast<int>(argv.size()), argv.data());
 }
 
-CWinApp::~CWinApp() = default;
+CWinApp::~CWinApp()
+{
+    if (CWinThread::Current() == this)
+        fw::SetReportHandlers({}); // reports are plain again
+}
 
 CWinApp* CWinApp::Current()
 {
     return dynamic_cast<CWinApp*>(CWinThread::Current());
 }
 
-HWND CWinApp::MainWindowHandle() const
+void CWinApp::ReportException(std::exception_ptr error)
 {
-    return m_pMainWnd && m_pMainWnd->IsWindow() ? m_pMainWnd->m_hWnd : nullptr;
+    AppMessageBox(fw::DescribeException(error), MB_OK | MB_ICONSTOP);
 }
 
 BOOL CWinApp::InitInstance()
@@ -164,6 +184,27 @@ int CWinApp::Run()
             }
         } while (::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE));
     }
+}
+
+UINT AppMessageBoxStyle(UINT type)
+{
+    UINT buttons = type & MB_TYPEMASK;
+    bool wantsDefaultIcon = (type & MB_ICONMASK) == 0 &&
+                            (buttons == MB_OK || buttons == MB_OKCANCEL || buttons == MB_YESNO ||
+                             buttons == MB_YESNOCANCEL);
+    return wantsDefaultIcon ? (type | MB_ICONEXCLAMATION) : type;
+}
+
+int AppMessageBox(const std::wstring& text, UINT type)
+{
+    CWinApp* app = CWinApp::Current();
+    HWND owner = nullptr;
+    if (app && app->m_pMainWnd && app->m_pMainWnd->IsWindow())
+        owner = ::GetLastActivePopup(app->m_pMainWnd->m_hWnd);
+    else
+        owner = ::GetActiveWindow();
+    std::wstring caption = app ? app->Title() : fw::LoadResString(AFX_IDS_APP_TITLE);
+    return ::MessageBoxW(owner, text.c_str(), caption.c_str(), AppMessageBoxStyle(type));
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // The application object: start-up, message loop with idle processing,
 // document template and the framework's message box.
 #include "framework/DocTemplate.h"
+#include "framework/ExceptionReport.h"
 #include "framework/WinThread.h"
 #include <exception>
 #include <memory>
@@ -18,7 +19,6 @@ public:
 
     // The one application object of the process (null when none exists).
     static CWinApp* Current();
-    HWND MainWindowHandle() const override;
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();
@@ -28,6 +28,11 @@ public:
     virtual BOOL PreTranslateMessage(MSG* msg);
     // Called when the queue is empty; returns TRUE to be called again.
     virtual BOOL OnIdle(LONG count);
+    // Tells the user of an exception that a handler (window, dialog, command,
+    // idle time, message loop, start-up) let through to the framework, which
+    // then goes on with the default processing. The default shows a plain
+    // message; a program shows its own failures its own way.
+    virtual void ReportException(std::exception_ptr error);
 
     // Parses the program's arguments (by default those of the process).
     void ParseCommandLine(CCommandLineInfo& info) const;
@@ -50,6 +55,13 @@ private:
     std::unique_ptr<CSingleDocTemplate> m_template;
     int m_exitCode = 0;
 };
+
+// Message box through the framework: owner is the main window (or the active
+// popup), caption the application title; boxes with OK, OK/Cancel, Yes/No or
+// Yes/No/Cancel that ask for no icon get the exclamation icon.
+int AppMessageBox(const std::wstring& text, UINT type = MB_OK);
+// The style AppMessageBox passes to the system for the given request.
+UINT AppMessageBoxStyle(UINT type);
 
 // Standard application entry: InitInstance, message loop, ExitInstance.
 // An exception from any of them is reported and ends the run.

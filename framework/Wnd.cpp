@@ -1,6 +1,6 @@
 #include "framework/Wnd.h"
 #include "framework/Text.h"
-#include "framework/WinThread.h"
+#include "framework/ExceptionReport.h"
 #include <commctrl.h>
 #include <map>
 #include <tuple>

@@ -22,11 +22,26 @@ gfx::ComPtr<IWICImagingFactory> CreateFactory()
 
 bool IsPaletteDisplay()
 {
-    gfx::ScreenDc screen;
+    win::WindowDc screen(nullptr);
     return screen.get() && (::GetDeviceCaps(screen.get(), RASTERCAPS) & RC_PALETTE);
 }
 
 } // namespace
+
+void CImage::PrepareDecoding()
+{
+    static bool prepared = false;
+    if (prepared)
+        return;
+    prepared = true;
+    gfx::ComApartment apartment;
+    if (!CreateFactory())
+        return;
+    // The end of the apartment may unload the component again; it stays, as
+    // a library linked with the program would.
+    HMODULE component = nullptr;
+    ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, L"windowscodecs.dll", &component);
+}
 
 void CImage::Clear()
 {
@@ -89,7 +104,7 @@ bool CImage::Decode(Source makeDecoder)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    gfx::GdiObject<HBITMAP> bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    win::UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || !bits)
         return false;
     UINT stride = width * 4;
@@ -158,9 +173,9 @@ bool CImage::Draw(HDC dc, int x, int y, int width, int height, int srcX, int src
         width = m_nWidth - srcX;
     if (height < 0)
         height = m_nHeight - srcY;
-    gfx::MemoryDc source(dc);
+    win::UniqueMemoryDc source(::CreateCompatibleDC(dc));
     if (!source.get())
         return false;
-    gfx::Selected picture(source.get(), m_bitmap.get());
+    win::SelectedObject picture(source.get(), m_bitmap.get());
     return ::BitBlt(dc, x, y, width, height, source.get(), srcX, srcY, SRCCOPY) != FALSE;
 }

@@ -3,7 +3,7 @@
 // Windows Imaging Component decodes) from a file or from memory, keeps its
 // pixels in a 32-bit DIB section, offers a palette for palette displays and
 // draws itself at its own size.
-#include "graphfmt/GdiOwners.h"
+#include "handles/Handles.h"
 #include <windows.h>
 #include <string>
 
@@ -19,6 +19,11 @@ public:
     bool ReadFile(const std::wstring& path);
     bool ReadMemory(const void* data, size_t size);
     void Clear();
+
+    // Loads the imaging component, which is bound at its first call, and
+    // keeps it for the rest of the run, so that the first picture does not
+    // wait for it. Only the first call does anything.
+    static void PrepareDecoding();
 
     bool IsEmpty() const { return !m_bitmap; }
     int Width() const { return m_nWidth; }
@@ -43,9 +48,9 @@ private:
     template <typename Source>
     bool Decode(Source makeDecoder);
 
-    gfx::GdiObject<HBITMAP> m_bitmap; // top-down 32 bits per pixel, blue-green-red-unused
+    win::UniqueBitmap m_bitmap; // top-down 32 bits per pixel, blue-green-red-unused
     const DWORD* m_pixels = nullptr;
     int m_nWidth = 0;
     int m_nHeight = 0;
-    gfx::GdiObject<HPALETTE> m_palette;
+    win::UniquePalette m_palette;
 };

@@ -1,9 +1,13 @@
 #include "pictures/PictureCtrl.h"
+#include "base/Language.h"
 #include "base/VerbsGlobals.h"
 #include "framework/Handles.h"
-#include "data/ClockSeed.h"
+#include "session/RandomDraw.h"
+#include "framework/BitmapScaling.h"
+#include "framework/Dpi.h"
+#include "framework/Text.h"
+#include "resources/resource.h"
 #include <cstdlib>
-#include <ctime>
 #include <vector>
 
 namespace {
@@ -11,12 +15,6 @@ namespace {
 constexpr COLORREF kTileLight = RGB(255, 255, 255);
 constexpr COLORREF kTileShadow = RGB(128, 128, 128);
 constexpr RECT kWindowRect{5, 5, 248, 308};
-
-// A draw below n from the C library generator (never a remainder).
-int RandomBelow(int n)
-{
-    return std::rand() * n / 32768;
-}
 
 // The control's own class: its erased background is the button face, on
 // which the covered tiles are drawn.
@@ -27,35 +25,26 @@ const wchar_t* PictureClass()
     return name;
 }
 
-// Draws polylines of three points each in a solid pen one pixel wide.
-void DrawPolylines(HDC dc, COLORREF colour, const std::vector<POINT>& points)
+void FillRects(HDC dc, COLORREF colour, const std::vector<RECT>& rects)
 {
-    if (points.empty())
-        return;
-    std::vector<DWORD> counts(points.size() / 3, 3);
-    fw::UniquePen pen(::CreatePen(PS_SOLID, 1, colour));
-    fw::SelectedObject selected(dc, pen.get());
-    ::PolyPolyline(dc, points.data(), counts.data(), static_cast<DWORD>(counts.size()));
+    fw::UniqueBrush brush(::CreateSolidBrush(colour));
+    for (const RECT& rc : rects)
+        ::FillRect(dc, &rc, brush.get());
 }
 
 } // namespace
 
 BEGIN_MESSAGE_MAP(CPictureCtrl, CWnd)
     ON_MESSAGE(WM_PAINT, OnPaint)
+    ON_MESSAGE(fw::kDpiChangedAfterParentMessage, OnDpiChanged)
 END_MESSAGE_MAP()
 
 CPictureCtrl::CPictureCtrl()
 {
     CoverAll();
-    m_nPicture = FirstPictureAt(static_cast<long long>(std::time(nullptr)));
-}
-
-int CPictureCtrl::FirstPictureAt(long long seconds)
-{
-    // Seeded with the bare seconds, the generator's first draw changes only
-    // every few minutes: runs started close together would open alike.
-    std::srand(ClockSeed(seconds));
-    return RandomBelow(kPictures);
+    // The run's first draw when the program makes its control: runs started
+    // seconds apart open on different pictures (the seed mixes the seconds).
+    m_nPicture = DrawBelow(kPictures);
 }
 
 CPictureCtrl::~CPictureCtrl() = default;
@@ -83,6 +72,24 @@ void CPictureCtrl::LoadPicture(HMODULE theme, int index)
     DWORD size = bytes ? ::SizeofResource(theme, resource) : 0;
     // Decoded straight from the library's memory: no file is written.
     m_image.ReadMemory(bytes, size);
+    m_shown.reset();
+}
+
+RECT CPictureCtrl::WindowRectAt(UINT dpi)
+{
+    return fw::Scale(kWindowRect, dpi);
+}
+
+std::wstring CPictureCtrl::AccessibleName() const
+{
+    return fw::FormatString2(LoadLangString(IDS_PICTURE_NAME), std::to_wstring(UncoveredCount()),
+                             std::to_wstring(kCells));
+}
+
+void CPictureCtrl::ShowUncoveredCount()
+{
+    if (m_hWnd)
+        SetWindowText(AccessibleName());
 }
 
 BOOL CPictureCtrl::Create(HWND parent)
@@ -92,7 +99,8 @@ BOOL CPictureCtrl::Create(HWND parent)
     CoverAll();
     LoadPicture(Globals().m_hCurrentTheme, m_nPicture);
     m_nPicture = (m_nPicture + 1) % kPictures;
-    return CreateEx(0, PictureClass(), nullptr, WS_CHILD | WS_VISIBLE, kWindowRect, parent, kControlId);
+    return CreateEx(0, PictureClass(), AccessibleName().c_str(), WS_CHILD | WS_VISIBLE,
+                    WindowRectAt(fw::DpiOf(parent)), parent, kControlId);
 }
 
 BOOL CPictureCtrl::DestroyWindow()
@@ -103,7 +111,7 @@ BOOL CPictureCtrl::DestroyWindow()
 
 void CPictureCtrl::UncoverCell()
 {
-    UncoverCellFrom(RandomBelow(kCells));
+    UncoverCellFrom(DrawBelow(kCells));
 }
 
 void CPictureCtrl::UncoverCellFrom(int first)
@@ -113,59 +121,102 @@ void CPictureCtrl::UncoverCellFrom(int first)
     for (int cell = first; cell < kCells; ++cell)
         if (IsCovered(cell)) {
             m_cells[static_cast<size_t>(cell)] = 1;
+            ShowUncoveredCount();
             return;
         }
     for (int cell = 0; cell < first; ++cell)
         if (IsCovered(cell)) {
             m_cells[static_cast<size_t>(cell)] = 1;
+            ShowUncoveredCount();
             return;
         }
 }
 
-void CPictureCtrl::DrawCells(HDC window, HDC picture) const
+void CPictureCtrl::DrawCells(HDC window, HDC picture, UINT dpi) const
 {
-    // A raised tile: light top and left edges, dark right and bottom ones.
-    // All edges of one colour go in one call; as with LineTo, the last point
-    // of each line is not drawn.
-    std::vector<POINT> light, shadow;
-    light.reserve(kCells * 3);
-    shadow.reserve(kCells * 3);
+    // A raised tile: light top and left edges, dark right and bottom ones,
+    // each a pixel wide on a 96-DPI screen and as wide as the scale makes it
+    // elsewhere. Every edge is placed in 96-DPI pixels and scaled, so tiles
+    // meet without gaps whatever the scale.
+    auto at = [dpi](int length) { return fw::Scale(length, dpi); };
+    std::vector<RECT> light, shadow;
+    light.reserve(kCells * 2);
+    shadow.reserve(kCells * 2);
     for (int column = 0; column < kColumns; ++column) {
         for (int row = 0; row < kRows; ++row) {
             int x = column * kCellSize, y = row * kCellSize;
             if (!IsCovered(CellAt(column, row))) {
                 if (picture)
-                    ::BitBlt(window, x, y, kCellSize, kCellSize, picture, x, y, SRCCOPY);
+                    ::BitBlt(window, at(x), at(y), at(x + kCellSize) - at(x), at(y + kCellSize) - at(y), picture,
+                             at(x), at(y), SRCCOPY);
                 continue;
             }
-            light.insert(light.end(), {{x + 14, y + 1}, {x + 1, y + 1}, {x + 1, y + 15}});
-            shadow.insert(shadow.end(), {{x + 14, y + 2}, {x + 14, y + 14}, {x + 1, y + 14}});
+            light.push_back({at(x + 2), at(y + 1), at(x + 15), at(y + 2)});
+            light.push_back({at(x + 1), at(y + 1), at(x + 2), at(y + 15)});
+            shadow.push_back({at(x + 14), at(y + 2), at(x + 15), at(y + 14)});
+            shadow.push_back({at(x + 2), at(y + 14), at(x + 15), at(y + 15)});
         }
     }
-    DrawPolylines(window, kTileLight, light);
-    DrawPolylines(window, kTileShadow, shadow);
+    FillRects(window, kTileLight, light);
+    FillRects(window, kTileShadow, shadow);
+}
+
+HBITMAP CPictureCtrl::ShownPicture(HDC dc, UINT dpi)
+{
+    if (m_shown && m_shownDpi == dpi)
+        return m_shown.get();
+    m_shown.reset();
+    // The picture is drawn whole on the button face at its own size, then
+    // brought to the size the scale asks for. A picture that is missing
+    // leaves the button face in its place.
+    fw::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
+    fw::UniqueBitmap bitmap(memory ? ::CreateCompatibleBitmap(dc, kPictureWidth, kPictureHeight) : nullptr);
+    if (!bitmap)
+        return nullptr;
+    {
+        fw::SelectedPalette memoryPalette(memory.get(), m_image.GetPalette());
+        fw::SelectedObject selected(memory.get(), bitmap.get());
+        RECT area{0, 0, kPictureWidth, kPictureHeight};
+        ::FillRect(memory.get(), &area, ::GetSysColorBrush(COLOR_BTNFACE));
+        m_image.Draw(memory.get(), 0, 0, -1, -1, 0, 0);
+    }
+    const int width = fw::Scale(kPictureWidth, dpi), height = fw::Scale(kPictureHeight, dpi);
+    if (width != kPictureWidth || height != kPictureHeight) {
+        bitmap = fw::ScaleBitmap(bitmap.get(), width, height);
+        if (!bitmap)
+            return nullptr;
+    }
+    m_shown = std::move(bitmap);
+    m_shownDpi = dpi;
+    return m_shown.get();
 }
 
 LRESULT CPictureCtrl::OnPaint(WPARAM, LPARAM)
 {
     fw::PaintDc paint(m_hWnd);
     HDC dc = paint.get();
+    const UINT dpi = fw::DpiOf(m_hWnd);
     HPALETTE palette = m_image.GetPalette();
     fw::SelectedPalette windowPalette(dc, palette);
 
-    // The picture is drawn whole into memory; only uncovered cells reach the
-    // window. A picture that is missing leaves the button face in its place.
-    fw::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
-    fw::UniqueBitmap bitmap(memory ? ::CreateCompatibleBitmap(dc, kPictureWidth, kPictureHeight) : nullptr);
-    if (!bitmap) {
-        DrawCells(dc, nullptr);
+    // Only uncovered cells of the picture reach the window.
+    HBITMAP shown = ShownPicture(dc, dpi);
+    fw::UniqueMemoryDc memory(shown ? ::CreateCompatibleDC(dc) : nullptr);
+    if (!memory) {
+        DrawCells(dc, nullptr, dpi);
         return 0;
     }
     fw::SelectedPalette memoryPalette(memory.get(), palette);
-    fw::SelectedObject selected(memory.get(), bitmap.get());
-    RECT area{0, 0, kPictureWidth, kPictureHeight};
-    ::FillRect(memory.get(), &area, ::GetSysColorBrush(COLOR_BTNFACE));
-    m_image.Draw(memory.get(), 0, 0, -1, -1, 0, 0);
-    DrawCells(dc, memory.get());
+    fw::SelectedObject selected(memory.get(), shown);
+    DrawCells(dc, memory.get(), dpi);
+    return 0;
+}
+
+LRESULT CPictureCtrl::OnDpiChanged(WPARAM, LPARAM)
+{
+    // The panel around keeps its own layout; the control takes its size at
+    // the new scale and draws the picture again at that size.
+    MoveWindow(WindowRectAt(fw::DpiOf(m_hWnd)));
+    Invalidate();
     return 0;
 }

@@ -5,7 +5,7 @@
 //
 // How a panel uses it:
 //   - Keep one CPictureCtrl as a member for the life of the panel; its
-//     constructor picks a random first picture of the theme.
+//     constructor draws a random first picture of the theme.
 //   - At the start of every test call Create(panelHwnd): it loads the next
 //     picture of Globals().m_hCurrentTheme fully covered, advances the
 //     picture index (wrapping after the sixteenth) and creates the 243 x 303
@@ -17,15 +17,24 @@
 //     again and the object is ready for the next Create.
 // A missing theme, picture or a damaged picture shows the tiles over the
 // button-face colour; nothing is reported.
+//
+// The sizes above are those of a 96-DPI screen: on a larger scale the
+// control, its tiles and the picture grow in proportion (the picture
+// smoothly resampled). Its window text says how many tiles are uncovered, in
+// the interface language, so that a screen reader names the picture by it.
+#include "framework/Handles.h"
 #include "framework/Wnd.h"
 #include "graphfmt/Image.h"
+#include "session/PictureCells.h"
 #include <array>
+#include <string>
 
 class CPictureCtrl : public CWnd {
 public:
     static constexpr int kColumns = 16;
     static constexpr int kRows = 20;
-    static constexpr int kCells = kColumns * kRows;
+    static constexpr int kCells = kPictureCells;
+    static_assert(kColumns * kRows == kCells, "one tile for every cell a test can earn");
     static constexpr int kCellSize = 15;
     static constexpr int kPictureWidth = kColumns * kCellSize;  // 240
     static constexpr int kPictureHeight = kRows * kCellSize;    // 300
@@ -38,6 +47,10 @@ public:
 
     BOOL Create(HWND parent);
     BOOL DestroyWindow() override;
+    // "Picture: 12 of 320 tiles uncovered", in the interface language.
+    std::wstring AccessibleName() const;
+    // The control's rectangle in its parent at the given DPI.
+    static RECT WindowRectAt(UINT dpi);
 
     // Uncovers one covered cell chosen at random; does not repaint.
     void UncoverCell();
@@ -52,22 +65,25 @@ public:
     int UncoveredCount() const;
     // The picture that the next Create loads (0-15).
     int PictureIndex() const { return m_nPicture; }
-    // The first picture of a control made at this clock second: seeds the
-    // generator from the mixed seconds, then draws one index.
-    static int FirstPictureAt(long long seconds);
     const CImage& Image() const { return m_image; }
 
 protected:
     LRESULT OnPaint(WPARAM wp, LPARAM lp);
+    LRESULT OnDpiChanged(WPARAM wp, LPARAM lp);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void CoverAll();
     void LoadPicture(HMODULE theme, int index);
-    void DrawCells(HDC window, HDC picture) const;
+    void DrawCells(HDC window, HDC picture, UINT dpi) const;
+    // The picture at the size it is shown at that DPI, made once per picture and size.
+    HBITMAP ShownPicture(HDC dc, UINT dpi);
+    void ShowUncoveredCount();
 
     CImage m_image;
+    fw::UniqueBitmap m_shown; // the picture as shown, on the button face
+    UINT m_shownDpi = 0;
     std::array<int, kCells> m_cells{}; // 0 covered, 1 uncovered
     int m_nPicture = 0;
 };

@@ -27,6 +27,11 @@
 #define IDB_TIME_OVER 162
 #define IDB_SKIP 185
 #define IDC_HAND_LINK 178
+// The same pictures drawn at twice the size, for screens scaled above 100 %
+#define IDB_TOOLBAR_LARGE 240
+#define IDB_READY_LARGE 241
+#define IDB_SKIP_LARGE 242
+#define IDC_HAND_LINK_LARGE 243
 
 // ---- Verb table resource (custom type "VRB") and the forms also accepted
 // as answers (custom type "VRA")
@@ -63,6 +68,9 @@
 #define IDS_CANNOT_OPEN_FILE 185     // 185 en / 186 ru
 #define IDS_SKIP 187                 // 187 ru / 188 en
 #define IDS_FONT_NOT_SAVED 192       // 192 ru / 193 en
+// Names a screen reader speaks for controls that show no text of their own
+#define IDS_PICTURE_NAME 240         // 240 ru / 241 en: tiles uncovered of all
+#define IDS_PROGRESS_NAME 242        // 242 ru / 243 en: questions finished of all
 // Both languages in one text (shown before the language setting is read)
 #define IDS_OLD_SETTINGS_UNREADABLE 190
 #define IDS_OLD_SETTINGS_NOT_DELETED 191

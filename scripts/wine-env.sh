@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Starts or stops a private Wine environment in a folder: a virtual X display,
+# Starts or stops a private Wine environment in a folder: a virtual X display
+# (1280 x 1024 unless VERBS_SCREEN_SIZE gives another, as "2560x2048x24"),
 # a Wine prefix (made once) and a persistent wineserver, so that every program
 # start during a test run is quick.
 #   wine-env.sh start DIR     wine-env.sh stop DIR
@@ -71,7 +72,7 @@ case "$cmd" in
     # Xvfb picks a free display itself and reports its number, so that
     # builds starting at the same moment never share a display.
     rm -f "$dir/display.fifo"; mkfifo "$dir/display.fifo"
-    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display.fifo" \
+    setsid Xvfb -displayfd 3 -screen 0 "${VERBS_SCREEN_SIZE:-1280x1024x24}" -nolisten tcp 3>"$dir/display.fifo" \
       >"$dir/xvfb.log" 2>&1 < /dev/null &
     echo $! > "$dir/xvfb.pid"
     read -r -t 20 n < "$dir/display.fifo" || { echo "Xvfb did not start" >&2; exit 1; }

@@ -84,8 +84,8 @@ std::wstring CanonicalSection(const std::wstring& path)
 
 RegProfile::~RegProfile()
 {
-    key_.Reset();
-    remote_.Reset();
+    key_.reset();
+    remote_.reset();
 }
 
 void RegProfile::SetName(const std::wstring& name)
@@ -102,14 +102,14 @@ void RegProfile::SetName(const std::wstring& name)
 
 void RegProfile::OpenSection()
 {
-    key_.Reset();
-    HKEY base = remote_ ? remote_.Get() : root_;
+    key_.reset();
+    HKEY base = remote_ ? remote_.get() : root_;
     REGSAM access = remote_ ? (KEY_READ | KEY_WRITE) : KEY_ALL_ACCESS;
     HKEY key = nullptr;
     if (!base || Registry().CreateKeyEx(base, Section().c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
                                         &key, nullptr) != ERROR_SUCCESS)
         throw RegException(RegException::kCannotOpenKey, L"Section: " + Section());
-    key_.Reset(key);
+    key_.reset(key);
 }
 
 void RegProfile::SetSection(const std::wstring& path)
@@ -143,7 +143,7 @@ std::wstring RegProfile::GetString(const std::wstring& name, const std::wstring&
     LSTATUS status = ERROR_MORE_DATA;
     for (int attempt = 0; attempt < kMaxReadAttempts && status == ERROR_MORE_DATA; ++attempt) {
         size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-        status = Registry().QueryValueEx(key_.Get(), name.c_str(), nullptr, nullptr,
+        status = Registry().QueryValueEx(key_.get(), name.c_str(), nullptr, nullptr,
                                          reinterpret_cast<BYTE*>(buffer.data()), &size);
         if (status == ERROR_MORE_DATA) {
             std::size_t needed = (static_cast<std::size_t>(size) + 1) / sizeof(wchar_t);
@@ -163,7 +163,7 @@ bool RegProfile::SetString(const std::wstring& name, const std::wstring& value)
 {
     std::size_t bytes = (value.size() + 1) * sizeof(wchar_t);
     if (!key_ || bytes > MAXDWORD ||
-        Registry().SetValueEx(key_.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+        Registry().SetValueEx(key_.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                               static_cast<DWORD>(bytes)) != ERROR_SUCCESS)
         throw RegException(RegException::kCannotSetValue, L"Key: " + name + L" Value:" + value);
     return true;
@@ -171,14 +171,14 @@ bool RegProfile::SetString(const std::wstring& name, const std::wstring& value)
 
 bool RegProfile::DeleteValue(const std::wstring& name)
 {
-    return key_ && Registry().DeleteValue(key_.Get(), name.c_str()) == ERROR_SUCCESS;
+    return key_ && Registry().DeleteValue(key_.get(), name.c_str()) == ERROR_SUCCESS;
 }
 
 std::optional<DWORD> RegProfile::ValueType(const std::wstring& name)
 {
     DWORD type = REG_NONE;
     DWORD size = 0;
-    if (!key_ || Registry().QueryValueEx(key_.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    if (!key_ || Registry().QueryValueEx(key_.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
         return std::nullopt;
     return type;
 }
@@ -187,7 +187,7 @@ bool RegProfile::GetValueNames(std::vector<std::wstring>& out)
 {
     if (!key_)
         return false;
-    HKEY key = key_.Get();
+    HKEY key = key_.get();
     DWORD longest = 0;
     if (Registry().QueryInfoKey(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longest, nullptr,
                                 nullptr, nullptr) != ERROR_SUCCESS)
@@ -201,7 +201,7 @@ bool RegProfile::GetSubkeyNames(std::vector<std::wstring>& out)
 {
     if (!key_)
         return false;
-    HKEY key = key_.Get();
+    HKEY key = key_.get();
     DWORD longest = 0;
     if (Registry().QueryInfoKey(key, nullptr, nullptr, nullptr, nullptr, &longest, nullptr, nullptr, nullptr, nullptr,
                                 nullptr, nullptr) != ERROR_SUCCESS)
@@ -242,7 +242,7 @@ bool RegProfile::DeleteSection(const std::wstring& path)
     }
     // The current key deletes itself; an empty section is the root key, which
     // is never deleted.
-    bool deleted = key_ && !Section().empty() && Registry().DeleteKey(key_.Get(), L"") == ERROR_SUCCESS;
+    bool deleted = key_ && !Section().empty() && Registry().DeleteKey(key_.get(), L"") == ERROR_SUCCESS;
     LeaveSection();
     return deleted;
 }
@@ -286,7 +286,7 @@ bool RegProfile::DeleteSectionTree(bool includeCurrent)
     SetSection(start);
     // Counted, not enumerated: an enumeration that fails lists nothing too.
     DWORD subkeys = 0;
-    bool below = key_ && Registry().QueryInfoKey(key_.Get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
+    bool below = key_ && Registry().QueryInfoKey(key_.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
                                                  nullptr, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
                  subkeys == 0;
     if (!includeCurrent)
@@ -300,7 +300,7 @@ void RegProfile::Connect(const std::wstring& machine)
     if (!root_ || Registry().ConnectRegistry(machine.empty() ? nullptr : machine.c_str(), root_, &remote) !=
                       ERROR_SUCCESS)
         throw RegException(RegException::kCannotConnect, L"MachineName: " + machine);
-    remote_.Reset(remote);
+    remote_.reset(remote);
 }
 
 } // namespace Profile

@@ -3,7 +3,6 @@
 #include "base/VerbsGlobals.h"
 #include "resources/resource.h"
 #include "view/PanelLayout.h"
-#include "view/TestQuestions.h"
 #include "view/ViewMessages.h"
 
 namespace {
@@ -42,26 +41,27 @@ BEGIN_MESSAGE_MAP(CAnswerPanel, CWnd)
     ON_MESSAGE(WM_CHAR, OnChar)
 END_MESSAGE_MAP()
 
-BOOL CAnswerPanel::Create(HWND testPanel, const TestOptions& options)
+BOOL CAnswerPanel::Create(HWND testPanel, AskedForms forms)
 {
+    const PanelLayout::Metrics m = PanelLayout::MetricsFor(PanelLayout::ViewOf(testPanel));
     const int w = PanelLayout::OuterWidth(testPanel);
-    const int border = PanelLayout::Border();
-    if (!CreateEx(WS_EX_STATICEDGE, nullptr, L"", WS_CHILD | WS_VISIBLE, {5, 48, w - 11, 205 + 2 * border}, testPanel,
-                  kPanelId))
+    if (!CreateEx(WS_EX_STATICEDGE, nullptr, L"", WS_CHILD | WS_VISIBLE,
+                  {m.S(5), m.AnswerTop(), w - m.S(11), m.AnswerBottom(PanelLayout::Border())}, testPanel, kPanelId))
         return FALSE;
     PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
 
-    AskedForms forms = DecideAskedForms(options.onlyOneForm, options.whichForm, DrawBelow(10));
-    const int r = w - 27;
-    CreateLabel(m_infinitiveLabel, IDS_INFINITIVE, {5, 10, r, 28}, m_hWnd);
-    m_infinitive.Create(L"", 0, {72, 28, r, 49}, m_hWnd);
-    int y = 49;
+    // The infinitive, in the user font, is as tall as that font needs; the
+    // fields below, in the system font, keep their height.
+    const int r = w - m.S(27);
+    CreateLabel(m_infinitiveLabel, IDS_INFINITIVE, {m.S(5), m.S(10), r, m.S(28)}, m_hWnd);
+    m_infinitive.Create(L"", 0, {m.S(72), m.S(28), r, m.S(49) + m.infinitiveExtra}, m_hWnd);
+    int y = m.infinitiveExtra;
     if (forms.pastTense) {
-        CreateForm(true, {5, y + 10, r, y + 28}, {72, y + 28, r, y + 49}, 0);
-        y += 49;
+        CreateForm(true, {m.S(5), y + m.S(59), r, y + m.S(77)}, {m.S(72), y + m.S(77), r, y + m.S(98)}, 0);
+        y += m.S(49);
     }
     if (forms.pastParticiple)
-        CreateForm(false, {5, y + 10, r, y + 28}, {72, y + 28, r, y + 49}, 0);
+        CreateForm(false, {m.S(5), y + m.S(59), r, y + m.S(77)}, {m.S(72), y + m.S(77), r, y + m.S(98)}, 0);
     return TRUE;
 }
 
@@ -101,7 +101,17 @@ void CAnswerPanel::ClearFields()
         m_participleField.SetWindowText(L"");
 }
 
-void CAnswerPanel::RedrawRandomForm()
+TypedAnswer CAnswerPanel::Typed() const
+{
+    TypedAnswer typed;
+    if (HasPastTense())
+        typed.pastTense = m_pastField.GetWindowText();
+    if (HasParticiple())
+        typed.participle = m_participleField.GetWindowText();
+    return typed;
+}
+
+void CAnswerPanel::ReplaceForm(bool pastTense)
 {
     bool hadPastTense = m_pastLabel.IsWindow();
     CWnd& oldLabel = hadPastTense ? m_pastLabel : m_participleLabel;
@@ -112,7 +122,7 @@ void CAnswerPanel::RedrawRandomForm()
     RECT fieldRect = ChildRect(oldField);
     oldLabel.DestroyWindow();
     oldField.DestroyWindow();
-    CreateForm(RandomDrawAsksPastTense(DrawBelow(10)), labelRect, fieldRect, WS_DLGFRAME | WS_TABSTOP);
+    CreateForm(pastTense, labelRect, fieldRect, WS_DLGFRAME | WS_TABSTOP);
 }
 
 void CAnswerPanel::ShowFinished(int bottom)
@@ -124,16 +134,17 @@ void CAnswerPanel::ShowFinished(int bottom)
         DestroyIfThere(*child);
     RECT own = GetWindowRect();
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&own), 2);
+    const UINT dpi = fw::DpiOf(m_hWnd);
     m_closingText.Create(LoadLangString(IDS_TEST_FINISHED), SS_CENTER,
-                         {6, 6, own.right - own.left - 8, own.bottom - own.top - 8}, m_hWnd);
+                         {fw::Scale(6, dpi), fw::Scale(6, dpi), own.right - own.left - fw::Scale(8, dpi),
+                          own.bottom - own.top - fw::Scale(8, dpi)},
+                         m_hWnd);
 }
 
-void CAnswerPanel::SendToView(UINT message)
+void CAnswerPanel::SendUp(UINT message, LPARAM lp)
 {
-    // The view is reached through the windows: the parent of the test panel.
-    HWND view = ::GetParent(GetParent());
-    if (view)
-        ::SendMessageW(view, message, 0, 0);
+    if (HWND testPanel = GetParent())
+        ::SendMessageW(testPanel, message, 0, lp);
 }
 
 LRESULT CAnswerPanel::OnNextField(WPARAM wp, LPARAM)
@@ -149,20 +160,22 @@ LRESULT CAnswerPanel::OnNextField(WPARAM wp, LPARAM)
 
 LRESULT CAnswerPanel::OnReady(WPARAM, LPARAM)
 {
-    SendToView(VM_READY);
+    // The answer travels with the request.
+    TypedAnswer typed = Typed();
+    SendUp(VM_READY, reinterpret_cast<LPARAM>(&typed));
     return 0;
 }
 
 LRESULT CAnswerPanel::OnStop(WPARAM, LPARAM)
 {
-    SendToView(VM_STOP);
+    SendUp(VM_STOP);
     return 0;
 }
 
 LRESULT CAnswerPanel::OnChar(WPARAM wp, LPARAM)
 {
     if (!HasPastTense() && !HasParticiple() && (wp == 27 || wp == L'\r')) {
-        SendToView(VM_STOP);
+        SendUp(VM_STOP);
         return 0;
     }
     return Default();

@@ -3,14 +3,15 @@
 // answer fields, or at the end of a test the closing text.
 #include "view/AnswerEdit.h"
 #include "base/FontStatic.h"
-#include "session/TestOptions.h"
+#include "session/AskedForms.h"
+#include "session/TestRecord.h"
 #include <string>
 
 class CAnswerPanel : public CWnd {
 public:
-    // Creates the panel at its place in the test panel and decides the
-    // asked forms (one draw of the generator, needed or not).
-    BOOL Create(HWND testPanel, const TestOptions& options);
+    // Creates the panel at its place in the test panel with the fields of
+    // the asked forms.
+    BOOL Create(HWND testPanel, AskedForms forms);
 
     void ShowInfinitive(const std::wstring& infinitive);
     const CFontStatic& Infinitive() const { return m_infinitive; }
@@ -24,10 +25,12 @@ public:
     // Puts the caret into the first field there is; false without fields.
     bool FocusFirstField();
     void ClearFields();
+    // What the fields hold now (empty for a field that is not there).
+    TypedAnswer Typed() const;
 
-    // Draws the asked form again in the random mode; the new field takes
-    // the place of the old one.
-    void RedrawRandomForm();
+    // In the random mode, between questions: the asked form's label and
+    // field take the place of the old ones.
+    void ReplaceForm(bool pastTense);
     // The closing display: the panel grows down to bottom and shows only
     // the closing text.
     void ShowFinished(int bottom);
@@ -43,7 +46,8 @@ protected:
 private:
     // Label and field of one form at the label's rectangle and the field's.
     void CreateForm(bool pastTense, const RECT& labelRect, const RECT& fieldRect, DWORD fieldStyle);
-    void SendToView(UINT message);
+    // Requests go to the test panel, which passes them on to the view.
+    void SendUp(UINT message, LPARAM lp = 0);
 
     CWnd m_infinitiveLabel;
     CFontStatic m_infinitive;

@@ -1,5 +1,7 @@
 #include "view/PictureMessageBox.h"
 #include "base/VerbsGlobals.h"
+#include "framework/BitmapScaling.h"
+#include "framework/Dpi.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
 
@@ -26,5 +28,21 @@ void CPictureMessageBox::DoDataExchange(CDataExchange* dx)
     if (dx->m_bSaveAndValidate)
         return;
     SetWindowText(fw::LoadResString(IsEnglish() ? IDS_APP_TITLE : IDS_TITLE_RU_MESSAGE));
+    ScaleBitmapToScreen();
     m_picture.SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_bitmap.get()));
+}
+
+void CPictureMessageBox::ScaleBitmapToScreen()
+{
+    // The box grows with its font on a larger scale; the picture grows with
+    // it, resampled smoothly, instead of staying small in its corner.
+    BITMAP info{};
+    if (!m_bitmap || !::GetObjectW(m_bitmap.get(), sizeof(info), &info))
+        return;
+    const UINT dpi = fw::DpiOf(m_hWnd);
+    const int width = fw::Scale(info.bmWidth, dpi), height = fw::Scale(info.bmHeight, dpi);
+    if (width == info.bmWidth && height == info.bmHeight)
+        return;
+    if (fw::UniqueBitmap scaled = fw::ScaleBitmap(m_bitmap.get(), width, height))
+        m_bitmap = std::move(scaled);
 }

@@ -14,6 +14,8 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
 
 private:
+    void ScaleBitmapToScreen();
+
     fw::UniqueBitmap m_bitmap;
     CWnd m_picture;
     std::wstring m_text;

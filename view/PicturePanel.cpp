@@ -1,5 +1,8 @@
 #include "view/PicturePanel.h"
+#include "base/Language.h"
 #include "base/VerbsGlobals.h"
+#include "framework/Text.h"
+#include "resources/resource.h"
 #include "view/PanelLayout.h"
 #include <commctrl.h>
 
@@ -8,11 +11,19 @@ constexpr UINT kPicturePanelId = 501;
 constexpr UINT kProgressId = 506;
 } // namespace
 
+std::wstring CPicturePanel::ProgressName(int finished) const
+{
+    // The bar shows no text; a screen reader speaks this name for it.
+    return fw::FormatString2(LoadLangString(IDS_PROGRESS_NAME), std::to_wstring(finished),
+                             std::to_wstring(m_numWords));
+}
+
 BOOL CPicturePanel::Create(HWND view, int numWords)
 {
     RECT viewRect{};
     ::GetWindowRect(view, &viewRect);
-    RECT rect = PanelLayout::PlacePanels(viewRect.right - viewRect.left, viewRect.bottom - viewRect.top).picture;
+    const PanelLayout::Metrics m = PanelLayout::MetricsFor(view);
+    RECT rect = PanelLayout::PlacePanels(viewRect.right - viewRect.left, viewRect.bottom - viewRect.top, m).picture;
     if (!CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_DLGFRAME, rect, view, kPicturePanelId))
         return FALSE;
     PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
@@ -20,9 +31,10 @@ BOOL CPicturePanel::Create(HWND view, int numWords)
         return FALSE;
     RECT picture = m_picture.GetWindowRect();
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&picture), 2);
-    if (!m_progress.CreateControl(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE,
-                                  {picture.left, picture.bottom + 6, picture.right, picture.bottom + 26}, m_hWnd,
-                                  kProgressId))
+    m_numWords = numWords;
+    if (!m_progress.CreateControl(0, PROGRESS_CLASSW, ProgressName(0).c_str(), WS_CHILD | WS_VISIBLE,
+                                  {picture.left, picture.bottom + m.S(6), picture.right, picture.bottom + m.S(26)},
+                                  m_hWnd, kProgressId))
         return FALSE;
     m_progress.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, numWords));
     m_progress.SendMessage(PBM_SETPOS, 0);
@@ -41,6 +53,8 @@ BOOL CPicturePanel::DestroyWindow()
 void CPicturePanel::SetProgress(int finished)
 {
     m_progress.SendMessage(PBM_SETPOS, static_cast<WPARAM>(finished));
+    if (m_progress.IsWindow())
+        m_progress.SetWindowText(ProgressName(finished));
 }
 
 int CPicturePanel::Progress() const

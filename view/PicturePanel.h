@@ -3,6 +3,7 @@
 // progress bar of finished questions under it.
 #include "framework/Wnd.h"
 #include "pictures/PictureCtrl.h"
+#include <string>
 
 class CPicturePanel : public CWnd {
 public:
@@ -19,6 +20,10 @@ public:
     const CPictureCtrl& Picture() const { return m_picture; }
 
 private:
+    // "Questions done: 3 of 10", in the interface language.
+    std::wstring ProgressName(int finished) const;
+
     CPictureCtrl m_picture;
     CWnd m_progress;
+    int m_numWords = 0;
 };

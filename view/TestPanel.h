@@ -2,9 +2,10 @@
 // The right panel of a test: status strip, answer panel, translation strip
 // (when the translation is shown) and the Ready and Skip buttons.
 #include "framework/ToolBar.h"
-#include "view/AnswerPanel.h"
-#include "view/StatusPanel.h"
 #include "session/TestOptions.h"
+#include "view/AnswerPanel.h"
+#include "view/PanelLayout.h"
+#include "view/StatusPanel.h"
 #include "view/TranslationPanel.h"
 #include <memory>
 
@@ -13,8 +14,9 @@ public:
     CTestPanel();
     ~CTestPanel() override;
 
-    // Creates the panel at its place in the view with all its children.
-    BOOL Create(HWND view, const TestOptions& options);
+    // Creates the panel at its place in the view with all its children, the
+    // answer fields those of the first question's forms.
+    BOOL Create(HWND view, const TestOptions& options, AskedForms forms);
     // Destroys the panel with all its children, the two buttons included.
     BOOL DestroyWindow() override;
 
@@ -24,6 +26,8 @@ public:
     CStatusPanel& Status() { return m_statusPanel; }
     CAnswerPanel& Answers() { return m_answerPanel; }
     CTranslationPanel& Translation() { return m_translationPanel; }
+    // What the answer fields hold now.
+    TypedAnswer Typed() const { return m_answerPanel.Typed(); }
     // The buttons while the panel's window exists, else null.
     CToolBar* ReadyButton() const { return IsWindow() ? m_readyButton.get() : nullptr; }
     CToolBar* SkipButton() const { return IsWindow() ? m_skipButton.get() : nullptr; }
@@ -31,12 +35,15 @@ public:
 protected:
     void OnReady();
     void OnSkip();
+    // The answer panel's requests (Enter with the typed answer, Esc), passed on to the view.
+    LRESULT OnAnswerReady(WPARAM wp, LPARAM lp);
+    LRESULT OnAnswerStop(WPARAM wp, LPARAM lp);
 
     DECLARE_MESSAGE_MAP()
 
 private:
-    std::unique_ptr<CToolBar> MakeButton(UINT bitmapId, UINT commandId, UINT textBase);
-    void PlaceButtons();
+    std::unique_ptr<CToolBar> MakeButton(UINT bitmapId, UINT largeBitmapId, UINT commandId, UINT textBase);
+    void PlaceButtons(const PanelLayout::Metrics& m);
 
     std::unique_ptr<CToolBar> m_readyButton;
     std::unique_ptr<CToolBar> m_skipButton;

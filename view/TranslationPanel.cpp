@@ -6,15 +6,17 @@
 
 BOOL CTranslationPanel::Create(HWND testPanel)
 {
+    const PanelLayout::Metrics m = PanelLayout::MetricsFor(PanelLayout::ViewOf(testPanel));
     const int w = PanelLayout::OuterWidth(testPanel);
     if (!CreateEx(WS_EX_STATICEDGE, nullptr, L"", WS_CHILD | WS_VISIBLE,
-                  {5, 213, w - 11, 285 + 2 * PanelLayout::Border()}, testPanel, 507))
+                  {m.S(5), m.TranslationTop(), w - m.S(11), m.TranslationBottom(PanelLayout::Border())}, testPanel,
+                  507))
         return FALSE;
     PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
-    const int r = w - 27;
+    const int r = w - m.S(27);
     m_label.CreateControl(0, L"STATIC", LoadLangString(IDS_TRANSLATION).c_str(), WS_CHILD | WS_VISIBLE,
-                          {5, 5, r, 23}, m_hWnd, 0xFFFF);
-    m_value.Create(L"", 0, {72, 23, r, 65}, m_hWnd);
+                          {m.S(5), m.S(5), r, m.S(23)}, m_hWnd, 0xFFFF);
+    m_value.Create(L"", 0, {m.S(72), m.S(23), r, m.S(65) + m.translationExtra}, m_hWnd);
     return TRUE;
 }
 

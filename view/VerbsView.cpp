@@ -3,8 +3,8 @@
 #include "base/Options.h"
 #include "base/ReportProfileError.h"
 #include "base/UserFont.h"
+#include "base/VerbsDoc.h"
 #include "base/VerbsGlobals.h"
-#include "data/AnswerCheck.h"
 #include "data/VerbGroups.h"
 #include "data/VerbTableReader.h"
 #include "framework/Text.h"
@@ -15,15 +15,12 @@
 #include "view/BackgroundTiles.h"
 #include "view/PictureMessageBox.h"
 #include "view/ViewMessages.h"
-#include <cstdlib>
-#include <ctime>
 #include <stdexcept>
 #include <string>
 
 namespace {
 constexpr UINT_PTR kCountdownTimer = 1;
 constexpr UINT kCountdownPeriod = 1000;
-constexpr int kPictureCells = 320;
 } // namespace
 
 CView* NewVerbsView()
@@ -65,7 +62,6 @@ BOOL CVerbsView::Create(HWND parentFrame, UINT id, CCreateContext* context)
         CWaitCursor wait;
         LoadVerbTable(Globals().m_verbs, fw::ResourceModule());
     }
-    std::srand(ClockSeed(static_cast<long long>(std::time(nullptr))));
     LoadUserFont();
     return CView::Create(parentFrame, id, context);
 }
@@ -98,25 +94,42 @@ LRESULT CVerbsView::OnSetFocus(WPARAM, LPARAM)
     return 0;
 }
 
+// ---- The document's test
+
+CVerbsDoc* CVerbsView::Document() const
+{
+    return dynamic_cast<CVerbsDoc*>(GetDocument());
+}
+
+const TestSession* CVerbsView::RunningTest() const
+{
+    const CVerbsDoc* doc = Document();
+    return doc ? doc->RunningTest() : nullptr;
+}
+
+TestSession* CVerbsView::ActiveTest()
+{
+    CVerbsDoc* doc = Document();
+    return doc ? doc->RunningTest() : nullptr;
+}
+
 // ---- Start and questions
 
 void CVerbsView::OnTestStart()
 {
-    if (m_bRunning || m_bBoxOpen)
+    CVerbsDoc* doc = Document();
+    if (!doc || IsRunning() || m_bBoxOpen)
         return;
-    m_options = CurrentTestOptions();
-    CVerbsGlobals& g = Globals();
-    int available = CountTestSet();
-    if (available < m_options.numWords) {
-        std::wstring text = fw::FormatString2(LoadLangString(IDS_TOO_FEW_VERBS), std::to_wstring(available),
-                                              std::to_wstring(m_options.numWords));
+    TestOptions options = CurrentTestOptions();
+    std::vector<int> testSet = ReadTestSet();
+    if (static_cast<int>(testSet.size()) < options.numWords) {
+        std::wstring text = fw::FormatString2(LoadLangString(IDS_TOO_FEW_VERBS), std::to_wstring(testSet.size()),
+                                              std::to_wstring(options.numWords));
         AppMessageBox(text, MB_OK);
         return;
     }
-    ChooseQuestions(g.m_verbs, m_options.numWords, m_order);
-    m_nAsked = m_nCorrect = m_nUncovered = m_nAttempt = m_nTimeLeft = 0;
-    m_bRunning = TRUE;
-    if (!CreatePanels()) {
+    TestSession& test = doc->StartTest(Globals().m_verbs, options, testSet);
+    if (!CreatePanels(test)) {
         // Out of window resources: say so rather than seem to ignore Start.
         std::string why = "The windows of the test could not be made (error " + std::to_string(::GetLastError()) +
                           ").";
@@ -124,45 +137,42 @@ void CVerbsView::OnTestStart()
         fw::ReportException(std::make_exception_ptr(std::runtime_error(why)));
         return;
     }
-    if (m_options.TimeLimited()) {
-        m_nTimeLeft = m_options.limitTime * 60;
-        m_testPanel.Status().ShowTime(m_nTimeLeft);
+    if (options.TimeLimited()) {
+        m_testPanel.Status().ShowTime(test.TimeLeft());
         StartCountdown();
     }
-    ShowQuestion();
+    ShowQuestion(test);
 }
 
-int CVerbsView::CountTestSet()
+std::vector<int> CVerbsView::ReadTestSet()
 {
     CWaitCursor wait;
-    CVerbsGlobals& g = Globals();
     try {
-        return VerbGroups::ComputeTestSet(g.m_profile, g.m_verbs);
+        return VerbGroups::ComputeTestSet(Globals().m_profile);
     } catch (const Profile::RegException& e) {
         ReportProfileError(e);
-        return 0; // the test does not start; the message says 0 verbs
+        return {}; // the test does not start; the message says 0 verbs
     }
 }
 
-bool CVerbsView::CreatePanels()
+bool CVerbsView::CreatePanels(const TestSession& test)
 {
-    if (!m_picturePanel.Create(m_hWnd, m_options.numWords) || !m_testPanel.Create(m_hWnd, m_options))
+    if (!m_picturePanel.Create(m_hWnd, test.QuestionCount()) ||
+        !m_testPanel.Create(m_hWnd, test.Options(), test.Forms()))
         return false;
     m_picturePanel.RedrawNow();
     m_testPanel.RedrawNow();
     return true;
 }
 
-void CVerbsView::ShowQuestion()
+void CVerbsView::ShowQuestion(const TestSession& test)
 {
-    m_nAttempt = 0;
-    m_nCurVerb = m_order.at(static_cast<size_t>(m_nAsked));
-    const VerbRecord& verb = Globals().m_verbs[static_cast<size_t>(m_nCurVerb)];
+    const VerbRecord& verb = test.Verb();
     CAnswerPanel& answers = m_testPanel.Answers();
     answers.ShowInfinitive(verb.infinitive);
     answers.ClearFields();
     m_testPanel.Translation().ShowTranslation(verb.translation);
-    if (!m_options.TimeLimited())
+    if (!test.Options().TimeLimited())
         m_testPanel.Status().ShowAttempt(1);
     answers.FocusFirstField();
 }
@@ -171,23 +181,28 @@ void CVerbsView::ShowQuestion()
 
 void CVerbsView::OnTestReady()
 {
-    ProcessAnswer(true);
+    ProcessAnswer(true, m_testPanel.Typed());
 }
 
 void CVerbsView::OnTestSkip()
 {
-    ProcessAnswer(false);
+    ProcessAnswer(false, {});
 }
 
-LRESULT CVerbsView::OnReadyMessage(WPARAM, LPARAM)
+LRESULT CVerbsView::OnReadyMessage(WPARAM, LPARAM lp)
 {
-    ProcessAnswer(true);
+    // The panels send the typed answer along; anyone else leaves the view
+    // to read the fields, as the command does.
+    if (const auto* typed = reinterpret_cast<const TypedAnswer*>(lp))
+        ProcessAnswer(true, *typed);
+    else
+        OnTestReady();
     return 0;
 }
 
 LRESULT CVerbsView::OnSkipMessage(WPARAM, LPARAM)
 {
-    ProcessAnswer(false);
+    OnTestSkip();
     return 0;
 }
 
@@ -197,104 +212,97 @@ LRESULT CVerbsView::OnStopMessage(WPARAM, LPARAM)
     return 0;
 }
 
-bool CVerbsView::IsLocked() const
-{
-    return m_options.TimeLimited() ? m_nTimeLeft <= 0 : m_nAttempt >= m_options.maxAttempt;
-}
-
-void CVerbsView::ProcessAnswer(bool ready)
+void CVerbsView::ProcessAnswer(bool ready, const TypedAnswer& typed)
 {
     // While a result box is open the answer it reports is not counted yet:
     // a Ready or Skip sent meanwhile would count it twice.
-    if (!m_bRunning || m_bBoxOpen)
+    TestSession* test = ActiveTest();
+    if (!test || m_bBoxOpen)
         return;
-    // The closing display, or the answer shown after the attempts or the
-    // time ran out: the next Ready or Skip ends the test.
-    if (m_nAsked >= m_options.numWords || IsLocked()) {
+    const TestSession::Result result = ready ? test->Answer(typed) : test->Skip();
+    switch (result.step) {
+    case TestSession::Step::EndOfTest:
+        // The closing display, or the answer shown after the attempts or
+        // the time ran out: the next Ready or Skip ends the test.
         StopTest();
         return;
+    case TestSession::Step::Correct:
+        if (ShowResultBox(IDS_CORRECT_ANSWER, IDB_CORRECT))
+            ShowFinishedQuestion(result.cells);
+        return;
+    case TestSession::Step::Skipped:
+        ShowFinishedQuestion(result.cells);
+        return;
+    case TestSession::Step::Wrong:
+    case TestSession::Step::OutOfAttempts:
+        ShowWrongAnswer(result.step);
+        return;
+    case TestSession::Step::None:
+        return;
     }
-    ++m_nAttempt;
-    if (ready) {
-        if (!AnswerIsCorrect()) {
-            AnswerWasWrong();
-            return;
-        }
-        if (!ShowResultBox(IDS_CORRECT_ANSWER, IDB_CORRECT))
-            return;
-    }
-    CountFinishedQuestion(ready);
 }
 
-bool CVerbsView::AnswerIsCorrect()
+void CVerbsView::ShowFinishedQuestion(int cells)
 {
-    const VerbRecord& verb = Globals().m_verbs[static_cast<size_t>(m_nCurVerb)];
-    CAnswerPanel& answers = m_testPanel.Answers();
-    bool ok = true;
-    if (answers.HasPastTense())
-        ok = IsAnswerAccepted(verb, VerbForm::PastTense, answers.PastTenseField().GetWindowText());
-    if (answers.HasParticiple())
-        ok = IsAnswerAccepted(verb, VerbForm::PastParticiple, answers.ParticipleField().GetWindowText()) && ok;
-    return ok;
-}
-
-void CVerbsView::CountFinishedQuestion(bool correct)
-{
-    ++m_nAsked;
-    if (correct)
-        ++m_nCorrect;
-    m_picturePanel.SetProgress(m_nAsked);
-    int target = m_nCorrect * kPictureCells / m_options.numWords;
-    m_picturePanel.UncoverCells(target - m_nUncovered);
-    m_nUncovered = target;
-    if (m_nAsked >= m_options.numWords) {
-        if (m_options.TimeLimited())
+    TestSession* test = ActiveTest();
+    if (!test)
+        return;
+    m_picturePanel.SetProgress(test->FinishedQuestions());
+    // The picture draws its cells before the next question draws its form.
+    m_picturePanel.UncoverCells(cells);
+    if (test->AllAsked()) {
+        if (test->Options().TimeLimited())
             StopCountdown();
         m_testPanel.ShowFinished();
         return;
     }
-    if (IsRandomFormMode(m_options.onlyOneForm, m_options.whichForm))
-        m_testPanel.Answers().RedrawRandomForm();
-    ShowQuestion();
+    test->NextQuestion();
+    if (IsRandomFormMode(test->Options().onlyOneForm, test->Options().whichForm))
+        m_testPanel.Answers().ReplaceForm(test->Forms().pastTense);
+    ShowQuestion(*test);
 }
 
-void CVerbsView::AnswerWasWrong()
+void CVerbsView::ShowWrongAnswer(TestSession::Step step)
 {
     if (!ShowResultBox(IDS_WRONG_ANSWER, IDB_WRONG))
         return;
-    if (m_options.TimeLimited()) {
-        m_testPanel.Answers().ClearFields();
-        return;
-    }
-    if (IsLocked()) {
+    const TestSession* test = RunningTest();
+    if (step == TestSession::Step::OutOfAttempts) {
         if (!ShowResultBox(IDS_NO_ATTEMPTS, IDB_NO_ATTEMPTS))
             return;
-        if (m_options.showRightAnswer)
+        if (test->Options().showRightAnswer)
             RevealAnswer();
         return;
     }
     m_testPanel.Answers().ClearFields();
-    m_testPanel.Status().ShowAttempt(m_nAttempt + 1);
+    if (!test->Options().TimeLimited())
+        m_testPanel.Status().ShowAttempt(test->Attempt() + 1);
 }
 
 void CVerbsView::RevealAnswer()
 {
-    const VerbRecord& verb = Globals().m_verbs[static_cast<size_t>(m_nCurVerb)];
+    const TestSession* test = RunningTest();
+    if (!test)
+        return;
+    const TypedAnswer correct = test->CorrectForms();
     CAnswerPanel& answers = m_testPanel.Answers();
     m_testPanel.Status().ShowAnswerCaption();
     if (answers.HasPastTense()) {
-        answers.PastTenseField().SetWindowText(verb.pastTense);
+        answers.PastTenseField().SetWindowText(correct.pastTense);
         answers.PastTenseField().SendMessage(EM_SETREADONLY, TRUE);
     }
     if (answers.HasParticiple()) {
-        answers.ParticipleField().SetWindowText(verb.pastParticiple);
+        answers.ParticipleField().SetWindowText(correct.participle);
         answers.ParticipleField().SendMessage(EM_SETREADONLY, TRUE);
     }
 }
 
 bool CVerbsView::ShowResultBox(UINT textBase, UINT bitmapId)
 {
-    bool pause = m_options.TimeLimited() && m_nTimeLeft > 0;
+    // The countdown runs unless the time is out (also while the answer this
+    // box reports has finished its question).
+    const TestSession* test = RunningTest();
+    bool pause = test && test->Options().TimeLimited() && test->TimeLeft() > 0;
     if (pause)
         StopCountdown();
     CPictureMessageBox box(m_hWnd, LoadLangString(textBase), bitmapId);
@@ -302,7 +310,7 @@ bool CVerbsView::ShowResultBox(UINT textBase, UINT bitmapId)
     box.DoModal();
     m_bBoxOpen = false;
     // Exit, or the end of the window, may have ended the test meanwhile.
-    bool goesOn = m_bRunning && IsWindow();
+    bool goesOn = IsWindow() && RunningTest();
     // The next tick comes a full second after the box has closed.
     if (pause && goesOn)
         StartCountdown();
@@ -324,16 +332,17 @@ void CVerbsView::StopCountdown()
 LRESULT CVerbsView::OnTimer(WPARAM wp, LPARAM)
 {
     Default();
-    if (wp != kCountdownTimer || !m_bRunning || m_bBoxOpen || !m_options.TimeLimited() || m_nTimeLeft <= 0)
+    TestSession* test = ActiveTest();
+    if (wp != kCountdownTimer || !test || m_bBoxOpen || !test->CountsDown())
         return 0;
-    --m_nTimeLeft;
-    m_testPanel.Status().ShowTime(m_nTimeLeft);
-    if (m_nTimeLeft != 0)
+    bool timeOver = test->Tick();
+    m_testPanel.Status().ShowTime(test->TimeLeft());
+    if (!timeOver)
         return 0;
     StopCountdown();
     if (!ShowResultBox(IDS_TIME_OVER, IDB_TIME_OVER))
         return 0;
-    if (m_options.showRightAnswer)
+    if (test->Options().showRightAnswer)
         RevealAnswer();
     else
         StopTest();
@@ -351,18 +360,14 @@ void CVerbsView::OnTestStop()
 
 void CVerbsView::StopTest()
 {
-    m_bRunning = FALSE;
-    m_nCorrect = 0;
-    m_nAsked = 0;
-    m_nUncovered = 0;
+    if (CVerbsDoc* doc = Document())
+        doc->EndTest();
     bool hadFocus = ::IsChild(m_hWnd, ::GetFocus()) != FALSE;
     if (m_picturePanel.IsWindow())
         m_picturePanel.DestroyWindow();
     if (m_testPanel.IsWindow())
         m_testPanel.DestroyWindow();
     StopCountdown();
-    for (VerbRecord& verb : Globals().m_verbs)
-        verb.selectionMark = 0;
     // The keyboard stays with the program when the field that had it goes.
     if (hadFocus && IsWindow())
         SetFocus();
@@ -377,10 +382,10 @@ void CVerbsView::OnAppExit()
 
 void CVerbsView::OnUpdateWhenIdle(CCmdUI& ui)
 {
-    ui.Enable(!m_bRunning);
+    ui.Enable(!IsRunning());
 }
 
 void CVerbsView::OnUpdateWhenRunning(CCmdUI& ui)
 {
-    ui.Enable(m_bRunning != FALSE);
+    ui.Enable(IsRunning());
 }

@@ -1,13 +1,14 @@
 #pragma once
-// The main view: tiled background outside a test; during one the picture
-// panel and the test panel, the questions, the answer checks, the attempts
-// or the countdown, and the result boxes.
+// The main view: tiled background outside a test; during one it shows the
+// test its document runs (picture panel, test panel, result boxes), hands
+// the test the learner's answers, and ticks its countdown.
 #include "framework/Handles.h"
 #include "framework/View.h"
+#include "session/TestSession.h"
 #include "view/PicturePanel.h"
-#include "session/TestOptions.h"
 #include "view/TestPanel.h"
-#include "view/TestQuestions.h"
+
+class CVerbsDoc;
 
 class CVerbsView : public CView {
 public:
@@ -16,14 +17,9 @@ public:
 
     BOOL Create(HWND parentFrame, UINT id, CCreateContext* context) override;
 
-    bool IsRunning() const { return m_bRunning != FALSE; }
-    // What a running test has reached (read by tests and tools).
-    int FinishedQuestions() const { return m_nAsked; }
-    int CorrectAnswers() const { return m_nCorrect; }
-    int UncoveredCells() const { return m_nUncovered; }
-    int CurrentVerb() const { return m_nCurVerb; }
-    int Attempt() const { return m_nAttempt; }
-    int TimeLeft() const { return m_nTimeLeft; }
+    bool IsRunning() const { return RunningTest() != nullptr; }
+    // The test of the document while it runs, else null.
+    const TestSession* RunningTest() const;
     CPicturePanel& PicturePanel() { return m_picturePanel; }
     CTestPanel& TestPanel() { return m_testPanel; }
 
@@ -47,17 +43,21 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Marks the verbs of the chosen groups; a store failure is reported and gives 0.
-    int CountTestSet();
-    bool CreatePanels();
-    // Ends the test from any state (panels, countdown, selection marks).
+    CVerbsDoc* Document() const;
+    // The running test, to hand it input; null when none runs.
+    TestSession* ActiveTest();
+    // The verbs of the chosen groups; a store failure is reported and gives none.
+    std::vector<int> ReadTestSet();
+    bool CreatePanels(const TestSession& test);
+    // Ends the test from any state (panels, countdown).
     void StopTest();
-    void ShowQuestion();
-    // Ready (true) or Skip (false) on the current question.
-    void ProcessAnswer(bool ready);
-    bool AnswerIsCorrect();
-    void CountFinishedQuestion(bool correct);
-    void AnswerWasWrong();
+    void ShowQuestion(const TestSession& test);
+    // Ready (true) with the typed answer, or Skip (false), on the current question.
+    void ProcessAnswer(bool ready, const TypedAnswer& typed);
+    // Progress and picture after a finished question, then the next question
+    // or the closing display.
+    void ShowFinishedQuestion(int cells);
+    void ShowWrongAnswer(TestSession::Step step);
     // Puts the correct forms into the fields, read-only, under their caption.
     void RevealAnswer();
     // A result box; a running countdown pauses while it is open, and Start,
@@ -66,19 +66,9 @@ private:
     bool ShowResultBox(UINT textBase, UINT bitmapId);
     void StartCountdown();
     void StopCountdown();
-    bool IsLocked() const;
 
-    BOOL m_bRunning = FALSE;
     bool m_bBoxOpen = false;
     fw::UniqueBitmap m_bmpBackground;
-    int m_nAsked = 0;
-    int m_nCorrect = 0;
-    int m_nCurVerb = 0;
-    int m_nAttempt = 0;
-    int m_nTimeLeft = 0;
-    int m_nUncovered = 0;
-    QuestionOrder m_order{};
-    TestOptions m_options;
     CPicturePanel m_picturePanel;
     CTestPanel m_testPanel;
 };

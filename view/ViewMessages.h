@@ -1,7 +1,9 @@
 #pragma once
 // Private messages of the testing view, sent by its panels. Their numbers
-// equal the Russian command ids of the same actions; wParam and lParam are
-// not used and the result is 0.
+// equal the Russian command ids of the same actions; the result is 0.
+// VM_READY from a panel carries the typed answer: lParam points to a
+// TypedAnswer that lives until SendMessage returns (0: the view reads the
+// fields itself, as for the command). wParam is not used.
 #include <windows.h>
 
 constexpr UINT VM_READY = 0x800C; // 32780

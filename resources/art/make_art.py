@@ -5,6 +5,7 @@
 
 Writes into resources/ (next to this folder):
     toolbar.bmp  ready.bmp  skip.bmp  verbs.ico  hand.cur  splash.bmp
+    toolbar_large.bmp  ready_large.bmp  skip_large.bmp  hand_large.cur
     about.bmp  background.bmp  correct.bmp  wrong.bmp  noattempts.bmp  timeover.bmp
 and, with --sheet, a contact sheet PNG of all of them for a visual check.
 The output is the same on every run (no randomness without a fixed seed).
@@ -38,6 +39,12 @@ def build(out=OUT):
     fileio.write_ico(path("verbs.ico"), icon.icon_images())
     grid = cursor.hand_grid()
     fileio.write_cur_mono(path("hand.cur"), grid, cursor.hotspot(grid))
+    # Twice the size, for screens scaled above 100 %.
+    fileio.write_bmp24(path("toolbar_large.bmp"), toolbar.toolbar_strip_large())
+    fileio.write_bmp24(path("ready_large.bmp"), toolbar.large_button("ready"))
+    fileio.write_bmp24(path("skip_large.bmp"), toolbar.large_button("skip"))
+    large = cursor.doubled(grid)
+    fileio.write_cur_mono(path("hand_large.cur"), large, cursor.hotspot(large))
     fileio.write_bmp8(path("splash.bmp"), splash.splash())
     fileio.write_bmp8(path("about.bmp"), splash.about())
     fileio.write_bmp8(path("background.bmp"), tile.background_tile())

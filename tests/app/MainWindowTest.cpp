@@ -4,6 +4,8 @@
 #include "ModalResponder.h"
 #include "app/CommandSets.h"
 #include "app/MainFrame.h"
+#include "framework/BitmapScaling.h"
+#include "framework/Dpi.h"
 #include "framework/FrameWnd.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
@@ -67,6 +69,53 @@ protected:
 
     static std::wstring StatusText(CMainFrame& frame) { return frame.StatusBar().GetPaneText(0); }
 };
+
+// What the toolbar looks like: its height in the frame, the size of its
+// images and buttons, and the pixels of the first image where it is opaque.
+struct ToolbarLook {
+    long height;
+    int image;
+    int button;
+    bool operator==(const ToolbarLook& o) const { return height == o.height && image == o.image && button == o.button; }
+};
+
+ToolbarLook LookOf(CToolBar& bar)
+{
+    RECT rc = bar.GetWindowRect();
+    auto images = reinterpret_cast<HIMAGELIST>(bar.SendMessage(TB_GETIMAGELIST));
+    int cx = 0, cy = 0;
+    ::ImageList_GetIconSize(images, &cx, &cy);
+    EXPECT_EQ(cx, cy);
+    auto button = static_cast<DWORD>(bar.SendMessage(TB_GETBUTTONSIZE));
+    EXPECT_EQ(LOWORD(button), HIWORD(button));
+    return {rc.bottom - rc.top, cx, LOWORD(button)};
+}
+
+// Pixels of the opaque part of the first image of the bar that differ from
+// the first image of the bitmap (magenta is transparent there).
+int DifferentFromBitmap(CToolBar& bar, UINT bitmapId, int size)
+{
+    auto images = reinterpret_cast<HIMAGELIST>(bar.SendMessage(TB_GETIMAGELIST));
+    fw::UniqueBitmap source(static_cast<HBITMAP>(
+        ::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    fw::PixelImage expected = fw::ReadPixels(source.get());
+    fw::PixelImage canvas;
+    canvas.width = canvas.height = size;
+    canvas.pixels.assign(static_cast<size_t>(size) * size, 0x00FF00);
+    fw::UniqueBitmap drawn = fw::MakeBitmap(canvas);
+    fw::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    {
+        fw::SelectedObject selected(dc.get(), drawn.get());
+        ::ImageList_Draw(images, 0, dc.get(), 0, 0, ILD_NORMAL);
+    }
+    fw::PixelImage shown = fw::ReadPixels(drawn.get());
+    int different = 0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            if (expected.At(x, y) != 0xFF00FF)
+                different += shown.At(x, y) != expected.At(x, y);
+    return different;
+}
 
 const std::vector<UINT> kRussianToolbar = {32772, 32780, 32801, 32773, 32779, 57665, 0,
                                            32771, 32793, 32795, 32797, 0,     57664};
@@ -226,4 +275,41 @@ TEST_F(MainWindowTest, ExitClosesTheMainWindowInEitherLanguage)
         app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView});
         app->m_arguments = {L"/Embedding"};
     }
+}
+
+TEST_F(MainWindowTest, AMoveToAMonitorOfAnotherScaleScalesTheToolbarAndTakesTheSuggestedRectangle)
+{
+    CMainFrame& frame = Start(1);
+    ASSERT_EQ(fw::DpiOf(frame.m_hWnd), 96u) << "the tests run on a screen at 100 %";
+    const ToolbarLook normal{32, 18, 25};
+    EXPECT_EQ(LookOf(frame.ToolBar()), normal);
+    EXPECT_EQ(DifferentFromBitmap(frame.ToolBar(), IDR_MAINFRAME, 18), 0);
+    HWND view = frame.GetActiveView()->m_hWnd;
+
+    // At 200 % the images are the large drawing as it is; at 150 % it is
+    // reduced; back at 100 % everything is as it was.
+    struct Case {
+        UINT dpi;
+        ToolbarLook look;
+        UINT bitmap; // whose pixels the first image shows unchanged, 0: resampled
+    };
+    for (const Case& step : {Case{192, {64, 36, 50}, IDB_TOOLBAR_LARGE}, Case{144, {48, 27, 38}, 0},
+                             Case{96, normal, IDR_MAINFRAME}}) {
+        SCOPED_TRACE(step.dpi);
+        RECT suggested{10, 20, 10 + fw::Scale(560, step.dpi), 20 + fw::Scale(440, step.dpi)};
+        frame.SendMessage(fw::kDpiChangedMessage, MAKEWPARAM(step.dpi, step.dpi), reinterpret_cast<LPARAM>(&suggested));
+        RECT now = frame.GetWindowRect();
+        EXPECT_EQ(std::vector<long>({now.left, now.top, now.right, now.bottom}),
+                  std::vector<long>({suggested.left, suggested.top, suggested.right, suggested.bottom}));
+        EXPECT_EQ(fw::DpiOf(view), step.dpi);
+        EXPECT_EQ(LookOf(frame.ToolBar()), step.look);
+        if (step.bitmap) {
+            EXPECT_EQ(DifferentFromBitmap(frame.ToolBar(), step.bitmap, step.look.image), 0);
+        }
+        // The view starts right under the bar.
+        RECT viewRect = view ? CWnd::FromHandle(view)->GetWindowRect() : RECT{};
+        RECT bar = frame.ToolBar().GetWindowRect();
+        EXPECT_EQ(viewRect.top, bar.bottom);
+    }
+    EXPECT_EQ(ToolbarIds(frame), kEnglishToolbar) << "the buttons keep their commands";
 }

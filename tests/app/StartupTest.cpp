@@ -2,8 +2,12 @@
 #include "AppFixture.h"
 #include "ModalResponder.h"
 #include "framework/FrameWnd.h"
+#include "pictures/PictureCtrl.h"
+#include "session/RandomDraw.h"
 #include "settings/RegistryApi.h"
+#include <ctime>
 #include <string>
+#include <vector>
 
 using testutil::ModalResponder;
 
@@ -141,4 +145,24 @@ TEST_F(AppFixture, SecondInstanceInTheSameSessionIsRefused)
     // With the first copy gone, the name is free again.
     CVerbsApp third(VerbsAppParts{NewVerbsView});
     EXPECT_TRUE(third.IsFirstInstance());
+}
+
+TEST_F(AppFixture, ARunIsSeededFromItsStartSecondBeforeItsPictureIsChosen)
+{
+    // Every run draws from the generator as seeded when its application
+    // object was made: the picture control of the view draws first.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        std::time_t before = std::time(nullptr);
+        CloseProgram();
+        app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView, LoadProgramPictureThemes});
+        CPictureCtrl control;
+        std::vector<int> drawn{control.PictureIndex(), DrawBelow(1000), DrawBelow(1000)};
+        if (std::time(nullptr) != before)
+            continue; // the second changed in between
+        SeedDraws(before);
+        std::vector<int> expected{DrawBelow(CPictureCtrl::kPictures), DrawBelow(1000), DrawBelow(1000)};
+        EXPECT_EQ(drawn, expected);
+        return;
+    }
+    FAIL() << "the clock's second changed during every attempt";
 }

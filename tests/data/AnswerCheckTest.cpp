@@ -50,8 +50,8 @@ TEST(AnswerCheck, MalformedListsNeitherOverrunNorAcceptFragments)
 
 TEST(AnswerCheck, FormsAlsoAcceptedCountForTheirOwnFormOnly)
 {
-    VerbRecord get{L"get", L"got", L"got", L"", 0, L"", L"gotten"};
-    VerbRecord strive{L"strive", L"strove", L"striven", L"", 0, L"strived", L"strived; strove"};
+    VerbRecord get{L"get", L"got", L"got", L"", L"", L"gotten"};
+    VerbRecord strive{L"strive", L"strove", L"striven", L"", L"strived", L"strived; strove"};
     const struct {
         const VerbRecord& verb;
         VerbForm form;

@@ -56,23 +56,21 @@ protected:
     }
 
     Profile::RegProfile& Store() { return globals_->m_profile; }
-    VerbTable& Verbs() { return globals_->m_verbs; }
-    int TestSet() { return VerbGroups::ComputeTestSet(Store(), Verbs()); }
-
-    void SetMarks(int mark)
+    // Computes the test set; returns its size.
+    int TestSet()
     {
-        for (VerbRecord& verb : Verbs())
-            verb.selectionMark = mark;
+        testSet_ = VerbGroups::ComputeTestSet(Store());
+        return static_cast<int>(testSet_.size());
     }
 
-    // Numbers of the verbs whose selection mark is 0.
+    // Numbers of the verbs of the last test set, which lists each verb once in ascending order.
     std::set<int> Selected()
     {
         std::set<int> numbers;
-        for (size_t i = 0; i < Verbs().size(); ++i) {
-            EXPECT_TRUE(Verbs()[i].selectionMark == 0 || Verbs()[i].selectionMark == 1);
-            if (Verbs()[i].selectionMark == 0)
-                numbers.insert(static_cast<int>(i) + 1);
+        for (size_t i = 0; i < testSet_.size(); ++i) {
+            EXPECT_TRUE(testSet_[i] >= 0 && testSet_[i] < kVerbCount) << testSet_[i];
+            EXPECT_TRUE(i == 0 || testSet_[i - 1] < testSet_[i]) << "out of order at " << i;
+            numbers.insert(testSet_[i] + 1);
         }
         return numbers;
     }
@@ -98,13 +96,13 @@ protected:
     }
 
     std::unique_ptr<CVerbsGlobals> globals_;
+    std::vector<int> testSet_;
 };
 
 TEST_F(VerbGroupStore, FreshStoreTestsAllVerbs)
 {
     EXPECT_EQ(Stored(L""), L"-1");
     EXPECT_EQ(Stored(L"1-2-2"), fw::LoadResString(IDS_GROUP_122));
-    SetMarks(1);
     EXPECT_EQ(TestSet(), 294);
     EXPECT_EQ(Selected().size(), 294u);
     EXPECT_EQ(Store().Section(), kSettingsSection);
@@ -120,7 +118,6 @@ TEST_F(VerbGroupStore, TwoChosenGroupsGiveTheUnionOfTheirMembers)
     EXPECT_EQ(Stored(L""), L"");
     EXPECT_EQ(Stored(L"1-1-1"), fw::LoadResString(IDS_GROUP_111) + L"-1");
 
-    SetMarks(0); // stale marks of an earlier test
     EXPECT_EQ(TestSet(), 207);
     std::set<int> expected = Numbers(fw::LoadResString(IDS_GROUP_111));
     std::set<int> other = Numbers(fw::LoadResString(IDS_GROUP_122));
@@ -145,7 +142,6 @@ TEST_F(VerbGroupStore, NothingChosenGivesAnEmptySet)
             InGroups([](Profile::RegProfile& store) { EXPECT_TRUE(store.DeleteValue(L"")); });
         else
             Put(L"", allVerbs);
-        SetMarks(0);
         EXPECT_EQ(TestSet(), 0);
         EXPECT_TRUE(Selected().empty());
     }
@@ -216,10 +212,7 @@ TEST_F(VerbGroupStore, FirstAndLastVerbNumbersNameTheEndsOfTheTable)
     Put(L"", L"");
     Put(L"Ends", L"294;1;-1");
     EXPECT_EQ(TestSet(), 2);
-    EXPECT_EQ(Verbs()[0].selectionMark, 0);
-    EXPECT_EQ(Verbs()[1].selectionMark, 1);
-    EXPECT_EQ(Verbs()[292].selectionMark, 1);
-    EXPECT_EQ(Verbs()[293].selectionMark, 0);
+    EXPECT_EQ(testSet_, (std::vector<int>{0, 293}));
 }
 
 LONG WINAPI FailCreateKey(HKEY, LPCWSTR, DWORD, LPWSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES, PHKEY key, LPDWORD)
@@ -239,10 +232,10 @@ LONG WINAPI FailSettingsKey(HKEY root, LPCWSTR path, DWORD reserved, LPWSTR cls,
 }
 
 // The detail of the store failure that ComputeTestSet passes on ("" when none).
-std::wstring TestSetFailure(Profile::RegProfile& store, VerbTable& verbs)
+std::wstring TestSetFailure(Profile::RegProfile& store)
 {
     try {
-        VerbGroups::ComputeTestSet(store, verbs);
+        VerbGroups::ComputeTestSet(store);
     } catch (const Profile::RegException& e) {
         return e.Detail();
     }
@@ -251,15 +244,13 @@ std::wstring TestSetFailure(Profile::RegProfile& store, VerbTable& verbs)
 
 TEST_F(VerbGroupStore, GroupsThatCannotBeEnteredThrowWithNoVerbChosen)
 {
-    SetMarks(0);
     testutil::ModalResponder responder;
     {
         Profile::ScopedRegistryOverride registry;
         registry->CreateKeyEx = FailCreateKey;
-        EXPECT_EQ(TestSetFailure(Store(), Verbs()), L"Section: Software\\Tarnik\\Verbs\\Groups");
+        EXPECT_EQ(TestSetFailure(Store()), L"Section: Software\\Tarnik\\Verbs\\Groups");
     }
     EXPECT_TRUE(responder.Seen().empty()) << "the verb data shows no message of its own";
-    EXPECT_TRUE(Selected().empty());
 
     // The store is back at the settings key: the next test start works.
     EXPECT_EQ(Store().Section(), kSettingsSection);
@@ -277,7 +268,7 @@ TEST_F(VerbGroupStore, FailureToLeaveGroupsThrowsAndReturnsToTheSettingsSection)
     {
         Profile::ScopedRegistryOverride registry;
         registry->CreateKeyEx = FailSettingsKey;
-        EXPECT_EQ(TestSetFailure(Store(), Verbs()), L"Section: Software\\Tarnik\\Verbs");
+        EXPECT_EQ(TestSetFailure(Store()), L"Section: Software\\Tarnik\\Verbs");
     }
     EXPECT_EQ(Store().Section(), kSettingsSection);
     EXPECT_EQ(TestSet(), 294);

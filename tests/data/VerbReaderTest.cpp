@@ -139,11 +139,10 @@ TEST_F(VerbReader, NoTableResourceLeavesTheTableAsItWas)
 
         guarded_ = std::make_unique<GuardedTable>();
         VerbTable& table = guarded_->table;
-        table[0] = VerbRecord{L"a", L"b", L"c", L"d", 1};
-        table[293] = VerbRecord{L"e", L"f", L"g", L"h", 0};
+        table[0] = VerbRecord{L"a", L"b", L"c", L"d"};
+        table[293] = VerbRecord{L"e", L"f", L"g", L"h"};
         Load(caseName);
         ExpectRecord(table[0], L"a", L"b", L"c", L"d");
-        EXPECT_EQ(table[0].selectionMark, 1);
         ExpectRecord(table[293], L"e", L"f", L"g", L"h");
     }
 }

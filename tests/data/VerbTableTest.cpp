@@ -104,7 +104,6 @@ void ExpectTableEqualsSource(const VerbTable& table, const std::vector<SourceVer
         ASSERT_EQ(source[i].fields.size(), 4u);
         datatest::ExpectRecord(table[i], source[i].fields[0], source[i].fields[1], source[i].fields[2],
                                source[i].fields[3]);
-        EXPECT_EQ(table[i].selectionMark, 0);
     }
 
     // The forms also accepted: those of also_accepted.txt ("-" for none) on

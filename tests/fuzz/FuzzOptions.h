@@ -11,7 +11,7 @@ namespace fuzz {
 struct FuzzOptions {
     double secondsPerTarget = 0.5;
     std::uint64_t seed = 1;
-    unsigned inputLimitMs = 3000; // longer on one input is a hang
+    unsigned inputLimitMs = 5000; // longer on one input is a hang (a loaded machine is slow)
     std::wstring outDir = L"fuzz-findings";
     std::string onlyTarget;       // empty: every target
     std::wstring replayFile;

@@ -1,9 +1,12 @@
 // The picture control: which cells a correct answer uncovers, how covered
 // and uncovered cells look on screen, and which picture each test shows.
 #include "PictureTestSupport.h"
+#include "framework/Dpi.h"
 #include "pictures/PictureCtrl.h"
+#include "session/RandomDraw.h"
 #include <cstdlib>
-#include <ctime>
+#include <algorithm>
+#include <vector>
 #include <set>
 
 using picturetest::PictureFixture;
@@ -176,19 +179,13 @@ TEST(PictureCells, EachCorrectAnswerUncoversItsShareAndTheLastOneUncoversAll)
 
 TEST(PictureCells, RunsStartedSecondsApartOpenOnDifferentPictures)
 {
+    // A run is seeded from its clock second before its control is made.
     std::set<int> firstPictures;
-    for (long long second = 1700000000; second < 1700000060; ++second)
-        firstPictures.insert(CPictureCtrl::FirstPictureAt(second));
-    EXPECT_GE(firstPictures.size(), 12u);
-    // A new control takes the picture of the clock's second.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        std::time_t before = std::time(nullptr);
-        CPictureCtrl control;
-        if (std::time(nullptr) != before)
-            continue; // the second changed in between
-        EXPECT_EQ(control.PictureIndex(), CPictureCtrl::FirstPictureAt(before));
-        break;
+    for (long long second = 1700000000; second < 1700000060; ++second) {
+        SeedDraws(second);
+        firstPictures.insert(CPictureCtrl().PictureIndex());
     }
+    EXPECT_GE(firstPictures.size(), 12u);
 }
 
 TEST_F(PictureCtrlTest, CoveredCellsShowRaisedTilesAndUncoveredCellsThePicture)
@@ -236,6 +233,58 @@ TEST_F(PictureCtrlTest, CoveredCellsShowRaisedTilesAndUncoveredCellsThePicture)
     }
     EXPECT_EQ(wrongUncovered, 0);
     EXPECT_EQ(wrongCovered, 0);
+}
+
+TEST_F(PictureCtrlTest, OnALargerScaleTheControlItsTilesAndThePictureGrowInProportion)
+{
+    UseTheme(L"alpine.dll");
+    int index = control.PictureIndex();
+    ::SetWindowPos(host, nullptr, 0, 0, 520, 640, SWP_NOMOVE | SWP_NOZORDER);
+    fw::SetWindowDpi(host, 192);
+    ASSERT_TRUE(control.Create(host));
+    RECT rc = control.GetWindowRect();
+    ::MapWindowPoints(nullptr, host, reinterpret_cast<POINT*>(&rc), 2);
+    EXPECT_EQ(std::vector<long>({rc.left, rc.top, rc.right, rc.bottom}), std::vector<long>({10, 10, 496, 616}));
+    CImage expected;
+    ReadThemePicture(globals->m_hCurrentTheme, index, expected);
+    control.UncoverCellFrom(1); // column 0, row 1
+    WindowPixels shot = Painted();
+
+    // A covered tile at twice the size: edges two pixels wide, the face between.
+    for (int d : {2, 3})
+        EXPECT_EQ(shot.At(10, d), kWhite) << d;
+    EXPECT_EQ(shot.At(28, 10), kGrey);
+    EXPECT_EQ(shot.At(29, 10), kGrey);
+    EXPECT_EQ(shot.At(14, 14), ::GetSysColor(COLOR_BTNFACE));
+    // The uncovered cell shows the picture smoothly enlarged: every pixel a
+    // blend of the picture's pixels around the one it comes from, and most
+    // 2 x 2 blocks not four copies of one pixel.
+    int outside = 0, copies = 0;
+    for (int y = 30; y < 60; ++y)
+        for (int x = 0; x < 30; ++x) {
+            COLORREF shown = shot.At(x, y);
+            for (int channel : {0, 8, 16}) {
+                int value = (shown >> channel) & 0xFF, low = 255, high = 0;
+                for (int sy = std::max(0, y / 2 - 1); sy <= y / 2 + 1; ++sy)
+                    for (int sx = std::max(0, x / 2 - 1); sx <= x / 2 + 1; ++sx) {
+                        int source = (expected.PixelAt(sx, sy) >> channel) & 0xFF;
+                        low = std::min(low, source);
+                        high = std::max(high, source);
+                    }
+                outside += value < low - 1 || value > high + 1;
+            }
+            if (x % 2 == 0 && y % 2 == 0)
+                copies += shown == shot.At(x + 1, y) && shown == shot.At(x, y + 1) && shown == shot.At(x + 1, y + 1);
+        }
+    EXPECT_EQ(outside, 0);
+    EXPECT_LT(copies, 15 * 15 / 2);
+    // Back at 100 % the control takes its own size again.
+    fw::SetWindowDpi(host, 96);
+    ::SendMessageW(control.m_hWnd, fw::kDpiChangedAfterParentMessage, 0, 0);
+    rc = control.GetWindowRect();
+    EXPECT_EQ(rc.right - rc.left, 243);
+    EXPECT_EQ(rc.bottom - rc.top, 303);
+    fw::SetWindowDpi(host, 0);
 }
 
 TEST_F(PictureCtrlTest, EveryTestShowsTheNextPictureFullyCoveredAndTheSeventeenthRepeatsTheFirst)

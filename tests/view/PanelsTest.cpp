@@ -30,6 +30,23 @@ LRESULT CALLBACK RefuseChildren(int code, WPARAM wp, LPARAM lp)
     return ::CallNextHookEx(nullptr, code, wp, lp);
 }
 
+// What the view showed when the main window was asked to close.
+struct Closing {
+    HWND frame = nullptr;
+    CVerbsView* view = nullptr;
+    bool seen = false, running = false, panels = false;
+} g_closing;
+LRESULT CALLBACK WatchClose(int code, WPARAM wp, LPARAM lp)
+{
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && call->message == WM_CLOSE && call->hwnd == g_closing.frame && !g_closing.seen) {
+        g_closing.seen = true;
+        g_closing.running = g_closing.view->IsRunning();
+        g_closing.panels = g_closing.view->TestPanel().IsWindow() || g_closing.view->PicturePanel().IsWindow();
+    }
+    return ::CallNextHookEx(nullptr, code, wp, lp);
+}
+
 } // namespace
 
 TEST_F(TestRun, PanelsStandAtTheirPixelRectangles)
@@ -146,7 +163,10 @@ TEST_F(TestRun, StopEscAndExitEndTheTestFromEveryState)
         globals->MaxAttempt = state == Locked ? 1 : 3;
         Command(ID_TEST_START_EN);
         ASSERT_TRUE(View().IsRunning());
-        EXPECT_EQ(globals->m_verbs[0].selectionMark, 1) << "the test set is the chosen group";
+        std::vector<std::wstring> testSet;
+        for (int verb : Test().TestSet())
+            testSet.push_back(globals->m_verbs[static_cast<size_t>(verb)].infinitive);
+        EXPECT_EQ(testSet, (std::vector<std::wstring>{L"be", L"go", L"see"})) << "the test set is the chosen group";
         if (state == Locked) {
             Type(L"x");
             ExpectBoxes(2, [&] { Type(L"\r"); });
@@ -189,11 +209,15 @@ TEST_F(TestRun, StopEscAndExitEndTheTestFromEveryState)
     Command(ID_TEST_STOP_EN);
     ExpectIdle();
     reach(TimedAsking);
+    g_closing = {app->m_pMainWnd->m_hWnd, &View()};
+    HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, WatchClose, nullptr, ::GetCurrentThreadId());
     Command(ID_APP_EXIT_EN);
+    ::UnhookWindowsHookEx(hook);
     EXPECT_EQ(app->m_pMainWnd, nullptr);
     EXPECT_FALSE(::IsWindow(view));
-    for (const VerbRecord& verb : globals->m_verbs)
-        ASSERT_EQ(verb.selectionMark, 0) << "Exit did not stop the test";
+    ASSERT_TRUE(g_closing.seen) << "the main window was never asked to close";
+    EXPECT_FALSE(g_closing.running) << "Exit did not stop the test before closing the window";
+    EXPECT_FALSE(g_closing.panels) << "the panels were still there when the window was asked to close";
 }
 
 TEST_F(TestRun, StartRefusedForTooFewVerbsAStoreFailureOrPanelsThatCannotBeMade)

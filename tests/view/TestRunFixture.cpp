@@ -71,6 +71,14 @@ CVerbsView& TestRun::View()
     return *view;
 }
 
+const TestSession& TestRun::Test()
+{
+    const TestSession* test = View().RunningTest();
+    if (!test)
+        throw std::runtime_error("no test runs");
+    return *test;
+}
+
 void TestRun::Command(UINT id)
 {
     app->m_pMainWnd->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
@@ -107,7 +115,7 @@ void TestRun::Type(const std::wstring& keys)
 
 const VerbRecord& TestRun::CurrentVerb()
 {
-    return globals->m_verbs[static_cast<size_t>(View().CurrentVerb())];
+    return Test().Verb();
 }
 
 std::vector<SeenBox> TestRun::ExpectBoxes(size_t count, const std::function<void()>& action, int closeWith,

@@ -83,7 +83,7 @@ TEST_F(TestRun, SkippedQuestionsAdvanceTheProgressButUncoverNothing)
     ExpectBoxes(0, [&] { Command(ID_TEST_SKIP_RU); });
     EXPECT_EQ(Progress(), 3);
     EXPECT_EQ(UncoveredCells(), 106);
-    EXPECT_EQ(View().CorrectAnswers(), 1);
+    EXPECT_EQ(Test().CorrectAnswers(), 1);
     EXPECT_EQ(Answers().ClosingText().GetWindowText(), fw::LoadResString(142));
     // The Skip button on the closing display ends the test, its own click
     // taking the button away.
@@ -107,8 +107,8 @@ TEST_F(TestRun, CommandsSentWhileAResultBoxIsOpenAreIgnoredButExitStillEndsThePr
     Command(ID_TEST_START_EN);
     TypeCorrectForms();
     ExpectBoxes(1, [&] { Type(L"\r"); }, IDOK, sendEverything);
-    EXPECT_EQ(View().FinishedQuestions(), 1);
-    EXPECT_EQ(View().CorrectAnswers(), 1);
+    EXPECT_EQ(Test().FinishedQuestions(), 1);
+    EXPECT_EQ(Test().CorrectAnswers(), 1);
     EXPECT_EQ(UncoveredCells(), 320);
     EXPECT_EQ(Answers().ClosingText().GetWindowText(), fw::LoadResString(143));
     Command(ID_TEST_READY_EN);
@@ -120,13 +120,13 @@ TEST_F(TestRun, CommandsSentWhileAResultBoxIsOpenAreIgnoredButExitStillEndsThePr
     TypeCorrectForms();
     ExpectBoxes(1, [&] { Type(L"\r"); }, IDOK, sendEverything);
     ASSERT_TRUE(View().IsRunning());
-    EXPECT_EQ(View().FinishedQuestions(), 1);
+    EXPECT_EQ(Test().FinishedQuestions(), 1);
     EXPECT_EQ(Progress(), 1);
-    EXPECT_EQ(View().Attempt(), 0);
+    EXPECT_EQ(Test().Attempt(), 0);
     Command(ID_TEST_STOP_EN);
     Command(ID_TEST_START_EN);
-    EXPECT_EQ(View().FinishedQuestions(), 0);
-    EXPECT_EQ(View().CorrectAnswers(), 0);
+    EXPECT_EQ(Test().FinishedQuestions(), 0);
+    EXPECT_EQ(Test().CorrectAnswers(), 0);
 
     // Exit while a box is open ends the test and closes the program.
     Type(L"wrong");
@@ -151,7 +151,7 @@ TEST_F(TestRun, WrongAnswersUseUpTheAttemptsThenTheAnswerIsShownReadOnly)
     EXPECT_EQ(StatusValue(), L"- 2 -");
     EXPECT_EQ(Text(PastTenseField()), L"");
     EXPECT_EQ(Text(ParticipleField()), L"");
-    EXPECT_EQ(View().Attempt(), 1);
+    EXPECT_EQ(Test().Attempt(), 1);
 
     // A right past tense with a wrong participle is still wrong; the close box acts as OK.
     const VerbRecord& verb = CurrentVerb();
@@ -231,17 +231,17 @@ TEST_F(TestRun, TimeLimitCountsDownPausesAroundEveryBoxAndEndsAtZero)
     int atOpen = 0, afterWait = 0;
     Type(L"bad");
     ExpectBoxes(1, [&] { Type(L"\r"); }, IDOK, [&](HWND) {
-        atOpen = View().TimeLeft();
+        atOpen = Test().TimeLeft();
         testutil::PumpMessages(1500);
-        afterWait = View().TimeLeft();
+        afterWait = Test().TimeLeft();
     });
     EXPECT_EQ(afterWait, atOpen);
-    EXPECT_TRUE(testutil::PumpUntil([&] { return View().TimeLeft() < atOpen; }, 3000)) << "no tick after the box";
+    EXPECT_TRUE(testutil::PumpUntil([&] { return Test().TimeLeft() < atOpen; }, 3000)) << "no tick after the box";
     std::wstring whileOpen;
 
     // The time runs out: 00:00 is on screen with the box, then the answer.
     auto boxes = ExpectBoxes(1, [&] {
-        while (View().TimeLeft() > 0)
+        while (Test().TimeLeft() > 0)
             ::SendMessageW(view, WM_TIMER, 1, 0);
     }, IDOK, [&](HWND) { whileOpen = StatusValue(); });
     EXPECT_EQ(whileOpen, L"00:00");
@@ -251,7 +251,7 @@ TEST_F(TestRun, TimeLimitCountsDownPausesAroundEveryBoxAndEndsAtZero)
     EXPECT_EQ(Text(ParticipleField()), CurrentVerb().pastParticiple);
     EXPECT_TRUE(ReadOnly(ParticipleField()));
     EXPECT_FALSE(::KillTimer(view, 1)) << "the countdown runs on after the time-out";
-    EXPECT_EQ(View().TimeLeft(), 0);
+    EXPECT_EQ(Test().TimeLeft(), 0);
     ExpectBoxes(0, [&] { Command(ID_TEST_READY_EN); });
     ExpectIdle();
 
@@ -270,7 +270,7 @@ TEST_F(TestRun, TimeLimitCountsDownPausesAroundEveryBoxAndEndsAtZero)
     globals->ShowRightAnswer = 0;
     Command(ID_TEST_START_EN);
     ExpectBoxes(1, [&] {
-        while (View().IsRunning() && View().TimeLeft() > 0)
+        while (View().IsRunning() && Test().TimeLeft() > 0)
             ::SendMessageW(view, WM_TIMER, 1, 0);
     });
     ExpectIdle();

@@ -128,7 +128,12 @@ int wmain(int argc, wchar_t** argv)
         ::QueryPerformanceCounter(&t1);
         start.push_back(Milliseconds(t0, t1, frequency));
 
-        const VerbRecord& verb = globals->m_verbs[static_cast<size_t>(view->CurrentVerb())];
+        const TestSession* test = view->RunningTest();
+        if (!test) {
+            ++failures;
+            continue;
+        }
+        const VerbRecord& verb = test->Verb();
         CAnswerPanel& answers = view->TestPanel().Answers();
         answers.PastTenseField().SetWindowText(FirstVariant(verb.pastTense));
         answers.ParticipleField().SetWindowText(FirstVariant(verb.pastParticiple));
@@ -138,7 +143,8 @@ int wmain(int argc, wchar_t** argv)
         PaintNow(frame->m_hWnd);
         ::QueryPerformanceCounter(&t1);
         ready.push_back(Milliseconds(t0, t1, frequency));
-        if (!view->IsRunning() || view->CorrectAnswers() != 1 || gBoxesClosed != boxes + 1)
+        test = view->RunningTest();
+        if (!test || test->CorrectAnswers() != 1 || gBoxesClosed != boxes + 1)
             ++failures;
 
         frame->SendMessage(WM_COMMAND, ID_TEST_STOP_EN);

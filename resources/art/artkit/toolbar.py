@@ -222,6 +222,30 @@ def toolbar_strip():
 
 
 # ---------------------------------------------------------------------------
+# the same drawings at twice the size, for screens scaled above 100 %: the
+# vectors are reduced to 36 x 36 instead of 18 x 18, so outlines stay two
+# pixels wide and every curve keeps its shape
+# ---------------------------------------------------------------------------
+
+def render_icon_large(fn, s=16):
+    c = R.Canvas(N, N, s)
+    fn(c, TRUE_PAL)
+    return c.img.convert("RGBa").reduce(s // 2).convert("RGBA")
+
+
+def toolbar_strip_large():
+    strip = Image.new("RGB", (2 * N * len(ICONS), 2 * N), KEY)
+    for i, fn in enumerate(ICONS):
+        strip.paste(snap_on_key(render_icon_large(fn)), (i * 2 * N, 0))
+    return strip
+
+
+def large_button(kind):
+    """Ready (tick) or Skip (arrow) at 36 x 36 in full colour on the key."""
+    return snap_on_key(render_icon_large(draw_ready if kind == "ready" else draw_skip))
+
+
+# ---------------------------------------------------------------------------
 # 16-colour versions: same shapes, each pixel takes the colour that covers
 # most of it (no blending), using only the standard VGA colours
 # ---------------------------------------------------------------------------

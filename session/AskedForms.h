@@ -1,23 +1,11 @@
 #pragma once
-// The random choices of a test: which verbs are asked, in what order, and
-// which forms. Every draw uses the C runtime generator scaled to the range
-// (rand() * n / 32768), never its remainder.
-#include "data/ClockSeed.h"
-#include "data/VerbRecord.h"
-#include <array>
-
-// A number 0 .. n - 1 from the generator.
-int DrawBelow(int n);
-
-// Questions of a test in asking order: count distinct indices of verbs whose
-// selection mark is 0. The caller makes sure there are at least count.
-using QuestionOrder = std::array<int, kVerbCount>;
-void ChooseQuestions(const VerbTable& verbs, int count, QuestionOrder& order);
+// Which forms of a verb a question asks for.
 
 // The answer fields a question has.
 struct AskedForms {
     bool pastTense = false;
     bool pastParticiple = false;
+    bool operator==(const AskedForms& o) const { return pastTense == o.pastTense && pastParticiple == o.pastParticiple; }
 };
 
 // Forms asked for the options and one draw r (0..9) of the random mode:

@@ -1,0 +1,141 @@
+// The panels of a test on a screen at twice the scale, and with a large font
+// of the user's own: every text the panels can show has room in its box.
+#include "TestRunFixture.h"
+#include "base/Language.h"
+#include "base/UserFont.h"
+#include "framework/Dpi.h"
+#include "resources/resource.h"
+#include <cwchar>
+
+namespace {
+
+std::vector<long> Rect(HWND window)
+{
+    RECT rc = InParent(window);
+    return {rc.left, rc.top, rc.right, rc.bottom};
+}
+
+// The size a text takes in the font a window draws with, on one line or
+// wrapped at words to the window's width.
+SIZE TextSize(HWND window, const std::wstring& text, bool wrap)
+{
+    HDC dc = ::GetDC(window);
+    auto font = reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0));
+    HGDIOBJ old = ::SelectObject(dc, font ? font : ::GetStockObject(SYSTEM_FONT));
+    RECT client{};
+    ::GetClientRect(window, &client);
+    RECT rc{0, 0, wrap ? client.right : 0, 0};
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rc,
+                DT_CALCRECT | (wrap ? DT_WORDBREAK : DT_SINGLELINE));
+    ::SelectObject(dc, old);
+    ::ReleaseDC(window, dc);
+    return {rc.right, rc.bottom};
+}
+
+// Whether the text shows whole in the window's client area, with a few
+// pixels besides for glyphs that reach past their advance (italics).
+::testing::AssertionResult HasRoom(HWND window, const std::wstring& text, bool wrap, int overhang = 3)
+{
+    RECT client{};
+    ::GetClientRect(window, &client);
+    SIZE size = TextSize(window, text, wrap);
+    if (size.cx + (wrap ? 0 : overhang) <= client.right && size.cy <= client.bottom)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "\"" << fw::Narrow(text, CP_UTF8) << "\" needs " << size.cx << " x "
+                                         << size.cy << ", has " << client.right << " x " << client.bottom;
+}
+
+} // namespace
+
+TEST_F(TestRun, OnAScreenAtTwiceTheScaleThePanelsAreTwiceTheirSize)
+{
+    Launch(1);
+    globals->NumWords = 1;
+    fw::SetWindowDpi(app->m_pMainWnd->m_hWnd, 192);
+    ::SetWindowPos(View().m_hWnd, nullptr, 0, 0, 1036, 800, SWP_NOMOVE | SWP_NOZORDER);
+    Command(ID_TEST_START_EN);
+    const long b2 = 2 * ::GetSystemMetrics(SM_CXBORDER);
+    EXPECT_EQ(Rect(View().PicturePanel().m_hWnd), (std::vector<long>{0, 55, 518, 745}));
+    EXPECT_EQ(Rect(Panel().m_hWnd), (std::vector<long>{518, 55, 1036, 745}));
+    EXPECT_EQ(Rect(View().PicturePanel().Picture().m_hWnd), (std::vector<long>{10, 10, 496, 616}));
+    EXPECT_EQ(Rect(::GetDlgItem(View().PicturePanel().m_hWnd, 506)), (std::vector<long>{10, 628, 496, 668}));
+    EXPECT_EQ(Rect(Panel().Status().m_hWnd), (std::vector<long>{10, 10, 496, 80 + b2}));
+    EXPECT_EQ(Rect(Answers().m_hWnd), (std::vector<long>{10, 96, 496, 410 + b2}));
+    EXPECT_EQ(Rect(Answers().Infinitive().m_hWnd), (std::vector<long>{144, 56, 464, 98}));
+    EXPECT_EQ(Rect(PastTenseField()), (std::vector<long>{144, 154, 464, 196}));
+    EXPECT_EQ(Rect(ParticipleField()), (std::vector<long>{144, 252, 464, 294}));
+    EXPECT_EQ(Rect(Panel().Translation().m_hWnd), (std::vector<long>{10, 426, 496, 570 + b2}));
+    EXPECT_EQ(Rect(Panel().Translation().Value().m_hWnd), (std::vector<long>{144, 46, 464, 130}));
+    // The buttons under the strips, their images twice the size.
+    for (CToolBar* bar : {Panel().ReadyButton(), Panel().SkipButton()}) {
+        EXPECT_EQ(Rect(bar->m_hWnd)[1], 582);
+        EXPECT_EQ(Rect(bar->m_hWnd)[3], 680);
+        int cx = 0, cy = 0;
+        ::ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(bar->SendMessage(TB_GETIMAGELIST)), &cx, &cy);
+        EXPECT_EQ(cx, 36);
+    }
+    Command(ID_TEST_STOP_EN);
+    fw::SetWindowDpi(app->m_pMainWnd->m_hWnd, 96);
+}
+
+TEST_F(TestRun, WithAFontOf20Or36PixelsEveryTextATestCanShowHasRoom)
+{
+    Launch(0);
+    for (int pixels : {20, 36})
+    for (int language : {0, 1}) {
+        SCOPED_TRACE(testing::Message() << pixels << " pixels, " << (language ? "English" : "Russian"));
+        LOGFONTW font{};
+        font.lfHeight = -pixels;
+        font.lfWeight = FW_BOLD;
+        font.lfItalic = TRUE;
+        font.lfCharSet = RUSSIAN_CHARSET;
+        std::wcscpy(font.lfFaceName, L"Tahoma");
+        UseUserFont(font, RGB(0, 0, 128));
+        globals->Language = language;
+        globals->NumWords = 1;
+        globals->ShowTranslate = 1;
+        globals->OnlyOneForm = 0;
+        globals->MustLimitTime = language; // the time in English, the attempt in Russian
+        Command(language ? ID_TEST_START_EN : ID_TEST_START_RU);
+        ASSERT_TRUE(View().IsRunning());
+
+        // Every infinitive on one line, every translation wrapped, the
+        // status values of any test.
+        HWND infinitive = Answers().Infinitive().m_hWnd, translation = Panel().Translation().Value().m_hWnd;
+        int cut = 0;
+        for (const VerbRecord& verb : globals->m_verbs) {
+            ::testing::AssertionResult whole = HasRoom(infinitive, verb.infinitive, false);
+            ::testing::AssertionResult wrapped = HasRoom(translation, verb.translation, true);
+            cut += !whole + !wrapped;
+            if (cut < 4) {
+                EXPECT_TRUE(whole);
+                EXPECT_TRUE(wrapped);
+            }
+        }
+        EXPECT_EQ(cut, 0);
+        HWND status = ::GetWindow(Panel().Status().m_hWnd, GW_CHILD);
+        for (HWND child = status; child; child = ::GetWindow(child, GW_HWNDNEXT))
+            if (child != Panel().Status().Caption().m_hWnd)
+                status = child;
+        for (const wchar_t* value : {L"60:00", L"- 10 -"})
+            EXPECT_TRUE(HasRoom(status, value, false));
+        // The caption is in the upright system font, as before.
+        EXPECT_TRUE(HasRoom(Panel().Status().Caption().m_hWnd, StatusCaption(), false, 0));
+
+        // The panels stay inside the view, side by side.
+        RECT view = View().GetClientRect();
+        std::vector<long> picture = Rect(View().PicturePanel().m_hWnd), test = Rect(Panel().m_hWnd);
+        EXPECT_GE(picture[0], 0);
+        EXPECT_LE(picture[2], test[0]);
+        EXPECT_LE(test[2], view.right);
+        EXPECT_GE(test[1], 0);
+        EXPECT_LE(test[3], view.bottom);
+
+        // The closing text, whole.
+        TypeCorrectForms();
+        ExpectBoxes(1, [&] { Type(L"\r"); });
+        EXPECT_TRUE(HasRoom(Answers().ClosingText().m_hWnd, LoadLangString(IDS_TEST_FINISHED), true));
+        Command(language ? ID_TEST_STOP_EN : ID_TEST_STOP_RU);
+        ExpectIdle();
+    }
+}
