@@ -141,10 +141,10 @@ void CAnswerPanel::ShowFinished(int bottom)
                          m_hWnd);
 }
 
-void CAnswerPanel::SendUp(UINT message, LPARAM lp)
+void CAnswerPanel::SendUp(UINT message, WPARAM wp, LPARAM lp)
 {
     if (HWND testPanel = GetParent())
-        ::SendMessageW(testPanel, message, 0, lp);
+        ::SendMessageW(testPanel, message, wp, lp);
 }
 
 LRESULT CAnswerPanel::OnNextField(WPARAM wp, LPARAM)
@@ -162,7 +162,7 @@ LRESULT CAnswerPanel::OnReady(WPARAM, LPARAM)
 {
     // The answer travels with the request.
     TypedAnswer typed = Typed();
-    SendUp(VM_READY, reinterpret_cast<LPARAM>(&typed));
+    SendUp(VM_READY, kTypedAnswerAttached, reinterpret_cast<LPARAM>(&typed));
     return 0;
 }
 

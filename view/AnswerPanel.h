@@ -47,7 +47,7 @@ private:
     // Label and field of one form at the label's rectangle and the field's.
     void CreateForm(bool pastTense, const RECT& labelRect, const RECT& fieldRect, DWORD fieldStyle);
     // Requests go to the test panel, which passes them on to the view.
-    void SendUp(UINT message, LPARAM lp = 0);
+    void SendUp(UINT message, WPARAM wp = 0, LPARAM lp = 0);
 
     CWnd m_infinitiveLabel;
     CFontStatic m_infinitive;

@@ -189,12 +189,12 @@ void CVerbsView::OnTestSkip()
     ProcessAnswer(false, {});
 }
 
-LRESULT CVerbsView::OnReadyMessage(WPARAM, LPARAM lp)
+LRESULT CVerbsView::OnReadyMessage(WPARAM wp, LPARAM lp)
 {
     // The panels send the typed answer along; anyone else leaves the view
     // to read the fields, as the command does.
-    if (const auto* typed = reinterpret_cast<const TypedAnswer*>(lp))
-        ProcessAnswer(true, *typed);
+    if (wp == kTypedAnswerAttached && lp)
+        ProcessAnswer(true, *reinterpret_cast<const TypedAnswer*>(lp));
     else
         OnTestReady();
     return 0;
