@@ -171,6 +171,7 @@ void CVerbsView::ShowQuestion(const TestSession& test)
     CAnswerPanel& answers = m_testPanel.Answers();
     answers.ShowInfinitive(verb.infinitive);
     answers.ClearFields();
+    answers.ShowForms(test.Forms());
     m_testPanel.Translation().ShowTranslation(verb.translation);
     if (!test.Options().TimeLimited())
         m_testPanel.Status().ShowAttempt(1);
@@ -257,8 +258,6 @@ void CVerbsView::ShowFinishedQuestion(int cells)
         return;
     }
     test->NextQuestion();
-    if (IsRandomFormMode(test->Options().onlyOneForm, test->Options().whichForm))
-        m_testPanel.Answers().ReplaceForm(test->Forms().pastTense);
     ShowQuestion(*test);
 }
 
@@ -291,7 +290,7 @@ void CVerbsView::RevealAnswer()
         answers.PastTenseField().SetWindowText(correct.pastTense);
         answers.PastTenseField().SendMessage(EM_SETREADONLY, TRUE);
     }
-    if (answers.HasParticiple()) {
+    if (answers.ParticipleAsked()) {
         answers.ParticipleField().SetWindowText(correct.participle);
         answers.ParticipleField().SendMessage(EM_SETREADONLY, TRUE);
     }
