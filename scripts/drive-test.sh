@@ -76,14 +76,11 @@ picture_origin() {
   windows | awk '$1 == 3 && $3 == 501 && $2 ~ /^FwWnd/ { print $4, $5; exit }'
 }
 
-# Covered cells of the picture on screen: a covered cell shows a white top
-# edge and a grey right edge (the raised tile), an uncovered one the picture.
-covered_cells() {
-  local shotfile=$1 rect
-  rect=$(picture_origin)
-  [ -n "$rect" ] || { echo 320; return; }
-  set -- $rect
-  convert "$shotfile" -crop "240x300+$1+$2" +repage -depth 8 txt:- | awk '
+# Covered cells of the picture on screen at "left top": a covered cell shows
+# a white top edge and a grey right edge (the raised tile), an uncovered one
+# the picture.
+count_tiles() {
+  convert "$1" -crop "240x300+$2+$3" +repage -depth 8 txt:- | awk '
     NR > 1 {
       split($1, xy, /[,:]/); x = xy[1]; y = xy[2]
       c = int(x / 15); r = int(y / 15); dx = x - 15 * c; dy = y - 15 * r
@@ -91,6 +88,28 @@ covered_cells() {
       if (dx == 14 && dy == 7 && $3 == "#808080") right[c "," r] = 1
     }
     END { n = 0; for (k in top) if (k in right) n++; print n }'
+}
+# Where the picture stands in a screenshot ("left top"): the place its window
+# reports, or a pixel off where the window manager's frame moves the screen
+# against the places Wine reports (the place where the tiles fit best).
+picture_place() {
+  local shotfile=$1 rect best=-1 place n ox oy
+  rect=$(picture_origin)
+  [ -n "$rect" ] || return 0
+  set -- $rect
+  for ox in 0 -1 1; do
+    for oy in 0 -1 1; do
+      n=$(count_tiles "$shotfile" $(($1 + ox)) $(($2 + oy)))
+      if ((n > best)); then best=$n; place="$(($1 + ox)) $(($2 + oy))"; fi
+    done
+  done
+  echo "$place"
+}
+covered_cells() {
+  local place
+  place=$(picture_place "$1")
+  [ -n "$place" ] || { echo 320; return; }
+  count_tiles "$1" $place
 }
 
 # Whether the picture at "left top" in the later screenshot is the one seen

@@ -46,7 +46,7 @@ shot play-closing
 covered=$(covered_cells "$out/play-closing.png")
 echo "  covered cells at the end: $covered"
 # No tiles could also be a blank screen or a window over the picture.
-same_picture "$out/play-first.png" "$out/play-closing.png" "$(picture_origin)" || played_ok=0
+same_picture "$out/play-first.png" "$out/play-closing.png" "$(picture_place "$out/play-first.png")" || played_ok=0
 xdotool key Return # the closing display: Enter ends the test
 wait_gone ' (Infinitive|Past Tense):$|The test is finished' || played_ok=0
 xdotool key alt+t
