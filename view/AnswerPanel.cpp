@@ -68,8 +68,12 @@ BOOL CAnswerPanel::Create(HWND testPanel, AskedForms forms)
 void CAnswerPanel::ShowForms(AskedForms forms)
 {
     const bool oneField = HasPastTense() != HasParticiple();
-    if (oneField && HasPastTense() != forms.pastTense)
-        ReplaceForm(forms.pastTense);
+    if (oneField && HasPastTense() != forms.pastTense) {
+        // The field put in the other's place looks as the other did: a field
+        // drawn again by the random mode has a frame, one made with the panel none.
+        const HWND old = HasPastTense() ? m_pastField.m_hWnd : m_participleField.m_hWnd;
+        ReplaceForm(forms.pastTense, static_cast<DWORD>(::GetWindowLongW(old, GWL_STYLE)) & kDrawnAgainStyle);
+    }
     if (HasPastTense() && HasParticiple()) {
         // A verb without a participle keeps the field, with a dash, out of reach.
         m_participleField.SetWindowText(forms.noParticiple ? L"\u2014" : L"");
@@ -128,7 +132,7 @@ TypedAnswer CAnswerPanel::Typed() const
     return typed;
 }
 
-void CAnswerPanel::ReplaceForm(bool pastTense)
+void CAnswerPanel::ReplaceForm(bool pastTense, DWORD fieldStyle)
 {
     bool hadPastTense = m_pastLabel.IsWindow();
     CWnd& oldLabel = hadPastTense ? m_pastLabel : m_participleLabel;
@@ -139,7 +143,7 @@ void CAnswerPanel::ReplaceForm(bool pastTense)
     RECT fieldRect = ChildRect(oldField);
     oldLabel.DestroyWindow();
     oldField.DestroyWindow();
-    CreateForm(pastTense, labelRect, fieldRect, WS_DLGFRAME | WS_TABSTOP);
+    CreateForm(pastTense, labelRect, fieldRect, fieldStyle);
 }
 
 void CAnswerPanel::ShowFinished(int bottom)

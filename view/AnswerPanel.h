@@ -34,9 +34,11 @@ public:
     // asked form's, and of two fields the participle's shows whether it is
     // asked.
     void ShowForms(AskedForms forms);
+    // The style of a field the random mode draws again between questions.
+    static constexpr DWORD kDrawnAgainStyle = WS_DLGFRAME | WS_TABSTOP;
     // In the random mode, between questions: the asked form's label and
     // field take the place of the old ones.
-    void ReplaceForm(bool pastTense);
+    void ReplaceForm(bool pastTense, DWORD fieldStyle = kDrawnAgainStyle);
     // The closing display: the panel grows down to bottom and shows only
     // the closing text.
     void ShowFinished(int bottom);

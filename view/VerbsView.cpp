@@ -258,6 +258,10 @@ void CVerbsView::ShowFinishedQuestion(int cells)
         return;
     }
     test->NextQuestion();
+    // The random mode draws its field again before every next question, the
+    // same form or not.
+    if (IsRandomFormMode(test->Options().onlyOneForm, test->Options().whichForm))
+        m_testPanel.Answers().ReplaceForm(test->Forms().pastTense);
     ShowQuestion(*test);
 }
 

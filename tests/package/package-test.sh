@@ -223,7 +223,10 @@ rc=$?
 kept_for_retry "the uninstall that could not remove a held file"
 release_held_file
 font_dir="$(unix_path "$user"'\AppData\Roaming')/Tarnik/Verbs"
+# Beside it, the web link file the program made where its own folder was
+# not writable.
 mkdir -p "$font_dir" && head -c 64 /dev/zero > "$font_dir/verbsfont.sav"
+printf '[InternetShortcut]\r\nURL=https://example.org/\r\n' > "$font_dir/verbs.url"
 wine_run "$install_dir/uninstall.exe" /S /REMOVESETTINGS >/dev/null 2>&1
 within 30 absent "$install_dir" && ok "the uninstall run again removed the program folder" \
   || fail "the uninstall run again left $(files_left)"
@@ -233,6 +236,7 @@ within 10 no_reg 'HKCU\Software\Tarnik\Verbs' && ok "/REMOVESETTINGS removed the
   || fail "/REMOVESETTINGS kept the settings"
 within 10 no_reg 'HKCU\Software\Tarnik' || fail "/REMOVESETTINGS left the empty publisher key"
 within 10 absent "$font_dir/verbsfont.sav" || fail "/REMOVESETTINGS left the font file"
+within 10 absent "$font_dir/verbs.url" || fail "/REMOVESETTINGS left the web link file"
 within 10 absent "$(dirname "$font_dir")" || fail "/REMOVESETTINGS left the empty Tarnik folder"
 
 [ $fails -eq 0 ] || { echo "$fails check(s) failed"; exit 1; }

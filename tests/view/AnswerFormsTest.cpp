@@ -36,6 +36,10 @@ TEST_F(TestRun, RandomFormKeepsItsFieldAfterAWrongAnswerAndItsPlaceBetweenQuesti
         EXPECT_TRUE(rc.left == place.left && rc.top == place.top && rc.right == place.right && rc.bottom == place.bottom)
             << "the field moved";
         EXPECT_EQ(::GetFocus(), field);
+        // The first field is made with the panel; every later one is drawn
+        // again, framed and reached by Tab, also when it asks the same form.
+        EXPECT_EQ(::GetWindowLongW(field, GWL_STYLE) & (WS_DLGFRAME | WS_TABSTOP),
+                  question == 0 ? 0 : WS_DLGFRAME | WS_TABSTOP);
         TypeCorrectForms();
         auto boxes = ExpectBoxes(1, [&] { Type(L"\r"); });
         EXPECT_EQ(boxes, std::vector<SeenBox>{Box(IDS_CORRECT_ANSWER, IDB_CORRECT)});
@@ -150,6 +154,8 @@ TEST_F(TestRun, CanAndMayAreAskedOnlyTheirPastTense)
     ASSERT_EQ(CurrentVerb().infinitive, L"go");
     EXPECT_EQ(PastTenseField(), nullptr);
     ASSERT_NE(ParticipleField(), nullptr);
+    // Outside the random mode the field put back looks as the panel made it.
+    EXPECT_EQ(::GetWindowLongW(ParticipleField(), GWL_STYLE) & (WS_DLGFRAME | WS_TABSTOP), 0);
     EXPECT_EQ(::GetFocus(), ParticipleField());
     Type(L"gone");
     EXPECT_EQ(ExpectBoxes(1, [&] { Type(L"\r"); }), std::vector<SeenBox>{Box(IDS_CORRECT_ANSWER, IDB_CORRECT)});

@@ -175,8 +175,7 @@ Section "Program"
   ; verbs.exe first: when it cannot be written, nothing else is.
   !insertmacro PackageFiles InstallFile
 
-  ; The shortcut starts the program in its own folder, which the user owns:
-  ; the program writes its web link file into its working folder.
+  ; The shortcut starts the program in its own folder.
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\verbs.exe" "" "$INSTDIR\verbs.exe" 0
 
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -219,9 +218,12 @@ remove:
   ; The user's copy of the font choice (a copy in the system folder is
   ; shared by every user of the computer and stays).
   Delete "$APPDATA\${PUBLISHER}\Verbs\verbsfont.sav"
+done:
+  ; The web link file the program makes there when its own folder cannot be
+  ; written goes with the program; the folders only when nothing else is left.
+  Delete "$APPDATA\${PUBLISHER}\Verbs\verbs.url"
   RMDir "$APPDATA\${PUBLISHER}\Verbs"
   RMDir "$APPDATA\${PUBLISHER}"
-done:
   ; The folder last, so that it going away means the uninstall is complete.
   ; Not /r: anything the user put into the folder stays.
   Delete "$INSTDIR\uninstall.exe"
