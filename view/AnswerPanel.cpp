@@ -1,9 +1,14 @@
 #include "view/AnswerPanel.h"
+#include <algorithm>
 #include "base/Language.h"
 #include "base/VerbsGlobals.h"
 #include "resources/resource.h"
 #include "view/PanelLayout.h"
 #include "view/ViewMessages.h"
+#include "data/LayoutRetype.h"
+#include "framework/Dpi.h"
+#include "resources/resource.h"
+#include <cwctype>
 
 namespace {
 
@@ -11,6 +16,7 @@ constexpr UINT kPanelId = 502;
 constexpr UINT kPastTenseFieldId = 503;
 constexpr UINT kParticipleFieldId = 504;
 constexpr UINT kNoId = 0xFFFF;
+constexpr UINT kReviewButtonId = 506;
 
 BOOL CreateLabel(CWnd& label, UINT textBase, const RECT& rect, HWND parent)
 {
@@ -39,6 +45,8 @@ BEGIN_MESSAGE_MAP(CAnswerPanel, CWnd)
     ON_MESSAGE(PM_READY, OnReady)
     ON_MESSAGE(PM_STOP, OnStop)
     ON_MESSAGE(WM_CHAR, OnChar)
+    ON_MESSAGE(WM_SYSCHAR, OnSysChar)
+    ON_BN_CLICKED(kReviewButtonId, OnReviewClicked)
 END_MESSAGE_MAP()
 
 BOOL CAnswerPanel::Create(HWND testPanel, AskedForms forms)
@@ -178,5 +186,97 @@ LRESULT CAnswerPanel::OnChar(WPARAM wp, LPARAM)
         SendUp(VM_STOP);
         return 0;
     }
+    if (m_reviewButton.IsWindow() && wp == L'\t') {
+        m_reviewButton.SetFocus();
+        return 0;
+    }
+    if (m_reviewButton.IsWindow() && IsReviewKey(static_cast<wchar_t>(wp))) {
+        OnReviewClicked();
+        return 0;
+    }
     return Default();
+}
+
+LRESULT CAnswerPanel::OnSysChar(WPARAM wp, LPARAM)
+{
+    if (m_reviewButton.IsWindow() && IsReviewKey(static_cast<wchar_t>(wp))) {
+        OnReviewClicked();
+        return 0;
+    }
+    return Default();
+}
+
+// ---- The result of the test
+
+bool CAnswerPanel::IsReviewKey(wchar_t c) const
+{
+    std::wstring label = m_reviewButton.GetWindowText();
+    size_t amp = label.find(L'&');
+    if (amp == std::wstring::npos || amp + 1 >= label.size())
+        return false;
+    auto key = [](wchar_t k) { return EnglishKeyOf(static_cast<wchar_t>(std::towlower(k))); };
+    return key(c) == key(label[amp + 1]);
+}
+
+void CAnswerPanel::ShowResult(const std::wstring& result, bool reviewButton)
+{
+    if (!m_closingText.IsWindow())
+        return;
+    const UINT dpi = fw::DpiOf(m_hWnd);
+    RECT area = ChildRect(m_closingText);
+    const HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    // Under the closing text's own lines, as far down as the panel allows.
+    RECT used{0, 0, area.right - area.left, 0};
+    {
+        fw::WindowDc dc(m_closingText.m_hWnd);
+        fw::SelectedObject selected(dc.get(), reinterpret_cast<HGDIOBJ>(m_closingText.SendMessage(WM_GETFONT)));
+        ::DrawTextW(dc.get(), m_closingText.GetWindowText().c_str(), -1, &used, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+    }
+    const int buttonHeight = reviewButton ? fw::Scale(24, dpi) : 0;
+    const int gap = fw::Scale(8, dpi);
+    RECT resultRect{area.left, area.top + used.bottom + gap, area.right, 0};
+    {
+        fw::WindowDc dc(m_hWnd);
+        fw::SelectedObject selected(dc.get(), font);
+        RECT needed{0, 0, area.right - area.left, 0};
+        ::DrawTextW(dc.get(), result.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+        resultRect.bottom = resultRect.top + needed.bottom;
+    }
+    // Kept inside the panel: moved up over the closing text's empty end if need be.
+    const int lowest = area.bottom - (buttonHeight ? buttonHeight + gap : 0);
+    if (resultRect.bottom > lowest) {
+        resultRect.top -= resultRect.bottom - lowest;
+        resultRect.bottom = lowest;
+    }
+    // The closing text keeps its place; what lies over it is not painted over.
+    ::SetWindowLongPtrW(m_closingText.m_hWnd, GWL_STYLE,
+                        ::GetWindowLongPtrW(m_closingText.m_hWnd, GWL_STYLE) | WS_CLIPSIBLINGS);
+    m_resultText.CreateControl(0, L"STATIC", result.c_str(), WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX,
+                               resultRect, m_hWnd, kNoId);
+    m_resultText.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    ::SetWindowPos(m_resultText.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (!reviewButton)
+        return;
+    std::wstring label = LoadLangString(IDS_REVIEW_BUTTON);
+    int width = fw::Scale(120, dpi);
+    {
+        fw::WindowDc dc(m_hWnd);
+        fw::SelectedObject selected(dc.get(), font);
+        RECT needed{};
+        ::DrawTextW(dc.get(), label.c_str(), -1, &needed, DT_CALCRECT | DT_SINGLELINE);
+        width = std::max(width, static_cast<int>(needed.right) + fw::Scale(24, dpi));
+    }
+    const int left = (area.left + area.right - width) / 2;
+    m_reviewButton.CreateControl(0, L"BUTTON", label.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                 {left, resultRect.bottom + gap, left + width, resultRect.bottom + gap + buttonHeight},
+                                 m_hWnd, kReviewButtonId);
+    m_reviewButton.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    ::SetWindowPos(m_reviewButton.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CAnswerPanel::OnReviewClicked()
+{
+    // Posted: the review may end this test, and with it this panel.
+    if (HWND frame = ::GetAncestor(m_hWnd, GA_ROOT))
+        ::PostMessageW(frame, WM_COMMAND, ID_TEST_REVIEW, 0);
 }

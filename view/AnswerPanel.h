@@ -34,12 +34,20 @@ public:
     // The closing display: the panel grows down to bottom and shows only
     // the closing text.
     void ShowFinished(int bottom);
+    // Below the closing text: how the test went and, when anything was not
+    // right at the first attempt, the button that opens the review (also
+    // Tab and Space, or its underlined letter, typed at the closing display).
+    void ShowResult(const std::wstring& result, bool reviewButton);
+    const CWnd& ResultText() const { return m_resultText; }
+    const CWnd& ReviewButton() const { return m_reviewButton; }
 
 protected:
     LRESULT OnNextField(WPARAM wp, LPARAM lp);
     LRESULT OnReady(WPARAM wp, LPARAM lp);
     LRESULT OnStop(WPARAM wp, LPARAM lp);
     LRESULT OnChar(WPARAM wp, LPARAM lp);
+    LRESULT OnSysChar(WPARAM wp, LPARAM lp);
+    void OnReviewClicked();
 
     DECLARE_MESSAGE_MAP()
 
@@ -48,6 +56,9 @@ private:
     void CreateForm(bool pastTense, const RECT& labelRect, const RECT& fieldRect, DWORD fieldStyle);
     // Requests go to the test panel, which passes them on to the view.
     void SendUp(UINT message, LPARAM lp = 0);
+    // Whether a typed character is the review button's underlined letter
+    // (or the one its key gives in the other layout).
+    bool IsReviewKey(wchar_t c) const;
 
     CWnd m_infinitiveLabel;
     CFontStatic m_infinitive;
@@ -56,4 +67,6 @@ private:
     CWnd m_participleLabel;
     CAnswerEdit m_participleField;
     CFontStatic m_closingText;
+    CWnd m_resultText;
+    CWnd m_reviewButton;
 };
