@@ -35,14 +35,16 @@ const OptionInfo kOptions[] = {
     // the English layout would have typed it;
     {L"CyrillicAsEnglish", &CVerbsGlobals::CyrillicAsEnglish, 0, 0, 0, 1, Correction::None, OptionControl::Check,
      {IDC_CYRILLIC_AS_ENGLISH},
-     {{{IDC_CYRILLIC_AS_ENGLISH, L"&Take an answer typed with the Russian layout as typed with the English one "
-                                 L"(\u044B\u0444\u0442\u043F = sang)"}}},
+     {{{IDC_CYRILLIC_AS_ENGLISH, L"&Russian layout answers as English"},
+       {IDC_CYRILLIC_AS_ENGLISH_NOTE, L"An answer typed with the Russian layout is checked as if typed with the "
+                                      L"English one (\u044B\u0444\u0442\u043F = sang) instead of counting as wrong."}}},
      nullptr, OptionDialog::Learning},
     // ask the weak verbs first.
     {L"WeakVerbsFirst", &CVerbsGlobals::WeakVerbsFirst, 0, 0, 0, 1, Correction::None, OptionControl::Check,
      {IDC_WEAK_VERBS_FIRST},
-     {{{IDC_WEAK_VERBS_FIRST, L"&Weak verbs first (ask more often what was answered wrongly and what was not "
-                              L"asked for a long time)"}}},
+     {{{IDC_WEAK_VERBS_FIRST, L"&Weak verbs first"},
+       {IDC_WEAK_VERBS_FIRST_NOTE, L"Ask more often what was answered wrongly and what was not asked for a long "
+                                   L"time."}}},
      nullptr, OptionDialog::Learning},
 };
 

@@ -166,6 +166,8 @@
 // ---- Controls of the learning options dialog (183)
 #define IDC_CYRILLIC_AS_ENGLISH 1050
 #define IDC_WEAK_VERBS_FIRST 1051
+#define IDC_CYRILLIC_AS_ENGLISH_NOTE 1055
+#define IDC_WEAK_VERBS_FIRST_NOTE 1056
 
 // ---- Controls of the review of mistakes (184)
 #define IDC_REVIEW_LIST 1052

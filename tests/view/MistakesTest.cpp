@@ -26,8 +26,12 @@ TEST_F(TestRun, TwoMistakesAreReviewedAndTheirDrillPlaysToItsClosingDisplay)
     ASSERT_TRUE(View().IsRunning());
     // The first question right later, the second skipped, the third right.
     std::set<std::wstring> mistaken;
-    mistaken.insert(CurrentVerb().infinitive);
-    Type(L"gone\tgoed");
+    const VerbRecord first = CurrentVerb();
+    mistaken.insert(first.infinitive);
+    // Each form without its first letter.
+    const std::wstring past = first.pastTense.substr(1, first.pastTense.find(L';') - 1);
+    const std::wstring participle = first.pastParticiple.substr(1, first.pastParticiple.find(L';') - 1);
+    Type(past + L"\t" + participle);
     ExpectBoxes(1, [&] { Type(L"\r"); });
     TypeCorrectForms();
     ExpectBoxes(1, [&] { Type(L"\r"); });
@@ -76,15 +80,20 @@ TEST_F(TestRun, TwoMistakesAreReviewedAndTheirDrillPlaysToItsClosingDisplay)
     EXPECT_EQ(rows[0][2], L"Past Tense");
     EXPECT_EQ(rows[1][2], L"Past Participle");
     EXPECT_TRUE(rows[1][0].empty() && rows[1][1].empty()) << "the verb stands on its first row";
-    // The first question's typed texts in order, the gone-for-went marked.
-    const auto& go = rows[0][0] == L"go" ? rows[0] : rows[2];
-    const auto& goParticiple = rows[0][0] == L"go" ? rows[1] : rows[3];
-    EXPECT_EQ(go[3], L"gone \u2192 went");
-    EXPECT_EQ(go[4], L"[w]e[nt]");
-    EXPECT_EQ(goParticiple[3], L"goed \u2192 gone");
-    EXPECT_EQ(goParticiple[4], L"go[n]e");
-    const auto& skipped = rows[0][0] == L"go" ? rows[2] : rows[0];
+    // The first question's typed texts in order, its forms with the letter
+    // the wrong texts lacked marked.
+    const bool firstOnTop = rows[0][0] == first.infinitive;
+    const auto& firstPast = rows[firstOnTop ? 0 : 2];
+    const auto& firstParticiple = rows[firstOnTop ? 1 : 3];
+    const std::wstring rightPast = first.pastTense.substr(0, first.pastTense.find(L';'));
+    const std::wstring rightParticiple = first.pastParticiple.substr(0, first.pastParticiple.find(L';'));
+    EXPECT_EQ(firstPast[3], past + L" \u2192 " + rightPast);
+    EXPECT_EQ(firstPast[4], L"[" + first.pastTense.substr(0, 1) + L"]" + first.pastTense.substr(1));
+    EXPECT_EQ(firstParticiple[3], participle + L" \u2192 " + rightParticiple);
+    EXPECT_EQ(firstParticiple[4], L"[" + first.pastParticiple.substr(0, 1) + L"]" + first.pastParticiple.substr(1));
+    const auto& skipped = rows[firstOnTop ? 2 : 0];
     EXPECT_EQ(skipped[3], L"(skipped)");
+    EXPECT_EQ(skipped[4].find(L'['), std::wstring::npos) << "nothing typed, nothing marked";
 
     // The drill: exactly the two verbs, fewer than the questions set.
     ASSERT_TRUE(View().IsRunning());
@@ -122,7 +131,7 @@ TEST_F(TestRun, RussianLayoutLettersBringTheBalloonAndCountAsEnglishWhenChosen)
         ASSERT_NE(field.LayoutTip(), nullptr);
         EXPECT_TRUE(::IsWindowVisible(field.LayoutTip()));
         const std::wstring tip = field.LayoutTipText();
-        EXPECT_EQ(tip.substr(0, 11), L"\u0412\u043A\u043B\u044E\u0447\u0435\u043D\u0430 \u0440\u0443\u0441"); // Включена рус
+        EXPECT_EQ(tip.substr(0, 12), L"\u0412\u043A\u043B\u044E\u0447\u0435\u043D\u0430 \u0440\u0443\u0441"); // Включена рус
         EXPECT_NE(tip.find(L"Alt+Shift"), std::wstring::npos) << fw::Narrow(tip, CP_UTF8);
         EXPECT_EQ(tip.substr(tip.size() - 4), L"sang");
         auto boxes = ExpectBoxes(1, [&] { Type(L"\r"); });
