@@ -120,8 +120,8 @@ void CMainFrame::OnReviewMistakes()
 {
     auto* view = dynamic_cast<CVerbsView*>(GetActiveView());
     const TestSession* test = view ? view->LastTest() : nullptr;
-    if (!test)
-        return;
+    if (!test || (test->IsRunning() && !test->AllAsked()))
+        return; // reviewed at the closing display or after the end
     CMistakesReviewDlg dialog(*test, Globals().m_verbs, m_hWnd);
     if (dialog.DoModal() == IDC_DRILL && view->IsWindow())
         view->SendMessage(WM_COMMAND, ID_TEST_DRILL_RU, 0);

@@ -108,8 +108,13 @@ void CMistakesReviewDlg::FillList()
         for (int c = 1; c < kColumns; ++c)
             ListView_SetItemText(list, static_cast<int>(r), c, row[static_cast<size_t>(c)].data());
     }
-    for (int c = 0; c < kColumns; ++c)
-        ListView_SetColumnWidth(list, c, LVSCW_AUTOSIZE_USEHEADER);
+    // Each column as wide as its widest cell or its title, whichever is wider.
+    for (int c = 0; c < kColumns; ++c) {
+        ListView_SetColumnWidth(list, c, LVSCW_AUTOSIZE);
+        const int cells = ListView_GetColumnWidth(list, c);
+        const int title = ListView_GetStringWidth(list, titles[static_cast<size_t>(c)].c_str());
+        ListView_SetColumnWidth(list, c, std::max(cells, title + 16) + 4);
+    }
     if (!rows.empty())
         ListView_SetItemState(list, 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
 }
@@ -124,7 +129,11 @@ void CMistakesReviewDlg::FitToContent()
     for (int c = 0; c < kColumns; ++c)
         width += ListView_GetColumnWidth(list, c);
     const int rows = std::max(1, ListView_GetItemCount(list));
-    DWORD spacing = ListView_ApproximateViewRect(list, -1, -1, rows);
+    RECT item{};
+    ListView_GetItemRect(list, 0, &item, LVIR_BOUNDS);
+    RECT header{};
+    ::GetWindowRect(ListView_GetHeader(list), &header);
+    const int rowsHeight = (header.bottom - header.top) + rows * std::max(1L, item.bottom - item.top);
     const int border = 2 * ::GetSystemMetrics(SM_CXEDGE) + 4;
     RECT work{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -141,7 +150,7 @@ void CMistakesReviewDlg::FitToContent()
     const int buttonHeight = drill.bottom - drill.top;
 
     int listWidth = std::max(static_cast<int>(client.right) - 2 * margin, width + border + ::GetSystemMetrics(SM_CXVSCROLL));
-    int listHeight = std::max(static_cast<int>(HIWORD(spacing)) + border, 3 * buttonHeight);
+    int listHeight = std::max(rowsHeight + border, 3 * buttonHeight);
     listWidth = std::min(listWidth, static_cast<int>(work.right - work.left) - frameX - 2 * margin);
     const int maxHeight =
         static_cast<int>(work.bottom - work.top) - frameY - listRect.top - gap - buttonHeight - margin;

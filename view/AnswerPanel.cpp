@@ -16,7 +16,6 @@ constexpr UINT kPanelId = 502;
 constexpr UINT kPastTenseFieldId = 503;
 constexpr UINT kParticipleFieldId = 504;
 constexpr UINT kNoId = 0xFFFF;
-constexpr UINT kReviewButtonId = 506;
 
 BOOL CreateLabel(CWnd& label, UINT textBase, const RECT& rect, HWND parent)
 {
@@ -46,7 +45,6 @@ BEGIN_MESSAGE_MAP(CAnswerPanel, CWnd)
     ON_MESSAGE(PM_STOP, OnStop)
     ON_MESSAGE(WM_CHAR, OnChar)
     ON_MESSAGE(WM_SYSCHAR, OnSysChar)
-    ON_BN_CLICKED(kReviewButtonId, OnReviewClicked)
 END_MESSAGE_MAP()
 
 BOOL CAnswerPanel::Create(HWND testPanel, AskedForms forms)
@@ -220,58 +218,58 @@ bool CAnswerPanel::IsReviewKey(wchar_t c) const
 
 void CAnswerPanel::ShowResult(const std::wstring& result, bool reviewButton)
 {
-    if (!m_closingText.IsWindow())
+    // A strip of its own under the test panel, as wide: the closing text
+    // keeps its place and every line of it.
+    HWND testPanel = GetParent();
+    HWND view = PanelLayout::ViewOf(testPanel);
+    if (!testPanel || !view)
         return;
     const UINT dpi = fw::DpiOf(m_hWnd);
-    RECT area = ChildRect(m_closingText);
+    RECT panel{};
+    ::GetWindowRect(testPanel, &panel);
+    ::MapWindowPoints(nullptr, view, reinterpret_cast<POINT*>(&panel), 2);
+    RECT client{};
+    ::GetClientRect(view, &client);
     const HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-    // Under the closing text's own lines, as far down as the panel allows.
-    RECT used{0, 0, area.right - area.left, 0};
+    const int pad = fw::Scale(6, dpi), gap = fw::Scale(8, dpi);
+    const int width = panel.right - panel.left;
+    int textHeight = 0, buttonWidth = 0;
+    const std::wstring label = LoadLangString(IDS_REVIEW_BUTTON);
     {
-        fw::WindowDc dc(m_closingText.m_hWnd);
-        fw::SelectedObject selected(dc.get(), reinterpret_cast<HGDIOBJ>(m_closingText.SendMessage(WM_GETFONT)));
-        ::DrawTextW(dc.get(), m_closingText.GetWindowText().c_str(), -1, &used, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+        fw::WindowDc dc(view);
+        fw::SelectedObject selected(dc.get(), font);
+        RECT needed{0, 0, width - 2 * pad, 0};
+        ::DrawTextW(dc.get(), result.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_CENTER | DT_NOPREFIX);
+        textHeight = needed.bottom;
+        RECT labelSize{};
+        ::DrawTextW(dc.get(), label.c_str(), -1, &labelSize, DT_CALCRECT | DT_SINGLELINE);
+        buttonWidth = std::max(fw::Scale(120, dpi), static_cast<int>(labelSize.right) + fw::Scale(24, dpi));
     }
     const int buttonHeight = reviewButton ? fw::Scale(24, dpi) : 0;
-    const int gap = fw::Scale(8, dpi);
-    RECT resultRect{area.left, area.top + used.bottom + gap, area.right, 0};
-    {
-        fw::WindowDc dc(m_hWnd);
-        fw::SelectedObject selected(dc.get(), font);
-        RECT needed{0, 0, area.right - area.left, 0};
-        ::DrawTextW(dc.get(), result.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
-        resultRect.bottom = resultRect.top + needed.bottom;
-    }
-    // Kept inside the panel: moved up over the closing text's empty end if need be.
-    const int lowest = area.bottom - (buttonHeight ? buttonHeight + gap : 0);
-    if (resultRect.bottom > lowest) {
-        resultRect.top -= resultRect.bottom - lowest;
-        resultRect.bottom = lowest;
-    }
-    // The closing text keeps its place; what lies over it is not painted over.
-    ::SetWindowLongPtrW(m_closingText.m_hWnd, GWL_STYLE,
-                        ::GetWindowLongPtrW(m_closingText.m_hWnd, GWL_STYLE) | WS_CLIPSIBLINGS);
-    m_resultText.CreateControl(0, L"STATIC", result.c_str(), WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX,
-                               resultRect, m_hWnd, kNoId);
+    const int height = textHeight + 2 * pad + (reviewButton ? buttonHeight + pad : 0);
+    // Below the panel, or above it where the view has no room below.
+    int top = panel.bottom + gap;
+    if (top + height > client.bottom)
+        top = std::max(0, static_cast<int>(panel.top) - gap - height);
+    m_resultText.CreateControl(WS_EX_STATICEDGE, L"STATIC", result.c_str(),
+                               WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX,
+                               {panel.left, top, panel.right, top + height}, view, kNoId);
     m_resultText.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    ::SetWindowPos(m_resultText.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     if (!reviewButton)
         return;
-    std::wstring label = LoadLangString(IDS_REVIEW_BUTTON);
-    int width = fw::Scale(120, dpi);
-    {
-        fw::WindowDc dc(m_hWnd);
-        fw::SelectedObject selected(dc.get(), font);
-        RECT needed{};
-        ::DrawTextW(dc.get(), label.c_str(), -1, &needed, DT_CALCRECT | DT_SINGLELINE);
-        width = std::max(width, static_cast<int>(needed.right) + fw::Scale(24, dpi));
-    }
-    const int left = (area.left + area.right - width) / 2;
+    const int left = (panel.left + panel.right - buttonWidth) / 2;
+    const int buttonTop = top + height - pad - buttonHeight;
     m_reviewButton.CreateControl(0, L"BUTTON", label.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                                 {left, resultRect.bottom + gap, left + width, resultRect.bottom + gap + buttonHeight},
-                                 m_hWnd, kReviewButtonId);
+                                 {left, buttonTop, left + buttonWidth, buttonTop + buttonHeight}, view,
+                                 kReviewButtonId);
     m_reviewButton.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     ::SetWindowPos(m_reviewButton.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CAnswerPanel::DestroyResult()
+{
+    DestroyIfThere(m_reviewButton);
+    DestroyIfThere(m_resultText);
 }
 
 void CAnswerPanel::OnReviewClicked()

@@ -9,6 +9,9 @@
 
 class CAnswerPanel : public CWnd {
 public:
+    // The control id of the review button (a child of the view).
+    static constexpr UINT kReviewButtonId = 506;
+
     // Creates the panel at its place in the test panel with the fields of
     // the asked forms.
     BOOL Create(HWND testPanel, AskedForms forms);
@@ -34,10 +37,15 @@ public:
     // The closing display: the panel grows down to bottom and shows only
     // the closing text.
     void ShowFinished(int bottom);
-    // Below the closing text: how the test went and, when anything was not
+    // Under the test panel: how the test went and, when anything was not
     // right at the first attempt, the button that opens the review (also
     // Tab and Space, or its underlined letter, typed at the closing display).
+    // Their windows are children of the view, which passes the click on.
     void ShowResult(const std::wstring& result, bool reviewButton);
+    // The result goes with the test (its windows stand in the view).
+    void DestroyResult();
+    // The review button was pressed: the main window is asked for the review.
+    void OnReviewClicked();
     const CWnd& ResultText() const { return m_resultText; }
     const CWnd& ReviewButton() const { return m_reviewButton; }
 
@@ -47,7 +55,6 @@ protected:
     LRESULT OnStop(WPARAM wp, LPARAM lp);
     LRESULT OnChar(WPARAM wp, LPARAM lp);
     LRESULT OnSysChar(WPARAM wp, LPARAM lp);
-    void OnReviewClicked();
 
     DECLARE_MESSAGE_MAP()
 

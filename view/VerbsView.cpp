@@ -47,6 +47,7 @@ BEGIN_MESSAGE_MAP(CVerbsView, CView)
     ON_COMMAND(ID_APP_EXIT_RU, OnAppExit)
     ON_COMMAND(ID_TEST_DRILL_RU, OnDrillMistakes)
     ON_UPDATE_COMMAND_UI(ID_TEST_DRILL_RU, OnUpdateDrillMistakes)
+    ON_BN_CLICKED(CAnswerPanel::kReviewButtonId, OnReviewButton)
     ON_UPDATE_COMMAND_UI(ID_TEST_START_RU, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_TEST_READY_RU, OnUpdateWhenRunning)
     ON_UPDATE_COMMAND_UI(ID_TEST_SKIP_RU, OnUpdateWhenRunning)
@@ -243,6 +244,11 @@ void CVerbsView::OnDrillMistakes()
         StopTest(); // the closing display of the test reviewed
     // The draw takes them all, whatever the number of questions set.
     BeginTest(CurrentTestOptions(), verbs, ListedQuestionDraw(verbs));
+}
+
+void CVerbsView::OnReviewButton()
+{
+    m_testPanel.Answers().OnReviewClicked();
 }
 
 void CVerbsView::OnUpdateDrillMistakes(CCmdUI& ui)
@@ -443,6 +449,7 @@ void CVerbsView::StopTest()
     if (CVerbsDoc* doc = Document())
         doc->EndTest();
     bool hadFocus = ::IsChild(m_hWnd, ::GetFocus()) != FALSE;
+    m_testPanel.Answers().DestroyResult();
     if (m_picturePanel.IsWindow())
         m_picturePanel.DestroyWindow();
     if (m_testPanel.IsWindow())

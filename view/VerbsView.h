@@ -39,6 +39,7 @@ protected:
     // it ends that test first.
     void OnDrillMistakes();
     void OnUpdateDrillMistakes(CCmdUI& ui);
+    void OnReviewButton();
     void OnTestReady();
     void OnTestSkip();
     void OnTestStop();

@@ -47,10 +47,14 @@ TEST_F(TestRun, TwoMistakesAreReviewedAndTheirDrillPlaysToItsClosingDisplay)
     EXPECT_NE(result.find(L"skipped or missed: 1. Time: 0 min "), std::wstring::npos) << result;
     ASSERT_TRUE(Answers().ReviewButton().IsWindow());
     EXPECT_EQ(Answers().ReviewButton().GetWindowText(), L"&Review mistakes");
-    // Both lie over the closing text's empty end, inside the panel.
-    RECT panel = Answers().GetClientRect();
-    EXPECT_LE(InParent(Answers().ReviewButton().m_hWnd).bottom, panel.bottom);
-    EXPECT_LE(InParent(Answers().ResultText().m_hWnd).bottom, InParent(Answers().ReviewButton().m_hWnd).top);
+    // Both in a strip under the test panel, in the view, the button inside it.
+    const RECT strip = InParent(Answers().ResultText().m_hWnd), button = InParent(Answers().ReviewButton().m_hWnd);
+    const RECT panel = InParent(Panel().m_hWnd), view = View().GetClientRect();
+    EXPECT_EQ(::GetParent(Answers().ResultText().m_hWnd), View().m_hWnd);
+    EXPECT_TRUE(strip.left == panel.left && strip.right == panel.right && strip.top > panel.bottom &&
+                strip.bottom <= view.bottom);
+    EXPECT_TRUE(button.left > strip.left && button.right < strip.right && button.top > strip.top &&
+                button.bottom < strip.bottom);
     HMENU testMenu = ::GetSubMenu(::GetMenu(View().GetParent()), 0);
     ::SendMessageW(View().GetParent(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(testMenu), 0);
     EXPECT_FALSE(::GetMenuState(testMenu, ID_TEST_DRILL_EN, MF_BYCOMMAND) & MF_GRAYED);
