@@ -251,8 +251,9 @@ void CAnswerPanel::ShowResult(const std::wstring& result, bool reviewButton)
     int top = panel.bottom + gap;
     if (top + height > client.bottom)
         top = std::max(0, static_cast<int>(panel.top) - gap - height);
+    // The strip does not paint over the button that lies on it.
     m_resultText.CreateControl(WS_EX_STATICEDGE, L"STATIC", result.c_str(),
-                               WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX,
+                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_CENTER | SS_NOPREFIX,
                                {panel.left, top, panel.right, top + height}, view, kNoId);
     m_resultText.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (!reviewButton)
