@@ -3,6 +3,8 @@
 #include "app/SplashWindow.h"
 #include "base/VerbsGlobals.h"
 #include "dialogs/FontChoice.h"
+#include "dialogs/LearningOptionsDlg.h"
+#include "dialogs/MistakesReviewDlg.h"
 #include "dialogs/OptionsDlg.h"
 #include "dialogs/UsedGroupsDlg.h"
 #include "dialogs/VerbsListDlg.h"
@@ -21,12 +23,15 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_MESSAGE(WM_CREATE, OnCreate)
     ON_MESSAGE(WM_LANGUAGE_SWITCH, OnLanguageSwitch)
     ON_COMMAND(ID_OPTIONS_RU, OnOptions)
+    ON_COMMAND(ID_LEARNING_OPTIONS_RU, OnLearningOptions)
+    ON_COMMAND(ID_TEST_REVIEW, OnReviewMistakes)
     ON_COMMAND(ID_USED_GROUPS_RU, OnUsedGroups)
     ON_COMMAND(ID_VERBS_LIST_RU, OnVerbsList)
     ON_COMMAND(ID_FONT_RU, OnFont)
     ON_COMMAND(ID_THEME_RU, OnPictureTheme)
     ON_UPDATE_COMMAND_UI(ID_VERBS_LIST_RU, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_OPTIONS_RU, OnUpdateWhenIdle)
+    ON_UPDATE_COMMAND_UI(ID_LEARNING_OPTIONS_RU, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_FONT_RU, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_THEME_RU, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_USED_GROUPS_RU, OnUpdateWhenIdle)
@@ -101,6 +106,25 @@ void CMainFrame::OnOptions()
     COptionsDlg dialog(m_hWnd);
     if (dialog.DoModal() == IDOK && IsEnglish() != wasEnglish)
         IsEnglish() ? BuildEnglishMenu() : BuildRussianMenu();
+}
+
+void CMainFrame::OnLearningOptions()
+{
+    if (TestRuns())
+        return; // a running test keeps the options it started with
+    CLearningOptionsDlg dialog(m_hWnd);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnReviewMistakes()
+{
+    auto* view = dynamic_cast<CVerbsView*>(GetActiveView());
+    const TestSession* test = view ? view->LastTest() : nullptr;
+    if (!test || (test->IsRunning() && !test->AllAsked()))
+        return; // reviewed at the closing display or after the end
+    CMistakesReviewDlg dialog(*test, Globals().m_verbs, m_hWnd);
+    if (dialog.DoModal() == IDC_DRILL && view->IsWindow())
+        view->SendMessage(WM_COMMAND, ID_TEST_DRILL_RU, 0);
 }
 
 void CMainFrame::OnUsedGroups()

@@ -29,6 +29,9 @@ protected:
     LRESULT OnLanguageSwitch(WPARAM wp, LPARAM lp);
 
     void OnOptions();
+    void OnLearningOptions();
+    // The review of the last test's mistakes; its Drill starts their drill.
+    void OnReviewMistakes();
     void OnUsedGroups();
     void OnVerbsList();
     void OnFont();

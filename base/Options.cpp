@@ -2,6 +2,7 @@
 #include "data/VerbRecord.h"
 #include "resources/resource.h"
 #include <iterator>
+#include <string_view>
 
 namespace {
 
@@ -30,6 +31,21 @@ const OptionInfo kOptions[] = {
     {L"MaxAttempt", &CVerbsGlobals::MaxAttempt, 3, 3, 1, kMaxAttempts, Correction::Always, OptionControl::Number,
      {IDC_MAX_ATTEMPT, IDC_MAX_ATTEMPT_SPIN}, {{{IDC_MAX_ATTEMPT_LABEL, L"Number of &attempts"}}},
      &TestOptions::maxAttempt},
+    // The learning options: take an answer typed with the Russian layout as
+    // the English layout would have typed it;
+    {L"CyrillicAsEnglish", &CVerbsGlobals::CyrillicAsEnglish, 0, 0, 0, 1, Correction::None, OptionControl::Check,
+     {IDC_CYRILLIC_AS_ENGLISH},
+     {{{IDC_CYRILLIC_AS_ENGLISH, L"&Russian layout answers as English"},
+       {IDC_CYRILLIC_AS_ENGLISH_NOTE, L"An answer typed with the Russian layout is checked as if typed with the "
+                                      L"English one (\u044B\u0444\u0442\u043F = sang) instead of counting as wrong."}}},
+     nullptr, OptionDialog::Learning},
+    // ask the weak verbs first.
+    {L"WeakVerbsFirst", &CVerbsGlobals::WeakVerbsFirst, 0, 0, 0, 1, Correction::None, OptionControl::Check,
+     {IDC_WEAK_VERBS_FIRST},
+     {{{IDC_WEAK_VERBS_FIRST, L"&Weak verbs first"},
+       {IDC_WEAK_VERBS_FIRST_NOTE, L"Ask more often what was answered wrongly and what was not asked for a long "
+                                   L"time."}}},
+     nullptr, OptionDialog::Learning},
 };
 
 } // namespace
@@ -37,6 +53,14 @@ const OptionInfo kOptions[] = {
 OptionList Options()
 {
     return {std::begin(kOptions), std::end(kOptions)};
+}
+
+const OptionInfo* FindOption(const wchar_t* name)
+{
+    for (const OptionInfo& option : Options())
+        if (std::wstring_view(option.name) == name)
+            return &option;
+    return nullptr;
 }
 
 int OptionInfo::ChoiceCount() const

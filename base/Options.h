@@ -22,6 +22,12 @@ enum class OptionControl {
     Choice, // radio buttons, the value being the index of the checked one
 };
 
+// The dialog that shows an option.
+enum class OptionDialog {
+    Program,  // the options dialog
+    Learning, // the learning options dialog
+};
+
 struct OptionInfo {
     const wchar_t* name;          // registry value name
     int CVerbsGlobals::*member;   // the global of the same name
@@ -33,6 +39,7 @@ struct OptionInfo {
     std::array<int, 3> controlIds; // check box; edit and up-down; the radio buttons (0 for none)
     std::array<DialogText, 3> englishTexts; // of its controls, beside the Russian template's
     int TestOptions::*testField;  // its place in a test's snapshot (null when the test does not use it)
+    OptionDialog dialog = OptionDialog::Program;
 
     // The radio buttons of a choice.
     int ChoiceCount() const;
@@ -48,6 +55,9 @@ struct OptionList {
     const OptionInfo* end() const { return last; }
 };
 OptionList Options();
+
+// The option of that registry name, null when there is none.
+const OptionInfo* FindOption(const wchar_t* name);
 
 // The options as they are set now, for a test that starts.
 TestOptions CurrentTestOptions();

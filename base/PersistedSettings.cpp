@@ -34,6 +34,14 @@ void SaveAllSettings()
         g.m_profile.SetString(s.name, Decimal(g.*s.member));
 }
 
+void SaveSettingsOf(OptionDialog dialog)
+{
+    CVerbsGlobals& g = Globals();
+    for (const OptionInfo& s : Options())
+        if (s.dialog == dialog)
+            g.m_profile.SetString(s.name, Decimal(g.*s.member));
+}
+
 bool LoadSettings()
 {
     CVerbsGlobals& g = Globals();

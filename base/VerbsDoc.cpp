@@ -12,6 +12,14 @@ TestSession& CVerbsDoc::StartTest(const VerbTable& verbs, const TestOptions& opt
     return *m_test;
 }
 
+TestSession& CVerbsDoc::StartTest(const VerbTable& verbs, const TestOptions& options, const std::vector<int>& eligible,
+                                  const QuestionDraw& draw)
+{
+    EndTest();
+    m_test = std::make_unique<TestSession>(verbs, options, eligible, draw);
+    return *m_test;
+}
+
 void CVerbsDoc::EndTest()
 {
     if (m_test)

@@ -14,6 +14,9 @@ public:
     // Starts a test on the eligible verbs (verb-table indices, ascending, at
     // least options.numWords of them) in place of the last one.
     TestSession& StartTest(const VerbTable& verbs, const TestOptions& options, const std::vector<int>& eligible);
+    // The same with the questions the draw chooses.
+    TestSession& StartTest(const VerbTable& verbs, const TestOptions& options, const std::vector<int>& eligible,
+                           const QuestionDraw& draw);
     // The test that runs now, else null.
     TestSession* RunningTest() { return m_test && m_test->IsRunning() ? m_test.get() : nullptr; }
     const TestSession* RunningTest() const { return m_test && m_test->IsRunning() ? m_test.get() : nullptr; }

@@ -38,6 +38,9 @@ public:
     int WhichForm = 0;
     int Language = 0;
     int MaxAttempt = 0;
+    // The learning options.
+    int CyrillicAsEnglish = 0;
+    int WeakVerbsFirst = 0;
 
     Profile::RegProfile m_profile;
     HCURSOR m_hHandCursor = nullptr;

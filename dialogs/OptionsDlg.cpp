@@ -31,9 +31,10 @@ std::vector<DialogText> AllEnglishTexts()
 {
     std::vector<DialogText> texts(std::begin(kEnglishTexts), std::end(kEnglishTexts));
     for (const OptionInfo& option : Options())
-        for (const DialogText& text : option.englishTexts)
-            if (text.IsSet())
-                texts.push_back(text);
+        if (option.dialog == OptionDialog::Program)
+            for (const DialogText& text : option.englishTexts)
+                if (text.IsSet())
+                    texts.push_back(text);
     return texts;
 }
 
@@ -92,7 +93,8 @@ BOOL COptionsDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     for (const OptionInfo& option : Options())
-        ShowOption(option, Globals().*option.member);
+        if (option.dialog == OptionDialog::Program)
+            ShowOption(option, Globals().*option.member);
     OnTimeLimitToggle();
     OnOneFormToggle();
     m_texts.Show(m_hWnd, IsEnglish());
@@ -173,9 +175,10 @@ void COptionsDlg::OnOK()
 {
     UpdateData(TRUE);
     for (const OptionInfo& option : Options())
-        Globals().*option.member = OptionValue(option);
+        if (option.dialog == OptionDialog::Program)
+            Globals().*option.member = OptionValue(option);
     try {
-        SaveAllSettings();
+        SaveSettingsOf(OptionDialog::Program);
     } catch (const Profile::RegException& e) {
         // The new values are in use already; the store keeps what it had.
         ReportProfileError(e);

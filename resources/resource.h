@@ -15,6 +15,8 @@
 #define IDD_USED_GROUPS 180
 #define IDD_INPUT_STRING 181
 #define IDD_GROUP_VERBS 182
+#define IDD_LEARNING_OPTIONS 183
+#define IDD_MISTAKES_REVIEW 184
 
 // ---- Bitmaps and cursors
 #define IDB_SPLASH 102
@@ -71,6 +73,15 @@
 // Names a screen reader speaks for controls that show no text of their own
 #define IDS_PICTURE_NAME 240         // 240 ru / 241 en: tiles uncovered of all
 #define IDS_PROGRESS_NAME 242        // 242 ru / 243 en: questions finished of all
+// The end of a test, its review of mistakes and the keyboard layout tip
+#define IDS_TEST_RESULT 250          // 250 ru / 251 en: %1 right first time, %2 right later, %3 not right, %4 time
+#define IDS_REVIEW_BUTTON 252        // 252 ru / 253 en
+#define IDS_LAYOUT_TIP_TITLE 254     // 254 ru / 255 en
+#define IDS_LAYOUT_TIP 256           // 256 ru / 257 en: %1 the text in the English layout
+#define IDS_START_HINT 258           // 258 ru / 259 en: the empty main window
+#define IDS_REVIEW_COLUMNS 260       // 260 ru / 261 en: the review's column titles, "|" between them
+#define IDS_REVIEW_SKIPPED 262       // 262 ru / 263 en
+#define IDS_REVIEW_MINUTES 264       // 264 ru / 265 en: %1 minutes %2 seconds
 // Both languages in one text (shown before the language setting is read)
 #define IDS_OLD_SETTINGS_UNREADABLE 190
 #define IDS_OLD_SETTINGS_NOT_DELETED 191
@@ -110,6 +121,12 @@
 #define ID_USED_GROUPS_EN 32798
 #define ID_TEST_SKIP_EN 32799
 #define ID_TEST_SKIP_RU 32801
+#define ID_LEARNING_OPTIONS_RU 32802
+#define ID_LEARNING_OPTIONS_EN 32803
+#define ID_TEST_DRILL_RU 32804
+#define ID_TEST_DRILL_EN 32805
+// Opens the review of the last test's mistakes (a button, no menu item)
+#define ID_TEST_REVIEW 32806
 #define ID_APP_ABOUT_RU 57664
 #define ID_APP_EXIT_RU 57665
 #define ID_APP_ABOUT_EN 57666
@@ -146,6 +163,17 @@
 #define IDC_GENERAL_BOX 1023
 #define IDC_LIMIT_BOX 1024
 #define IDC_MAX_ATTEMPT_LABEL 1025
+
+// ---- Controls of the learning options dialog (183)
+#define IDC_CYRILLIC_AS_ENGLISH 1050
+#define IDC_WEAK_VERBS_FIRST 1051
+#define IDC_CYRILLIC_AS_ENGLISH_NOTE 1055
+#define IDC_WEAK_VERBS_FIRST_NOTE 1056
+
+// ---- Controls of the review of mistakes (184)
+#define IDC_REVIEW_LIST 1052
+#define IDC_REVIEW_SUMMARY 1053
+#define IDC_DRILL 1054
 
 // ---- Controls of the group dialogs (180, 181, 182)
 #define IDC_INPUT_TEXT 182

@@ -19,3 +19,8 @@ std::vector<int> RandomQuestionDraw::Choose(const std::vector<int>& eligible, in
 {
     return ChooseQuestions(eligible, count);
 }
+
+std::vector<int> ListedQuestionDraw::Choose(const std::vector<int>&, int) const
+{
+    return ChooseQuestions(m_verbs, static_cast<int>(m_verbs.size()));
+}

@@ -1,5 +1,6 @@
 #pragma once
 // How the verbs of a test and their order are chosen from the test set.
+#include <utility>
 #include <vector>
 
 // count distinct verbs of the eligible ones (verb-table indices in ascending
@@ -19,4 +20,15 @@ public:
 class RandomQuestionDraw final : public QuestionDraw {
 public:
     std::vector<int> Choose(const std::vector<int>& eligible, int count) const override;
+};
+
+// The draw of a drill: exactly the listed verbs, whatever the test's count
+// and test set, in random order.
+class ListedQuestionDraw final : public QuestionDraw {
+public:
+    explicit ListedQuestionDraw(std::vector<int> verbs) : m_verbs(std::move(verbs)) {}
+    std::vector<int> Choose(const std::vector<int>& eligible, int count) const override;
+
+private:
+    std::vector<int> m_verbs;
 };

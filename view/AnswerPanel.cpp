@@ -1,9 +1,14 @@
 #include "view/AnswerPanel.h"
+#include <algorithm>
 #include "base/Language.h"
 #include "base/VerbsGlobals.h"
 #include "resources/resource.h"
 #include "view/PanelLayout.h"
 #include "view/ViewMessages.h"
+#include "data/LayoutRetype.h"
+#include "framework/Dpi.h"
+#include "resources/resource.h"
+#include <cwctype>
 
 namespace {
 
@@ -39,6 +44,7 @@ BEGIN_MESSAGE_MAP(CAnswerPanel, CWnd)
     ON_MESSAGE(PM_READY, OnReady)
     ON_MESSAGE(PM_STOP, OnStop)
     ON_MESSAGE(WM_CHAR, OnChar)
+    ON_MESSAGE(WM_SYSCHAR, OnSysChar)
 END_MESSAGE_MAP()
 
 BOOL CAnswerPanel::Create(HWND testPanel, AskedForms forms)
@@ -199,5 +205,98 @@ LRESULT CAnswerPanel::OnChar(WPARAM wp, LPARAM)
         SendUp(VM_STOP);
         return 0;
     }
+    if (m_reviewButton.IsWindow() && wp == L'\t') {
+        m_reviewButton.SetFocus();
+        return 0;
+    }
+    if (m_reviewButton.IsWindow() && IsReviewKey(static_cast<wchar_t>(wp))) {
+        OnReviewClicked();
+        return 0;
+    }
     return Default();
+}
+
+LRESULT CAnswerPanel::OnSysChar(WPARAM wp, LPARAM)
+{
+    if (m_reviewButton.IsWindow() && IsReviewKey(static_cast<wchar_t>(wp))) {
+        OnReviewClicked();
+        return 0;
+    }
+    return Default();
+}
+
+// ---- The result of the test
+
+bool CAnswerPanel::IsReviewKey(wchar_t c) const
+{
+    std::wstring label = m_reviewButton.GetWindowText();
+    size_t amp = label.find(L'&');
+    if (amp == std::wstring::npos || amp + 1 >= label.size())
+        return false;
+    auto key = [](wchar_t k) { return EnglishKeyOf(static_cast<wchar_t>(std::towlower(k))); };
+    return key(c) == key(label[amp + 1]);
+}
+
+void CAnswerPanel::ShowResult(const std::wstring& result, bool reviewButton)
+{
+    // A strip of its own under the test panel, as wide: the closing text
+    // keeps its place and every line of it.
+    HWND testPanel = GetParent();
+    HWND view = PanelLayout::ViewOf(testPanel);
+    if (!testPanel || !view)
+        return;
+    const UINT dpi = fw::DpiOf(m_hWnd);
+    RECT panel{};
+    ::GetWindowRect(testPanel, &panel);
+    ::MapWindowPoints(nullptr, view, reinterpret_cast<POINT*>(&panel), 2);
+    RECT client{};
+    ::GetClientRect(view, &client);
+    const HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    const int pad = fw::Scale(6, dpi), gap = fw::Scale(8, dpi);
+    const int width = panel.right - panel.left;
+    int textHeight = 0, buttonWidth = 0;
+    const std::wstring label = LoadLangString(IDS_REVIEW_BUTTON);
+    {
+        fw::WindowDc dc(view);
+        fw::SelectedObject selected(dc.get(), font);
+        RECT needed{0, 0, width - 2 * pad, 0};
+        ::DrawTextW(dc.get(), result.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_CENTER | DT_NOPREFIX);
+        textHeight = needed.bottom;
+        RECT labelSize{};
+        ::DrawTextW(dc.get(), label.c_str(), -1, &labelSize, DT_CALCRECT | DT_SINGLELINE);
+        buttonWidth = std::max(fw::Scale(120, dpi), static_cast<int>(labelSize.right) + fw::Scale(24, dpi));
+    }
+    const int buttonHeight = reviewButton ? fw::Scale(24, dpi) : 0;
+    const int height = textHeight + 2 * pad + (reviewButton ? buttonHeight + pad : 0);
+    // Below the panel, or above it where the view has no room below.
+    int top = panel.bottom + gap;
+    if (top + height > client.bottom)
+        top = std::max(0, static_cast<int>(panel.top) - gap - height);
+    // The strip does not paint over the button that lies on it.
+    m_resultText.CreateControl(WS_EX_STATICEDGE, L"STATIC", result.c_str(),
+                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_CENTER | SS_NOPREFIX,
+                               {panel.left, top, panel.right, top + height}, view, kNoId);
+    m_resultText.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (!reviewButton)
+        return;
+    const int left = (panel.left + panel.right - buttonWidth) / 2;
+    const int buttonTop = top + height - pad - buttonHeight;
+    m_reviewButton.CreateControl(0, L"BUTTON", label.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                 {left, buttonTop, left + buttonWidth, buttonTop + buttonHeight}, view,
+                                 kReviewButtonId);
+    m_reviewButton.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    ::SetWindowPos(m_reviewButton.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CAnswerPanel::DestroyResult()
+{
+    DestroyIfThere(m_reviewButton);
+    DestroyIfThere(m_resultText);
+}
+
+void CAnswerPanel::OnReviewClicked()
+{
+    // Posted: the review may end this test, and with it this panel.
+    if (HWND frame = ::GetAncestor(m_hWnd, GA_ROOT))
+        ::PostMessageW(frame, WM_COMMAND, ID_TEST_REVIEW, 0);
 }

@@ -9,6 +9,9 @@
 
 class CAnswerPanel : public CWnd {
 public:
+    // The control id of the review button (a child of the view).
+    static constexpr UINT kReviewButtonId = 506;
+
     // Creates the panel at its place in the test panel with the fields of
     // the asked forms.
     BOOL Create(HWND testPanel, AskedForms forms);
@@ -42,12 +45,24 @@ public:
     // The closing display: the panel grows down to bottom and shows only
     // the closing text.
     void ShowFinished(int bottom);
+    // Under the test panel: how the test went and, when anything was not
+    // right at the first attempt, the button that opens the review (also
+    // Tab and Space, or its underlined letter, typed at the closing display).
+    // Their windows are children of the view, which passes the click on.
+    void ShowResult(const std::wstring& result, bool reviewButton);
+    // The result goes with the test (its windows stand in the view).
+    void DestroyResult();
+    // The review button was pressed: the main window is asked for the review.
+    void OnReviewClicked();
+    const CWnd& ResultText() const { return m_resultText; }
+    const CWnd& ReviewButton() const { return m_reviewButton; }
 
 protected:
     LRESULT OnNextField(WPARAM wp, LPARAM lp);
     LRESULT OnReady(WPARAM wp, LPARAM lp);
     LRESULT OnStop(WPARAM wp, LPARAM lp);
     LRESULT OnChar(WPARAM wp, LPARAM lp);
+    LRESULT OnSysChar(WPARAM wp, LPARAM lp);
 
     DECLARE_MESSAGE_MAP()
 
@@ -56,6 +71,9 @@ private:
     void CreateForm(bool pastTense, const RECT& labelRect, const RECT& fieldRect, DWORD fieldStyle);
     // Requests go to the test panel, which passes them on to the view.
     void SendUp(UINT message, WPARAM wp = 0, LPARAM lp = 0);
+    // Whether a typed character is the review button's underlined letter
+    // (or the one its key gives in the other layout).
+    bool IsReviewKey(wchar_t c) const;
 
     CWnd m_infinitiveLabel;
     CFontStatic m_infinitive;
@@ -64,4 +82,6 @@ private:
     CWnd m_participleLabel;
     CAnswerEdit m_participleField;
     CFontStatic m_closingText;
+    CWnd m_resultText;
+    CWnd m_reviewButton;
 };

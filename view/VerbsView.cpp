@@ -5,16 +5,20 @@
 #include "base/UserFont.h"
 #include "base/VerbsDoc.h"
 #include "base/VerbsGlobals.h"
+#include "base/TestResultText.h"
+#include "data/LayoutRetype.h"
 #include "data/VerbGroups.h"
 #include "data/VerbTableReader.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinApp.h"
 #include "resources/resource.h"
+#include "session/MistakeReview.h"
 #include "settings/ProfileException.h"
 #include "view/BackgroundTiles.h"
 #include "view/PictureMessageBox.h"
 #include "view/ViewMessages.h"
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -41,6 +45,9 @@ BEGIN_MESSAGE_MAP(CVerbsView, CView)
     ON_COMMAND(ID_TEST_SKIP_RU, OnTestSkip)
     ON_COMMAND(ID_TEST_STOP_RU, OnTestStop)
     ON_COMMAND(ID_APP_EXIT_RU, OnAppExit)
+    ON_COMMAND(ID_TEST_DRILL_RU, OnDrillMistakes)
+    ON_UPDATE_COMMAND_UI(ID_TEST_DRILL_RU, OnUpdateDrillMistakes)
+    ON_BN_CLICKED(CAnswerPanel::kReviewButtonId, OnReviewButton)
     ON_UPDATE_COMMAND_UI(ID_TEST_START_RU, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_TEST_READY_RU, OnUpdateWhenRunning)
     ON_UPDATE_COMMAND_UI(ID_TEST_SKIP_RU, OnUpdateWhenRunning)
@@ -76,7 +83,37 @@ LRESULT CVerbsView::OnPaint(WPARAM, LPARAM)
     RECT area = GetWindowRect();
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&area), 2);
     TileBackground(dc.get(), m_bmpBackground.get(), area, Globals().m_brButtonFace.get());
+    if (!m_testPanel.IsWindow())
+        PaintStartHint(dc.get());
     return 0;
+}
+
+void CVerbsView::PaintStartHint(HDC dc)
+{
+    const std::wstring hint = LoadLangString(IDS_START_HINT);
+    RECT client = GetClientRect();
+    const UINT dpi = fw::DpiOf(m_hWnd);
+    const int pad = fw::Scale(12, dpi);
+    const int width = std::min(static_cast<int>(client.right) - 2 * pad, fw::Scale(420, dpi));
+    if (width <= 2 * pad)
+        return;
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    fw::UniqueFont font(::CreateFontIndirectW(&metrics.lfMessageFont));
+    fw::SelectedObject selected(dc, font.get());
+    RECT text{0, 0, width - 2 * pad, 0};
+    ::DrawTextW(dc, hint.c_str(), -1, &text, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    const int boxHeight = text.bottom + 2 * pad;
+    RECT box{(client.right - width) / 2, (client.bottom - boxHeight) / 2, 0, 0};
+    box.right = box.left + width;
+    box.bottom = box.top + boxHeight;
+    ::FillRect(dc, &box, ::GetSysColorBrush(COLOR_INFOBK));
+    ::DrawEdge(dc, &box, EDGE_ETCHED, BF_RECT);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ::GetSysColor(COLOR_INFOTEXT));
+    RECT inner{box.left + pad, box.top + pad, box.right - pad, box.bottom - pad};
+    ::DrawTextW(dc, hint.c_str(), -1, &inner, DT_WORDBREAK | DT_NOPREFIX);
 }
 
 LRESULT CVerbsView::OnEraseBackground(WPARAM, LPARAM)
@@ -99,6 +136,12 @@ LRESULT CVerbsView::OnSetFocus(WPARAM, LPARAM)
 CVerbsDoc* CVerbsView::Document() const
 {
     return dynamic_cast<CVerbsDoc*>(GetDocument());
+}
+
+const TestSession* CVerbsView::LastTest() const
+{
+    const CVerbsDoc* doc = Document();
+    return doc ? doc->LastTest() : nullptr;
 }
 
 const TestSession* CVerbsView::RunningTest() const
@@ -128,7 +171,14 @@ void CVerbsView::OnTestStart()
         AppMessageBox(text, MB_OK);
         return;
     }
-    TestSession& test = doc->StartTest(Globals().m_verbs, options, testSet);
+    BeginTest(options, testSet, RandomQuestionDraw());
+}
+
+void CVerbsView::BeginTest(const TestOptions& options, const std::vector<int>& testSet, const QuestionDraw& draw)
+{
+    TestSession& test = Document()->StartTest(Globals().m_verbs, options, testSet, draw);
+    // The hint of the empty window goes.
+    Invalidate();
     if (!CreatePanels(test)) {
         // Out of window resources: say so rather than seem to ignore Start.
         std::string why = "The windows of the test could not be made (error " + std::to_string(::GetLastError()) +
@@ -178,6 +228,35 @@ void CVerbsView::ShowQuestion(const TestSession& test)
     answers.FocusFirstField();
 }
 
+std::vector<int> CVerbsView::DrillableVerbs() const
+{
+    const TestSession* last = LastTest();
+    if (m_bBoxOpen || !last || (last->IsRunning() && !last->AllAsked()))
+        return {};
+    return MistakenVerbs(*last);
+}
+
+void CVerbsView::OnDrillMistakes()
+{
+    std::vector<int> verbs = DrillableVerbs();
+    if (verbs.empty() || !Document())
+        return;
+    if (IsRunning())
+        StopTest(); // the closing display of the test reviewed
+    // The draw takes them all, whatever the number of questions set.
+    BeginTest(CurrentTestOptions(), verbs, ListedQuestionDraw(verbs));
+}
+
+void CVerbsView::OnReviewButton()
+{
+    m_testPanel.Answers().OnReviewClicked();
+}
+
+void CVerbsView::OnUpdateDrillMistakes(CCmdUI& ui)
+{
+    ui.Enable(!DrillableVerbs().empty());
+}
+
 // ---- Answers
 
 void CVerbsView::OnTestReady()
@@ -220,7 +299,13 @@ void CVerbsView::ProcessAnswer(bool ready, const TypedAnswer& typed)
     TestSession* test = ActiveTest();
     if (!test || m_bBoxOpen)
         return;
-    const TestSession::Result result = ready ? test->Answer(typed) : test->Skip();
+    TypedAnswer taken = typed;
+    if (ready && Globals().CyrillicAsEnglish) {
+        // Keys typed with the Russian layout count as the English layout has them.
+        taken.pastTense = RetypeInEnglishLayout(taken.pastTense);
+        taken.participle = RetypeInEnglishLayout(taken.participle);
+    }
+    const TestSession::Result result = ready ? test->Answer(taken) : test->Skip();
     switch (result.step) {
     case TestSession::Step::EndOfTest:
         // The closing display, or the answer shown after the attempts or
@@ -255,6 +340,7 @@ void CVerbsView::ShowFinishedQuestion(int cells)
         if (test->Options().TimeLimited())
             StopCountdown();
         m_testPanel.ShowFinished();
+        m_testPanel.Answers().ShowResult(TestResultText(Summarize(*test)), !MistakenVerbs(*test).empty());
         return;
     }
     test->NextQuestion();
@@ -366,11 +452,15 @@ void CVerbsView::StopTest()
     if (CVerbsDoc* doc = Document())
         doc->EndTest();
     bool hadFocus = ::IsChild(m_hWnd, ::GetFocus()) != FALSE;
+    m_testPanel.Answers().DestroyResult();
     if (m_picturePanel.IsWindow())
         m_picturePanel.DestroyWindow();
     if (m_testPanel.IsWindow())
         m_testPanel.DestroyWindow();
     StopCountdown();
+    // The hint of the empty window comes back.
+    if (IsWindow())
+        Invalidate();
     // The keyboard stays with the program when the field that had it goes.
     if (hadFocus && IsWindow())
         SetFocus();

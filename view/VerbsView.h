@@ -20,6 +20,8 @@ public:
     bool IsRunning() const { return RunningTest() != nullptr; }
     // The test of the document while it runs, else null.
     const TestSession* RunningTest() const;
+    // The running test or the last one; null before the first.
+    const TestSession* LastTest() const;
     CPicturePanel& PicturePanel() { return m_picturePanel; }
     CTestPanel& TestPanel() { return m_testPanel; }
 
@@ -33,6 +35,11 @@ protected:
     LRESULT OnStopMessage(WPARAM wp, LPARAM lp);
 
     void OnTestStart();
+    // A new test of the last test's mistaken verbs; at the closing display
+    // it ends that test first.
+    void OnDrillMistakes();
+    void OnUpdateDrillMistakes(CCmdUI& ui);
+    void OnReviewButton();
     void OnTestReady();
     void OnTestSkip();
     void OnTestStop();
@@ -49,6 +56,12 @@ private:
     // The verbs of the chosen groups; a store failure is reported and gives none.
     std::vector<int> ReadTestSet();
     bool CreatePanels(const TestSession& test);
+    // Starts a test of the draw's verbs and shows its first question.
+    void BeginTest(const TestOptions& options, const std::vector<int>& testSet, const QuestionDraw& draw);
+    // The verbs of the last test's mistakes, while a drill of them may start.
+    std::vector<int> DrillableVerbs() const;
+    // The hint of the empty window, over the background.
+    void PaintStartHint(HDC dc);
     // Ends the test from any state (panels, countdown).
     void StopTest();
     void ShowQuestion(const TestSession& test);

@@ -10,6 +10,7 @@
 #include "dialogs/GroupVerbsDlg.h"
 #include "dialogs/GroupsSection.h"
 #include "dialogs/InputStringDlg.h"
+#include "dialogs/LearningOptionsDlg.h"
 #include "dialogs/OptionsDlg.h"
 #include "dialogs/UsedGroupsDlg.h"
 #include "dialogs/VerbsListDlg.h"
@@ -219,6 +220,8 @@ TEST_F(DialogLayout, EveryTextHasRoomInBothLanguages)
         Check(theme, language);
         CVerbsListDlg verbs(nullptr);
         Check(verbs, language);
+        CLearningOptionsDlg learning(nullptr);
+        Check(learning, language);
         for (auto [text, bitmap] : {std::pair{IDS_CORRECT_ANSWER, IDB_CORRECT}, {IDS_WRONG_ANSWER, IDB_WRONG},
                                     {IDS_NO_ATTEMPTS, IDB_NO_ATTEMPTS}, {IDS_TIME_OVER, IDB_TIME_OVER}}) {
             CPictureMessageBox box(nullptr, LoadLangString(text), bitmap);

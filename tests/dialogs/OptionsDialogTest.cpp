@@ -2,6 +2,7 @@
 // options, the spin ranges, the enabling, the caption switch, the keyboard,
 // and what OK writes (also when the store fails).
 #include "DialogTestSupport.h"
+#include "dialogs/LearningOptionsDlg.h"
 #include "dialogs/OptionsDlg.h"
 #include "framework/Shell.h"
 
@@ -193,4 +194,44 @@ TEST_F(OptionsDialog, AStoreFailureOnOkIsReportedAndTheNewValuesStayInUse)
     EXPECT_EQ(Box(), L"Oops! Profile::RegException\n\nKey: ShowTranslate Value:1");
     EXPECT_EQ(globals->NumWords * 10 + globals->Language, 120);
     EXPECT_EQ(Setting(L"NumWords"), L"10");
+}
+
+TEST_F(OptionsDialog, LearningOptionsHaveTheirOwnDialogAndOkWritesOnlyThem)
+{
+    // Not in the options dialog, which writes its nine alone (above).
+    Open([](HWND d) {
+        EXPECT_EQ(Item(d, IDC_CYRILLIC_AS_ENGLISH), nullptr);
+        EXPECT_EQ(Item(d, IDC_WEAK_VERBS_FIRST), nullptr);
+        Press(d, IDCANCEL);
+    });
+    globals->CyrillicAsEnglish = 0;
+    globals->WeakVerbsFirst = 1;
+    globals->Language = 1;
+    Faults::written.clear();
+    CLearningOptionsDlg dialog(nullptr);
+    EXPECT_EQ(Run(dialog, [](HWND d) {
+                  EXPECT_EQ(fw::WindowText(d), L"Learning options");
+                  EXPECT_EQ(Text(d, IDC_CYRILLIC_AS_ENGLISH), L"&Russian layout answers as English");
+                  EXPECT_EQ(Text(d, IDC_WEAK_VERBS_FIRST), L"&Weak verbs first");
+                  EXPECT_FALSE(Checked(d, IDC_CYRILLIC_AS_ENGLISH));
+                  EXPECT_TRUE(Checked(d, IDC_WEAK_VERBS_FIRST));
+                  AltKey(d, L'r'); // the accelerator clicks the check box
+                  Press(d, IDC_WEAK_VERBS_FIRST);
+                  Key(d, VK_RETURN);
+              }),
+              IDOK);
+    EXPECT_EQ(globals->CyrillicAsEnglish * 10 + globals->WeakVerbsFirst, 10);
+    EXPECT_EQ(Setting(L"CyrillicAsEnglish") + Setting(L"WeakVerbsFirst"), L"10");
+    EXPECT_EQ(Faults::written, (std::vector<std::wstring>{L"CyrillicAsEnglish", L"WeakVerbsFirst"}));
+    // In Russian, and Cancel changes nothing.
+    globals->Language = 0;
+    CLearningOptionsDlg russian(nullptr);
+    EXPECT_EQ(Run(russian, [](HWND d) {
+                  EXPECT_EQ(fw::WindowText(d), L"Параметры обучения");
+                  EXPECT_TRUE(Checked(d, IDC_CYRILLIC_AS_ENGLISH));
+                  Press(d, IDC_CYRILLIC_AS_ENGLISH);
+                  Key(d, VK_ESCAPE);
+              }),
+              IDCANCEL);
+    EXPECT_EQ(globals->CyrillicAsEnglish, 1);
 }
