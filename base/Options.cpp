@@ -30,6 +30,11 @@ const OptionInfo kOptions[] = {
     {L"MaxAttempt", &CVerbsGlobals::MaxAttempt, 3, 3, 1, kMaxAttempts, Correction::Always, OptionControl::Number,
      {IDC_MAX_ATTEMPT, IDC_MAX_ATTEMPT_SPIN}, {{{IDC_MAX_ATTEMPT_LABEL, L"Number of &attempts"}}},
      &TestOptions::maxAttempt},
+
+    // Learning options (shown in a dialog of their own, not in the options
+    // dialog, which has no control for them).
+    {L"WeakVerbsFirst", &CVerbsGlobals::WeakVerbsFirst, 0, 0, 0, 1, Correction::Always, OptionControl::Check,
+     {}, {}, nullptr},
 };
 
 } // namespace

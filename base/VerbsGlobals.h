@@ -39,6 +39,9 @@ public:
     int Language = 0;
     int MaxAttempt = 0;
 
+    // The option of the learning options: weak verbs asked first.
+    int WeakVerbsFirst = 0;
+
     Profile::RegProfile m_profile;
     HCURSOR m_hHandCursor = nullptr;
     fw::UniqueBrush m_brButtonFace;

@@ -37,6 +37,12 @@ std::vector<DialogText> AllEnglishTexts()
     return texts;
 }
 
+// Options of other dialogs have no control here and keep their values.
+bool HasControl(const OptionInfo& option)
+{
+    return option.controlIds[0] != 0;
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(COptionsDlg, CDialog)
@@ -92,7 +98,8 @@ BOOL COptionsDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     for (const OptionInfo& option : Options())
-        ShowOption(option, Globals().*option.member);
+        if (HasControl(option))
+            ShowOption(option, Globals().*option.member);
     OnTimeLimitToggle();
     OnOneFormToggle();
     m_texts.Show(m_hWnd, IsEnglish());
@@ -173,7 +180,8 @@ void COptionsDlg::OnOK()
 {
     UpdateData(TRUE);
     for (const OptionInfo& option : Options())
-        Globals().*option.member = OptionValue(option);
+        if (HasControl(option))
+            Globals().*option.member = OptionValue(option);
     try {
         SaveAllSettings();
     } catch (const Profile::RegException& e) {

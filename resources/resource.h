@@ -15,6 +15,7 @@
 #define IDD_USED_GROUPS 180
 #define IDD_INPUT_STRING 181
 #define IDD_GROUP_VERBS 182
+#define IDD_STATISTICS 300
 
 // ---- Bitmaps and cursors
 #define IDB_SPLASH 102
@@ -70,6 +71,14 @@
 // Names a screen reader speaks for controls that show no text of their own
 #define IDS_PICTURE_NAME 240         // 240 ru / 241 en: tiles uncovered of all
 #define IDS_PROGRESS_NAME 242        // 242 ru / 243 en: questions finished of all
+// The answer history and its statistics
+#define IDS_HISTORY_WRITE_FAILED 300 // 300 ru / 301 en: %1 the file
+#define IDS_HISTORY_DAMAGED 302      // 302 ru / 303 en: %1 lines skipped, %2 the file
+#define IDS_HISTORY_UNREADABLE 304   // 304 ru / 305 en: %1 the file
+#define IDS_STATS_EMPTY 306          // 306 ru / 307 en
+#define IDS_STATS_TOTALS 308         // 308 ru / 309 en: %1 answers, %2 right
+#define IDS_STATS_STREAK 310         // 310 ru / 311 en: %1 days
+#define IDS_STATS_CHART_EMPTY 312    // 312 ru / 313 en: no answers in the chart's days
 // Both languages in one text (shown before the language setting is read)
 #define IDS_OLD_SETTINGS_UNREADABLE 190
 #define IDS_OLD_SETTINGS_NOT_DELETED 191
@@ -109,6 +118,9 @@
 #define ID_USED_GROUPS_EN 32798
 #define ID_TEST_SKIP_EN 32799
 #define ID_TEST_SKIP_RU 32801
+// The statistics of the answer history
+#define ID_STATISTICS_RU 32810
+#define ID_STATISTICS_EN 32811
 #define ID_APP_ABOUT_RU 57664
 #define ID_APP_EXIT_RU 57665
 #define ID_APP_ABOUT_EN 57666
@@ -176,3 +188,16 @@
 
 // ---- Controls of the picture theme dialog (179)
 #define IDC_THEME_LIST 1034
+
+// ---- Controls of the statistics dialog (300)
+#define IDC_STATS_SUMMARY 1200
+#define IDC_STATS_CHART 1201
+#define IDC_STATS_30_DAYS 1202
+#define IDC_STATS_90_DAYS 1203
+#define IDC_STATS_GROUPS 1204
+#define IDC_STATS_WEAKEST 1205
+#define IDC_STATS_EXPORT_HISTORY 1206
+#define IDC_STATS_EXPORT_SUMMARY 1207
+#define IDC_STATS_CHART_BOX 1208
+#define IDC_STATS_GROUPS_LABEL 1209
+#define IDC_STATS_WEAKEST_LABEL 1210

@@ -220,6 +220,8 @@ void CVerbsView::ProcessAnswer(bool ready, const TypedAnswer& typed)
     if (!test || m_bBoxOpen)
         return;
     const TestSession::Result result = ready ? test->Answer(typed) : test->Skip();
+    if (!ReportHistoryFailure())
+        return;
     switch (result.step) {
     case TestSession::Step::EndOfTest:
         // The closing display, or the answer shown after the attempts or
@@ -240,6 +242,18 @@ void CVerbsView::ProcessAnswer(bool ready, const TypedAnswer& typed)
     case TestSession::Step::None:
         return;
     }
+}
+
+bool CVerbsView::ReportHistoryFailure()
+{
+    CVerbsDoc* doc = Document();
+    if (!doc || !doc->TakeHistoryFailure())
+        return true;
+    // Counted as a box: a Ready meanwhile must not answer again.
+    m_bBoxOpen = true;
+    ReportHistoryWriteFailure();
+    m_bBoxOpen = false;
+    return IsWindow() && RunningTest();
 }
 
 void CVerbsView::ShowFinishedQuestion(int cells)
