@@ -57,7 +57,7 @@ bool AnswerHistoryFile::Open()
     MakeFolders(m_path);
     // Appending only: every write lands at the end, whatever else has the
     // file open. Readers and other copies of the program may share it.
-    m_file.reset(::CreateFileW(m_path.c_str(), FILE_APPEND_DATA | FILE_READ_DATA | SYNCHRONIZE,
+    m_file.reset(::CreateFileW(m_path.c_str(), FILE_APPEND_DATA | FILE_READ_DATA | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                nullptr));
     m_checkEnd = true;
