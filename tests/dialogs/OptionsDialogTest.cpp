@@ -50,6 +50,7 @@ protected:
 TEST_F(OptionsDialog, ShowsTheOptionsAndOkWritesAllNineInOrder)
 {
     SetOptions({0, 1, 60, 0, 294, 0, 7, 0, 10});
+    globals->WeakVerbsFirst = 1;
     EXPECT_EQ(Open([](HWND d) {
                   EXPECT_FALSE(Checked(d, IDC_SHOW_TRANSLATE) || Checked(d, IDC_SHOW_RIGHT_ANSWER) ||
                                Checked(d, IDC_ONLY_ONE_FORM));
@@ -68,7 +69,13 @@ TEST_F(OptionsDialog, ShowsTheOptionsAndOkWritesAllNineInOrder)
               IDOK);
     EXPECT_EQ(globals->WhichForm, 2);
     EXPECT_EQ(StoredOptions(), L"0,1,60,0,294,0,2,0,10,");
-    EXPECT_EQ(Faults::written, std::vector<std::wstring>(std::begin(kNames), std::end(kNames)));
+    // The nine in order, then the options of the learning options, kept as
+    // they were (this dialog has no control for them).
+    std::vector<std::wstring> written(std::begin(kNames), std::end(kNames));
+    written.push_back(L"WeakVerbsFirst");
+    EXPECT_EQ(Faults::written, written);
+    EXPECT_EQ(globals->WeakVerbsFirst, 1);
+    EXPECT_EQ(Setting(L"WeakVerbsFirst"), L"1");
 }
 
 TEST_F(OptionsDialog, SpinsKeepTheNumbersInTheirRangesAndTypingDoesNothing)
