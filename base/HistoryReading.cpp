@@ -9,10 +9,10 @@ namespace {
 bool gDamageReported = false;
 }
 
-HistoryContents ReadAnswerHistory()
+HistoryContents ReadAnswerHistory(HistoryTexts texts)
 {
     const std::wstring path = AnswerHistoryFile::CurrentPath();
-    HistoryContents contents = AnswerHistoryFile::Read(path);
+    HistoryContents contents = AnswerHistoryFile::Read(path, texts);
     if ((contents.unreadable || contents.damagedLines > 0) && !gDamageReported) {
         gDamageReported = true;
         std::wstring text = contents.unreadable

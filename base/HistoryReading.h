@@ -7,7 +7,7 @@
 // The history of this run's file. Damaged lines (skipped) or a file that
 // cannot be read are reported once per run, in the interface language; the
 // file is never changed.
-HistoryContents ReadAnswerHistory();
+HistoryContents ReadAnswerHistory(HistoryTexts texts = HistoryTexts::All);
 
 // Today's day number (HistoryTime::DayNumber) by the local clock.
 long long HistoryToday();

@@ -12,7 +12,7 @@ TestSession& CVerbsDoc::StartTest(const VerbTable& verbs, const TestOptions& opt
 {
     EndTest();
     if (Globals().WeakVerbsFirst) {
-        const WeakVerbsDraw draw(WeakVerbWeights(ReadAnswerHistory(), HistoryToday()));
+        const WeakVerbsDraw draw(WeakVerbWeights(ReadAnswerHistory(HistoryTexts::WrongTyped), HistoryToday()));
         m_test = std::make_unique<TestSession>(verbs, options, eligible, draw);
     } else {
         m_test = std::make_unique<TestSession>(verbs, options, eligible);

@@ -109,7 +109,7 @@ bool AnswerHistoryFile::Append(const HistoryEntry& entry)
     return whole;
 }
 
-HistoryContents AnswerHistoryFile::Read(const std::wstring& path)
+HistoryContents AnswerHistoryFile::Read(const std::wstring& path, HistoryTexts texts)
 {
     HistoryContents contents;
     win::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -142,23 +142,25 @@ HistoryContents AnswerHistoryFile::Read(const std::wstring& path)
     size_t start = 0;
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
         start = 3; // saved again by an editor
-    contents.entries.reserve(bytes.size() / 64);
-    HistoryEntry entry;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) {
+    contents.entries.reserve(bytes.size() / 60);
+    const std::string_view all(bytes);
+    while (start < all.size()) {
+        size_t end = all.find('\n', start);
+        if (end == std::string_view::npos) {
             // A last line without its line feed was cut short while written.
             ++contents.damagedLines;
             break;
         }
-        std::string line = bytes.substr(start, end - start);
+        const std::string_view line = all.substr(start, end - start);
         start = end + 1;
         if (line.empty() || line == "\r" || line[0] == '#')
             continue;
-        if (ParseHistoryLine(line, entry))
-            contents.entries.push_back(entry);
-        else
+        // Read in place: no copy of the texts.
+        contents.entries.emplace_back();
+        if (!ParseHistoryLine(line, contents.entries.back(), texts)) {
+            contents.entries.pop_back();
             ++contents.damagedLines;
+        }
     }
     return contents;
 }

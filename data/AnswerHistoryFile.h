@@ -40,7 +40,7 @@ public:
     bool Append(const HistoryEntry& entry);
 
     // The whole history; a missing file is an empty one.
-    static HistoryContents Read(const std::wstring& path);
+    static HistoryContents Read(const std::wstring& path, HistoryTexts texts = HistoryTexts::All);
 
     // Writes to the file: the system's WriteFile. Tests put a failing
     // writer in its place to see the disk fill up.

@@ -2,7 +2,7 @@
 #include "data/VerbRecord.h"
 #include <windows.h>
 #include <cstdio>
-#include <vector>
+#include <string_view>
 
 const char kHistoryHeader[] = "#Verbs answer history\t1\n";
 
@@ -23,7 +23,7 @@ std::string Utf8(const std::wstring& text)
     return bytes;
 }
 
-bool FromUtf8(const std::string& bytes, std::wstring& text)
+bool FromUtf8(std::string_view bytes, std::wstring& text)
 {
     text.clear();
     if (bytes.empty())
@@ -51,8 +51,19 @@ std::string Escaped(const std::wstring& text)
     return out;
 }
 
-bool Unescaped(const std::string& field, std::wstring& text)
+bool Unescaped(std::string_view field, std::wstring& text)
 {
+    // Most fields are plain ASCII: taken over character by character.
+    bool plain = true;
+    for (char c : field)
+        if (c == '\\' || static_cast<unsigned char>(c) >= 0x80) {
+            plain = false;
+            break;
+        }
+    if (plain) {
+        text.assign(field.begin(), field.end());
+        return true;
+    }
     std::string bytes;
     for (size_t i = 0; i < field.size(); ++i) {
         if (field[i] != '\\') {
@@ -72,21 +83,34 @@ bool Unescaped(const std::string& field, std::wstring& text)
     return FromUtf8(bytes, text);
 }
 
-std::vector<std::string> SplitTabs(const std::string& line)
+// Whether a field reads as a text, without keeping it.
+bool IsValidText(std::string_view field)
 {
-    std::vector<std::string> fields;
+    for (char c : field)
+        if (c == '\\' || static_cast<unsigned char>(c) >= 0x80) {
+            std::wstring text;
+            return Unescaped(field, text);
+        }
+    return true;
+}
+
+// The fields between the tabs; false when there are not exactly N.
+template <size_t N>
+bool SplitTabs(std::string_view line, std::string_view (&fields)[N])
+{
     size_t start = 0;
-    for (;;) {
+    for (size_t i = 0; i < N; ++i) {
         size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-        if (tab == std::string::npos)
-            return fields;
+        if ((tab == std::string_view::npos) != (i + 1 == N))
+            return false;
+        fields[i] = line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
         start = tab + 1;
     }
+    return true;
 }
 
 // A whole decimal number of at most 15 digits, no sign.
-bool ParseNumber(const std::string& field, long long& value)
+bool ParseNumber(std::string_view field, long long& value)
 {
     if (field.empty() || field.size() > 15)
         return false;
@@ -106,7 +130,7 @@ int DaysInMonth(int year, int month)
     return month == 2 && leap ? 29 : days[month - 1];
 }
 
-bool ParseTime(const std::string& field, HistoryTime& t)
+bool ParseTime(std::string_view field, HistoryTime& t)
 {
     // "YYYY-MM-DD hh:mm:ss", exactly.
     if (field.size() != 19 || field[4] != '-' || field[7] != '-' || field[10] != ' ' || field[13] != ':' ||
@@ -124,7 +148,7 @@ bool ParseTime(const std::string& field, HistoryTime& t)
 }
 
 template <size_t N>
-int IndexOf(const char* const (&names)[N], const std::string& field)
+int IndexOf(const char* const (&names)[N], std::string_view field)
 {
     for (size_t i = 0; i < N; ++i)
         if (field == names[i])
@@ -171,13 +195,12 @@ std::string HistoryLineOf(const HistoryEntry& e)
     return line;
 }
 
-bool ParseHistoryLine(const std::string& raw, HistoryEntry& e)
+bool ParseHistoryLine(std::string_view line, HistoryEntry& e, HistoryTexts texts)
 {
-    std::string line = raw;
     if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    std::vector<std::string> f = SplitTabs(line);
-    if (f.size() != kFieldCount)
+        line.remove_suffix(1);
+    std::string_view f[kFieldCount];
+    if (!SplitTabs(line, f))
         return false;
     long long verb = 0, attempt = 0, ms = 0;
     const int forms = IndexOf(kFormNames, f[3]);
@@ -186,8 +209,26 @@ bool ParseHistoryLine(const std::string& raw, HistoryEntry& e)
         !ParseNumber(f[7], attempt) || attempt < 1 || attempt > 1000 || !ParseNumber(f[8], ms) ||
         ms > kMaxMilliseconds)
         return false;
-    if (!Unescaped(f[2], e.infinitive) || !Unescaped(f[4], e.typedPast) || !Unescaped(f[5], e.typedParticiple))
-        return false;
+    if (texts == HistoryTexts::All) {
+        if (!Unescaped(f[2], e.infinitive) || !Unescaped(f[4], e.typedPast) || !Unescaped(f[5], e.typedParticiple))
+            return false;
+    } else {
+        // The texts not kept are checked all the same, so that both readings
+        // find the same damage.
+        const bool keepTyped = verdict == static_cast<int>(HistoryVerdict::Wrong);
+        e.infinitive.clear();
+        if (!IsValidText(f[2]))
+            return false;
+        if (keepTyped) {
+            if (!Unescaped(f[4], e.typedPast) || !Unescaped(f[5], e.typedParticiple))
+                return false;
+        } else {
+            if (!IsValidText(f[4]) || !IsValidText(f[5]))
+                return false;
+            e.typedPast.clear();
+            e.typedParticiple.clear();
+        }
+    }
     e.verb = static_cast<int>(verb);
     e.askedPast = forms != 1;
     e.askedParticiple = forms != 0;

@@ -3,6 +3,7 @@
 // tab-separated fields, ended by a line feed. The file's first line names
 // the format; lines that begin with "#" are notes a reader passes over.
 #include <string>
+#include <string_view>
 
 // A local date and time to the second.
 struct HistoryTime {
@@ -36,6 +37,11 @@ long long DayNumberOf(int year, int month, int day);
 // The line of an answer, line feed included. Tabs, line breaks and
 // backslashes of the texts are written as \t, \n, \r and \\.
 std::string HistoryLineOf(const HistoryEntry& entry);
+// Which texts a reading keeps: all of them, or only what the statistics
+// need (the typed texts of wrong answers; no infinitive).
+enum class HistoryTexts { All, WrongTyped };
+
 // Reads a line without its line feed (a carriage return before it is
-// allowed); false when it is not a whole, valid answer line.
-bool ParseHistoryLine(const std::string& line, HistoryEntry& entry);
+// allowed); false when it is not a whole, valid answer line (whatever texts
+// are kept, all are checked).
+bool ParseHistoryLine(std::string_view line, HistoryEntry& entry, HistoryTexts texts = HistoryTexts::All);

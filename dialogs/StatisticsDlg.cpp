@@ -114,7 +114,7 @@ BOOL CStatisticsDlg::OnInitDialog()
     m_texts.Show(m_hWnd, IsEnglish());
     {
         CWaitCursor wait;
-        m_history = ReadAnswerHistory();
+        m_history = ReadAnswerHistory(HistoryTexts::WrongTyped);
         m_progress = ProgressByVerb(m_history.entries);
         m_today = HistoryToday();
     }
@@ -260,7 +260,13 @@ void CStatisticsDlg::Export(const std::wstring& suggestedName, const std::string
 
 void CStatisticsDlg::OnExportHistory()
 {
-    Export(L"history.csv", HistoryCsvBytes(m_history.entries, IsEnglish()));
+    // Every text of every answer: read again in full (the dialog keeps less).
+    std::string bytes;
+    {
+        CWaitCursor wait;
+        bytes = HistoryCsvBytes(AnswerHistoryFile::Read(AnswerHistoryFile::CurrentPath()).entries, IsEnglish());
+    }
+    Export(L"history.csv", bytes);
 }
 
 void CStatisticsDlg::OnExportSummary()

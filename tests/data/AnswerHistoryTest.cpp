@@ -200,6 +200,9 @@ TEST_F(HistoryFileTest, DamagedLinesAreSkippedAndCountedAndTheFileIsLeftAsItIs)
     EXPECT_EQ(read.entries.size(), std::size(damaged) + 2);
     for (const HistoryEntry& e : read.entries)
         EXPECT_EQ(e.infinitive, L"arise");
+    HistoryContents slim = AnswerHistoryFile::Read(path, HistoryTexts::WrongTyped);
+    EXPECT_EQ(slim.damagedLines, read.damagedLines) << "the reading for the statistics checks every text too";
+    EXPECT_EQ(slim.entries.size(), read.entries.size());
     EXPECT_EQ(testutil::ReadFileBytes(path), bytes) << "a reader never writes";
 }
 
