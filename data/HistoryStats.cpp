@@ -86,6 +86,8 @@ std::vector<int> WeakestVerbs(const std::vector<VerbProgress>& progress, size_t 
         const VerbProgress& pb = progress[static_cast<size_t>(b)];
         if (pa.box != pb.box)
             return pa.box < pb.box;
+        if (pa.wrong != pb.wrong)
+            return pa.wrong > pb.wrong;
         // pa.wrong / pa.answers > pb.wrong / pb.answers, without division
         const long long left = static_cast<long long>(pa.wrong) * pb.answers;
         const long long right = static_cast<long long>(pb.wrong) * pa.answers;

@@ -49,7 +49,7 @@ std::vector<DayCount> CountByDay(const std::vector<HistoryEntry>& entries, long 
 int PractiseStreak(const std::vector<HistoryEntry>& entries, long long today);
 
 // At most count verbs with a wrong answer, weakest first: lowest box, then
-// most wrong answers in proportion, then the lower index.
+// most wrong answers, then most in proportion, then the lower index.
 std::vector<int> WeakestVerbs(const std::vector<VerbProgress>& progress, size_t count);
 
 // Its most frequent wrong texts, most frequent first, at most count.

@@ -206,7 +206,7 @@ LRESULT CStatisticsDlg::OnDrawItem(WPARAM wp, LPARAM lp)
     HistoryChartTexts texts;
     texts.firstDay = DateText(m_today - m_days + 1);
     texts.lastDay = DateText(m_today);
-    texts.empty = LoadLangString(m_history.entries.empty() ? IDS_STATS_EMPTY : IDS_STATS_CHART_EMPTY);
+    texts.empty = LoadLangString(IDS_STATS_CHART_EMPTY); // the summary line says more
     HGDIOBJ font = ::SelectObject(item->hDC, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
     DrawHistoryChart(item->hDC, item->rcItem, CountByDay(m_history.entries, m_today, m_days), texts);
     ::SelectObject(item->hDC, font);

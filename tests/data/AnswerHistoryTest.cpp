@@ -312,10 +312,14 @@ TEST(HistoryStats, DaysStreakAndWeakestVerbs)
     EXPECT_EQ(PractiseStreak(entries, DayNumberOf(2026, 11, 7)), 3);
     EXPECT_EQ(PractiseStreak(entries, DayNumberOf(2026, 11, 10)), 0);
     const auto progress = ProgressByVerb(entries);
-    // Verb 3 and verb 2 sit in box 1 (3 wrong of 3 before 1 of 1 by index),
-    // verb 5 skipped (box 1, all wrong), verb 4 climbed to box 2.
-    EXPECT_EQ(WeakestVerbs(progress, 20), (std::vector<int>{2, 3, 5, 4}));
-    EXPECT_EQ(WeakestVerbs(progress, 2), (std::vector<int>{2, 3}));
+    // Verbs 3, 2 and 5 (skipped) sit in box 1: 3 wrong answers before one,
+    // then by index; verb 4 climbed to box 2 for all its wrong answer.
+    EXPECT_EQ(WeakestVerbs(progress, 20), (std::vector<int>{3, 2, 5, 4}));
+    EXPECT_EQ(WeakestVerbs(progress, 2), (std::vector<int>{3, 2}));
+    // The same number wrong: the larger share first.
+    const std::vector<HistoryEntry> shares = {at(7, 3, V::Wrong), at(7, 3, V::Right), at(7, 4, V::Wrong),
+                                              at(8, 3, V::Wrong), at(8, 4, V::Wrong)};
+    EXPECT_EQ(WeakestVerbs(ProgressByVerb(shares), 20), (std::vector<int>{8, 7}));
     EXPECT_EQ(FrequentWrongTexts(progress[3], 3), (std::vector<std::wstring>{L"b", L"a"}));
     EXPECT_TRUE(FrequentWrongTexts(progress[5], 3).empty()) << "a skip is no wrong text";
 }

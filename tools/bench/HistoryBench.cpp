@@ -7,6 +7,7 @@
 // start-up benchmark can be run with and without one.
 //
 //   history_bench [runs] | --make-default N | --remove-default   (run under Wine or on Windows)
+// (--make-default 0: a learner's last three months, for the screenshots)
 #include "base/VerbsGlobals.h"
 #include "data/AnswerHistoryFile.h"
 #include "data/HistoryLine.h"
@@ -106,6 +107,50 @@ std::string HistoryBytes(int answers, const VerbTable& verbs)
     return bytes;
 }
 
+// A learner's last three months for the screenshots: tests on most days
+// (the last week every day), some verbs often wrong with the same mistakes,
+// the right share growing over time.
+std::string LearnerHistoryBytes(const VerbTable& verbs)
+{
+    std::string bytes = kHistoryHeader;
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    FILETIME ft{};
+    ::SystemTimeToFileTime(&now, &ft);
+    const ULARGE_INTEGER today{{ft.dwLowDateTime, ft.dwHighDateTime}};
+    const ULONGLONG day = 24ULL * 3600 * 10000000ULL;
+    const int weak[] = {12, 40, 101, 150, 201, 250};
+    const wchar_t* const mistakes[] = {L"begined", L"choosed", L"leaded", L"шёл", L"teached", L"writed"};
+    std::srand(11);
+    for (int daysAgo = 80; daysAgo >= 0; --daysAgo) {
+        if (daysAgo > 7 && std::rand() % 3 == 0)
+            continue;
+        const int answers = 10 + std::rand() % 40;
+        const int rightShare = 50 + (80 - daysAgo) * 40 / 80; // percent
+        for (int i = 0; i < answers; ++i) {
+            ULARGE_INTEGER t = today;
+            t.QuadPart -= static_cast<ULONGLONG>(daysAgo) * day;
+            FILETIME at{t.LowPart, t.HighPart};
+            SYSTEMTIME when{};
+            ::FileTimeToSystemTime(&at, &when);
+            HistoryEntry e;
+            e.when = {when.wYear, when.wMonth, when.wDay, 18, i / 2 % 60, i % 60};
+            const bool weakOne = std::rand() % 4 == 0;
+            const int w = std::rand() % 6;
+            e.verb = weakOne ? weak[w] : std::rand() % kVerbCount;
+            e.infinitive = verbs[static_cast<size_t>(e.verb)].infinitive;
+            e.askedPast = true;
+            const bool right = weakOne ? std::rand() % 100 < 25 : std::rand() % 100 < rightShare;
+            e.verdict = right ? HistoryVerdict::Right : HistoryVerdict::Wrong;
+            e.typedPast = right ? verbs[static_cast<size_t>(e.verb)].pastTense : weakOne ? mistakes[w] : L"goed";
+            e.attempt = 1;
+            e.milliseconds = 2000 + std::rand() % 8000;
+            bytes += HistoryLineOf(e);
+        }
+    }
+    return bytes;
+}
+
 bool WriteWhole(const std::wstring& path, const std::string& bytes)
 {
     HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -169,7 +214,9 @@ int main(int argc, char** argv)
     if (argc > 2 && std::strcmp(argv[1], "--make-default") == 0) {
         const std::wstring path = AnswerHistoryFile::DefaultPath();
         AnswerHistoryFile(path).Append(HistoryEntry{}); // makes the folders
-        const bool ok = WriteWhole(path, HistoryBytes(std::atoi(argv[2]), globals->m_verbs));
+        const int answers = std::atoi(argv[2]);
+        const bool ok = WriteWhole(path, answers > 0 ? HistoryBytes(answers, globals->m_verbs)
+                                                     : LearnerHistoryBytes(globals->m_verbs));
         std::printf("%ls: %s\n", path.c_str(), ok ? "written" : "NOT written");
         return ok ? 0 : 1;
     }
