@@ -40,3 +40,8 @@ bool IsAnswerAccepted(const VerbRecord& verb, VerbForm form, const std::wstring&
 {
     return MatchAnswer(verb, form, typed) != AnswerMatch::Wrong;
 }
+
+bool HasPastParticiple(const VerbRecord& verb)
+{
+    return verb.infinitive != L"can" && verb.infinitive != L"may";
+}

@@ -24,3 +24,8 @@ AnswerMatch MatchAnswer(const VerbRecord& verb, VerbForm form, const std::wstrin
 // Whether a test takes the typed text as the verb's form: a form of the
 // table or one also accepted.
 bool IsAnswerAccepted(const VerbRecord& verb, VerbForm form, const std::wstring& typed);
+
+// Whether the verb has a past participle to ask for. The modal verbs can and
+// may have none: the table repeats their past tense in that column only
+// because it has no empty cells, so a test asks their past tense instead.
+bool HasPastParticiple(const VerbRecord& verb);

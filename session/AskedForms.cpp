@@ -25,3 +25,11 @@ AskedForms DecideAskedForms(int onlyOneForm, int whichForm, int r)
     }
     return forms;
 }
+
+AskedForms FormsForVerbWithoutParticiple(AskedForms asked)
+{
+    AskedForms forms;
+    forms.pastTense = true;
+    forms.noParticiple = asked.pastTense && asked.pastParticiple;
+    return forms;
+}

@@ -5,7 +5,13 @@
 struct AskedForms {
     bool pastTense = false;
     bool pastParticiple = false;
-    bool operator==(const AskedForms& o) const { return pastTense == o.pastTense && pastParticiple == o.pastParticiple; }
+    // Both forms are asked of a verb without a participle: its field stays,
+    // marked as not asked.
+    bool noParticiple = false;
+    bool operator==(const AskedForms& o) const
+    {
+        return pastTense == o.pastTense && pastParticiple == o.pastParticiple && noParticiple == o.noParticiple;
+    }
 };
 
 // Forms asked for the options and one draw r (0..9) of the random mode:
@@ -13,6 +19,11 @@ struct AskedForms {
 // one of them at random (2: r <= 5 the past tense). A WhichForm outside 0..2
 // asks the past tense, so a question always has a field to answer.
 AskedForms DecideAskedForms(int onlyOneForm, int whichForm, int r);
+
+// The forms the options ask, for a verb without a participle: the past
+// tense is asked in its place, and where both forms are asked the
+// participle's field shows that it is not asked.
+AskedForms FormsForVerbWithoutParticiple(AskedForms asked);
 
 // Whether the asked form is drawn again before every question.
 bool IsRandomFormMode(int onlyOneForm, int whichForm);

@@ -20,10 +20,11 @@ TestSession::TestSession(const VerbTable& verbs, const TestOptions& options, con
     BeginQuestion(DecideAskedForms(m_options.onlyOneForm, m_options.whichForm, DrawBelow(10)));
 }
 
-void TestSession::BeginQuestion(AskedForms forms)
+void TestSession::BeginQuestion(AskedForms chosen)
 {
     m_attempt = 0;
-    Current().forms = forms;
+    m_chosenForms = chosen;
+    Current().forms = HasPastParticiple(Verb()) ? chosen : FormsForVerbWithoutParticiple(chosen);
     Current().outcome = QuestionOutcome::Unfinished;
     m_askedAt = m_clock.Milliseconds();
 }
@@ -32,7 +33,7 @@ void TestSession::NextQuestion()
 {
     if (!m_running || AllAsked() || !BetweenQuestions())
         return;
-    AskedForms forms = Forms();
+    AskedForms forms = m_chosenForms;
     if (IsRandomFormMode(m_options.onlyOneForm, m_options.whichForm))
         forms = DecideAskedForms(m_options.onlyOneForm, m_options.whichForm, DrawBelow(10));
     m_current = static_cast<size_t>(m_finished);

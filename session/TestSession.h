@@ -89,7 +89,8 @@ public:
 private:
     bool AnswerIsCorrect(const TypedAnswer& typed) const;
     bool BetweenQuestions() const { return static_cast<size_t>(m_finished) > m_current; }
-    void BeginQuestion(AskedForms forms);
+    // Asks the current question; the forms are those the options chose.
+    void BeginQuestion(AskedForms chosen);
     void RecordAnswer(const TypedAnswer& typed, Verdict verdict);
     // Counts the current question as finished; returns the cells it uncovers.
     int FinishQuestion(QuestionOutcome outcome);
@@ -105,6 +106,9 @@ private:
     AnswerListener* m_listener = nullptr;
     bool m_running = true;
     size_t m_current = 0;
+    // The forms the options chose for the current question, whatever its
+    // verb has: the next question keeps them unless drawn again.
+    AskedForms m_chosenForms;
     int m_finished = 0;
     int m_correct = 0;
     int m_attempt = 0;

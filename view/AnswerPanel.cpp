@@ -60,9 +60,26 @@ BOOL CAnswerPanel::Create(HWND testPanel, AskedForms forms)
         CreateForm(true, {m.S(5), y + m.S(59), r, y + m.S(77)}, {m.S(72), y + m.S(77), r, y + m.S(98)}, 0);
         y += m.S(49);
     }
-    if (forms.pastParticiple)
+    if (forms.pastParticiple || forms.noParticiple)
         CreateForm(false, {m.S(5), y + m.S(59), r, y + m.S(77)}, {m.S(72), y + m.S(77), r, y + m.S(98)}, 0);
     return TRUE;
+}
+
+void CAnswerPanel::ShowForms(AskedForms forms)
+{
+    const bool oneField = HasPastTense() != HasParticiple();
+    if (oneField && HasPastTense() != forms.pastTense)
+        ReplaceForm(forms.pastTense);
+    if (HasPastTense() && HasParticiple()) {
+        // A verb without a participle keeps the field, with a dash, out of reach.
+        m_participleField.SetWindowText(forms.noParticiple ? L"\u2014" : L"");
+        m_participleField.EnableWindow(!forms.noParticiple);
+    }
+}
+
+bool CAnswerPanel::ParticipleAsked() const
+{
+    return HasParticiple() && ::IsWindowEnabled(m_participleField.m_hWnd);
 }
 
 void CAnswerPanel::CreateForm(bool pastTense, const RECT& labelRect, const RECT& fieldRect, DWORD fieldStyle)
@@ -97,7 +114,7 @@ void CAnswerPanel::ClearFields()
 {
     if (HasPastTense())
         m_pastField.SetWindowText(L"");
-    if (HasParticiple())
+    if (ParticipleAsked())
         m_participleField.SetWindowText(L"");
 }
 
@@ -106,7 +123,7 @@ TypedAnswer CAnswerPanel::Typed() const
     TypedAnswer typed;
     if (HasPastTense())
         typed.pastTense = m_pastField.GetWindowText();
-    if (HasParticiple())
+    if (ParticipleAsked())
         typed.participle = m_participleField.GetWindowText();
     return typed;
 }
@@ -141,15 +158,15 @@ void CAnswerPanel::ShowFinished(int bottom)
                          m_hWnd);
 }
 
-void CAnswerPanel::SendUp(UINT message, LPARAM lp)
+void CAnswerPanel::SendUp(UINT message, WPARAM wp, LPARAM lp)
 {
     if (HWND testPanel = GetParent())
-        ::SendMessageW(testPanel, message, 0, lp);
+        ::SendMessageW(testPanel, message, wp, lp);
 }
 
 LRESULT CAnswerPanel::OnNextField(WPARAM wp, LPARAM)
 {
-    if (!HasPastTense() || !HasParticiple())
+    if (!HasPastTense() || !ParticipleAsked())
         return 0;
     if (reinterpret_cast<HWND>(wp) == m_pastField.m_hWnd)
         m_participleField.SetFocus();
@@ -162,7 +179,7 @@ LRESULT CAnswerPanel::OnReady(WPARAM, LPARAM)
 {
     // The answer travels with the request.
     TypedAnswer typed = Typed();
-    SendUp(VM_READY, reinterpret_cast<LPARAM>(&typed));
+    SendUp(VM_READY, kTypedAnswerAttached, reinterpret_cast<LPARAM>(&typed));
     return 0;
 }
 

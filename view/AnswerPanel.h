@@ -22,12 +22,18 @@ public:
     CAnswerEdit& ParticipleField() { return m_participleField; }
     bool HasPastTense() const { return m_pastField.IsWindow(); }
     bool HasParticiple() const { return m_participleField.IsWindow(); }
+    // The participle's field is there and takes an answer.
+    bool ParticipleAsked() const;
     // Puts the caret into the first field there is; false without fields.
     bool FocusFirstField();
     void ClearFields();
     // What the fields hold now (empty for a field that is not there).
     TypedAnswer Typed() const;
 
+    // Fits the fields to the question's forms: a single field becomes the
+    // asked form's, and of two fields the participle's shows whether it is
+    // asked.
+    void ShowForms(AskedForms forms);
     // In the random mode, between questions: the asked form's label and
     // field take the place of the old ones.
     void ReplaceForm(bool pastTense);
@@ -47,7 +53,7 @@ private:
     // Label and field of one form at the label's rectangle and the field's.
     void CreateForm(bool pastTense, const RECT& labelRect, const RECT& fieldRect, DWORD fieldStyle);
     // Requests go to the test panel, which passes them on to the view.
-    void SendUp(UINT message, LPARAM lp = 0);
+    void SendUp(UINT message, WPARAM wp = 0, LPARAM lp = 0);
 
     CWnd m_infinitiveLabel;
     CFontStatic m_infinitive;

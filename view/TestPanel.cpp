@@ -103,7 +103,7 @@ void CTestPanel::ShowFinished()
 void CTestPanel::OnReady()
 {
     TypedAnswer typed = Typed();
-    ::SendMessageW(GetParent(), VM_READY, 0, reinterpret_cast<LPARAM>(&typed));
+    ::SendMessageW(GetParent(), VM_READY, kTypedAnswerAttached, reinterpret_cast<LPARAM>(&typed));
 }
 
 void CTestPanel::OnSkip()

@@ -171,6 +171,7 @@ void CVerbsView::ShowQuestion(const TestSession& test)
     CAnswerPanel& answers = m_testPanel.Answers();
     answers.ShowInfinitive(verb.infinitive);
     answers.ClearFields();
+    answers.ShowForms(test.Forms());
     m_testPanel.Translation().ShowTranslation(verb.translation);
     if (!test.Options().TimeLimited())
         m_testPanel.Status().ShowAttempt(1);
@@ -189,12 +190,12 @@ void CVerbsView::OnTestSkip()
     ProcessAnswer(false, {});
 }
 
-LRESULT CVerbsView::OnReadyMessage(WPARAM, LPARAM lp)
+LRESULT CVerbsView::OnReadyMessage(WPARAM wp, LPARAM lp)
 {
     // The panels send the typed answer along; anyone else leaves the view
     // to read the fields, as the command does.
-    if (const auto* typed = reinterpret_cast<const TypedAnswer*>(lp))
-        ProcessAnswer(true, *typed);
+    if (wp == kTypedAnswerAttached && lp)
+        ProcessAnswer(true, *reinterpret_cast<const TypedAnswer*>(lp));
     else
         OnTestReady();
     return 0;
@@ -271,8 +272,6 @@ void CVerbsView::ShowFinishedQuestion(int cells)
         return;
     }
     test->NextQuestion();
-    if (IsRandomFormMode(test->Options().onlyOneForm, test->Options().whichForm))
-        m_testPanel.Answers().ReplaceForm(test->Forms().pastTense);
     ShowQuestion(*test);
 }
 
@@ -305,7 +304,7 @@ void CVerbsView::RevealAnswer()
         answers.PastTenseField().SetWindowText(correct.pastTense);
         answers.PastTenseField().SendMessage(EM_SETREADONLY, TRUE);
     }
-    if (answers.HasParticiple()) {
+    if (answers.ParticipleAsked()) {
         answers.ParticipleField().SetWindowText(correct.participle);
         answers.ParticipleField().SendMessage(EM_SETREADONLY, TRUE);
     }

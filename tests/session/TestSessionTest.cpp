@@ -11,7 +11,8 @@ namespace {
 
 using Step = TestSession::Step;
 
-// Verb i is "inf<i>" / "past<i>" / "part<i>"; verb 5 has variants.
+// Verb i is "inf<i>" / "past<i>" / "part<i>"; verb 5 has variants, verb 200
+// is a modal verb without a participle.
 VerbTable MakeVerbs()
 {
     VerbTable verbs;
@@ -20,6 +21,7 @@ VerbTable MakeVerbs()
         verbs[static_cast<size_t>(i)] = {L"inf" + n, L"past" + n, L"part" + n, L"tr" + n};
     }
     verbs[5] = {L"be", L"was; were", L"been", L"tr5"};
+    verbs[200] = {L"can", L"could", L"could", L"tr200"};
     return verbs;
 }
 const VerbTable g_verbs = MakeVerbs();
@@ -174,8 +176,10 @@ TEST(TestSession, TheVerdictJudgesEveryAskedFieldAndOnlyThose)
         AskedForms asked; // in the random mode, the form the draw must give
         TypedAnswer typed;
         Step step;
+        int verb = 5;
     };
     const AskedForms both{true, true}, past{true, false}, participle{false, true};
+    const AskedForms pastWithoutParticiple{true, false, true};
     const Case cases[] = {
         {0, 0, both, {L"was", L"been"}, Step::Correct},
         {0, 0, both, {L"were", L"been"}, Step::Correct},
@@ -192,6 +196,14 @@ TEST(TestSession, TheVerdictJudgesEveryAskedFieldAndOnlyThose)
         {1, 2, participle, {L"", L"been"}, Step::Correct},
         {1, 2, participle, {L"was", L""}, Step::Wrong},
         {1, 7, past, {L"was", L""}, Step::Correct}, // a stored choice out of range
+        // can has no participle: its past tense is asked instead, whatever
+        // the participle's field holds.
+        {0, 0, pastWithoutParticiple, {L"could", L""}, Step::Correct, 200},
+        {0, 0, pastWithoutParticiple, {L"could", L"anything"}, Step::Correct, 200},
+        {0, 0, pastWithoutParticiple, {L"", L"could"}, Step::Wrong, 200},
+        {1, 1, past, {L"could", L""}, Step::Correct, 200},
+        {1, 1, past, {L"", L"could"}, Step::Wrong, 200},
+        {1, 2, past, {L"could", L""}, Step::Correct, 200},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.onlyOneForm << "/" << c.whichForm << " "
@@ -201,8 +213,8 @@ TEST(TestSession, TheVerdictJudgesEveryAskedFieldAndOnlyThose)
         options.numWords = 1;
         options.onlyOneForm = c.onlyOneForm;
         options.whichForm = c.whichForm;
-        SeedAsking({5}, options, c.asked);
-        TestSession test(g_verbs, options, {5});
+        SeedAsking({c.verb}, options, c.asked);
+        TestSession test(g_verbs, options, {c.verb});
         ASSERT_TRUE(test.Forms() == c.asked);
         EXPECT_EQ(test.Answer(c.typed).step, c.step);
     }

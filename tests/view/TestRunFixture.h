@@ -52,7 +52,7 @@ protected:
         const VerbRecord& verb = CurrentVerb();
         std::wstring pastTense = verb.pastTense.substr(0, verb.pastTense.find(L';'));
         std::wstring participle = verb.pastParticiple.substr(0, verb.pastParticiple.find(L';'));
-        if (PastTenseField() && ParticipleField())
+        if (PastTenseField() && ParticipleField() && ::IsWindowEnabled(ParticipleField()))
             Type(pastTense + L"\t" + participle);
         else
             Type(PastTenseField() ? pastTense : participle);
