@@ -6,6 +6,7 @@
 #include "dialogs/LearningOptionsDlg.h"
 #include "dialogs/MistakesReviewDlg.h"
 #include "dialogs/OptionsDlg.h"
+#include "dialogs/StatisticsDlg.h"
 #include "dialogs/UsedGroupsDlg.h"
 #include "dialogs/VerbsListDlg.h"
 #include "framework/Text.h"
@@ -35,6 +36,9 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_FONT_RU, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_THEME_RU, OnUpdateWhenIdle)
     ON_UPDATE_COMMAND_UI(ID_USED_GROUPS_RU, OnUpdateWhenIdle)
+    // The statistics of the answer history.
+    ON_COMMAND(ID_STATISTICS_RU, OnStatistics)
+    ON_UPDATE_COMMAND_UI(ID_STATISTICS_RU, OnUpdateWhenIdle)
 END_MESSAGE_MAP()
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTW& cs)
@@ -153,6 +157,12 @@ void CMainFrame::OnPictureTheme()
     if (TestRuns())
         return; // the theme changes only between tests
     CPictureThemeDlg dialog(m_hWnd);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnStatistics()
+{
+    CStatisticsDlg dialog(m_hWnd);
     dialog.DoModal();
 }
 

@@ -36,6 +36,7 @@ protected:
     void OnVerbsList();
     void OnFont();
     void OnPictureTheme();
+    void OnStatistics();
     // The settings commands are off while a test runs.
     void OnUpdateWhenIdle(CCmdUI& ui);
 

@@ -1,4 +1,7 @@
 #include "base/VerbsDoc.h"
+#include "base/HistoryReading.h"
+#include "base/VerbsGlobals.h"
+#include "session/WeakVerbsDraw.h"
 
 BOOL CVerbsDoc::OnNewDocument()
 {
@@ -8,7 +11,13 @@ BOOL CVerbsDoc::OnNewDocument()
 TestSession& CVerbsDoc::StartTest(const VerbTable& verbs, const TestOptions& options, const std::vector<int>& eligible)
 {
     EndTest();
-    m_test = std::make_unique<TestSession>(verbs, options, eligible);
+    if (Globals().WeakVerbsFirst) {
+        const WeakVerbsDraw draw(WeakVerbWeights(ReadAnswerHistory(HistoryTexts::WrongTyped), HistoryToday()));
+        m_test = std::make_unique<TestSession>(verbs, options, eligible, draw);
+    } else {
+        m_test = std::make_unique<TestSession>(verbs, options, eligible);
+    }
+    m_test->SetAnswerListener(&m_recorder);
     return *m_test;
 }
 
@@ -17,6 +26,7 @@ TestSession& CVerbsDoc::StartTest(const VerbTable& verbs, const TestOptions& opt
 {
     EndTest();
     m_test = std::make_unique<TestSession>(verbs, options, eligible, draw);
+    m_test->SetAnswerListener(&m_recorder);
     return *m_test;
 }
 

@@ -2,6 +2,7 @@
 // The document of the single window: it owns the test, the one that runs
 // or the last one, kept after its end so that its record can be read. The
 // verbs live in the global state; the view shows the test.
+#include "base/HistoryRecorder.h"
 #include "framework/Document.h"
 #include "session/TestSession.h"
 #include <memory>
@@ -12,7 +13,9 @@ public:
     BOOL OnNewDocument() override;
 
     // Starts a test on the eligible verbs (verb-table indices, ascending, at
-    // least options.numWords of them) in place of the last one.
+    // least options.numWords of them) in place of the last one. Its answers
+    // go to the answer history; with weak verbs first, that history (read
+    // now) weighs the draw.
     TestSession& StartTest(const VerbTable& verbs, const TestOptions& options, const std::vector<int>& eligible);
     // The same with the questions the draw chooses.
     TestSession& StartTest(const VerbTable& verbs, const TestOptions& options, const std::vector<int>& eligible,
@@ -25,6 +28,10 @@ public:
     // Ends the running test, if any.
     void EndTest();
 
+    // True once per run after an answer could not be kept in the history.
+    bool TakeHistoryFailure() { return m_recorder.TakeFailureToReport(); }
+
 private:
+    CHistoryRecorder m_recorder; // outlives the test, which points at it
     std::unique_ptr<TestSession> m_test;
 };

@@ -17,6 +17,7 @@
 #define IDD_GROUP_VERBS 182
 #define IDD_LEARNING_OPTIONS 183
 #define IDD_MISTAKES_REVIEW 184
+#define IDD_STATISTICS 300
 
 // ---- Bitmaps and cursors
 #define IDB_SPLASH 102
@@ -82,6 +83,14 @@
 #define IDS_REVIEW_COLUMNS 260       // 260 ru / 261 en: the review's column titles, "|" between them
 #define IDS_REVIEW_SKIPPED 262       // 262 ru / 263 en
 #define IDS_REVIEW_MINUTES 264       // 264 ru / 265 en: %1 minutes %2 seconds
+// The answer history and its statistics
+#define IDS_HISTORY_WRITE_FAILED 300 // 300 ru / 301 en: %1 the file
+#define IDS_HISTORY_DAMAGED 302      // 302 ru / 303 en: %1 lines skipped, %2 the file
+#define IDS_HISTORY_UNREADABLE 304   // 304 ru / 305 en: %1 the file
+#define IDS_STATS_EMPTY 306          // 306 ru / 307 en
+#define IDS_STATS_TOTALS 308         // 308 ru / 309 en: %1 answers, %2 right
+#define IDS_STATS_STREAK 310         // 310 ru / 311 en: %1 days
+#define IDS_STATS_CHART_EMPTY 312    // 312 ru / 313 en: no answers in the chart's days
 // Both languages in one text (shown before the language setting is read)
 #define IDS_OLD_SETTINGS_UNREADABLE 190
 #define IDS_OLD_SETTINGS_NOT_DELETED 191
@@ -127,6 +136,9 @@
 #define ID_TEST_DRILL_EN 32805
 // Opens the review of the last test's mistakes (a button, no menu item)
 #define ID_TEST_REVIEW 32806
+// The statistics of the answer history
+#define ID_STATISTICS_RU 32810
+#define ID_STATISTICS_EN 32811
 #define ID_APP_ABOUT_RU 57664
 #define ID_APP_EXIT_RU 57665
 #define ID_APP_ABOUT_EN 57666
@@ -205,3 +217,16 @@
 
 // ---- Controls of the picture theme dialog (179)
 #define IDC_THEME_LIST 1034
+
+// ---- Controls of the statistics dialog (300)
+#define IDC_STATS_SUMMARY 1200
+#define IDC_STATS_CHART 1201
+#define IDC_STATS_30_DAYS 1202
+#define IDC_STATS_90_DAYS 1203
+#define IDC_STATS_GROUPS 1204
+#define IDC_STATS_WEAKEST 1205
+#define IDC_STATS_EXPORT_HISTORY 1206
+#define IDC_STATS_EXPORT_SUMMARY 1207
+#define IDC_STATS_CHART_BOX 1208
+#define IDC_STATS_GROUPS_LABEL 1209
+#define IDC_STATS_WEAKEST_LABEL 1210

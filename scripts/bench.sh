@@ -22,7 +22,7 @@ fi
 
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" --target verbs pictures test_run_bench bare_test_run_bench startup_bench \
-  bare_window picture_bench verbs_list_bench bare_verbs_list_bench >/dev/null
+  bare_window picture_bench verbs_list_bench bare_verbs_list_bench history_bench >/dev/null
 bin=$PWD/build/$preset/bin
 dir=$PWD/build/$preset/bench
 scripts/wine-env.sh start "$dir" >/dev/null
@@ -71,6 +71,19 @@ done
 startup=$(run startup_bench 10)
 shown_p=$(sed -n 's/^median of .* main window shown \([0-9.]*\) ms.*/\1/p' <<< "$startup")
 shown_f=$(sed -n 's/^floor, median of .* window shown \([0-9.]*\) ms.*/\1/p' <<< "$startup")
+# The same start-up with an answer history of 100,000 answers (nothing of it
+# is read at start-up), then the history's own timings.
+run history_bench --make-default 100000 >/dev/null
+startup_h=$(run startup_bench 10)
+run history_bench --remove-default >/dev/null || true
+shown_hp=$(sed -n 's/^median of .* main window shown \([0-9.]*\) ms.*/\1/p' <<< "$startup_h")
+shown_hf=$(sed -n 's/^floor, median of .* window shown \([0-9.]*\) ms.*/\1/p' <<< "$startup_h")
+history=$(run history_bench "$runs")
+append_p=$(median_of "One answer added to the history" <<< "$history")
+append_f=$(median_of "  floor: the same line" <<< "$history")
+stats_p=$(median_of "Statistics opened and painted" <<< "$history")
+stats_f=$(median_of "  floor: the same dialog" <<< "$history")
+stats_cpu=$(median_of "Statistics opened, processor time" <<< "$history")
 echo "Machine load after: $(uptime)"
 
 m() { printf '%s\n' "$@" | median; }
@@ -86,3 +99,10 @@ printf '%-62s | %9s | %9s | %5s | %s\n' "Picture loaded and decoded" "$(m "${pic
   "inside the Start figure"
 printf '%-62s | %9s | %9s | %5s | %s\n' "Verbs list: switch to All verbs, fill and paint" \
   "$(m "${list_p[@]}")" "$(m "${list_f[@]}")" "$(m "${list_r[@]}")" "< 10 ms"
+printf '%-62s | %9s | %9s | %5s | %s\n' "Start-up as above, with a history of 100,000 answers" \
+  "$shown_hp" "$shown_hf" "$(ratio "$shown_hp" "$shown_hf")" "as without"
+printf '%-62s | %9s | %9s | %5s | %s\n' "One answer added to a history of 100,000" \
+  "$append_p" "$append_f" "$(ratio "$append_p" "$append_f")" "< 2 ms"
+printf '%-62s | %9s | %9s | %5s | %s\n' "Statistics of 100,000 answers opened and painted (floor: empty)" \
+  "$stats_p" "$stats_f" "$(ratio "$stats_p" "$stats_f")" "< 200 ms"
+printf '%-62s | %9s | %9s | %5s | %s\n' "  the same, processor time of the thread" "$stats_cpu" "" "" "< 200 ms"

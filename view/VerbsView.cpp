@@ -306,6 +306,8 @@ void CVerbsView::ProcessAnswer(bool ready, const TypedAnswer& typed)
         taken.participle = RetypeInEnglishLayout(taken.participle);
     }
     const TestSession::Result result = ready ? test->Answer(taken) : test->Skip();
+    if (!ReportHistoryFailure())
+        return;
     switch (result.step) {
     case TestSession::Step::EndOfTest:
         // The closing display, or the answer shown after the attempts or
@@ -326,6 +328,18 @@ void CVerbsView::ProcessAnswer(bool ready, const TypedAnswer& typed)
     case TestSession::Step::None:
         return;
     }
+}
+
+bool CVerbsView::ReportHistoryFailure()
+{
+    CVerbsDoc* doc = Document();
+    if (!doc || !doc->TakeHistoryFailure())
+        return true;
+    // Counted as a box: a Ready meanwhile must not answer again.
+    m_bBoxOpen = true;
+    ReportHistoryWriteFailure();
+    m_bBoxOpen = false;
+    return IsWindow() && RunningTest();
 }
 
 void CVerbsView::ShowFinishedQuestion(int cells)

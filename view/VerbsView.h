@@ -67,6 +67,9 @@ private:
     void ShowQuestion(const TestSession& test);
     // Ready (true) with the typed answer, or Skip (false), on the current question.
     void ProcessAnswer(bool ready, const TypedAnswer& typed);
+    // Reports, once per run, an answer the history could not keep; false
+    // when the test ended meanwhile.
+    bool ReportHistoryFailure();
     // Progress and picture after a finished question, then the next question
     // or the closing display.
     void ShowFinishedQuestion(int cells);

@@ -145,6 +145,7 @@ TEST_F(MainWindowTest, EnglishStartSwitchesMenuToolbarAndTitleBeforeTheWindowSho
         {0, 0, MFT_STRING, L"&Service"},
         {1, 32774, MFT_STRING, L"&Options..."},
         {1, 32803, MFT_STRING, L"&Learning options..."},
+        {1, 32811, MFT_STRING, L"S&tatistics..."},
         {1, 32794, MFT_STRING, L"&Font..."},
         {1, 32796, MFT_STRING, L"&Pictures theme..."},
         {1, 32798, MFT_STRING, L"&Used groups..."},

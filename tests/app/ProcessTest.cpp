@@ -1,5 +1,7 @@
 // The program as a process: the single-instance guard and a normal end.
 #include "ProcessUtil.h"
+#include "data/AnswerHistoryFile.h"
+#include "resources/resource.h"
 #include "TestUtil.h"
 #include <gtest/gtest.h>
 
@@ -59,4 +61,82 @@ TEST(ProgramProcess, SecondStartIsRefusedWithoutTouchingTheRegistry)
     ASSERT_NE(again, nullptr);
     ::PostMessageW(again, WM_CLOSE, 0, 0);
     EXPECT_TRUE(third.WaitForExit(10000));
+}
+
+namespace {
+
+struct BoxSearch {
+    DWORD process;
+    HWND found;
+};
+
+// A result box of the process: a visible dialog with the box's text control.
+BOOL CALLBACK MatchResultBox(HWND hwnd, LPARAM lp)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(lp);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    wchar_t cls[16] = {};
+    ::GetClassNameW(hwnd, cls, 16);
+    if (pid == search->process && ::IsWindowVisible(hwnd) && std::wstring(cls) == L"#32770" &&
+        ::GetDlgItem(hwnd, 1016)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Waits for a result box of the process; fails saying which windows it has.
+HWND WaitForResultBox(const ChildProcess& child, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        BoxSearch search{child.Id(), nullptr};
+        ::EnumWindows(MatchResultBox, reinterpret_cast<LPARAM>(&search));
+        if (search.found)
+            return search.found;
+        if (::GetTickCount() - start > timeoutMs) {
+            ADD_FAILURE() << "no result box came within " << timeoutMs << " ms";
+            return nullptr;
+        }
+        ::Sleep(20);
+    }
+}
+
+} // namespace
+
+TEST(ProgramProcess, AProgramKilledMidTestKeepsEveryAnswerItShowed)
+{
+    testutil::DeleteSettingsKey();
+    const std::wstring history = AnswerHistoryFile::DefaultPath();
+    ASSERT_FALSE(history.empty());
+    ::DeleteFileW(history.c_str());
+    ChildProcess program(testutil::ProgramPath());
+    HWND mainWindow = program.WaitForWindow(L"Lexoria", 20000);
+    ASSERT_NE(mainWindow, nullptr);
+    ::PostMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(ID_TEST_START_RU, 0), 0);
+    // Three wrong answers (empty fields); each is in the file by the time
+    // its box shows. The program is killed while the third box is open.
+    for (size_t answer = 1; answer <= 3; ++answer) {
+        SCOPED_TRACE(answer);
+        ::PostMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(ID_TEST_READY_RU, 0), 0);
+        HWND box = WaitForResultBox(program, 10000);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(AnswerHistoryFile::Read(history).entries.size(), answer);
+        if (answer < 3) {
+            PressOk(box);
+            ASSERT_TRUE(testutil::PumpUntil([&] { return !::IsWindow(box); }, 5000)) << "the box did not close";
+        }
+    }
+    ASSERT_TRUE(::TerminateProcess(program.Handle(), 9));
+    ASSERT_TRUE(program.WaitForExit(10000));
+    HistoryContents kept = AnswerHistoryFile::Read(history);
+    EXPECT_EQ(kept.damagedLines, 0);
+    ASSERT_EQ(kept.entries.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(kept.entries[i].verdict, HistoryVerdict::Wrong);
+        EXPECT_EQ(kept.entries[i].attempt, static_cast<int>(i + 1));
+        EXPECT_EQ(kept.entries[i].verb, kept.entries[0].verb);
+    }
+    ::DeleteFileW(history.c_str());
 }

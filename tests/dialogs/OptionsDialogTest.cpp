@@ -51,6 +51,7 @@ protected:
 TEST_F(OptionsDialog, ShowsTheOptionsAndOkWritesAllNineInOrder)
 {
     SetOptions({0, 1, 60, 0, 294, 0, 7, 0, 10});
+    globals->WeakVerbsFirst = 1;
     EXPECT_EQ(Open([](HWND d) {
                   EXPECT_FALSE(Checked(d, IDC_SHOW_TRANSLATE) || Checked(d, IDC_SHOW_RIGHT_ANSWER) ||
                                Checked(d, IDC_ONLY_ONE_FORM));
@@ -69,7 +70,10 @@ TEST_F(OptionsDialog, ShowsTheOptionsAndOkWritesAllNineInOrder)
               IDOK);
     EXPECT_EQ(globals->WhichForm, 2);
     EXPECT_EQ(StoredOptions(), L"0,1,60,0,294,0,2,0,10,");
+    // The nine in order and nothing else: the learning options have a dialog
+    // of their own and keep their values.
     EXPECT_EQ(Faults::written, std::vector<std::wstring>(std::begin(kNames), std::end(kNames)));
+    EXPECT_EQ(globals->WeakVerbsFirst, 1);
 }
 
 TEST_F(OptionsDialog, SpinsKeepTheNumbersInTheirRangesAndTypingDoesNothing)
