@@ -31,6 +31,8 @@ protected:
     LRESULT OnReadyMessage(WPARAM wp, LPARAM lp);
     LRESULT OnSkipMessage(WPARAM wp, LPARAM lp);
     LRESULT OnStopMessage(WPARAM wp, LPARAM lp);
+    LRESULT OnDpiChanged(WPARAM wp, LPARAM lp);
+    LRESULT OnSize(WPARAM wp, LPARAM lp);
 
     void OnTestStart();
     void OnTestReady();
@@ -49,6 +51,8 @@ private:
     // The verbs of the chosen groups; a store failure is reported and gives none.
     std::vector<int> ReadTestSet();
     bool CreatePanels(const TestSession& test);
+    // Both panels placed again for the view's scale and size now.
+    void LayOutPanels();
     // Ends the test from any state (panels, countdown).
     void StopTest();
     void ShowQuestion(const TestSession& test);
@@ -68,6 +72,11 @@ private:
     void StopCountdown();
 
     bool m_bBoxOpen = false;
+    // The scale the panels of the running test are laid out for, and whether
+    // the view is about to take its size at a new scale (the panels then
+    // centre themselves in it again).
+    UINT m_panelsDpi = 0;
+    bool m_centreOnNextSize = false;
     fw::UniqueBitmap m_bmpBackground;
     CPicturePanel m_picturePanel;
     CTestPanel m_testPanel;
