@@ -228,5 +228,20 @@ TEST_F(TestRun, MovedToAMonitorAtTwiceTheScaleDuringATestThePanelsFollowAndTheTe
     EXPECT_EQ(moved, fresh);
     EXPECT_EQ(Rect(View().PicturePanel().Picture().m_hWnd), (std::vector<long>{10, 10, 496, 616}));
     Command(ID_TEST_STOP_EN);
+
+    // Back to 100 % at the closing display: the closing text fills the
+    // answer panel down to where the translation strip ended, as there.
+    globals->NumWords = 1;
+    Command(ID_TEST_START_EN);
+    TypeCorrectForms();
+    ExpectBoxes(1, [&] { Type(L"\r"); });
+    ASSERT_TRUE(Answers().ClosingText().IsWindow());
     frame.SendMessage(fw::kDpiChangedMessage, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+    const long b2 = 2 * ::GetSystemMetrics(SM_CXBORDER);
+    EXPECT_EQ(Rect(Panel().m_hWnd)[2] - Rect(Panel().m_hWnd)[0], 259);
+    EXPECT_EQ(Rect(Answers().m_hWnd), (std::vector<long>{5, 48, 248, 285 + b2}));
+    EXPECT_TRUE(ChildrenInsideApart(Answers().m_hWnd));
+    EXPECT_TRUE(ChildrenInsideApart(View().PicturePanel().m_hWnd));
+    EXPECT_EQ(::GetFocus(), Answers().m_hWnd);
+    Command(ID_TEST_STOP_EN);
 }
