@@ -1,4 +1,5 @@
 #include "app/OldSettingsFile.h"
+#include "framework/FileSystem.h"
 #include "framework/Handles.h"
 #include <algorithm>
 #include <cstdint>
@@ -50,6 +51,12 @@ OldSettingsFile::OldSettingsFile() : m_path(WindowsFolderFile(L"Verbs.ini"))
 
 OldSettingsFile::OldSettingsFile(std::wstring path) : m_path(std::move(path))
 {
+}
+
+OldSettingsFile OldSettingsFile::VirtualCopy()
+{
+    std::wstring shared = WindowsFolderFile(L"Verbs.ini");
+    return OldSettingsFile(shared.empty() ? shared : fw::VirtualStorePath(shared));
 }
 
 OldSettingsFile::State OldSettingsFile::Examine()

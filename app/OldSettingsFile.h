@@ -1,5 +1,7 @@
 #pragma once
-// The settings file of older versions, "Verbs.ini" in the Windows folder:
+// The settings file of older versions, "Verbs.ini" in the Windows folder,
+// shared by every account, or the user's own copy of it that Windows kept in
+// the VirtualStore for an older version without rights to that folder:
 // whether it can be read, what it holds, and its removal.
 #include <windows.h>
 #include <string>
@@ -11,6 +13,9 @@ public:
     // The file in the Windows folder.
     OldSettingsFile();
     explicit OldSettingsFile(std::wstring path);
+    // This user's copy of it in the VirtualStore (no path where the system
+    // names no local application-data folder: then it is always missing).
+    static OldSettingsFile VirtualCopy();
 
     const std::wstring& Path() const { return m_path; }
 

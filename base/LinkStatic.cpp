@@ -1,8 +1,11 @@
 #include "base/LinkStatic.h"
 #include "base/VerbsGlobals.h"
+#include "data/ProductInfo.h"
+#include "framework/FileSystem.h"
 #include "framework/Shell.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
+#include <shlobj.h>
 #include <vector>
 
 BEGIN_MESSAGE_MAP(CLinkStatic, CFontStatic)
@@ -60,18 +63,43 @@ std::wstring ShortcutUrl(const std::wstring& path)
     }
 }
 
-void OpenLink(const std::wstring& address)
+namespace {
+
+// Opens the address through the shortcut in the folder, made there when
+// missing; false when it is not there and cannot be made.
+bool OpenThroughShortcut(const std::wstring& address, const std::wstring& folder)
 {
-    std::wstring shortcut = CLinkStatic::kShortcutName;
-    if (!fw::FileExists(shortcut) && !WriteShortcut(shortcut, address)) {
-        fw::ShellOpen(address); // no shortcut to be had here: open the page itself
-        return;
-    }
+    if (folder.empty())
+        return false;
+    const std::wstring shortcut = folder + L"\\" + CLinkStatic::kShortcutName;
+    if (!fw::FileExists(shortcut) && !WriteShortcut(shortcut, address))
+        return false;
     // A shortcut someone else planted must not start a program.
     if (IsWebAddress(ShortcutUrl(shortcut)))
         fw::ShellOpen(shortcut);
     else
         fw::ShellOpen(address);
+    return true;
+}
+
+} // namespace
+
+void OpenLink(const std::wstring& address, const std::wstring& programFolder, const std::wstring& userFolder)
+{
+    if (OpenThroughShortcut(address, programFolder))
+        return;
+    if (!userFolder.empty())
+        ::SHCreateDirectoryExW(nullptr, userFolder.c_str(), nullptr);
+    if (!OpenThroughShortcut(address, userFolder))
+        fw::ShellOpen(address); // no shortcut to be had: open the page itself
+}
+
+void OpenLink(const std::wstring& address)
+{
+    std::wstring program = fw::ModuleFolder();
+    if (!program.empty())
+        program.pop_back(); // its backslash
+    OpenLink(address, program, fw::UserDataFolder(kUserDataSubfolder));
 }
 
 LRESULT CLinkStatic::OnLButtonDown(WPARAM, LPARAM)

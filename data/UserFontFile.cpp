@@ -1,4 +1,7 @@
 #include "data/UserFontFile.h"
+#include "data/ProductInfo.h"
+#include "framework/FileSystem.h"
+#include "framework/Shell.h"
 #include "handles/Handles.h"
 #include "framework/Text.h"
 #include <shlobj.h>
@@ -11,22 +14,37 @@ namespace {
 static_assert(sizeof(LOGFONTA) == 60, "the file holds the 60-byte 8-bit LOGFONT");
 static_assert(sizeof(COLORREF) == 4, "the file ends with a 32-bit colour");
 
-std::wstring SystemFolderPath()
+std::wstring InFolder(const std::wstring& folder)
+{
+    return folder.empty() ? folder : folder + L"\\" + CUserFontFile::kFileName;
+}
+
+// The system folder as the system reports it: where a 32-bit version looked.
+std::wstring ReportedSystemFolder()
 {
     wchar_t folder[MAX_PATH] = {};
     UINT n = ::GetSystemDirectoryW(folder, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH)
-        return {};
-    return std::wstring(folder) + L"\\" + CUserFontFile::kFileName;
+    return n == 0 || n >= MAX_PATH ? std::wstring() : std::wstring(folder, n);
 }
 
-// The program's folder in the user's roaming application data.
-std::wstring UserFolder()
+UserFontPlaces PlacesOfThisSystem()
 {
-    wchar_t folder[MAX_PATH] = {};
-    if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
-        return {};
-    return std::wstring(folder) + L"\\Tarnik\\Verbs";
+    UserFontPlaces places;
+    places.user = InFolder(fw::UserDataFolder(kUserDataSubfolder));
+    // A 32-bit version's file went to the 32-bit system folder on 64-bit
+    // Windows, and without rights to it, to the user's VirtualStore.
+    const std::wstring reported = InFolder(ReportedSystemFolder());
+    const std::wstring wow64 = InFolder(fw::Wow64SystemFolder());
+    for (const std::wstring& path : {reported, wow64}) {
+        std::wstring copy = path.empty() ? path : fw::VirtualStorePath(path);
+        if (!copy.empty())
+            places.virtualCopies.push_back(copy);
+    }
+    // The same file for the 32-bit and the 64-bit program.
+    places.system = InFolder(fw::NativeSystemFolder());
+    if (!wow64.empty())
+        places.olderCopies.push_back(wow64);
+    return places;
 }
 
 std::string ReadHead(const std::wstring& path, size_t count)
@@ -45,36 +63,76 @@ std::string ReadHead(const std::wstring& path, size_t count)
     return bytes;
 }
 
-bool WriteWhole(const std::wstring& path, const std::string& bytes)
+// Rewrites an existing file in place, for a copy that cannot be deleted or
+// replaced because another program holds it open (sharing its writes).
+bool OverwriteInPlace(const std::wstring& path, const std::string& bytes)
 {
-    if (path.empty())
-        return false;
-    // Shared with readers: a program that only reads the file (a scanner, an
-    // indexer) does not keep the new record out.
-    HANDLE handle =
-        ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return false;
+    win::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
-    bool whole = ::WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                 written == bytes.size();
-    whole = ::CloseHandle(handle) && whole;
-    if (!whole)
-        ::DeleteFileW(path.c_str()); // a cut record would be ignored anyway
-    return whole;
+    return file &&
+           CUserFontFile::FileWriter()(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size() && ::SetEndOfFile(file.get());
+}
+
+// A copy read before the new record: it goes, or it takes the new record.
+bool Retire(const std::wstring& path, const std::string& bytes)
+{
+    if (path.empty() || ::DeleteFileW(path.c_str()))
+        return true;
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
+           fw::ReplaceFileWhole(path, bytes, CUserFontFile::FileWriter()) || OverwriteInPlace(path, bytes);
+}
+
+// A file as it was before a write, to be put back.
+struct Previous {
+    bool existed = false;
+    std::string bytes;
+};
+
+Previous Remember(const std::wstring& path)
+{
+    return {fw::FileExists(path), ReadHead(path, 64 * 1024)};
+}
+
+void Restore(const std::wstring& path, const Previous& previous)
+{
+    if (previous.existed)
+        fw::ReplaceFileWhole(path, previous.bytes, CUserFontFile::FileWriter());
+    else
+        ::DeleteFileW(path.c_str());
 }
 
 } // namespace
 
-CUserFontFile::CUserFontFile()
-    : m_systemPath(SystemFolderPath()),
-      m_userPath(UserFolder().empty() ? std::wstring() : UserFolder() + L"\\" + kFileName)
+CUserFontFile::CUserFontFile() : m_places(PlacesOfThisSystem())
 {
 }
 
 CUserFontFile::CUserFontFile(std::wstring systemPath, std::wstring userPath)
-    : m_systemPath(std::move(systemPath)), m_userPath(std::move(userPath))
 {
+    m_places.system = std::move(systemPath);
+    m_places.user = std::move(userPath);
+}
+
+CUserFontFile::CUserFontFile(UserFontPlaces places) : m_places(std::move(places))
+{
+}
+
+CUserFontFile::WriteFunction& CUserFontFile::FileWriter()
+{
+    static WriteFunction writer = ::WriteFile;
+    return writer;
+}
+
+std::vector<std::wstring> CUserFontFile::AllPaths() const
+{
+    std::vector<std::wstring> paths{m_places.user};
+    paths.insert(paths.end(), m_places.virtualCopies.begin(), m_places.virtualCopies.end());
+    paths.push_back(m_places.system);
+    paths.insert(paths.end(), m_places.olderCopies.begin(), m_places.olderCopies.end());
+    return paths;
 }
 
 std::string CUserFontFile::Encode(const UserFontRecord& record)
@@ -110,27 +168,41 @@ std::optional<UserFontRecord> CUserFontFile::Decode(const std::string& bytes)
 
 std::optional<UserFontRecord> CUserFontFile::Read() const
 {
-    if (auto record = Decode(ReadHead(m_userPath, kSize)))
-        return record;
-    return Decode(ReadHead(m_systemPath, kSize));
+    for (const std::wstring& path : AllPaths())
+        if (auto record = Decode(ReadHead(path, kSize)))
+            return record;
+    return std::nullopt;
 }
 
-bool CUserFontFile::Write(const UserFontRecord& record) const
+bool CUserFontFile::Write(const UserFontRecord& record, std::wstring* failedPath) const
 {
-    const std::string bytes = Encode(record);
-    if (WriteWhole(m_systemPath, bytes)) {
-        // An older copy of the user's would hide this one: it goes, or, where
-        // it cannot go (another program holds it), it takes the new record.
-        if (m_userPath.empty() || ::DeleteFileW(m_userPath.c_str()))
-            return true;
-        const DWORD error = ::GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || WriteWhole(m_userPath, bytes);
-    }
-    if (m_userPath.empty())
+    auto fail = [&](const std::wstring& path) {
+        if (failedPath)
+            *failedPath = path;
         return false;
-    const std::wstring folder = m_userPath.substr(0, m_userPath.find_last_of(L'\\'));
-    ::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
-    return WriteWhole(m_userPath, bytes);
+    };
+    const std::string bytes = Encode(record);
+    const Previous system = Remember(m_places.system);
+    if (!fw::ReplaceFileWhole(m_places.system, bytes, FileWriter())) {
+        // Read first, so nothing can hide it.
+        const size_t slash = m_places.user.find_last_of(L'\\');
+        if (slash != std::wstring::npos)
+            ::SHCreateDirectoryExW(nullptr, m_places.user.substr(0, slash).c_str(), nullptr);
+        return fw::ReplaceFileWhole(m_places.user, bytes, FileWriter()) || fail(m_places.user);
+    }
+    // The copies read before the system's would hide the new record. They
+    // are dealt with from the last to the first: where one stays in the way,
+    // the first of them still says what it said, and so does the system copy
+    // once it is put back.
+    std::vector<std::wstring> hiding{m_places.user};
+    hiding.insert(hiding.end(), m_places.virtualCopies.begin(), m_places.virtualCopies.end());
+    for (auto path = hiding.rbegin(); path != hiding.rend(); ++path) {
+        if (!Retire(*path, bytes)) {
+            Restore(m_places.system, system);
+            return fail(*path);
+        }
+    }
+    return true;
 }
 
 namespace {

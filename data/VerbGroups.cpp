@@ -115,14 +115,17 @@ bool IsTicked(const std::wstring& text)
 
 std::wstring WithChosenMark(const std::wstring& text, bool chosen)
 {
-    std::wstring result = text;
     if (chosen) {
-        if (IsChosen(result))
-            return result;
+        if (IsTicked(text))
+            return text;
+        // A mark elsewhere (written by hand or by another program) goes, so
+        // that the chosen text ends with it, as the groups dialog reads it.
+        std::wstring result = IsChosen(text) ? WithChosenMark(text, false) : text;
         if (!result.empty() && result.back() != L';')
             result += L';';
         return result + kChosenMark;
     }
+    std::wstring result = text;
     // The rest of the mark's token goes with it: no reader takes it as a
     // number (atoi ends at the mark or reads the mark itself), but left
     // behind, the " 5" of "-1 5" would read as member 5.
@@ -224,20 +227,23 @@ void SetGroupChosen(Profile::RegProfile& store, const std::wstring& name, bool c
     store.SetString(name, WithChosenMark(store.GetString(name, L""), chosen));
 }
 
+MemberFlags ChosenVerbs(Profile::RegProfile& store)
+{
+    MemberFlags chosen;
+    if (IsAllVerbsChosen(store))
+        return chosen.set();
+    for (const std::wstring& name : ListGroups(store)) {
+        std::wstring text = ReadGroup(store, name);
+        if (IsChosen(text))
+            AddMembers(text, chosen);
+    }
+    return chosen;
+}
+
 std::vector<int> ComputeTestSet(Profile::RegProfile& store)
 {
     MemberFlags chosen;
-    InGroupSection(store, [&] {
-        if (IsAllVerbsChosen(store)) {
-            chosen.set();
-            return;
-        }
-        for (const std::wstring& name : ListGroups(store)) {
-            std::wstring text = ReadGroup(store, name);
-            if (IsChosen(text))
-                AddMembers(text, chosen);
-        }
-    });
+    InGroupSection(store, [&] { chosen = ChosenVerbs(store); });
     std::vector<int> testSet;
     testSet.reserve(chosen.count());
     for (int i = 0; i < kVerbCount; ++i)

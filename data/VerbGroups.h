@@ -38,7 +38,8 @@ bool IsChosen(const std::wstring& text);
 // Chosen as the groups dialog ticks it: the first mark ends the text.
 bool IsTicked(const std::wstring& text);
 // The text with the chosen mark set or cleared; a mark is cleared with the
-// rest of its token, so that the members stay as they were.
+// rest of its token, so that the members stay as they were. Setting it on a
+// text that the groups dialog does not tick moves any mark to the end.
 std::wstring WithChosenMark(const std::wstring& text, bool chosen);
 // The text of a group with the given members, keeping a chosen mark.
 std::wstring MembersText(const MemberFlags& members, bool chosen);
@@ -58,6 +59,9 @@ bool IsAllVerbsChosen(Profile::RegProfile& store);
 void SetAllVerbsChosen(Profile::RegProfile& store, bool chosen); // may throw
 // Rewrites the group's text with its chosen mark set or cleared (may throw).
 void SetGroupChosen(Profile::RegProfile& store, const std::wstring& name, bool chosen);
+// The verbs a test draws from: all of them when All verbs is chosen, else
+// the members of every group whose text holds the mark anywhere.
+MemberFlags ChosenVerbs(Profile::RegProfile& store);
 
 // The test set: the indices of the verbs of the chosen groups (or of all
 // verbs), ascending, each once. On a store failure the store is back at the

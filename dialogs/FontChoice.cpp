@@ -1,5 +1,9 @@
 #include "dialogs/FontChoice.h"
+#include "base/Language.h"
 #include "base/UserFont.h"
+#include "framework/Text.h"
+#include "framework/WinApp.h"
+#include "resources/resource.h"
 #include <commdlg.h>
 
 bool ChooseUserFont(HWND owner, const CUserFontFile& file)
@@ -24,7 +28,11 @@ bool ChooseUserFont(HWND owner, const CUserFontFile& file)
     }
     record.logFont = *narrow;
     record.colour = choose.rgbColors;
-    file.Write(record); // when it cannot be written, the stored choice is loaded again
+    std::wstring inTheWay;
+    if (!file.Write(record, &inTheWay)) {
+        // The stored choice stays, and is loaded again below.
+        AppMessageBox(fw::FormatString1(LoadLangString(IDS_FONT_NOT_SAVED), inTheWay), MB_OK);
+    }
     LoadUserFont(file);
     return true;
 }

@@ -140,17 +140,10 @@ void CUsedGroupsDlg::EnableGroupButtons()
 void CUsedGroupsDlg::RecomputeTotal()
 {
     CWaitCursor wait;
-    int allVerbs = m_list.FindItemTag(kAllVerbsTag);
-    if (allVerbs >= 0 && m_list.GetCheck(allVerbs)) {
-        Total = kVerbCount;
-    } else {
-        VerbGroups::MemberFlags chosen; // bit n - 1: verb n
-        int count = m_list.GetCount();
-        for (int i = 0; i < count; ++i)
-            if (i != allVerbs && m_list.GetCheck(i))
-                VerbGroups::AddMembers(VerbGroups::ReadGroup(m_store, m_list.GetText(i)), chosen);
-        Total = static_cast<int>(chosen.count());
-    }
+    // What the test will draw, as the store says: every tick is stored at
+    // once (or taken back), and a mark between members, which shows no
+    // tick, still counts for the test.
+    Total = static_cast<int>(VerbGroups::ChosenVerbs(m_store).count());
     ::SetDlgItemInt(m_hWnd, IDC_TOTAL, static_cast<UINT>(Total), FALSE);
     ::EnableWindow(GetDlgItem(IDOK), Total != 0);
 }

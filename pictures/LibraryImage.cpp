@@ -1,5 +1,7 @@
 #include "pictures/LibraryImage.h"
 #include <cstring>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -73,6 +75,65 @@ bool IsCodeRva(const BYTE* base, const IMAGE_NT_HEADERS* nt, DWORD rva)
     return false; // the headers, or a gap between sections
 }
 
+// Whether a zero-terminated text starts at rva and ends inside the image.
+// known: a stretch of the image found readable before; the names of an
+// export directory lie together, so the system is asked once per stretch.
+bool TextInImage(const BYTE* base, DWORD imageSize, DWORD rva, std::pair<DWORD, DWORD>& known)
+{
+    if (rva >= imageSize)
+        return false;
+    if (rva < known.first || rva >= known.second)
+        known = {rva, rva + static_cast<DWORD>(ReadableBytes(base + rva, imageSize - rva))};
+    return known.second > rva && std::memchr(base + rva, 0, known.second - rva) != nullptr;
+}
+
+// The tables of an image's export directory, as the system's lookup by
+// name reads them.
+struct ExportTables {
+    DWORD rva = 0;  // of the directory
+    DWORD size = 0;
+    DWORD count = 0; // of the names
+    const DWORD* names = nullptr;
+    const WORD* ordinals = nullptr;
+    const DWORD* functions = nullptr;
+};
+
+// The export tables, only when a lookup by any name can read them without a
+// fault: the directory and its three tables inside the image, every name a
+// text that ends inside it, and every name's entry inside the function
+// table. The system's search compares the names it meets on the way to the
+// one it looks for, so one stray name anywhere faults the lookup of e or r.
+std::optional<ExportTables> SearchableExports(const BYTE* base, const IMAGE_NT_HEADERS* nt)
+{
+    DWORD imageSize = nt->OptionalHeader.SizeOfImage;
+    const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    if (directory.VirtualAddress == 0)
+        return std::nullopt;
+    const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(
+        ImageBytes(base, imageSize, directory.VirtualAddress, sizeof(IMAGE_EXPORT_DIRECTORY)));
+    if (!exports || exports->NumberOfNames > kMaxExports || exports->NumberOfFunctions > kMaxExports)
+        return std::nullopt;
+    ExportTables tables;
+    tables.rva = directory.VirtualAddress;
+    tables.size = directory.Size;
+    tables.count = exports->NumberOfNames;
+    tables.names = reinterpret_cast<const DWORD*>(
+        ImageBytes(base, imageSize, exports->AddressOfNames, tables.count * sizeof(DWORD)));
+    tables.ordinals = reinterpret_cast<const WORD*>(
+        ImageBytes(base, imageSize, exports->AddressOfNameOrdinals, tables.count * sizeof(WORD)));
+    tables.functions = reinterpret_cast<const DWORD*>(
+        ImageBytes(base, imageSize, exports->AddressOfFunctions, exports->NumberOfFunctions * sizeof(DWORD)));
+    if (!tables.names || !tables.ordinals || !tables.functions)
+        return std::nullopt;
+    std::pair<DWORD, DWORD> readable{0, 0};
+    for (DWORD i = 0; i < tables.count; ++i) {
+        if (tables.ordinals[i] >= exports->NumberOfFunctions ||
+            !TextInImage(base, imageSize, tables.names[i], readable))
+            return std::nullopt;
+    }
+    return tables;
+}
+
 } // namespace
 
 size_t ReadableBytes(const void* at, size_t limit)
@@ -93,40 +154,31 @@ size_t ReadableBytes(const void* at, size_t limit)
     return next - start < limit ? next - start : limit;
 }
 
+bool HasSearchableExports(HMODULE image)
+{
+    const BYTE* base = ImageBase(image);
+    const IMAGE_NT_HEADERS* nt = base ? NtHeaders(base) : nullptr;
+    return nt && SearchableExports(base, nt).has_value();
+}
+
 bool MappedImageExports(HMODULE mapped, const char* name)
 {
     const BYTE* base = ImageBase(mapped);
     const IMAGE_NT_HEADERS* nt = base ? NtHeaders(base) : nullptr;
-    if (!nt)
+    std::optional<ExportTables> exports = nt ? SearchableExports(base, nt) : std::nullopt;
+    if (!exports)
         return false;
     DWORD imageSize = nt->OptionalHeader.SizeOfImage;
-    const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
-    if (directory.VirtualAddress == 0)
-        return false;
-    const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(
-        ImageBytes(base, imageSize, directory.VirtualAddress, sizeof(IMAGE_EXPORT_DIRECTORY)));
-    if (!exports || exports->NumberOfNames > kMaxExports || exports->NumberOfFunctions > kMaxExports)
-        return false;
-    const auto* names = reinterpret_cast<const DWORD*>(
-        ImageBytes(base, imageSize, exports->AddressOfNames, exports->NumberOfNames * sizeof(DWORD)));
-    const auto* ordinals = reinterpret_cast<const WORD*>(
-        ImageBytes(base, imageSize, exports->AddressOfNameOrdinals, exports->NumberOfNames * sizeof(WORD)));
-    const auto* functions = reinterpret_cast<const DWORD*>(
-        ImageBytes(base, imageSize, exports->AddressOfFunctions, exports->NumberOfFunctions * sizeof(DWORD)));
-    if (!names || !ordinals || !functions)
-        return false;
     // The system's lookup may take any entry of a name that stands twice:
     // every one of them has to be code.
     bool found = false;
-    for (DWORD i = 0; i < exports->NumberOfNames; ++i) {
-        if (!NameAt(base, imageSize, names[i], name))
+    for (DWORD i = 0; i < exports->count; ++i) {
+        if (!NameAt(base, imageSize, exports->names[i], name))
             continue;
-        if (ordinals[i] >= exports->NumberOfFunctions)
-            return false;
-        DWORD rva = functions[ordinals[i]];
+        DWORD rva = exports->functions[exports->ordinals[i]];
         // An address inside the export directory is the text of a forwarder
         // ("OTHER.Function"), which the system resolves in another library.
-        bool forwarder = rva >= directory.VirtualAddress && rva - directory.VirtualAddress < directory.Size;
+        bool forwarder = rva >= exports->rva && rva - exports->rva < exports->size;
         if (forwarder || !IsCodeRva(base, nt, rva))
             return false;
         found = true;

@@ -138,7 +138,9 @@ bool LoadPictureTheme(const std::wstring& folder, const std::wstring& fileName, 
         QuietErrors quiet;
         library.reset(::LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
     }
-    if (!library)
+    // Looked at again as loaded: its own start-up code may have changed the
+    // exports, and the system's lookup of a name walks them.
+    if (!library || !HasSearchableExports(library.get()))
         return false;
     NameFunction russian = FindName(library.get(), "r");
     NameFunction english = FindName(library.get(), "e");

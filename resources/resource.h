@@ -67,6 +67,7 @@
 #define IDS_FILE_CREATED 183         // 183 en / 184 ru
 #define IDS_CANNOT_OPEN_FILE 185     // 185 en / 186 ru
 #define IDS_SKIP 187                 // 187 ru / 188 en
+#define IDS_FONT_NOT_SAVED 192       // 192 ru / 193 en
 // Names a screen reader speaks for controls that show no text of their own
 #define IDS_PICTURE_NAME 240         // 240 ru / 241 en: tiles uncovered of all
 #define IDS_PROGRESS_NAME 242        // 242 ru / 243 en: questions finished of all

@@ -18,6 +18,7 @@ protected:
     {
         testutil::DeleteSettingsKey();
         ::DeleteFileW(IniPath().c_str());
+        ::DeleteFileW(OwnIniPath().c_str());
         globals = std::make_unique<CVerbsGlobals>();
         app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView, LoadProgramPictureThemes});
         // As an embedded start: no splash unless a test asks for one.
@@ -57,6 +58,8 @@ protected:
     }
 
     static std::wstring IniPath() { return testutil::WindowsDirectory() + L"\\Verbs.ini"; }
+    // The user's copy that an older version without rights to the Windows folder used.
+    static std::wstring OwnIniPath() { return testutil::VirtualStoreCopy(IniPath()); }
     static std::wstring Setting(const wchar_t* name)
     {
         std::wstring value;

@@ -44,7 +44,8 @@ private:
     fw::ShellOpenFunction saved_;
 };
 
-// Runs the test in a fresh current folder (where verbs.url is made).
+// A fresh folder, current while the test runs (where an older version made
+// verbs.url).
 class TempCurrentFolder {
 public:
     TempCurrentFolder()
@@ -61,9 +62,12 @@ public:
     ~TempCurrentFolder()
     {
         ::SetCurrentDirectoryW(saved_.c_str());
-        ::DeleteFileW((folder_ + L"\\verbs.url").c_str());
-        ::RemoveDirectoryW(folder_.c_str());
+        for (const wchar_t* name : {L"user\\Verbs\\verbs.url", L"verbs.url"})
+            ::DeleteFileW(File(name).c_str());
+        for (const wchar_t* name : {L"user\\Verbs", L"user", L""})
+            ::RemoveDirectoryW(File(name).c_str());
     }
+    const std::wstring& Path() const { return folder_; }
     std::wstring File(const wchar_t* name) const { return folder_ + L"\\" + name; }
 
 private:
@@ -197,14 +201,14 @@ TEST_F(HelpAboutTest, FirstLinkClickWritesTheShortcutAndLaterClicksReuseIt)
 {
     TempCurrentFolder folder;
     ShellRecorder shell;
-    OpenLink(L"https://first.example.org/");
+    OpenLink(L"https://first.example.org/", folder.Path(), L"");
     ASSERT_EQ(gOpened.size(), 1u);
-    EXPECT_EQ(gOpened[0], L"verbs.url");
+    EXPECT_EQ(gOpened[0], folder.File(L"verbs.url"));
     EXPECT_EQ(testutil::ReadFileBytes(folder.File(L"verbs.url")),
               "[InternetShortcut]\r\nURL=https://first.example.org/\r\n");
     // Reused unchanged, whatever the link says now.
-    OpenLink(L"https://second.example.org/");
-    EXPECT_EQ(gOpened.back(), L"verbs.url");
+    OpenLink(L"https://second.example.org/", folder.Path(), L"");
+    EXPECT_EQ(gOpened.back(), folder.File(L"verbs.url"));
     EXPECT_EQ(ShortcutUrl(folder.File(L"verbs.url")), L"https://first.example.org/");
 }
 
@@ -213,7 +217,7 @@ TEST_F(HelpAboutTest, PlantedShortcutToAProgramIsNotOpened)
     TempCurrentFolder folder;
     ShellRecorder shell;
     testutil::WriteFileBytes(folder.File(L"verbs.url"), "[InternetShortcut]\r\nURL=file:///C:/windows/notepad.exe\r\n");
-    OpenLink(kProductWebAddress);
+    OpenLink(kProductWebAddress, folder.Path(), L"");
     ASSERT_EQ(gOpened.size(), 1u);
     EXPECT_EQ(gOpened[0], kProductWebAddress);
 }
@@ -232,7 +236,7 @@ TEST_F(HelpAboutTest, OnlyTheShortcutSectionOfAPlantedFileCounts)
         testutil::WriteFileBytes(file, std::string(planted) +
                                            "[InternetShortcut]\r\nURL=file:///C:/windows/notepad.exe\r\n");
         EXPECT_EQ(ShortcutUrl(file), L"file:///C:/windows/notepad.exe") << planted;
-        OpenLink(kProductWebAddress);
+        OpenLink(kProductWebAddress, folder.Path(), L"");
         ASSERT_EQ(gOpened.size(), 1u);
         EXPECT_EQ(gOpened[0], kProductWebAddress) << planted;
     }
@@ -253,21 +257,33 @@ TEST_F(HelpAboutTest, OnlyTheShortcutSectionOfAPlantedFileCounts)
     }
 }
 
-TEST_F(HelpAboutTest, ShortcutThatCannotBeWrittenOpensTheAddressItself)
+TEST_F(HelpAboutTest, ShortcutThatCannotBeWrittenBesideTheProgramGoesToTheUsersFolderOrIsDoneWithout)
 {
     TempCurrentFolder folder;
     ShellRecorder shell;
     // A folder of that name takes the place of the file.
     ASSERT_TRUE(::CreateDirectoryW(folder.File(L"verbs.url").c_str(), nullptr));
-    OpenLink(kProductWebAddress);
+    OpenLink(kProductWebAddress, folder.Path(), L"");
     ::RemoveDirectoryW(folder.File(L"verbs.url").c_str());
     ASSERT_EQ(gOpened.size(), 1u);
     EXPECT_EQ(gOpened[0], kProductWebAddress);
+
+    // A program folder that cannot take it: the user's folder, made for it.
+    const std::wstring user = folder.File(L"user\\Verbs");
+    OpenLink(kProductWebAddress, folder.File(L"no such folder"), user);
+    ASSERT_EQ(gOpened.size(), 2u);
+    EXPECT_EQ(gOpened[1], user + L"\\verbs.url");
+    EXPECT_EQ(ShortcutUrl(user + L"\\verbs.url"), kProductWebAddress);
+    EXPECT_EQ(::GetFileAttributesW(folder.File(L"no such folder").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST_F(HelpAboutTest, LinkClickInTheAboutBoxGoesThroughTheShortcut)
+TEST_F(HelpAboutTest, LinkClickInTheAboutBoxGoesThroughTheShortcutBesideTheProgramNotInTheCurrentFolder)
 {
+    // Whoever made the current folder may have left a shortcut in it.
     TempCurrentFolder folder;
+    testutil::WriteFileBytes(folder.File(L"verbs.url"), "[InternetShortcut]\r\nURL=https://planted.example.org/\r\n");
+    const std::wstring beside = testutil::ExecutableFolder() + L"\\verbs.url";
+    ::DeleteFileW(beside.c_str());
     CMainFrame& frame = Start(1);
     ShellRecorder shell;
     ModalResponder responder;
@@ -279,8 +295,10 @@ TEST_F(HelpAboutTest, LinkClickInTheAboutBoxGoesThroughTheShortcut)
     });
     frame.SendMessage(WM_COMMAND, 57666, 0);
     ASSERT_EQ(gOpened.size(), 1u);
-    EXPECT_EQ(gOpened[0], L"verbs.url");
-    EXPECT_EQ(ShortcutUrl(folder.File(L"verbs.url")), kProductWebAddress);
+    EXPECT_EQ(gOpened[0], beside);
+    EXPECT_EQ(ShortcutUrl(beside), kProductWebAddress);
+    EXPECT_EQ(ShortcutUrl(folder.File(L"verbs.url")), L"https://planted.example.org/");
+    EXPECT_TRUE(::DeleteFileW(beside.c_str()));
 }
 
 TEST_F(HelpAboutTest, SplashGoesAfterItsTimeAndARepaintOfTheWindow)

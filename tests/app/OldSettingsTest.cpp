@@ -4,6 +4,7 @@
 #include "ModalResponder.h"
 #include "settings/RegistryApi.h"
 #include <gtest/gtest.h>
+#include <shlobj.h>
 #include <string>
 
 using testutil::ModalResponder;
@@ -66,14 +67,22 @@ protected:
         app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView});
         app->m_arguments = {L"/Embedding"};
     }
-    static void WriteIni(const std::string& text)
+    static void WriteIni(const std::string& text, const std::wstring& path = IniPath())
     {
-        testutil::WriteFileBytes(IniPath(), text);
-        ASSERT_TRUE(testutil::FileExists(IniPath()));
+        const std::wstring folder = path.substr(0, path.find_last_of(L'\\'));
+        ::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+        testutil::WriteFileBytes(path, text);
+        ASSERT_TRUE(testutil::FileExists(path));
     }
-    static bool Mentions(const testutil::SeenDialog& box, const wchar_t* words)
+    static bool Mentions(const testutil::SeenDialog& box, const wchar_t* words, const std::wstring& path = IniPath())
     {
-        return box.text.find(words) != std::wstring::npos && box.text.find(IniPath()) != std::wstring::npos;
+        return box.text.find(words) != std::wstring::npos && box.text.find(path) != std::wstring::npos;
+    }
+    // A start of the program for another account: its own settings key.
+    void NextAccount()
+    {
+        NextRun();
+        testutil::DeleteSettingsKey();
     }
 };
 
@@ -98,7 +107,7 @@ TEST_F(OldSettingsRun, FailedTakeOverKeepsTheFileThroughStartAndExit)
     ASSERT_TRUE(app->InitInstance());
     EXPECT_EQ(Setting(L"NumWords"), L"25");
     CloseProgram();
-    EXPECT_FALSE(testutil::FileExists(IniPath()));
+    EXPECT_TRUE(testutil::FileExists(IniPath())) << "kept for the other accounts";
 }
 
 TEST_F(OldSettingsRun, UnreadableFileIsNeitherTakenOverNorDeletedAndTheUserIsTold)
@@ -125,20 +134,20 @@ TEST_F(OldSettingsRun, UnreadableFileIsNeitherTakenOverNorDeletedAndTheUserIsTol
     EXPECT_TRUE(testutil::FileExists(IniPath()));
 }
 
-TEST_F(OldSettingsRun, FileThatCannotBeDeletedIsTakenOverOnceUntilItChanges)
+TEST_F(OldSettingsRun, OwnCopyThatCannotBeDeletedIsTakenOverOnceUntilItChanges)
 {
-    WriteIni("[Verbs]\r\nNumWords=25\r\n");
-    HeldFile held(IniPath(), FILE_SHARE_READ | FILE_SHARE_WRITE);
+    WriteIni("[Verbs]\r\nNumWords=25\r\n", OwnIniPath());
+    HeldFile held(OwnIniPath(), FILE_SHARE_READ | FILE_SHARE_WRITE);
     ASSERT_TRUE(held.IsOpen());
     {
         ModalResponder responder;
         EXPECT_TRUE(responder.ExpectDialogs(1, [&] { EXPECT_TRUE(app->InitInstance()); }));
         EXPECT_EQ(Setting(L"NumWords"), L"25");
         ASSERT_EQ(responder.Seen().size(), 1u);
-        EXPECT_TRUE(Mentions(responder.Seen()[0], L"cannot be deleted")) << responder.Seen()[0].text;
+        EXPECT_TRUE(Mentions(responder.Seen()[0], L"cannot be deleted", OwnIniPath())) << responder.Seen()[0].text;
         CloseProgram();
     }
-    ASSERT_TRUE(testutil::FileExists(IniPath()));
+    ASSERT_TRUE(testutil::FileExists(OwnIniPath()));
 
     // The user changes the setting; later starts keep the change and say nothing.
     testutil::WriteRegString(testutil::kSettingsKey, L"NumWords", L"12");
@@ -161,7 +170,44 @@ TEST_F(OldSettingsRun, FileThatCannotBeDeletedIsTakenOverOnceUntilItChanges)
     }
     held.Release();
     CloseProgram();
-    EXPECT_FALSE(testutil::FileExists(IniPath()));
+    EXPECT_FALSE(testutil::FileExists(OwnIniPath()));
+}
+
+TEST_F(OldSettingsRun, SharedFileIsTakenOverOnceByEveryAccountAndTheUsersOwnCopyComesFirst)
+{
+    // The older version of this account, without rights to the Windows
+    // folder, read and wrote its own copy; the shared file has another's.
+    WriteIni("[Verbs]\r\nNumWords=40\r\n");
+    WriteIni("[Verbs]\r\nNumWords=25\r\n", OwnIniPath());
+    {
+        ModalResponder responder;
+        EXPECT_TRUE(responder.ExpectNoDialog([&] { EXPECT_TRUE(app->InitInstance()); }));
+    }
+    EXPECT_EQ(Setting(L"NumWords"), L"25");
+    CloseProgram();
+    EXPECT_FALSE(testutil::FileExists(OwnIniPath())) << "taken over, like the shared one used to be";
+    ASSERT_TRUE(testutil::FileExists(IniPath()));
+
+    // Later starts of this account keep its own settings.
+    testutil::WriteRegString(testutil::kSettingsKey, L"NumWords", L"12");
+    NextRun();
+    ASSERT_TRUE(app->InitInstance());
+    EXPECT_EQ(Setting(L"NumWords"), L"12");
+    CloseProgram();
+
+    // Every other account takes the shared file over once, and keeps it.
+    for (int account = 0; account < 2; ++account) {
+        NextAccount();
+        ASSERT_TRUE(app->InitInstance());
+        EXPECT_EQ(Setting(L"NumWords"), L"40") << "account " << account;
+        testutil::WriteRegString(testutil::kSettingsKey, L"NumWords", L"7");
+        CloseProgram();
+        ASSERT_TRUE(testutil::FileExists(IniPath())) << "account " << account;
+        NextRun();
+        ASSERT_TRUE(app->InitInstance());
+        EXPECT_EQ(Setting(L"NumWords"), L"7") << "account " << account;
+        CloseProgram();
+    }
 }
 
 TEST_F(OldSettingsRun, OnlyAFileWithOldSettingsIsTakenOverOrKeptTheFrameworksOwnGoes)

@@ -171,6 +171,12 @@ TEST_F(VerbGroupStore, MarkBetweenMembersCountsButIsNotTicked)
     InGroups([](Profile::RegProfile& store) { VerbGroups::SetGroupChosen(store, L"Odd", false); });
     EXPECT_EQ(Stored(L"Odd"), L"5;7;");
     EXPECT_EQ(TestSet(), 0);
+    // Setting it writes the chosen text that the dialog ticks.
+    Put(L"Odd", L"5;-1;7;");
+    InGroups([](Profile::RegProfile& store) { VerbGroups::SetGroupChosen(store, L"Odd", true); });
+    EXPECT_EQ(Stored(L"Odd"), L"5;7;-1");
+    EXPECT_TRUE(VerbGroups::IsTicked(Stored(L"Odd")));
+    EXPECT_EQ(TestSet(), 2);
 }
 
 TEST_F(VerbGroupStore, NumberThatStartsLikeTheMarkDoesNotChooseTheGroup)
@@ -282,7 +288,11 @@ TEST(VerbGroupTexts, SettingAndClearingTheChosenMark)
         {L"8;34;", true, L"8;34;-1"},
         {L"8;34", true, L"8;34;-1"},
         {L"8;34;-1", true, L"8;34;-1"},
-        {L"5;-1;7;", true, L"5;-1;7;"}, // already contains the mark
+        // A mark the groups dialog does not tick moves to the end.
+        {L"5;-1;7;", true, L"5;7;-1"},
+        {L"5;-1;7;-1", true, L"5;7;-1"},
+        {L"-1;-1", true, L"-1"},
+        {L"5;-1;7", true, L"5;7;-1"},
         {L"-1", false, L""},
         {L"8;34;-1", false, L"8;34;"},
         {L"8;34;", false, L"8;34;"},

@@ -70,8 +70,8 @@ protected:
     }
     static void RemoveFontFiles()
     {
-        ::DeleteFileW(CUserFontFile().SystemPath().c_str());
-        ::DeleteFileW(CUserFontFile().UserPath().c_str());
+        for (const std::wstring& path : CUserFontFile().AllPaths())
+            ::DeleteFileW(path.c_str());
     }
     // A menu command to the main window, during which exactly `dialogs`
     // dialogs must come and go.

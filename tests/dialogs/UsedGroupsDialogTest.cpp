@@ -210,16 +210,16 @@ TEST_F(UsedGroupsDialog, AChosenGroupKeepsItsMarkAfterItsMembersAreEdited)
 {
     PutGroup(L"", L"");
     PutGroup(L"1-1-2", L"8;34;-1");
-    PutGroup(L"1-2-2", L"5;-1;7;"); // a mark between members does not choose it
+    PutGroup(L"1-2-2", L"5;-1;7;"); // a mark between members shows no tick, but counts
     Open(1, [&](HWND d) {
-        EXPECT_EQ(Lines(d) + L"|" + Total(d), L"1-1-1,1-1-2*,1-2-1,1-2-2,1-2-3,All verbs|2");
+        EXPECT_EQ(Lines(d) + L"|" + Total(d), L"1-1-1,1-1-2*,1-2-1,1-2-2,1-2-3,All verbs|4");
         responder.Then([](HWND members) {
             Click(members, 0, true);
             Press(members, IDOK);
         });
         Click(d, 1, false);
         Press(d, IDC_EDIT_GROUP);
-        EXPECT_EQ(Group(L"1-1-2") + L"|" + Total(d), L"1;8;34;-1|3");
+        EXPECT_EQ(Group(L"1-1-2") + L"|" + Total(d), L"1;8;34;-1|5");
         EXPECT_TRUE(List(d).GetCheck(1));
 
         responder.Then([](HWND members) {
@@ -229,12 +229,33 @@ TEST_F(UsedGroupsDialog, AChosenGroupKeepsItsMarkAfterItsMembersAreEdited)
         Click(d, 2, false, true); // a double click opens the members too
         EXPECT_EQ(Group(L"1-2-1"), fw::LoadResString(IDS_GROUP_121));
 
-        // OK in the members dialog moves the mark to the end: now it counts.
+        // OK in the members dialog moves the mark to the end: now it shows.
         responder.ThenPress(IDOK);
         Click(d, 3, false);
         Press(d, IDC_EDIT_GROUP);
         EXPECT_EQ(Group(L"1-2-2") + L"|" + Lines(d) + L"|" + Total(d),
                   L"5;7;-1|1-1-1,1-1-2*,1-2-1,1-2-2*,1-2-3,All verbs|5");
+        Press(d, IDOK);
+    });
+}
+
+TEST_F(UsedGroupsDialog, TotalCountsWhatTheTestDrawsAndATickMovesAMarkBetweenMembersToTheEnd)
+{
+    PutGroup(L"", L"");
+    PutGroup(L"1-2-2", L"5;-1;7;");
+    Open(1, [&](HWND d) {
+        // No tick, but the test draws verbs 5 and 7: Total says so.
+        EXPECT_EQ(Lines(d) + L"|" + Total(d), L"1-1-1,1-1-2,1-2-1,1-2-2,1-2-3,All verbs|2");
+        EXPECT_TRUE(Enabled(d, IDOK));
+        Click(d, 3, true);
+        EXPECT_EQ(Group(L"1-2-2") + L"|" + Lines(d) + L"|" + Total(d),
+                  L"5;7;-1|1-1-1,1-1-2,1-2-1,1-2-2*,1-2-3,All verbs|2");
+        Press(d, IDOK);
+    });
+    Open(1, [&](HWND d) {
+        EXPECT_EQ(Lines(d), L"1-1-1,1-1-2,1-2-1,1-2-2*,1-2-3,All verbs") << "the tick stays";
+        Click(d, 3, true);
+        EXPECT_EQ(Group(L"1-2-2") + L"|" + Total(d), L"5;7;|0");
         Press(d, IDOK);
     });
 }

@@ -6,6 +6,7 @@
 #include "dialogs/FontChoice.h"
 #include "framework/Handles.h"
 #include "framework/Text.h"
+#include <shlobj.h>
 #include <cstring>
 #include <memory>
 
@@ -57,6 +58,45 @@ std::string Encoded(const char* face, LONG height, COLORREF colour)
     return CUserFontFile::Encode(record);
 }
 
+BOOL WINAPI WriteHalfThenDiskFull(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED)
+{
+    ::WriteFile(file, data, size / 2, written, nullptr);
+    ::SetLastError(ERROR_DISK_FULL);
+    return FALSE;
+}
+
+std::string ReadBack(const CUserFontFile& file)
+{
+    auto record = file.Read();
+    return record ? CUserFontFile::Encode(*record) : "<none>";
+}
+
+std::wstring SystemFolder(UINT (WINAPI *get)(LPWSTR, UINT))
+{
+    wchar_t folder[MAX_PATH] = {};
+    UINT n = get(folder, MAX_PATH);
+    return n == 0 || n >= MAX_PATH ? std::wstring() : std::wstring(folder, n);
+}
+
+// Whether the file is in the system folder that 64-bit programs see (a
+// 32-bit test on 64-bit Windows looks past its redirection to the 32-bit one).
+bool InNativeSystemFolder(const std::wstring& name)
+{
+    using Switch = BOOL(WINAPI*)(PVOID*);
+    HMODULE kernel = ::GetModuleHandleW(L"kernel32.dll");
+    auto function = [kernel](const char* name) {
+        return reinterpret_cast<Switch>(reinterpret_cast<void*>(::GetProcAddress(kernel, name)));
+    };
+    Switch disable = function("Wow64DisableWow64FsRedirection"), revert = function("Wow64RevertWow64FsRedirection");
+    BOOL wow64 = FALSE;
+    PVOID state = nullptr;
+    bool off = ::IsWow64Process(::GetCurrentProcess(), &wow64) && wow64 && disable && revert && disable(&state);
+    bool found = testutil::FileExists(SystemFolder(::GetSystemDirectoryW) + L"\\" + name);
+    if (off)
+        revert(&state);
+    return found;
+}
+
 using UserFontTest = DialogsTest;
 
 } // namespace
@@ -88,6 +128,10 @@ TEST_F(UserFontTest, ChosenFontIsStoredAndTakenByLaterPanelsAndTheListButCancelK
     std::memcpy(&height, stored.data(), 4);
     EXPECT_LT(height, 0) << "a character height";
     EXPECT_EQ(stored.substr(60), std::string("\x80\0\0\0", 4)) << "maroon, little-endian";
+    // One file for the 32-bit and the 64-bit program: the 64-bit system folder's.
+    EXPECT_TRUE(InNativeSystemFolder(L"verbsfont.sav"));
+    const std::wstring wow64 = SystemFolder(::GetSystemWow64DirectoryW);
+    EXPECT_TRUE(wow64.empty() || !testutil::FileExists(wow64 + L"\\verbsfont.sav"));
 
     // Loaded at once: panels made from now on take it, older ones keep theirs.
     EXPECT_EQ(FaceOf(globals->m_userFont.get()), face);
@@ -206,3 +250,141 @@ TEST(UserFontFile, UnwritableSystemFolderFallsBackToTheUsersCopyWhichIsReadFirst
     EXPECT_EQ(read(both), first);
     EXPECT_FALSE(CUserFontFile(folder.File(L"missing") + L"\\a.sav", L"").Write(*CUserFontFile::Decode(first)));
 }
+
+TEST(UserFontFile, AWriteThatCannotWinLeavesWhatIsReadAsItWas)
+{
+    ScratchFolder folder(L"verbs_font_failures");
+    const std::wstring user = folder.File(L"user.sav"), system = folder.File(L"system.sav");
+    const std::string older = Encoded("DejaVu Sans", -13, RGB(1, 2, 3)), previous = Encoded("Nimbus Sans", -15, 5),
+                      newer = Encoded("Nimbus Roman", -21, 4);
+    CUserFontFile both(system, user);
+    std::wstring inTheWay;
+
+    // The disk fills up: the record there stays whole, and the user's copy
+    // is not begun.
+    testutil::WriteFileBytes(system, previous);
+    CUserFontFile::FileWriter() = WriteHalfThenDiskFull;
+    const bool written = both.Write(*CUserFontFile::Decode(newer), &inTheWay);
+    CUserFontFile::FileWriter() = ::WriteFile;
+    EXPECT_FALSE(written);
+    EXPECT_EQ(inTheWay, user);
+    EXPECT_EQ(testutil::ReadFileBytes(system), previous);
+    EXPECT_FALSE(testutil::FileExists(user));
+
+    // The user's copy, read first, can be neither deleted nor rewritten while
+    // another program holds it: the system copy is put back as it was.
+    testutil::WriteFileBytes(system, older);
+    testutil::WriteFileBytes(user, previous);
+    inTheWay.clear();
+    {
+        fw::UniqueFile holder(::CreateFileW(user.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(holder);
+        EXPECT_FALSE(both.Write(*CUserFontFile::Decode(newer), &inTheWay));
+    }
+    EXPECT_EQ(inTheWay, user);
+    EXPECT_EQ(testutil::ReadFileBytes(system), older);
+    EXPECT_EQ(ReadBack(both), previous);
+    // And without the holder the same write wins.
+    EXPECT_TRUE(both.Write(*CUserFontFile::Decode(newer)));
+    EXPECT_EQ(ReadBack(both), newer);
+}
+
+TEST(UserFontFile, CopiesOfOlderVersionsAreReadUntilANewChoiceIsStored)
+{
+    ScratchFolder folder(L"verbs_font_older");
+    UserFontPlaces places;
+    places.user = folder.File(L"user.sav");
+    places.virtualCopies = {folder.File(L"virtual32.sav"), folder.File(L"virtual64.sav")};
+    places.system = folder.File(L"system.sav");
+    places.olderCopies = {folder.File(L"wow64.sav")};
+    const CUserFontFile file(places);
+    const std::string a = Encoded("A", -11, 1), b = Encoded("B", -12, 2), c = Encoded("C", -13, 3),
+                      d = Encoded("D", -14, 4), e = Encoded("E", -15, 5);
+
+    // Each copy alone is read; in front of those after it.
+    const std::pair<std::wstring, std::string> inOrder[] = {{places.olderCopies[0], e},
+                                                            {places.system, d},
+                                                            {places.virtualCopies[1], c},
+                                                            {places.virtualCopies[0], b},
+                                                            {places.user, a}};
+    for (const auto& [path, bytes] : inOrder) {
+        testutil::WriteFileBytes(path, bytes);
+        EXPECT_EQ(ReadBack(file), bytes) << path;
+    }
+    EXPECT_EQ(file.AllPaths(), (std::vector<std::wstring>{places.user, places.virtualCopies[0],
+                                                          places.virtualCopies[1], places.system,
+                                                          places.olderCopies[0]}));
+
+    // A new choice goes to the system folder; the copies in front of it go.
+    const std::string chosen = Encoded("Chosen", -16, 6);
+    ASSERT_TRUE(file.Write(*CUserFontFile::Decode(chosen)));
+    EXPECT_EQ(ReadBack(file), chosen);
+    EXPECT_EQ(testutil::ReadFileBytes(places.system), chosen);
+    for (const std::wstring& gone : {places.user, places.virtualCopies[0], places.virtualCopies[1]})
+        EXPECT_FALSE(testutil::FileExists(gone)) << gone;
+    EXPECT_EQ(testutil::ReadFileBytes(places.olderCopies[0]), e) << "behind it, left alone";
+}
+
+TEST_F(UserFontTest, TheViewLoadsWhatAnOlderVersionLeftInTheVirtualStoreOrThe32BitSystemFolder)
+{
+    // Where Windows put an older 32-bit version's file: without rights to
+    // the system folder in the user's VirtualStore, on 64-bit Windows in the
+    // 32-bit system folder.
+    const std::wstring system = SystemFolder(::GetSystemDirectoryW), wow64 = SystemFolder(::GetSystemWow64DirectoryW);
+    std::vector<std::wstring> places{testutil::VirtualStoreCopy(system)};
+    if (!wow64.empty()) {
+        places.push_back(testutil::VirtualStoreCopy(wow64));
+        places.push_back(wow64);
+    }
+    for (const std::wstring& place : places) {
+        SCOPED_TRACE(testing::PrintToString(place));
+        ASSERT_EQ(::SHCreateDirectoryExW(nullptr, place.c_str(), nullptr) == ERROR_SUCCESS ||
+                      ::GetLastError() == ERROR_ALREADY_EXISTS,
+                  true);
+        testutil::WriteFileBytes(place + L"\\verbsfont.sav", Encoded("Nimbus Mono", -17, RGB(0, 128, 0)));
+        globals->m_userFont.reset();
+        LoadUserFont();
+        EXPECT_EQ(FaceOf(globals->m_userFont.get()), L"Nimbus Mono");
+        EXPECT_EQ(globals->m_clrUserFont, RGB(0, 128, 0));
+        RemoveFontFiles();
+    }
+
+    // The copy the older version read first wins over the system folder's.
+    testutil::WriteFileBytes(places[0] + L"\\verbsfont.sav", Encoded("Nimbus Mono", -17, RGB(0, 128, 0)));
+    testutil::WriteFileBytes(CUserFontFile().SystemPath(), Encoded("Nimbus Sans", -19, RGB(0, 0, 255)));
+    Start(1);
+    EXPECT_EQ(FaceOf(globals->m_userFont.get()), L"Nimbus Mono");
+}
+
+TEST_F(UserFontTest, AChoiceThatCannotBeStoredIsReportedInEitherLanguageAndTheStoredOneStays)
+{
+    const std::string stored = Encoded("Nimbus Sans", -19, RGB(0, 0, 255));
+    testutil::WriteFileBytes(CUserFontFile().SystemPath(), stored);
+    CMainFrame& frame = Start(1);
+    ModalResponder responder;
+    CUserFontFile::FileWriter() = WriteHalfThenDiskFull;
+    for (UINT command : {ID_FONT_EN, ID_FONT_RU}) {
+        globals->Language = command == ID_FONT_EN ? 1 : 0;
+        responder.Then([](HWND chooser) {
+            Pick(chooser, kColourBox, L"Maroon");
+            ModalResponder::Press(chooser, IDOK);
+        });
+        responder.ThenPress(IDOK);
+        EXPECT_TRUE(Command(responder, frame, command, 2));
+    }
+    CUserFontFile::FileWriter() = ::WriteFile;
+    ASSERT_EQ(responder.Seen().size(), 4u);
+    const std::wstring user = CUserFontFile().UserPath();
+    EXPECT_EQ(responder.Seen()[1].text,
+              L"Could not save the chosen font: file \"" + user + L"\" cannot be written. The previous font stays.");
+    EXPECT_EQ(responder.Seen()[1].caption, L"Lexoria");
+    EXPECT_EQ(responder.Seen()[3].text,
+              L"\u041D\u0435\u0432\u043E\u0437\u043C\u043E\u0436\u043D\u043E \u0441\u043E\u0445\u0440\u0430\u043D\u0438\u0442\u044C "
+              L"\u0432\u044B\u0431\u0440\u0430\u043D\u043D\u044B\u0439 \u0448\u0440\u0438\u0444\u0442: \u0444\u0430\u0439\u043B \"" +
+                  user + L"\" \u043D\u0435\u0434\u043E\u0441\u0442\u0443\u043F\u0435\u043D \u0434\u043B\u044F \u0437\u0430\u043F\u0438\u0441\u0438. "
+                         L"\u041E\u0441\u0442\u0430\u0451\u0442\u0441\u044F \u043F\u0440\u0435\u0436\u043D\u0438\u0439 \u0448\u0440\u0438\u0444\u0442.");
+    EXPECT_EQ(testutil::ReadFileBytes(CUserFontFile().SystemPath()), stored);
+    EXPECT_FALSE(testutil::FileExists(user));
+    EXPECT_EQ(globals->m_clrUserFont, RGB(0, 0, 255)) << "the stored choice, loaded again";
+}
+

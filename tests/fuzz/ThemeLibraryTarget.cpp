@@ -58,7 +58,8 @@ public:
         const std::wstring bin = ProgramFolder();
         for (const std::wstring& path : {bin + L"\\Pictures.dll", bin + L"\\theme_cases\\coast.dll",
                                          bin + L"\\theme_cases\\alpine.dll", bin + L"\\theme_cases\\only_e.dll",
-                                         bin + L"\\theme_cases\\no_pictures.dll"}) {
+                                         bin + L"\\theme_cases\\no_pictures.dll",
+                                         bin + L"\\theme_cases\\stray_name.dll"}) {
             std::string bytes;
             PeLayout layout;
             if (!ReadWholeFile(path, bytes) || !layout.Parse(bytes)) {

@@ -6,8 +6,9 @@
 // - the members are the tokens between ";" read like atoi (blanks, sign,
 //   ASCII digits) that lie in 1..294, in order, and the flags are the same;
 // - the mark and its two readings agree (a tick is a mark that ends the text);
-// - setting the mark makes the group chosen, ticked when it was not chosen,
-//   and clearing it makes it unchosen; neither changes the members;
+// - setting the mark makes the group ticked (a ticked text stays as it is,
+//   a mark elsewhere moves to the end), and clearing it makes it unchosen;
+//   neither changes the members;
 // - the canonical text of any members reads back as those members.
 #include "FuzzSupport.h"
 #include "FuzzTarget.h"
@@ -132,7 +133,7 @@ public:
             return Shown(text) + " is ticked without its mark at the end";
 
         const std::wstring set1 = WithChosenMark(text, true);
-        if (!IsChosen(set1) || (!chosen && !IsTicked(set1)) || (chosen && set1 != text))
+        if (!IsChosen(set1) || !IsTicked(set1) || (ticked && set1 != text))
             return "setting the mark of " + Shown(text) + " gives " + Shown(set1);
         if (MemberSet(set1) != set)
             return "setting the mark of " + Shown(text) + " changes its members: " + Shown(set1);

@@ -22,7 +22,9 @@ const char* r(void) { return "No pictures"; }
 #elif defined(THEME_WILD_NAMES)
 /* r returns what VERBS_THEME_CASE_R asks for: "wild", a pointer to no
    memory; "edge", text without an end that runs into unreadable memory;
-   "long", 5000 letters; anything else, a good name. */
+   "long", 5000 letters; anything else, a good name. VERBS_THEME_CASE_E
+   changes the loaded library's exports in DllMain: "text" points e at text,
+   "stray" points e's name outside the image. */
 #define CASE_NAME "wild_names"
 const char* e(void) { return "Wild names"; }
 const char* r(void)
@@ -63,6 +65,38 @@ const char* r(void) { return "Forwarded name"; }
 __asm__(".globl " LABEL_PREFIX(__USER_LABEL_PREFIX__) "e\n"
         ".set " LABEL_PREFIX(__USER_LABEL_PREFIX__) "e, 0x60000040\n");
 const char* r(void) { return "Header name"; }
+#elif defined(THEME_STRAY_NAME)
+/* e and r are code, and a third exported name between them points outside
+   the image: a lookup by name meets it on the way to either. The export
+   directory is written here; the library is linked without one of the
+   linker's (CMakeLists.txt). */
+#define CASE_NAME "stray_name"
+#define STRING_OF(x) #x
+#define LABEL_PREFIX(x) STRING_OF(x)
+#define LABEL(x) LABEL_PREFIX(__USER_LABEL_PREFIX__) #x
+const char* e(void) { return "Stray name"; }
+const char* r(void) { return "Stray name"; }
+__asm__(".section .edata,\"dr\"\n"
+        "    .long 0, 0\n"                          /* flags, time stamp */
+        "    .short 0, 0\n"                         /* version */
+        "    .rva stray_library\n"
+        "    .long 1, 2, 3\n"                       /* ordinal base, functions, names */
+        "    .rva stray_functions, stray_names, stray_ordinals\n"
+        "stray_functions:\n"
+        "    .rva " LABEL(e) ", " LABEL(r) "\n"
+        "stray_names:\n"
+        "    .rva stray_e\n"
+        "    .long 0x7FFFFFF0\n"
+        "    .rva stray_r\n"
+        "stray_ordinals:\n"
+        "    .short 0, 0, 1\n"
+        "stray_library:\n"
+        "    .asciz \"stray_name.dll\"\n"
+        "stray_e:\n"
+        "    .asciz \"e\"\n"
+        "stray_r:\n"
+        "    .asciz \"r\"\n"
+        ".text\n");
 #else
 #error "no theme case chosen"
 #endif
@@ -90,6 +124,26 @@ static void PointExportAt(HINSTANCE instance, const char* name, const void* text
     }
 }
 static const char kNameAsText[] = "Name as text";
+
+/* Points the exported name itself outside the image, in the loaded library:
+   the system's lookup of the other name meets it on its way. */
+static void StrayExportName(HINSTANCE instance, const char* name)
+{
+    BYTE* base = (BYTE*)instance;
+    IMAGE_NT_HEADERS* nt = (IMAGE_NT_HEADERS*)(base + ((IMAGE_DOS_HEADER*)base)->e_lfanew);
+    IMAGE_EXPORT_DIRECTORY* exports =
+        (IMAGE_EXPORT_DIRECTORY*)(base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT].VirtualAddress);
+    DWORD* names = (DWORD*)(base + exports->AddressOfNames);
+    DWORD i, old;
+    for (i = 0; i < exports->NumberOfNames; ++i) {
+        if (lstrcmpA((const char*)(base + names[i]), name) != 0 ||
+            !VirtualProtect(&names[i], sizeof names[i], PAGE_READWRITE, &old))
+            continue;
+        names[i] = 0x7FFFFFF0;
+        VirtualProtect(&names[i], sizeof names[i], old, &old);
+        return;
+    }
+}
 #endif
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
@@ -103,6 +157,9 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
         GetEnvironmentVariableA("VERBS_THEME_CASE_E", kind, sizeof kind);
         if (lstrcmpA(kind, "text") == 0)
             PointExportAt(instance, "e", kNameAsText);
+        /* "stray": e's name points outside the image once loaded. */
+        else if (lstrcmpA(kind, "stray") == 0)
+            StrayExportName(instance, "e");
 #endif
         char run[512] = "";
         DWORD length = GetEnvironmentVariableA("VERBS_THEME_CASES_RUN", run, sizeof run);

@@ -53,6 +53,9 @@ TEST_F(PictureFixture, OnlyLibrariesWithBothNameFunctionsAreListedTheRestIsUnloa
     folder.Add(ThemeCase(L"data_names"), L"DataNames.dll");
     folder.Add(ThemeCase(L"forwarded_name"), L"ForwardedName.dll");
     folder.Add(ThemeCase(L"header_name"), L"HeaderName.dll");
+    // Both name functions are code, but the system's search for them meets
+    // another name that points outside the image.
+    folder.Add(ThemeCase(L"stray_name"), L"StrayName.dll");
     // "*.dll" finds this one through its short name "COAST~1.DLL".
     folder.Add(ThemeCase(L"coast"), L"Coast.dllold");
     folder.Write(L"Broken.dll", "this is no library");
@@ -62,7 +65,8 @@ TEST_F(PictureFixture, OnlyLibrariesWithBothNameFunctionsAreListedTheRestIsUnloa
     LoadPictureThemes(folder.Path());
     EXPECT_EQ(ListedFiles(), std::vector<std::wstring>{L"Alpine.dll"});
     EXPECT_EQ(CasesRun(), L"alpine ") << "the code of what is no theme never runs";
-    for (const wchar_t* file : {L"OnlyE.dll", L"DataNames.dll", L"ForwardedName.dll", L"HeaderName.dll"})
+    for (const wchar_t* file :
+         {L"OnlyE.dll", L"DataNames.dll", L"ForwardedName.dll", L"HeaderName.dll", L"StrayName.dll"})
         EXPECT_EQ(::GetModuleHandleW(folder.PathOf(file).c_str()), nullptr) << "unloaded again: " << file;
     EXPECT_NE(::GetModuleHandleW(folder.PathOf(L"Alpine.dll").c_str()), nullptr);
     EXPECT_EQ(globals->m_hCurrentTheme, nullptr) << "the stored name is no theme";
@@ -169,11 +173,14 @@ TEST_F(PictureFixture, ANameThatCannotBeReadOrIsNoCodeMakesNoThemeAndALongOneIsC
         EXPECT_FALSE(LoadPictureTheme(cases, L"wild_names.dll", theme)) << kind;
         EXPECT_EQ(::GetModuleHandleW((cases + L"\\wild_names.dll").c_str()), nullptr) << kind;
     }
-    // A name function that turns into text once the library is loaded.
+    // Exports changed once the library is loaded: a name function that
+    // turns into text, a name that points outside the image.
     ::SetEnvironmentVariableW(L"VERBS_THEME_CASE_R", nullptr);
-    ::SetEnvironmentVariableW(L"VERBS_THEME_CASE_E", L"text");
-    EXPECT_FALSE(LoadPictureTheme(cases, L"wild_names.dll", theme));
-    EXPECT_EQ(::GetModuleHandleW((cases + L"\\wild_names.dll").c_str()), nullptr);
+    for (const wchar_t* kind : {L"text", L"stray"}) {
+        ::SetEnvironmentVariableW(L"VERBS_THEME_CASE_E", kind);
+        EXPECT_FALSE(LoadPictureTheme(cases, L"wild_names.dll", theme)) << kind;
+        EXPECT_EQ(::GetModuleHandleW((cases + L"\\wild_names.dll").c_str()), nullptr) << kind;
+    }
     ::SetEnvironmentVariableW(L"VERBS_THEME_CASE_E", nullptr);
 
     ::SetEnvironmentVariableW(L"VERBS_THEME_CASE_R", L"long");

@@ -80,6 +80,14 @@ std::wstring WindowsDirectory()
     return std::wstring(buffer, n);
 }
 
+std::wstring VirtualStoreCopy(const std::wstring& path)
+{
+    wchar_t local[MAX_PATH] = {};
+    DWORD n = ::GetEnvironmentVariableW(L"LOCALAPPDATA", local, MAX_PATH);
+    EXPECT_TRUE(n > 0 && n < MAX_PATH && path.size() > 2 && path[1] == L':');
+    return std::wstring(local, n < MAX_PATH ? n : 0) + L"\\VirtualStore" + path.substr(2);
+}
+
 std::wstring ExecutableFolder()
 {
     wchar_t buffer[MAX_PATH];

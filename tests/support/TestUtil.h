@@ -32,6 +32,9 @@ bool ReadRegString(const std::wstring& subkey, const std::wstring& name, std::ws
 bool WriteRegString(const std::wstring& subkey, const std::wstring& name, const std::wstring& value);
 
 std::wstring WindowsDirectory();
+// Where Windows keeps this user's copy of a file that a program without a
+// manifest wrote at this path without rights to its folder.
+std::wstring VirtualStoreCopy(const std::wstring& path);
 std::wstring ExecutableFolder();
 bool FileExists(const std::wstring& path);
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
