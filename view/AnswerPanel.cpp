@@ -1,14 +1,14 @@
 #include "view/AnswerPanel.h"
-#include <algorithm>
 #include "base/Language.h"
 #include "base/VerbsGlobals.h"
-#include "resources/resource.h"
-#include "view/PanelLayout.h"
-#include "view/ViewMessages.h"
 #include "data/LayoutRetype.h"
 #include "framework/Dpi.h"
 #include "resources/resource.h"
+#include "view/PanelLayout.h"
+#include "view/ViewMessages.h"
+#include <algorithm>
 #include <cwctype>
+#include <utility>
 
 namespace {
 
@@ -29,6 +29,27 @@ RECT ChildRect(const CWnd& child)
     RECT rc = child.GetWindowRect();
     ::MapWindowPoints(nullptr, child.GetParent(), reinterpret_cast<POINT*>(&rc), 2);
     return rc;
+}
+
+// The label and the field of the first (slot 0) or second asked form, in a
+// panel whose texts end at right.
+struct FormRects {
+    RECT label, field;
+};
+FormRects FormSlot(const PanelLayout::Metrics& m, int right, int slot)
+{
+    const int y = m.infinitiveExtra + slot * m.S(49);
+    return {{m.S(5), y + m.S(59), right, y + m.S(77)}, {m.S(72), y + m.S(77), right, y + m.S(98)}};
+}
+
+RECT InfinitiveLabelRect(const PanelLayout::Metrics& m, int right)
+{
+    return {m.S(5), m.S(10), right, m.S(28)};
+}
+
+RECT InfinitiveRect(const PanelLayout::Metrics& m, int right)
+{
+    return {m.S(72), m.S(28), right, m.S(49) + m.infinitiveExtra};
 }
 
 void DestroyIfThere(CWnd& window)
@@ -59,15 +80,17 @@ BOOL CAnswerPanel::Create(HWND testPanel, AskedForms forms)
     // The infinitive, in the user font, is as tall as that font needs; the
     // fields below, in the system font, keep their height.
     const int r = w - m.S(27);
-    CreateLabel(m_infinitiveLabel, IDS_INFINITIVE, {m.S(5), m.S(10), r, m.S(28)}, m_hWnd);
-    m_infinitive.Create(L"", 0, {m.S(72), m.S(28), r, m.S(49) + m.infinitiveExtra}, m_hWnd);
-    int y = m.infinitiveExtra;
+    CreateLabel(m_infinitiveLabel, IDS_INFINITIVE, InfinitiveLabelRect(m, r), m_hWnd);
+    m_infinitive.Create(L"", 0, InfinitiveRect(m, r), m_hWnd);
+    int slot = 0;
     if (forms.pastTense) {
-        CreateForm(true, {m.S(5), y + m.S(59), r, y + m.S(77)}, {m.S(72), y + m.S(77), r, y + m.S(98)}, 0);
-        y += m.S(49);
+        const FormRects rects = FormSlot(m, r, slot++);
+        CreateForm(true, rects.label, rects.field, 0);
     }
-    if (forms.pastParticiple || forms.noParticiple)
-        CreateForm(false, {m.S(5), y + m.S(59), r, y + m.S(77)}, {m.S(72), y + m.S(77), r, y + m.S(98)}, 0);
+    if (forms.pastParticiple || forms.noParticiple) {
+        const FormRects rects = FormSlot(m, r, slot);
+        CreateForm(false, rects.label, rects.field, 0);
+    }
     return TRUE;
 }
 
@@ -159,13 +182,43 @@ void CAnswerPanel::ShowFinished(int bottom)
     for (CWnd* child : {static_cast<CWnd*>(&m_infinitiveLabel), static_cast<CWnd*>(&m_infinitive), &m_pastLabel,
                         static_cast<CWnd*>(&m_pastField), &m_participleLabel, static_cast<CWnd*>(&m_participleField)})
         DestroyIfThere(*child);
+    m_closingText.Create(LoadLangString(IDS_TEST_FINISHED), SS_CENTER, ClosingRect(), m_hWnd);
+}
+
+RECT CAnswerPanel::ClosingRect() const
+{
     RECT own = GetWindowRect();
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&own), 2);
     const UINT dpi = fw::DpiOf(m_hWnd);
-    m_closingText.Create(LoadLangString(IDS_TEST_FINISHED), SS_CENTER,
-                         {fw::Scale(6, dpi), fw::Scale(6, dpi), own.right - own.left - fw::Scale(8, dpi),
-                          own.bottom - own.top - fw::Scale(8, dpi)},
-                         m_hWnd);
+    return {fw::Scale(6, dpi), fw::Scale(6, dpi), own.right - own.left - fw::Scale(8, dpi),
+            own.bottom - own.top - fw::Scale(8, dpi)};
+}
+
+void CAnswerPanel::LayOut()
+{
+    if (!IsWindow())
+        return;
+    const PanelLayout::Metrics m = PanelLayout::MetricsFor(PanelLayout::ViewOf(m_hWnd));
+    const int w = PanelLayout::OuterWidth(GetParent());
+    const int border = PanelLayout::Border();
+    const bool finished = m_closingText.IsWindow();
+    MoveWindow({m.S(5), m.AnswerTop(), w - m.S(11), finished ? m.TranslationBottom(border) : m.AnswerBottom(border)});
+    if (finished) {
+        m_closingText.MoveWindow(ClosingRect());
+        return;
+    }
+    const int r = w - m.S(27);
+    if (m_infinitiveLabel.IsWindow())
+        m_infinitiveLabel.MoveWindow(InfinitiveLabelRect(m, r));
+    if (m_infinitive.IsWindow())
+        m_infinitive.MoveWindow(InfinitiveRect(m, r));
+    // The forms there are take the first places, in their order.
+    int slot = 0;
+    for (auto form : {std::pair<CWnd*, CWnd*>{&m_pastLabel, &m_pastField}, {&m_participleLabel, &m_participleField}})
+        if (form.first->IsWindow() && form.second->IsWindow()) {
+            const FormRects rects = FormSlot(m, r, slot++);
+            form.first->MoveWindow(rects.label);
+            form.second->MoveWindow(rects.field);
+        }
 }
 
 void CAnswerPanel::SendUp(UINT message, WPARAM wp, LPARAM lp)

@@ -56,6 +56,9 @@ public:
     void OnReviewClicked();
     const CWnd& ResultText() const { return m_resultText; }
     const CWnd& ReviewButton() const { return m_reviewButton; }
+    // Places the panel and what it shows again, for the scale the view has
+    // now, keeping the texts, the fields and the focus.
+    void LayOut();
 
 protected:
     LRESULT OnNextField(WPARAM wp, LPARAM lp);
@@ -68,6 +71,8 @@ protected:
 
 private:
     // Label and field of one form at the label's rectangle and the field's.
+    // The closing text fills the panel but for a margin.
+    RECT ClosingRect() const;
     void CreateForm(bool pastTense, const RECT& labelRect, const RECT& fieldRect, DWORD fieldStyle);
     // Requests go to the test panel, which passes them on to the view.
     void SendUp(UINT message, WPARAM wp = 0, LPARAM lp = 0);

@@ -29,16 +29,35 @@ BOOL CPicturePanel::Create(HWND view, int numWords)
     PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
     if (!m_picture.Create(m_hWnd))
         return FALSE;
-    RECT picture = m_picture.GetWindowRect();
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&picture), 2);
     m_numWords = numWords;
     if (!m_progress.CreateControl(0, PROGRESS_CLASSW, ProgressName(0).c_str(), WS_CHILD | WS_VISIBLE,
-                                  {picture.left, picture.bottom + m.S(6), picture.right, picture.bottom + m.S(26)},
-                                  m_hWnd, kProgressId))
+                                  ProgressRect(m), m_hWnd, kProgressId))
         return FALSE;
     m_progress.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, numWords));
     m_progress.SendMessage(PBM_SETPOS, 0);
     return TRUE;
+}
+
+RECT CPicturePanel::ProgressRect(const PanelLayout::Metrics& m) const
+{
+    RECT picture = m_picture.GetWindowRect();
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&picture), 2);
+    return {picture.left, picture.bottom + m.S(6), picture.right, picture.bottom + m.S(26)};
+}
+
+void CPicturePanel::LayOut()
+{
+    if (!IsWindow())
+        return;
+    const HWND view = GetParent();
+    RECT viewRect{};
+    ::GetWindowRect(view, &viewRect);
+    const PanelLayout::Metrics m = PanelLayout::MetricsFor(view);
+    MoveWindow(PanelLayout::PlacePanels(viewRect.right - viewRect.left, viewRect.bottom - viewRect.top, m).picture);
+    if (m_picture.IsWindow())
+        m_picture.MoveWindow(CPictureCtrl::WindowRectAt(m.dpi));
+    if (m_progress.IsWindow())
+        m_progress.MoveWindow(ProgressRect(m));
 }
 
 BOOL CPicturePanel::DestroyWindow()

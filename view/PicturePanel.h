@@ -3,6 +3,7 @@
 // progress bar of finished questions under it.
 #include "framework/Wnd.h"
 #include "pictures/PictureCtrl.h"
+#include "view/PanelLayout.h"
 #include <string>
 
 class CPicturePanel : public CWnd {
@@ -13,6 +14,9 @@ public:
     // Destroys the picture and the progress bar, then the panel.
     BOOL DestroyWindow() override;
 
+    // Places the panel, the picture and the bar again, for the scale and
+    // size the view has now; the uncovered cells and the progress stay.
+    void LayOut();
     void SetProgress(int finished);
     int Progress() const;
     // Uncovers count more cells and repaints the picture at once.
@@ -20,6 +24,8 @@ public:
     const CPictureCtrl& Picture() const { return m_picture; }
 
 private:
+    // The bar under the picture.
+    RECT ProgressRect(const PanelLayout::Metrics& m) const;
     // "Questions done: 3 of 10", in the interface language.
     std::wstring ProgressName(int finished) const;
 

@@ -2,6 +2,7 @@
 // The strip at the top of the test panel: the time left of a timed test or
 // the current attempt, and once the answer is shown, its caption.
 #include "base/FontStatic.h"
+#include "view/PanelLayout.h"
 
 class CStatusPanel : public CWnd {
 public:
@@ -12,6 +13,8 @@ public:
     void ShowAttempt(int attempt);   // "- n -"
     // The value goes; the caption announces the correct answer below it.
     void ShowAnswerCaption();
+    // Places the strip and its texts again, for the scale the view has now.
+    void LayOut();
 
     const CWnd& Caption() const { return m_caption; }
     std::wstring CaptionText() const { return m_caption.GetWindowText(); }
@@ -19,6 +22,9 @@ public:
     bool HasValue() const { return m_value.IsWindow(); }
 
 private:
+    RECT CaptionRect(const PanelLayout::Metrics& m) const;
+    RECT ValueRect(const PanelLayout::Metrics& m) const;
+
     CWnd m_caption;
     CFontStatic m_value;
 };

@@ -82,6 +82,21 @@ void CTestPanel::PlaceButtons(const PanelLayout::Metrics& m)
     ::MoveWindow(m_skipButton->m_hWnd, left + readyWidth + gap, top, skipWidth, height, TRUE);
 }
 
+void CTestPanel::LayOut()
+{
+    if (!IsWindow())
+        return;
+    const HWND view = GetParent();
+    RECT viewRect{};
+    ::GetWindowRect(view, &viewRect);
+    const PanelLayout::Metrics m = PanelLayout::MetricsFor(view);
+    MoveWindow(PanelLayout::PlacePanels(viewRect.right - viewRect.left, viewRect.bottom - viewRect.top, m).test);
+    m_statusPanel.LayOut();
+    m_answerPanel.LayOut();
+    m_translationPanel.LayOut();
+    PlaceButtons(m);
+}
+
 BOOL CTestPanel::DestroyWindow()
 {
     // The buttons' windows go with the panel's. Their objects stay until the

@@ -22,6 +22,9 @@ public:
 
     // After the last question: the closing text in place of the question.
     void ShowFinished();
+    // Places the panel and everything in it again, for the scale and size
+    // the view has now; the question, the typed texts and the focus stay.
+    void LayOut();
 
     CStatusPanel& Status() { return m_statusPanel; }
     CAnswerPanel& Answers() { return m_answerPanel; }

@@ -7,9 +7,16 @@ class CTranslationPanel : public CWnd {
 public:
     BOOL Create(HWND testPanel);
     void ShowTranslation(const std::wstring& translation);
+    // Places the strip and its texts again, for the scale the view has now.
+    void LayOut();
     const CFontStatic& Value() const { return m_value; }
 
 private:
+    struct Rects {
+        RECT own, label, value;
+    };
+    static Rects RectsIn(HWND testPanel);
+
     CWnd m_label;
     CFontStatic m_value;
 };

@@ -9,6 +9,7 @@
 #include "data/LayoutRetype.h"
 #include "data/VerbGroups.h"
 #include "data/VerbTableReader.h"
+#include "framework/Dpi.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinApp.h"
@@ -40,6 +41,8 @@ BEGIN_MESSAGE_MAP(CVerbsView, CView)
     ON_MESSAGE(VM_READY, OnReadyMessage)
     ON_MESSAGE(VM_SKIP, OnSkipMessage)
     ON_MESSAGE(VM_STOP, OnStopMessage)
+    ON_MESSAGE(fw::kDpiChangedAfterParentMessage, OnDpiChanged)
+    ON_MESSAGE(WM_SIZE, OnSize)
     ON_COMMAND(ID_TEST_START_RU, OnTestStart)
     ON_COMMAND(ID_TEST_READY_RU, OnTestReady)
     ON_COMMAND(ID_TEST_SKIP_RU, OnTestSkip)
@@ -210,9 +213,44 @@ bool CVerbsView::CreatePanels(const TestSession& test)
     if (!m_picturePanel.Create(m_hWnd, test.QuestionCount()) ||
         !m_testPanel.Create(m_hWnd, test.Options(), test.Forms()))
         return false;
+    m_panelsDpi = fw::DpiOf(m_hWnd);
+    m_centreOnNextSize = false;
     m_picturePanel.RedrawNow();
     m_testPanel.RedrawNow();
     return true;
+}
+
+void CVerbsView::LayOutPanels()
+{
+    m_panelsDpi = fw::DpiOf(m_hWnd);
+    m_picturePanel.LayOut();
+    m_testPanel.LayOut();
+    Invalidate();
+}
+
+// ---- Scale
+
+LRESULT CVerbsView::OnDpiChanged(WPARAM, LPARAM)
+{
+    Default();
+    if (!m_testPanel.IsWindow() || fw::DpiOf(m_hWnd) == m_panelsDpi)
+        return 0;
+    // The picture and the buttons take their new sizes first: the panels
+    // are laid out around them. The frame takes its new size next; the
+    // panels centre themselves in the view once it has its own.
+    fw::NotifyChildrenOfDpi(m_hWnd);
+    LayOutPanels();
+    m_centreOnNextSize = true;
+    return 0;
+}
+
+LRESULT CVerbsView::OnSize(WPARAM, LPARAM)
+{
+    Default();
+    if (m_centreOnNextSize && m_testPanel.IsWindow())
+        LayOutPanels();
+    m_centreOnNextSize = false;
+    return 0;
 }
 
 void CVerbsView::ShowQuestion(const TestSession& test)

@@ -33,6 +33,8 @@ protected:
     LRESULT OnReadyMessage(WPARAM wp, LPARAM lp);
     LRESULT OnSkipMessage(WPARAM wp, LPARAM lp);
     LRESULT OnStopMessage(WPARAM wp, LPARAM lp);
+    LRESULT OnDpiChanged(WPARAM wp, LPARAM lp);
+    LRESULT OnSize(WPARAM wp, LPARAM lp);
 
     void OnTestStart();
     // A new test of the last test's mistaken verbs; at the closing display
@@ -62,6 +64,8 @@ private:
     std::vector<int> DrillableVerbs() const;
     // The hint of the empty window, over the background.
     void PaintStartHint(HDC dc);
+    // Both panels placed again for the view's scale and size now.
+    void LayOutPanels();
     // Ends the test from any state (panels, countdown).
     void StopTest();
     void ShowQuestion(const TestSession& test);
@@ -84,6 +88,11 @@ private:
     void StopCountdown();
 
     bool m_bBoxOpen = false;
+    // The scale the panels of the running test are laid out for, and whether
+    // the view is about to take its size at a new scale (the panels then
+    // centre themselves in it again).
+    UINT m_panelsDpi = 0;
+    bool m_centreOnNextSize = false;
     fw::UniqueBitmap m_bmpBackground;
     CPicturePanel m_picturePanel;
     CTestPanel m_testPanel;

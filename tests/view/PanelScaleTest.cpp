@@ -45,6 +45,40 @@ SIZE TextSize(HWND window, const std::wstring& text, bool wrap)
                                          << size.cy << ", has " << client.right << " x " << client.bottom;
 }
 
+// The rectangles of a window and of every window below it, each in its
+// parent, in the order the windows stand.
+void CollectRects(HWND window, std::vector<std::vector<long>>& rects)
+{
+    rects.push_back(Rect(window));
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        CollectRects(child, rects);
+}
+
+// Whether every child of a window lies inside its client area and no two
+// overlap (the picture, its progress bar, the strips and the buttons).
+::testing::AssertionResult ChildrenInsideApart(HWND parent)
+{
+    RECT client{};
+    ::GetClientRect(parent, &client);
+    std::vector<RECT> seen;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT rc = InParent(child), inside{};
+        ::IntersectRect(&inside, &rc, &client);
+        if (!::EqualRect(&inside, &rc))
+            return ::testing::AssertionFailure() << "a child at " << rc.left << "," << rc.top << "-" << rc.right << ","
+                                                 << rc.bottom << " leaves its parent's " << client.right << " x "
+                                                 << client.bottom;
+        for (const RECT& other : seen) {
+            RECT common{};
+            if (::IntersectRect(&common, &rc, &other))
+                return ::testing::AssertionFailure() << "children overlap at " << common.left << "," << common.top
+                                                     << "-" << common.right << "," << common.bottom;
+        }
+        seen.push_back(rc);
+    }
+    return ::testing::AssertionSuccess();
+}
+
 } // namespace
 
 TEST_F(TestRun, OnAScreenAtTwiceTheScaleThePanelsAreTwiceTheirSize)
@@ -138,4 +172,76 @@ TEST_F(TestRun, WithAFontOf20Or36PixelsEveryTextATestCanShowHasRoom)
         Command(language ? ID_TEST_STOP_EN : ID_TEST_STOP_RU);
         ExpectIdle();
     }
+}
+
+TEST_F(TestRun, MovedToAMonitorAtTwiceTheScaleDuringATestThePanelsFollowAndTheTestGoesOn)
+{
+    Launch(1);
+    globals->NumWords = 3;
+    globals->ShowTranslate = 1;
+    globals->OnlyOneForm = 0;
+    globals->MustLimitTime = 0;
+    CWnd& frame = *app->m_pMainWnd;
+    RECT suggested{0, 0, 1300, 1100};
+    Command(ID_TEST_START_EN);
+    ASSERT_TRUE(View().IsRunning());
+    // One question answered, a wrong answer to the next, then half an answer
+    // typed when the window moves.
+    TypeCorrectForms();
+    ExpectBoxes(1, [&] { Type(L"\r"); });
+    Type(L"x\ty");
+    ExpectBoxes(1, [&] { Type(L"\r"); });
+    ASSERT_EQ(StatusValue(), L"- 2 -");
+    Type(L"ab");
+    const HWND typedInto = ::GetFocus();
+    ASSERT_TRUE(typedInto == PastTenseField() || typedInto == ParticipleField());
+    const int cells = UncoveredCells();
+    const std::wstring infinitive = Text(Answers().Infinitive().m_hWnd);
+    const std::wstring translation = Text(Panel().Translation().Value().m_hWnd);
+    ASSERT_GT(cells, 0);
+
+    frame.SendMessage(fw::kDpiChangedMessage, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+
+    // The test goes on where it was.
+    EXPECT_EQ(StatusValue(), L"- 2 -");
+    EXPECT_EQ(::GetFocus(), typedInto);
+    EXPECT_EQ(Text(typedInto), L"ab");
+    EXPECT_EQ(Progress(), 1);
+    EXPECT_EQ(UncoveredCells(), cells);
+    EXPECT_EQ(Text(Answers().Infinitive().m_hWnd), infinitive);
+    EXPECT_EQ(Text(Panel().Translation().Value().m_hWnd), translation);
+    // Nothing covers anything else, and all is inside the view.
+    HWND picturePanel = View().PicturePanel().m_hWnd;
+    EXPECT_TRUE(ChildrenInsideApart(View().m_hWnd));
+    for (HWND panel : {picturePanel, Panel().m_hWnd, Panel().Status().m_hWnd, Answers().m_hWnd,
+                       Panel().Translation().m_hWnd})
+        EXPECT_TRUE(ChildrenInsideApart(panel));
+    // Laid out as a test started on that monitor is.
+    std::vector<std::vector<long>> moved, fresh;
+    CollectRects(picturePanel, moved);
+    CollectRects(Panel().m_hWnd, moved);
+    Command(ID_TEST_STOP_EN);
+    Command(ID_TEST_START_EN);
+    ASSERT_TRUE(View().IsRunning());
+    CollectRects(View().PicturePanel().m_hWnd, fresh);
+    CollectRects(Panel().m_hWnd, fresh);
+    EXPECT_EQ(moved, fresh);
+    EXPECT_EQ(Rect(View().PicturePanel().Picture().m_hWnd), (std::vector<long>{10, 10, 496, 616}));
+    Command(ID_TEST_STOP_EN);
+
+    // Back to 100 % at the closing display: the closing text fills the
+    // answer panel down to where the translation strip ended, as there.
+    globals->NumWords = 1;
+    Command(ID_TEST_START_EN);
+    TypeCorrectForms();
+    ExpectBoxes(1, [&] { Type(L"\r"); });
+    ASSERT_TRUE(Answers().ClosingText().IsWindow());
+    frame.SendMessage(fw::kDpiChangedMessage, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+    const long b2 = 2 * ::GetSystemMetrics(SM_CXBORDER);
+    EXPECT_EQ(Rect(Panel().m_hWnd)[2] - Rect(Panel().m_hWnd)[0], 259);
+    EXPECT_EQ(Rect(Answers().m_hWnd), (std::vector<long>{5, 48, 248, 285 + b2}));
+    EXPECT_TRUE(ChildrenInsideApart(Answers().m_hWnd));
+    EXPECT_TRUE(ChildrenInsideApart(View().PicturePanel().m_hWnd));
+    EXPECT_EQ(::GetFocus(), Answers().m_hWnd);
+    Command(ID_TEST_STOP_EN);
 }
