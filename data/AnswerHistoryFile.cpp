@@ -93,17 +93,16 @@ bool AnswerHistoryFile::Append(const HistoryEntry& entry)
     if (!Open())
         return false;
     std::string bytes;
-    if (m_checkEnd) {
-        LARGE_INTEGER size{};
-        if (::GetFileSizeEx(m_file.get(), &size) && size.QuadPart == 0)
-            bytes = kHistoryHeader;
-        else if (EndsInsideLine())
-            bytes = "\n"; // the cut line stays apart, to be skipped as damaged
-    }
+    // Looked at before every line: another run sharing the file may have
+    // been killed in the middle of its own line since the last one.
+    LARGE_INTEGER size{};
+    if (m_checkEnd && ::GetFileSizeEx(m_file.get(), &size) && size.QuadPart == 0)
+        bytes = kHistoryHeader;
+    else if (EndsInsideLine())
+        bytes = "\n"; // the cut line stays apart, to be skipped as damaged
     bytes += HistoryLineOf(entry);
     const bool whole = WriteAll(bytes);
-    // After a failure the file may end inside the line: look again next time.
-    m_checkEnd = !whole;
+    m_checkEnd = false; // the format line goes only into a file new to this run
     if (!whole)
         m_file.reset(); // a new handle next time, in case this one went bad
     return whole;

@@ -55,5 +55,5 @@ private:
 
     std::wstring m_path;
     win::UniqueFile m_file;
-    bool m_checkEnd = true; // look at the last byte before the next line
+    bool m_checkEnd = true; // just opened: an empty file gets the format line first
 };

@@ -230,14 +230,22 @@ TEST_F(HistoryFileTest, AWriteCutShortCostsOnlyItsOwnLine)
     {
         AnswerHistoryFile again(path);
         EXPECT_TRUE(again.Append(second));
+        // Meanwhile a third run, killed while writing, leaves its line cut
+        // short: the next answer of this run still starts a line of its own.
+        AnswerHistoryFile killed(path);
+        AnswerHistoryFile::FileWriter() = WriteHalfThenDiskFull;
+        EXPECT_FALSE(killed.Append(first));
+        AnswerHistoryFile::FileWriter() = ::WriteFile;
+        EXPECT_TRUE(again.Append(second));
     }
     HistoryContents read = AnswerHistoryFile::Read(path);
-    EXPECT_EQ(read.damagedLines, 3) << "the halves of the two failed writes, and the line cut by the end";
-    ASSERT_EQ(read.entries.size(), 4u);
+    EXPECT_EQ(read.damagedLines, 4) << "the halves of the three failed writes, and the line cut by the end";
+    ASSERT_EQ(read.entries.size(), 5u);
     EXPECT_EQ(read.entries[0].verb, 1);
     EXPECT_EQ(read.entries[1].verb, 1);
     EXPECT_EQ(read.entries[2].verb, 2);
     EXPECT_EQ(read.entries[3].verb, 2);
+    EXPECT_EQ(read.entries[4].verb, 2);
     EXPECT_EQ(testutil::ReadFileBytes(path).rfind(kHistoryHeader, 0), 0u);
     EXPECT_EQ(testutil::ReadFileBytes(path).find(kHistoryHeader, 1), std::string::npos) << "one format line";
 }
