@@ -261,12 +261,18 @@ void CStatisticsDlg::Export(const std::wstring& suggestedName, const std::string
 void CStatisticsDlg::OnExportHistory()
 {
     // Every text of every answer: read again in full (the dialog keeps less).
-    std::string bytes;
+    const std::wstring history = AnswerHistoryFile::CurrentPath();
+    HistoryContents contents;
     {
         CWaitCursor wait;
-        bytes = HistoryCsvBytes(AnswerHistoryFile::Read(AnswerHistoryFile::CurrentPath()).entries, IsEnglish());
+        contents = AnswerHistoryFile::Read(history);
     }
-    Export(L"history.csv", bytes);
+    if (contents.unreadable) {
+        // An empty export would pass for the whole history.
+        AppMessageBox(fw::FormatString1(LoadLangString(IDS_HISTORY_UNREADABLE), history), MB_OK | MB_ICONWARNING);
+        return;
+    }
+    Export(L"history.csv", HistoryCsvBytes(contents.entries, IsEnglish()));
 }
 
 void CStatisticsDlg::OnExportSummary()

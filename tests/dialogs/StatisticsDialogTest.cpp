@@ -184,4 +184,21 @@ TEST_F(StatisticsDialog, TheExportsWriteTheCsvAndAFailedWriteKeepsTheOlderFile)
     ASSERT_TRUE(Command(responder, frame, ID_STATISTICS_RU, 4));
     EXPECT_EQ(responder.Seen().back().text, L"Could not create file \"" + target + L"\"");
     EXPECT_EQ(testutil::ReadFileBytes(target), older);
+
+    // The history locked by another program since the dialog opened: said,
+    // and no export of nothing in place of the older one.
+    ::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    HANDLE locked = INVALID_HANDLE_VALUE;
+    responder.Then([&](HWND d) {
+        locked = ::CreateFileW(folder.File(L"history.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ModalResponder::Press(d, IDC_STATS_EXPORT_HISTORY);
+        ModalResponder::Press(d, IDCANCEL);
+    });
+    responder.ThenPress(IDOK);
+    ASSERT_TRUE(Command(responder, frame, ID_STATISTICS_RU, 2));
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    ::CloseHandle(locked);
+    EXPECT_EQ(responder.Seen().back().text,
+              L"The answer history \"" + folder.File(L"history.txt") + L"\" cannot be read. The file is left as it is.");
+    EXPECT_EQ(testutil::ReadFileBytes(target), older);
 }
