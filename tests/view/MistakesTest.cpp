@@ -152,3 +152,21 @@ TEST_F(TestRun, RussianLayoutLettersBringTheBalloonAndCountAsEnglishWhenChosen)
         ExpectIdle();
     }
 }
+
+TEST_F(TestRun, AnAnswerFieldTakesTheEnglishLayoutAndGivesTheLearnersBackWhenTheTestStops)
+{
+    Launch(1);
+    UseOnlyVerbs({L"sing"});
+    globals->NumWords = 1;
+    const HKL english = ::LoadKeyboardLayoutW(L"00000409", 0);
+    const HKL russian = ::LoadKeyboardLayoutW(L"00000419", KLF_ACTIVATE);
+    if (!english || !russian || ::GetKeyboardLayout(0) != russian)
+        GTEST_SKIP() << "no Russian layout to switch from";
+    Command(ID_TEST_START_EN);
+    ASSERT_TRUE(View().IsRunning());
+    EXPECT_EQ(::GetKeyboardLayout(0), english);
+    Command(ID_TEST_STOP_EN);
+    EXPECT_FALSE(View().IsRunning());
+    EXPECT_EQ(::GetKeyboardLayout(0), russian);
+    ::ActivateKeyboardLayout(english, 0);
+}
