@@ -170,3 +170,37 @@ TEST_F(TestRun, AnAnswerFieldTakesTheEnglishLayoutAndGivesTheLearnersBackWhenThe
     EXPECT_EQ(::GetKeyboardLayout(0), russian);
     ::ActivateKeyboardLayout(english, 0);
 }
+
+TEST_F(TestRun, TheReviewButtonTabbedToAnswersEnterEscAndTab)
+{
+    Launch(1);
+    UseOnlyVerbs({L"sing"});
+    globals->NumWords = 1;
+    Command(ID_TEST_START_EN);
+    ASSERT_TRUE(View().IsRunning());
+    ExpectBoxes(0, [&] { Command(ID_TEST_SKIP_EN); });
+    const HWND button = Answers().ReviewButton().m_hWnd;
+    ASSERT_TRUE(::IsWindow(button));
+    Type(L"\t");
+    ASSERT_EQ(::GetFocus(), button);
+    // Enter presses it, as Space does.
+    bool reviewed = false;
+    responder.Then([&](HWND d) {
+        reviewed = true;
+        ::SendMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    ASSERT_TRUE(responder.ExpectDialogs(1, [&] {
+        Type(L"\r");
+        testutil::PumpUntil([&] { return reviewed; });
+    }));
+    // Tab leaves it for the panel and comes back.
+    ::SetFocus(button);
+    Type(L"\t");
+    EXPECT_NE(::GetFocus(), button);
+    Type(L"\t");
+    ASSERT_EQ(::GetFocus(), button);
+    // Esc ends the test, as on the closing display.
+    ExpectBoxes(0, [&] { Type(L"\x1b"); });
+    EXPECT_FALSE(View().IsRunning());
+    ExpectIdle();
+}
