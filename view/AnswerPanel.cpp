@@ -338,6 +338,7 @@ void CAnswerPanel::ShowResult(const std::wstring& result, bool reviewButton)
                                  {left, buttonTop, left + buttonWidth, buttonTop + buttonHeight}, view,
                                  kReviewButtonId);
     m_reviewButton.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    m_reviewButton.SetPanel(m_hWnd);
     ::SetWindowPos(m_reviewButton.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 

@@ -2,6 +2,7 @@
 // The middle of the test panel: the asked verb's infinitive and one or two
 // answer fields, or at the end of a test the closing text.
 #include "view/AnswerEdit.h"
+#include "view/ReviewButton.h"
 #include "base/FontStatic.h"
 #include "session/AskedForms.h"
 #include "session/TestRecord.h"
@@ -88,5 +89,5 @@ private:
     CAnswerEdit m_participleField;
     CFontStatic m_closingText;
     CWnd m_resultText;
-    CWnd m_reviewButton;
+    CReviewButton m_reviewButton;
 };

@@ -174,12 +174,14 @@ void CVerbsView::OnTestStart()
         AppMessageBox(text, MB_OK);
         return;
     }
-    BeginTest(options, testSet, RandomQuestionDraw());
+    BeginTest(options, testSet, nullptr);
 }
 
-void CVerbsView::BeginTest(const TestOptions& options, const std::vector<int>& testSet, const QuestionDraw& draw)
+void CVerbsView::BeginTest(const TestOptions& options, const std::vector<int>& testSet, const QuestionDraw* draw)
 {
-    TestSession& test = Document()->StartTest(Globals().m_verbs, options, testSet, draw);
+    CVerbsDoc* doc = Document();
+    TestSession& test = draw ? doc->StartTest(Globals().m_verbs, options, testSet, *draw)
+                             : doc->StartTest(Globals().m_verbs, options, testSet);
     // The hint of the empty window goes.
     Invalidate();
     if (!CreatePanels(test)) {
@@ -282,7 +284,8 @@ void CVerbsView::OnDrillMistakes()
     if (IsRunning())
         StopTest(); // the closing display of the test reviewed
     // The draw takes them all, whatever the number of questions set.
-    BeginTest(CurrentTestOptions(), verbs, ListedQuestionDraw(verbs));
+    const ListedQuestionDraw draw(verbs);
+    BeginTest(CurrentTestOptions(), verbs, &draw);
 }
 
 void CVerbsView::OnReviewButton()

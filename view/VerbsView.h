@@ -58,8 +58,10 @@ private:
     // The verbs of the chosen groups; a store failure is reported and gives none.
     std::vector<int> ReadTestSet();
     bool CreatePanels(const TestSession& test);
-    // Starts a test of the draw's verbs and shows its first question.
-    void BeginTest(const TestOptions& options, const std::vector<int>& testSet, const QuestionDraw& draw);
+    // Starts a test of the draw's verbs and shows its first question; without
+    // a draw, the document chooses them as for any test (weak verbs first
+    // where the learner asked for it).
+    void BeginTest(const TestOptions& options, const std::vector<int>& testSet, const QuestionDraw* draw);
     // The verbs of the last test's mistakes, while a drill of them may start.
     std::vector<int> DrillableVerbs() const;
     // The hint of the empty window, over the background.

@@ -9,6 +9,7 @@
 #include "base/Language.h"
 #include "base/VerbsDoc.h"
 #include "data/AnswerHistoryFile.h"
+#include "data/VerbGroups.h"
 #include "data/HistoryStats.h"
 #include "resources/resource.h"
 #include "session/QuestionDraw.h"
@@ -189,5 +190,18 @@ TEST_F(HistoryRun, WeakVerbsFirstFavoursWrongAnswersAndTheOptionOffDrawsAsBefore
     Doc().EndTest();
     // 128 against 4 a verb: hardly a question of the 200 goes to a learned verb.
     EXPECT_GT(weak, 180);
+
+    // Start, as the learner gives it, draws as the document does.
+    const std::vector<int> testSet = VerbGroups::ComputeTestSet(globals->m_profile);
+    for (unsigned seed : {5u, 313u}) {
+        std::srand(seed);
+        const std::vector<int> expected = asked(Doc().StartTest(globals->m_verbs, CurrentTestOptions(), testSet));
+        Doc().EndTest();
+        std::srand(seed);
+        Command(ID_TEST_START_EN);
+        ASSERT_TRUE(View().IsRunning());
+        EXPECT_EQ(asked(*View().LastTest()), expected) << "seed " << seed;
+        Command(ID_TEST_STOP_EN);
+    }
     EXPECT_EQ(AnswerHistoryFile::Read(path).entries.size(), 60u) << "starting tests added nothing";
 }

@@ -152,3 +152,55 @@ TEST_F(TestRun, RussianLayoutLettersBringTheBalloonAndCountAsEnglishWhenChosen)
         ExpectIdle();
     }
 }
+
+TEST_F(TestRun, AnAnswerFieldTakesTheEnglishLayoutAndGivesTheLearnersBackWhenTheTestStops)
+{
+    Launch(1);
+    UseOnlyVerbs({L"sing"});
+    globals->NumWords = 1;
+    const HKL english = ::LoadKeyboardLayoutW(L"00000409", 0);
+    const HKL russian = ::LoadKeyboardLayoutW(L"00000419", KLF_ACTIVATE);
+    if (!english || !russian || ::GetKeyboardLayout(0) != russian)
+        GTEST_SKIP() << "no Russian layout to switch from";
+    Command(ID_TEST_START_EN);
+    ASSERT_TRUE(View().IsRunning());
+    EXPECT_EQ(::GetKeyboardLayout(0), english);
+    Command(ID_TEST_STOP_EN);
+    EXPECT_FALSE(View().IsRunning());
+    EXPECT_EQ(::GetKeyboardLayout(0), russian);
+    ::ActivateKeyboardLayout(english, 0);
+}
+
+TEST_F(TestRun, TheReviewButtonTabbedToAnswersEnterEscAndTab)
+{
+    Launch(1);
+    UseOnlyVerbs({L"sing"});
+    globals->NumWords = 1;
+    Command(ID_TEST_START_EN);
+    ASSERT_TRUE(View().IsRunning());
+    ExpectBoxes(0, [&] { Command(ID_TEST_SKIP_EN); });
+    const HWND button = Answers().ReviewButton().m_hWnd;
+    ASSERT_TRUE(::IsWindow(button));
+    Type(L"\t");
+    ASSERT_EQ(::GetFocus(), button);
+    // Enter presses it, as Space does.
+    bool reviewed = false;
+    responder.Then([&](HWND d) {
+        reviewed = true;
+        ::SendMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    ASSERT_TRUE(responder.ExpectDialogs(1, [&] {
+        Type(L"\r");
+        testutil::PumpUntil([&] { return reviewed; });
+    }));
+    // Tab leaves it for the panel and comes back.
+    ::SetFocus(button);
+    Type(L"\t");
+    EXPECT_NE(::GetFocus(), button);
+    Type(L"\t");
+    ASSERT_EQ(::GetFocus(), button);
+    // Esc ends the test, as on the closing display.
+    ExpectBoxes(0, [&] { Type(L"\x1b"); });
+    EXPECT_FALSE(View().IsRunning());
+    ExpectIdle();
+}
