@@ -51,17 +51,7 @@ std::string TimeOf(const HistoryTime& t)
 
 std::string DateOfDay(long long day)
 {
-    // Civil from days: the inverse of DayNumberOf.
-    day += 719468;
-    const long long era = (day >= 0 ? day : day - 146096) / 146097;
-    const long long dayOfEra = day - era * 146097;
-    const long long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const long long mp = (5 * dayOfYear + 2) / 153;
-    const int d = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
-    const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    const int y = static_cast<int>(yearOfEra + era * 400 + (m <= 2 ? 1 : 0));
-    return DateOf({y, m, d});
+    return DateOf(DateOfDayNumber(day));
 }
 
 const wchar_t* FormsText(const HistoryEntry& e, bool english)

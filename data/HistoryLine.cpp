@@ -169,6 +169,22 @@ long long DayNumberOf(int year, int month, int day)
     return era * 146097 + dayOfEra - 719468;
 }
 
+HistoryTime DateOfDayNumber(long long day)
+{
+    // Civil from days: the inverse of DayNumberOf.
+    day += 719468;
+    const long long era = (day >= 0 ? day : day - 146096) / 146097;
+    const long long dayOfEra = day - era * 146097;
+    const long long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const long long mp = (5 * dayOfYear + 2) / 153;
+    HistoryTime date;
+    date.day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
+    date.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    date.year = static_cast<int>(yearOfEra + era * 400 + (date.month <= 2 ? 1 : 0));
+    return date;
+}
+
 long long HistoryTime::DayNumber() const
 {
     return DayNumberOf(year, month, day);

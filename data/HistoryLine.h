@@ -33,6 +33,8 @@ extern const char kHistoryHeader[];
 
 // Days since 1 January 1970 of a date of the proleptic Gregorian calendar.
 long long DayNumberOf(int year, int month, int day);
+// The date of a day number (the inverse of DayNumberOf); the time stays 0.
+HistoryTime DateOfDayNumber(long long day);
 
 // The line of an answer, line feed included. Tabs, line breaks and
 // backslashes of the texts are written as \t, \n, \r and \\.

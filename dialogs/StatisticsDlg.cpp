@@ -74,17 +74,9 @@ int ClientWidth(HWND list)
 
 std::wstring DateText(long long day)
 {
-    // Civil from days (the inverse of DayNumberOf), shown as dd.mm.
-    day += 719468;
-    const long long era = (day >= 0 ? day : day - 146096) / 146097;
-    const long long dayOfEra = day - era * 146097;
-    const long long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const long long mp = (5 * dayOfYear + 2) / 153;
-    const int d = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
-    const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    const HistoryTime date = DateOfDayNumber(day);
     wchar_t text[16];
-    std::swprintf(text, 16, L"%02d.%02d", d, m);
+    std::swprintf(text, 16, L"%02d.%02d", date.day, date.month);
     return text;
 }
 
