@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Takes screenshots of the program on a virtual display, for a look at what
 # a learner sees. Each scene is a script in scripts/shots/ (the main window,
-# the splash, the about box, the dialogs ...); with names as arguments only
-# those scenes run. Writes PNG files to build/screenshots.
+# the splash, the about box, the dialogs, the help pages in a web browser
+# ...); with names as arguments only those scenes run. Writes PNG files to
+# build/screenshots. The help scene installs a web browser (netsurf-gtk)
+# when the machine has none, which needs root.
 #   scripts/screenshots.sh [scene ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
