@@ -1,7 +1,8 @@
 # Scene: the help contents opened from the program's Help menu with real key
 # presses, shown in a web browser: from the English interface the page at its
 # English section, from the Russian one the page at its top, the Russian
-# section. Sourced by scripts/screenshots.sh, which provides run, shot,
+# section; and in English the options page from the Help button of the
+# Options dialog. Sourced by scripts/screenshots.sh, which provides run, shot,
 # set_language, start_program, stop_program, $bin, $out and $env_dir.
 #
 # The browser: NetSurf (Debian's netsurf-gtk), which scrolls to the anchor of
@@ -126,6 +127,16 @@ help_close_browser() {
   kill -9 "$pid" 2>/dev/null || true
 }
 
+# The browser was given the page of the topic, at #en in English and at its
+# top in Russian; the opener's log is shown.
+help_check_opened() {
+  local opened expected="/help/$2.html"
+  sed "s/^/  /" "$help_log"
+  opened=$(sed -n 's/^opened: //p' "$help_log")
+  [ "$1" = en ] && expected="$expected#en"
+  [[ "$opened" == file:///*"$expected" ]] || help_fail "the browser was given '$opened', not .../help$expected"
+}
+
 if help_browser_ready; then
   help_write_opener
   help_route_prefix
@@ -145,16 +156,32 @@ if help_browser_ready; then
       xdotool key --delay 300 F10 Right Right Down Return
     fi
     help_wait_browser >/dev/null || help_fail "no browser window 20 s after Help > Content; the opener's log: $(cat "$help_log" 2>/dev/null)"
-    sed "s/^/  /" "$help_log"
-    opened=$(sed -n 's/^opened: //p' "$help_log")
-    if [ "$lang" = en ]; then
-      [[ "$opened" == file:///*/help/verbs.html#en ]] || help_fail "the browser was given $opened, not the page at #en"
-    else
-      [[ "$opened" == file:///*/help/verbs.html ]] || help_fail "the browser was given $opened, not the page"
-    fi
+    help_check_opened "$lang" verbs
     sleep 3 # the page is laid out and scrolled to its anchor
     shot "help-contents-$lang"
     help_close_browser
+
+    # A dialog's Help button takes the same way: the options page, whose
+    # English section starts far down.
+    if [ "$lang" = en ]; then
+      rm -f "$help_log"
+      xdotool key alt+s
+      sleep 0.4
+      xdotool key o
+      wait_for '^0 #32770 .* Program options$' || help_fail "no Options dialog"
+      sleep 0.5
+      help_button=$(windows | awk '$1 == 1 && $2 == "Button" && $3 == 9' | head -1)
+      [ -n "$help_button" ] || help_fail "no Help button in Options"
+      set -- $help_button
+      xdotool mousemove $((($4 + $6) / 2)) $((($5 + $7) / 2)) click 1
+      help_wait_browser >/dev/null || help_fail "no browser window 20 s after Options' Help; the opener's log: $(cat "$help_log" 2>/dev/null)"
+      help_check_opened "$lang" verbs_options
+      sleep 3
+      shot "help-options-$lang"
+      help_close_browser
+      xdotool key Escape
+      wait_gone '^0 #32770 ' || help_fail "Options stays open"
+    fi
     stop_program "$lang"
   done
   help_restore_prefix
