@@ -13,16 +13,17 @@
 # How the page reaches it: the program hands the English page to the web
 # browser of the http association as "file:///Z:/.../verbs.html#en", and
 # opens the Russian page as a document (the .html association). In a Wine
-# prefix both lead to Wine's winebrowser, which starts the first program of
-# its Browsers list (HKCU\Software\Wine\WineBrowser) with the address, after
-# turning a file: address into the Unix file's address. That turning knows no
-# anchors: it takes "#en" for part of the file name, finds no such file and
-# hands on "file://Z:\...\verbs.html#en" unchanged. So the list names a small
-# opener of this scene's own, which writes down what it was given, turns such
-# an address into the Unix file's address with its anchor kept, and starts
-# NetSurf. The prefix of these scripts has no .html association (mshtml,
-# which registers it in a usual prefix, is left out): the scene adds the one
-# a usual prefix has, and takes both settings away when it ends.
+# prefix both lead to Wine's winebrowser (of Wine 8.0 here), which starts the
+# first program of its Browsers list (HKCU\Software\Wine\WineBrowser) with
+# the address, after turning a file: address into the Unix file's address.
+# That turning knows no anchors: it takes "#en" for part of the file name,
+# finds no such file and hands on "file://Z:\...\verbs.html#en" unchanged.
+# So the list names a small opener of this scene's own, which writes down
+# what it was given, turns such an address into the Unix file's address with
+# its anchor kept, and starts NetSurf. The prefix of these scripts has no
+# .html association (mshtml, which registers it in a usual prefix, is left
+# out): the scene adds the one a usual prefix has, and takes its settings
+# away when it ends.
 . scripts/drive-test.sh
 
 help_opener="$env_dir/help-opener.sh"
@@ -89,15 +90,22 @@ EOF
   chmod +x "$help_opener"
 }
 
+# The associations added here (none where the prefix has them already).
+help_added=()
 help_route_prefix() {
+  local ext
   run reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$help_opener" /f
-  run reg add 'HKCR\.html' /ve /d htmlfile /f
-  run reg add 'HKCR\.htm' /ve /d htmlfile /f
+  for ext in .html .htm; do
+    run reg query "HKCR\\$ext" /ve && continue
+    run reg add "HKCR\\$ext" /ve /d htmlfile /f
+    help_added+=("$ext")
+  done
 }
 help_restore_prefix() {
+  local ext
   run reg delete 'HKCU\Software\Wine\WineBrowser' /v Browsers /f || true
-  run reg delete 'HKCR\.html' /f || true
-  run reg delete 'HKCR\.htm' /f || true
+  for ext in "${help_added[@]}"; do run reg delete "HKCR\\$ext" /f || true; done
+  help_added=()
 }
 
 # Waits (up to 20 s) for the browser's window; prints its id.
@@ -113,7 +121,7 @@ help_wait_browser() {
   done
   return 1
 }
-# Ends the browser by its id and waits (up to 10 s) until it has gone.
+# Ends the browser by its process id and waits (up to 10 s) until it has gone.
 help_close_browser() {
   local pid i
   pid=$(cat "$help_pid" 2>/dev/null) || return 0
