@@ -32,6 +32,9 @@ constexpr int kScrollBarRoom = 20;
 // Room a column leaves beside its text (at 96 DPI), as the list and its
 // header draw it: the margins of the text and the gap before the next.
 constexpr int kCellPadding = 12;
+// Rows a list in a larger font of the user's own shows at once where the
+// screen has room (in the dialog's own font it shows a few more).
+constexpr int kRowsShown = 12;
 
 RECT RectIn(HWND parent, HWND child)
 {
@@ -41,10 +44,11 @@ RECT RectIn(HWND parent, HWND child)
     return rc;
 }
 
-void MoveBy(HWND parent, HWND child, int dx, int grow)
+// Moves a child right by dx and makes it wider by dw and taller by dh.
+void Reshape(HWND parent, HWND child, int dx, int dw, int dh)
 {
     const RECT rc = RectIn(parent, child);
-    ::MoveWindow(child, rc.left + dx, rc.top, rc.right - rc.left + grow, rc.bottom - rc.top, FALSE);
+    ::MoveWindow(child, rc.left + dx, rc.top, rc.right - rc.left + dw, rc.bottom - rc.top + dh, FALSE);
 }
 
 // Width of a text in the font a window draws with.
@@ -111,6 +115,8 @@ BOOL CVerbsListDlg::OnInitDialog()
     InsertTabs();
     RankVerbs();
     FillList();
+    if (Globals().m_userFont)
+        GrowToRows();
     ::EnableWindow(GetDlgItem(IDC_EXPORT), TRUE);
     return TRUE;
 }
@@ -143,7 +149,7 @@ void CVerbsListDlg::InsertColumns()
         ListView_SetColumnWidth(m_hList, column, widths[static_cast<size_t>(column)]);
         total += widths[static_cast<size_t>(column)];
     }
-    WidenBy(total - listWidth);
+    GrowBy(total - listWidth, 0);
 }
 
 int CVerbsListDlg::ScrollBarRoom() const
@@ -173,27 +179,44 @@ std::array<int, 4> CVerbsListDlg::FittedWidths(const std::array<std::wstring, 4>
     return widths;
 }
 
-void CVerbsListDlg::WidenBy(int grow)
+void CVerbsListDlg::GrowToRows()
+{
+    RECT row{}, header{}, client{};
+    if (!ListView_GetItemRect(m_hList, 0, &row, LVIR_BOUNDS))
+        return;
+    ::GetWindowRect(ListView_GetHeader(m_hList), &header);
+    ::GetClientRect(m_hList, &client);
+    GrowBy(0, (header.bottom - header.top) + kRowsShown * (row.bottom - row.top) - client.bottom);
+}
+
+void CVerbsListDlg::GrowBy(int wider, int taller)
 {
     // Within the work area of the dialog's monitor; beyond it the list
-    // scrolls sideways.
+    // scrolls.
     MONITORINFO monitor{sizeof(monitor)};
-    if (grow <= 0 || !::GetMonitorInfoW(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor))
+    if (!::GetMonitorInfoW(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor))
         return;
     const RECT work = monitor.rcWork;
-    RECT dialog = GetWindowRect();
-    grow = std::min(grow, static_cast<int>(work.right - work.left) - static_cast<int>(dialog.right - dialog.left));
-    if (grow <= 0)
+    const RECT dialog = GetWindowRect();
+    const int width = dialog.right - dialog.left, height = dialog.bottom - dialog.top;
+    wider = std::min(wider, static_cast<int>(work.right - work.left) - width);
+    taller = std::min(taller, static_cast<int>(work.bottom - work.top) - height);
+    wider = std::max(wider, 0);
+    taller = std::max(taller, 0);
+    if (!wider && !taller)
         return;
-    MoveBy(m_hWnd, m_hTabs, 0, grow);
-    MoveBy(m_hWnd, m_hList, 0, grow);
+    Reshape(m_hWnd, m_hTabs, 0, wider, taller);
+    Reshape(m_hWnd, m_hList, 0, wider, taller);
     for (int id : {IDOK, IDC_EXPORT, IDHELP})
-        MoveBy(m_hWnd, GetDlgItem(id), grow, 0);
-    // Grown on both sides, kept inside the work area.
-    const int width = dialog.right - dialog.left + grow;
-    int left = std::clamp(static_cast<int>(dialog.left) - grow / 2, static_cast<int>(work.left),
-                          static_cast<int>(work.right) - width);
-    ::MoveWindow(m_hWnd, left, dialog.top, width, dialog.bottom - dialog.top, TRUE);
+        Reshape(m_hWnd, GetDlgItem(id), wider, 0, 0);
+    // Grown about its middle, kept inside the work area.
+    // (A dialog larger than the work area already keeps its top left corner
+    // there.)
+    const int left = std::max(static_cast<int>(work.left), std::min(static_cast<int>(dialog.left) - wider / 2,
+                                                                      static_cast<int>(work.right) - (width + wider)));
+    const int top = std::max(static_cast<int>(work.top), std::min(static_cast<int>(dialog.top) - taller / 2,
+                                                                   static_cast<int>(work.bottom) - (height + taller)));
+    ::MoveWindow(m_hWnd, left, top, width + wider, height + taller, TRUE);
 }
 
 void CVerbsListDlg::InsertTabs()

@@ -250,7 +250,7 @@ TEST_F(DialogLayout, EveryTextHasRoomInBothLanguages)
 // list draw with, the dialog grown for them within the work area.
 TEST_F(DialogLayout, TheVerbsListsColumnsFitTheirTexts)
 {
-    int defaultWidth[2] = {};
+    SIZE defaultSize[2] = {};
     for (bool large : {false, true})
     for (Language language : {kRussian, kEnglish}) {
         SCOPED_TRACE(testing::Message() << (large ? "36-pixel font, " : "default font, ")
@@ -266,6 +266,7 @@ TEST_F(DialogLayout, TheVerbsListsColumnsFitTheirTexts)
         }
         globals->Language = language == kEnglish;
         std::vector<int> widths, needed;
+        int rowsShown = 0;
         RECT dialog{}, list{}, client{}, tabs{}, ok{};
         CVerbsListDlg verbs(nullptr);
         Run(verbs, [&](HWND d) {
@@ -276,6 +277,7 @@ TEST_F(DialogLayout, TheVerbsListsColumnsFitTheirTexts)
             ::GetClientRect(listView, &client);
             ::GetWindowRect(::GetDlgItem(d, 1047), &tabs);
             ::GetWindowRect(::GetDlgItem(d, IDOK), &ok);
+            rowsShown = ListView_GetCountPerPage(listView);
             for (int column = 0; column < Header_GetItemCount(header); ++column) {
                 widths.push_back(ListView_GetColumnWidth(listView, column));
                 wchar_t title[128] = {};
@@ -298,18 +300,27 @@ TEST_F(DialogLayout, TheVerbsListsColumnsFitTheirTexts)
         MONITORINFO monitor{sizeof(monitor)};
         ASSERT_TRUE(::GetMonitorInfoW(::MonitorFromRect(&dialog, MONITOR_DEFAULTTONEAREST), &monitor));
         const RECT& work = monitor.rcWork;
-        // A dialog grown for the large font stays inside the work area (at
-        // 200 % the dialog of the default font may be wider than a small screen).
-        const int dialogWidth = dialog.right - dialog.left;
-        if (!large)
-            defaultWidth[language] = dialogWidth;
-        else if (dialogWidth > defaultWidth[language]) {
-            EXPECT_TRUE(dialog.left >= work.left && dialog.right <= work.right)
-                << "the dialog leaves the work area: " << dialog.left << "-" << dialog.right << " of " << work.left
-                << "-" << work.right;
+        // A dialog grown for the large font grows no further than the work
+        // area (at 200 % the dialog of the default font may be wider than a
+        // small screen).
+        const SIZE size{dialog.right - dialog.left, dialog.bottom - dialog.top};
+        if (!large) {
+            defaultSize[language] = size;
+        } else {
+            if (size.cx > defaultSize[language].cx) {
+                EXPECT_TRUE(dialog.left >= work.left && dialog.right <= work.right)
+                    << "wider than the work area: " << dialog.left << "-" << dialog.right << " of " << work.left
+                    << "-" << work.right;
+            }
+            if (size.cy > defaultSize[language].cy) {
+                EXPECT_TRUE(dialog.top >= work.top && dialog.bottom <= work.bottom)
+                    << "taller than the work area: " << dialog.top << "-" << dialog.bottom << " of " << work.top
+                    << "-" << work.bottom;
+            }
         }
         EXPECT_LE(tabs.right, ok.left) << "the tabs reach under the buttons";
         EXPECT_LE(list.right, tabs.right);
+        EXPECT_LE(list.bottom, tabs.bottom);
         int total = 0;
         for (int width : widths)
             total += width;
@@ -321,9 +332,12 @@ TEST_F(DialogLayout, TheVerbsListsColumnsFitTheirTexts)
         }
         for (size_t column = 0; column < 4; ++column)
             EXPECT_GE(widths[column], needed[column] + kOverhang) << "column " << column;
-        // Wider than the work area, the list scrolls sideways instead.
+        // Wider or taller than the work area, the list scrolls instead.
         if (dialog.right - dialog.left < work.right - work.left) {
             EXPECT_LE(total, client.right) << "a horizontal scroll bar";
+        }
+        if (dialog.bottom - dialog.top < work.bottom - work.top) {
+            EXPECT_GE(rowsShown, 12);
         }
     }
 }
