@@ -5,6 +5,8 @@
 #include "base/ReportProfileError.h"
 #include "base/VerbsGlobals.h"
 #include "data/VerbGroups.h"
+#include "framework/Dpi.h"
+#include "framework/Handles.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
 #include "resources/resource.h"
@@ -24,6 +26,50 @@ const DialogText kEnglishTexts[] = {
 constexpr UINT kColumnTitles[4] = {IDS_INFINITIVE, IDS_PAST_TENSE, IDS_PAST_PARTICIPLE, IDS_TRANSLATION};
 // The header's titles are read into buffers of this size.
 constexpr int kTitleChars = 127;
+// Room beside the columns for the list's edge and vertical scroll bar, at
+// the least.
+constexpr int kScrollBarRoom = 20;
+// Room a column leaves beside its text (at 96 DPI), as the list and its
+// header draw it: the margins of the text and the gap before the next.
+constexpr int kCellPadding = 12;
+// Rows a list in a larger font of the user's own shows at once where the
+// screen has room (in the dialog's own font it shows a few more).
+constexpr int kRowsShown = 12;
+
+RECT RectIn(HWND parent, HWND child)
+{
+    RECT rc{};
+    ::GetWindowRect(child, &rc);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+// Moves a child right by dx and makes it wider by dw and taller by dh.
+void Reshape(HWND parent, HWND child, int dx, int dw, int dh)
+{
+    const RECT rc = RectIn(parent, child);
+    ::MoveWindow(child, rc.left + dx, rc.top, rc.right - rc.left + dw, rc.bottom - rc.top + dh, FALSE);
+}
+
+// Width of a text in the font a window draws with.
+int TextWidth(HWND window, const std::wstring& text)
+{
+    fw::WindowDc dc(window);
+    fw::SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(::SendMessageW(window, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+// Pixels a slanted font's last glyph reaches past its advance.
+int ItalicSlack(HWND window)
+{
+    fw::WindowDc dc(window);
+    fw::SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(::SendMessageW(window, WM_GETFONT, 0, 0)));
+    TEXTMETRICW tm{};
+    ::GetTextMetricsW(dc.get(), &tm);
+    return tm.tmItalic ? tm.tmHeight / 5 : 0;
+}
 
 } // namespace
 
@@ -69,25 +115,108 @@ BOOL CVerbsListDlg::OnInitDialog()
     InsertTabs();
     RankVerbs();
     FillList();
+    if (Globals().m_userFont)
+        GrowToRows();
     ::EnableWindow(GetDlgItem(IDC_EXPORT), TRUE);
     return TRUE;
 }
 
 void CVerbsListDlg::InsertColumns()
 {
-    RECT rc{};
-    ::GetWindowRect(m_hList, &rc);
-    const int width = (rc.right - rc.left - 20) / 4;
+    // Four equal columns beside the vertical scroll bar, so that no
+    // horizontal one is needed; in a font of the user's own each column is
+    // as wide as its longest text, and the dialog grows for them.
+    const RECT list = RectIn(m_hWnd, m_hList);
+    const int listWidth = list.right - list.left;
+    const int scrollRoom = ScrollBarRoom();
+    const bool userFont = Globals().m_userFont.get() != nullptr;
+    std::array<std::wstring, 4> titles;
     for (int column = 0; column < 4; ++column) {
-        std::wstring title = LoadLangString(kColumnTitles[column]);
+        titles[static_cast<size_t>(column)] = LoadLangString(kColumnTitles[column]);
         LVCOLUMNW col{};
         col.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
         col.fmt = LVCFMT_LEFT;
-        col.cx = width;
-        col.pszText = title.data();
+        col.cx = (listWidth - scrollRoom) / 4;
+        col.pszText = titles[static_cast<size_t>(column)].data();
         col.iSubItem = column;
         ListView_InsertColumn(m_hList, column, &col);
     }
+    if (!userFont)
+        return;
+    const std::array<int, 4> widths = FittedWidths(titles, (listWidth - scrollRoom) / 4);
+    int total = scrollRoom;
+    for (int column = 0; column < 4; ++column) {
+        ListView_SetColumnWidth(m_hList, column, widths[static_cast<size_t>(column)]);
+        total += widths[static_cast<size_t>(column)];
+    }
+    GrowBy(total - listWidth, 0);
+}
+
+int CVerbsListDlg::ScrollBarRoom() const
+{
+    RECT window{}, client{};
+    ::GetWindowRect(m_hList, &window);
+    ::GetClientRect(m_hList, &client);
+    const int edges = (window.right - window.left) - client.right;
+    return std::max(kScrollBarRoom, edges + fw::SystemMetric(SM_CXVSCROLL, fw::DpiOf(m_hList)));
+}
+
+std::array<int, 4> CVerbsListDlg::FittedWidths(const std::array<std::wstring, 4>& titles, int narrowest) const
+{
+    const HWND header = ListView_GetHeader(m_hList);
+    const int padding = fw::Scale(kCellPadding, fw::DpiOf(m_hList));
+    std::array<int, 4> widths{};
+    for (size_t column = 0; column < 4; ++column)
+        widths[column] = TextWidth(header, titles[column]) + ItalicSlack(header);
+    const int slack = ItalicSlack(m_hList);
+    for (const VerbRecord& verb : Globals().m_verbs) {
+        const std::wstring* cells[4] = {&verb.infinitive, &verb.pastTense, &verb.pastParticiple, &verb.translation};
+        for (size_t column = 0; column < 4; ++column)
+            widths[column] = std::max(widths[column], ListView_GetStringWidth(m_hList, cells[column]->c_str()) + slack);
+    }
+    for (int& width : widths)
+        width = std::max(narrowest, width + padding);
+    return widths;
+}
+
+void CVerbsListDlg::GrowToRows()
+{
+    RECT row{}, header{}, client{};
+    if (!ListView_GetItemRect(m_hList, 0, &row, LVIR_BOUNDS))
+        return;
+    ::GetWindowRect(ListView_GetHeader(m_hList), &header);
+    ::GetClientRect(m_hList, &client);
+    GrowBy(0, (header.bottom - header.top) + kRowsShown * (row.bottom - row.top) - client.bottom);
+}
+
+void CVerbsListDlg::GrowBy(int wider, int taller)
+{
+    // Within the work area of the dialog's monitor; beyond it the list
+    // scrolls.
+    MONITORINFO monitor{sizeof(monitor)};
+    if (!::GetMonitorInfoW(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const RECT work = monitor.rcWork;
+    const RECT dialog = GetWindowRect();
+    const int width = dialog.right - dialog.left, height = dialog.bottom - dialog.top;
+    wider = std::min(wider, static_cast<int>(work.right - work.left) - width);
+    taller = std::min(taller, static_cast<int>(work.bottom - work.top) - height);
+    wider = std::max(wider, 0);
+    taller = std::max(taller, 0);
+    if (!wider && !taller)
+        return;
+    Reshape(m_hWnd, m_hTabs, 0, wider, taller);
+    Reshape(m_hWnd, m_hList, 0, wider, taller);
+    for (int id : {IDOK, IDC_EXPORT, IDHELP})
+        Reshape(m_hWnd, GetDlgItem(id), wider, 0, 0);
+    // Grown about its middle, kept inside the work area.
+    // (A dialog larger than the work area already keeps its top left corner
+    // there.)
+    const int left = std::max(static_cast<int>(work.left), std::min(static_cast<int>(dialog.left) - wider / 2,
+                                                                      static_cast<int>(work.right) - (width + wider)));
+    const int top = std::max(static_cast<int>(work.top), std::min(static_cast<int>(dialog.top) - taller / 2,
+                                                                   static_cast<int>(work.bottom) - (height + taller)));
+    ::MoveWindow(m_hWnd, left, top, width + wider, height + taller, TRUE);
 }
 
 void CVerbsListDlg::InsertTabs()

@@ -6,6 +6,7 @@
 // draws, so that a tab of all verbs is shown at once.
 #include "dialogs/HtmlExport.h"
 #include "framework/Dialog.h"
+#include <array>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,16 @@ protected:
 
 private:
     void InsertColumns();
+    // Room beside the columns for the list's edges and vertical scroll bar.
+    int ScrollBarRoom() const;
+    // Each column as wide as its title and the longest text it can show
+    // need in the list's font, and no narrower than the given width.
+    std::array<int, 4> FittedWidths(const std::array<std::wstring, 4>& titles, int narrowest) const;
+    // Makes the list tall enough for a dozen rows in a font of the user's.
+    void GrowToRows();
+    // Makes the list, and the dialog with it, wider and taller by up to so
+    // many pixels, as far as the work area allows.
+    void GrowBy(int wider, int taller);
     void InsertTabs();
     // Fills the list with the verbs of the selected tab.
     void FillList();

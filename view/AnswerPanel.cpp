@@ -91,7 +91,17 @@ BOOL CAnswerPanel::Create(HWND testPanel, AskedForms forms)
         const FormRects rects = FormSlot(m, r, slot);
         CreateForm(false, rects.label, rects.field, 0);
     }
+    UseLabelFont();
     return TRUE;
+}
+
+void CAnswerPanel::UseLabelFont()
+{
+    const bool userFont = Globals().m_userFont.get() != nullptr;
+    m_labelFont.Apply(fw::DpiOf(m_hWnd), {m_infinitiveLabel.m_hWnd, m_pastLabel.m_hWnd, m_participleLabel.m_hWnd,
+                                          m_pastField.m_hWnd, m_participleField.m_hWnd,
+                                          userFont ? nullptr : m_infinitive.m_hWnd,
+                                          userFont ? nullptr : m_closingText.m_hWnd});
 }
 
 void CAnswerPanel::ShowForms(AskedForms forms)
@@ -173,6 +183,7 @@ void CAnswerPanel::ReplaceForm(bool pastTense, DWORD fieldStyle)
     oldLabel.DestroyWindow();
     oldField.DestroyWindow();
     CreateForm(pastTense, labelRect, fieldRect, fieldStyle);
+    UseLabelFont();
 }
 
 void CAnswerPanel::ShowFinished(int bottom)
@@ -183,6 +194,7 @@ void CAnswerPanel::ShowFinished(int bottom)
                         static_cast<CWnd*>(&m_pastField), &m_participleLabel, static_cast<CWnd*>(&m_participleField)})
         DestroyIfThere(*child);
     m_closingText.Create(LoadLangString(IDS_TEST_FINISHED), SS_CENTER, ClosingRect(), m_hWnd);
+    UseLabelFont();
 }
 
 RECT CAnswerPanel::ClosingRect() const
@@ -202,6 +214,7 @@ void CAnswerPanel::LayOut()
     const int border = PanelLayout::Border();
     const bool finished = m_closingText.IsWindow();
     MoveWindow({m.S(5), m.AnswerTop(), w - m.S(11), finished ? m.TranslationBottom(border) : m.AnswerBottom(border)});
+    UseLabelFont();
     if (finished) {
         m_closingText.MoveWindow(ClosingRect());
         return;

@@ -5,6 +5,7 @@
 #include "view/ReviewButton.h"
 #include "base/FontStatic.h"
 #include "session/AskedForms.h"
+#include "view/PanelLayout.h"
 #include "session/TestRecord.h"
 #include <string>
 
@@ -75,6 +76,10 @@ private:
     // The closing text fills the panel but for a margin.
     RECT ClosingRect() const;
     void CreateForm(bool pastTense, const RECT& labelRect, const RECT& fieldRect, DWORD fieldStyle);
+    // The labels and fields, and the infinitive and closing text without a
+    // font of the user's own, in the system font for the scale the view
+    // has now.
+    void UseLabelFont();
     // Requests go to the test panel, which passes them on to the view.
     void SendUp(UINT message, WPARAM wp = 0, LPARAM lp = 0);
     // Whether a typed character is the review button's underlined letter
@@ -88,6 +93,7 @@ private:
     CWnd m_participleLabel;
     CAnswerEdit m_participleField;
     CFontStatic m_closingText;
+    PanelLayout::LabelFont m_labelFont;
     CWnd m_resultText;
     CReviewButton m_reviewButton;
 };

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -109,6 +110,19 @@ PanelLayout::Metrics Measure(HWND view, int viewWidth, HFONT font)
     return m;
 }
 
+// The stock system font scaled from the screen's DPI to the given one;
+// null at the screen's own DPI, where the stock font itself serves.
+fw::UniqueFont SystemFontFor(UINT dpi)
+{
+    const UINT screen = fw::ScreenDpi();
+    LOGFONTW lf{};
+    if (dpi == screen || !::GetObjectW(::GetStockObject(SYSTEM_FONT), sizeof(lf), &lf))
+        return {};
+    lf.lfHeight = ::MulDiv(lf.lfHeight, static_cast<int>(dpi), static_cast<int>(screen));
+    lf.lfWidth = ::MulDiv(lf.lfWidth, static_cast<int>(dpi), static_cast<int>(screen));
+    return fw::UniqueFont(::CreateFontIndirectW(&lf));
+}
+
 // What the measure depends on besides the verb table, which does not change.
 struct MeasureKey {
     HWND view = nullptr;
@@ -147,6 +161,21 @@ Metrics MetricsFor(HWND view)
         any = true;
     }
     return measured;
+}
+
+void LabelFont::Apply(UINT dpi, std::initializer_list<HWND> windows)
+{
+    const bool newDpi = dpi != dpi_;
+    fw::UniqueFont made = newDpi ? SystemFontFor(dpi) : fw::UniqueFont();
+    if (newDpi) {
+        font_ = made ? made.get() : static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
+        dpi_ = dpi;
+    }
+    for (HWND window : windows)
+        if (window && ::IsWindow(window))
+            ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    if (newDpi)
+        made_ = std::move(made); // no window draws with the old font any more
 }
 
 HWND ViewOf(HWND panelOrPart)

@@ -11,6 +11,8 @@
 // room for the closing text; within the view. With the default font at
 // 96 DPI nothing changes.
 #include "framework/Dpi.h"
+#include "framework/Handles.h"
+#include <initializer_list>
 #include <windows.h>
 
 namespace PanelLayout {
@@ -81,6 +83,24 @@ inline int Border()
 {
     return ::GetSystemMetrics(SM_CXBORDER);
 }
+
+// The system font of a panel's labels (and, without a font of the user's
+// own, of its values and fields), made for the DPI the view shows at: the
+// stock font at the screen's own scale, else one scaled from it. A window
+// moved to a monitor of another scale keeps no text of the old size.
+class LabelFont {
+public:
+    // Gives the windows the font for the DPI. On a new DPI a new font is
+    // made, and the one made for the old DPI goes only once every window
+    // given here draws with the new one: pass all that hold the old.
+    void Apply(UINT dpi, std::initializer_list<HWND> windows);
+    HFONT get() const { return font_; }
+
+private:
+    fw::UniqueFont made_;
+    HFONT font_ = nullptr;
+    UINT dpi_ = 0;
+};
 
 // Paints a panel window's class background with the shared button-face brush.
 inline void UseButtonFaceBackground(HWND panel, HBRUSH brush)

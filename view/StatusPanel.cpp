@@ -22,7 +22,13 @@ BOOL CStatusPanel::Create(HWND testPanel, bool timeLimited)
     std::wstring caption = LoadLangString(timeLimited ? IDS_TIME_LEFT : IDS_CURRENT_ATTEMPT);
     m_caption.CreateControl(0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE, CaptionRect(m), m_hWnd, 0xFFFF);
     m_value.Create(L"", SS_CENTER, ValueRect(m), m_hWnd);
+    UseLabelFont(m.dpi);
     return TRUE;
+}
+
+void CStatusPanel::UseLabelFont(UINT dpi)
+{
+    m_labelFont.Apply(dpi, {m_caption.m_hWnd, Globals().m_userFont ? nullptr : m_value.m_hWnd});
 }
 
 RECT CStatusPanel::CaptionRect(const PanelLayout::Metrics& m) const
@@ -48,6 +54,7 @@ void CStatusPanel::LayOut()
         return;
     const PanelLayout::Metrics m = PanelLayout::MetricsFor(PanelLayout::ViewOf(m_hWnd));
     MoveWindow(OwnRect(m, GetParent()));
+    UseLabelFont(m.dpi);
     if (m_caption.IsWindow())
         m_caption.MoveWindow(CaptionRect(m));
     if (m_value.IsWindow())

@@ -24,7 +24,11 @@ public:
 private:
     RECT CaptionRect(const PanelLayout::Metrics& m) const;
     RECT ValueRect(const PanelLayout::Metrics& m) const;
+    // The caption, and the value without a font of the user's own, in the
+    // system font for the scale the view has now.
+    void UseLabelFont(UINT dpi);
 
     CWnd m_caption;
     CFontStatic m_value;
+    PanelLayout::LabelFont m_labelFont;
 };

@@ -23,7 +23,13 @@ BOOL CTranslationPanel::Create(HWND testPanel)
     m_label.CreateControl(0, L"STATIC", LoadLangString(IDS_TRANSLATION).c_str(), WS_CHILD | WS_VISIBLE, rects.label,
                           m_hWnd, 0xFFFF);
     m_value.Create(L"", 0, rects.value, m_hWnd);
+    UseLabelFont();
     return TRUE;
+}
+
+void CTranslationPanel::UseLabelFont()
+{
+    m_labelFont.Apply(fw::DpiOf(m_hWnd), {m_label.m_hWnd, Globals().m_userFont ? nullptr : m_value.m_hWnd});
 }
 
 void CTranslationPanel::LayOut()
@@ -32,6 +38,7 @@ void CTranslationPanel::LayOut()
         return;
     const Rects rects = RectsIn(GetParent());
     MoveWindow(rects.own);
+    UseLabelFont();
     if (m_label.IsWindow())
         m_label.MoveWindow(rects.label);
     if (m_value.IsWindow())

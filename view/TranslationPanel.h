@@ -1,6 +1,7 @@
 #pragma once
 // The strip under the answer panel that shows the asked verb's translation.
 #include "base/FontStatic.h"
+#include "view/PanelLayout.h"
 #include <string>
 
 class CTranslationPanel : public CWnd {
@@ -16,7 +17,11 @@ private:
         RECT own, label, value;
     };
     static Rects RectsIn(HWND testPanel);
+    // The label, and the value without a font of the user's own, in the
+    // system font for the scale the view has now.
+    void UseLabelFont();
 
     CWnd m_label;
     CFontStatic m_value;
+    PanelLayout::LabelFont m_labelFont;
 };

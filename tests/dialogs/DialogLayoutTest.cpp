@@ -7,6 +7,7 @@
 #include "DialogTestSupport.h"
 #include "app/AboutDlg.h"
 #include "base/Language.h"
+#include "base/UserFont.h"
 #include "dialogs/GroupVerbsDlg.h"
 #include "dialogs/GroupsSection.h"
 #include "dialogs/InputStringDlg.h"
@@ -19,6 +20,7 @@
 #include "view/PictureMessageBox.h"
 #include <climits>
 #include <cstdio>
+#include <cwchar>
 #include <set>
 
 using namespace dlgtest;
@@ -128,6 +130,16 @@ int SpareHeight(HDC dc, HWND control, const std::wstring& text, const std::strin
     return margin;
 }
 
+// The size of a text on one line in the font a window draws with.
+SIZE TextSize(HWND window, const std::wstring& text)
+{
+    fw::WindowDc dc(window);
+    fw::SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(::SendMessageW(window, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
 // A static of more than one line, or with line breaks, wraps its text.
 bool Wraps(HDC dc, HWND control, const std::wstring& text)
 {
@@ -229,4 +241,103 @@ TEST_F(DialogLayout, EveryTextHasRoomInBothLanguages)
         }
     }
     Report();
+}
+
+// The verbs list at this scale, with the default font and with a user font
+// of 36 pixels: with the default font four equal columns beside the vertical
+// scroll bar and no horizontal one; in the large font every column as wide
+// as its title and its longest cell take in the fonts the header and the
+// list draw with, the dialog grown for them within the work area.
+TEST_F(DialogLayout, TheVerbsListsColumnsFitTheirTexts)
+{
+    SIZE defaultSize[2] = {};
+    for (bool large : {false, true})
+    for (Language language : {kRussian, kEnglish}) {
+        SCOPED_TRACE(testing::Message() << (large ? "36-pixel font, " : "default font, ")
+                                        << (language == kEnglish ? "English" : "Russian"));
+        if (large) {
+            LOGFONTW font{};
+            font.lfHeight = -36;
+            font.lfWeight = FW_BOLD;
+            font.lfItalic = TRUE;
+            font.lfCharSet = RUSSIAN_CHARSET;
+            std::wcscpy(font.lfFaceName, L"Tahoma");
+            UseUserFont(font, RGB(0, 0, 128));
+        }
+        globals->Language = language == kEnglish;
+        std::vector<int> widths, needed;
+        int rowsShown = 0;
+        RECT dialog{}, list{}, client{}, tabs{}, ok{};
+        CVerbsListDlg verbs(nullptr);
+        Run(verbs, [&](HWND d) {
+            HWND listView = ::GetDlgItem(d, 1019);
+            HWND header = ListView_GetHeader(listView);
+            ::GetWindowRect(d, &dialog);
+            ::GetWindowRect(listView, &list);
+            ::GetClientRect(listView, &client);
+            ::GetWindowRect(::GetDlgItem(d, 1047), &tabs);
+            ::GetWindowRect(::GetDlgItem(d, IDOK), &ok);
+            rowsShown = ListView_GetCountPerPage(listView);
+            for (int column = 0; column < Header_GetItemCount(header); ++column) {
+                widths.push_back(ListView_GetColumnWidth(listView, column));
+                wchar_t title[128] = {};
+                HDITEMW item{};
+                item.mask = HDI_TEXT;
+                item.pszText = title;
+                item.cchTextMax = 128;
+                Header_GetItem(header, column, &item);
+                int width = TextSize(header, title).cx;
+                for (const VerbRecord& verb : globals->m_verbs) {
+                    const std::wstring* cells[4] = {&verb.infinitive, &verb.pastTense, &verb.pastParticiple,
+                                                    &verb.translation};
+                    width = std::max(width, static_cast<int>(TextSize(listView, *cells[column & 3]).cx));
+                }
+                needed.push_back(width);
+            }
+            Press(d, IDCANCEL);
+        });
+        ASSERT_EQ(widths.size(), 4u);
+        MONITORINFO monitor{sizeof(monitor)};
+        ASSERT_TRUE(::GetMonitorInfoW(::MonitorFromRect(&dialog, MONITOR_DEFAULTTONEAREST), &monitor));
+        const RECT& work = monitor.rcWork;
+        // A dialog grown for the large font grows no further than the work
+        // area (at 200 % the dialog of the default font may be wider than a
+        // small screen).
+        const SIZE size{dialog.right - dialog.left, dialog.bottom - dialog.top};
+        if (!large) {
+            defaultSize[language] = size;
+        } else {
+            if (size.cx > defaultSize[language].cx) {
+                EXPECT_TRUE(dialog.left >= work.left && dialog.right <= work.right)
+                    << "wider than the work area: " << dialog.left << "-" << dialog.right << " of " << work.left
+                    << "-" << work.right;
+            }
+            if (size.cy > defaultSize[language].cy) {
+                EXPECT_TRUE(dialog.top >= work.top && dialog.bottom <= work.bottom)
+                    << "taller than the work area: " << dialog.top << "-" << dialog.bottom << " of " << work.top
+                    << "-" << work.bottom;
+            }
+        }
+        EXPECT_LE(tabs.right, ok.left) << "the tabs reach under the buttons";
+        EXPECT_LE(list.right, tabs.right);
+        EXPECT_LE(list.bottom, tabs.bottom);
+        int total = 0;
+        for (int width : widths)
+            total += width;
+        if (!large) {
+            EXPECT_EQ(widths, std::vector<int>(4, widths[0]));
+            EXPECT_LE(total, client.right) << "a horizontal scroll bar";
+            EXPECT_GE(total, client.right - 8) << "the columns leave the list's width unused";
+            continue;
+        }
+        for (size_t column = 0; column < 4; ++column)
+            EXPECT_GE(widths[column], needed[column] + kOverhang) << "column " << column;
+        // Wider or taller than the work area, the list scrolls instead.
+        if (dialog.right - dialog.left < work.right - work.left) {
+            EXPECT_LE(total, client.right) << "a horizontal scroll bar";
+        }
+        if (dialog.bottom - dialog.top < work.bottom - work.top) {
+            EXPECT_GE(rowsShown, 12);
+        }
+    }
 }

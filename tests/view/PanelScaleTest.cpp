@@ -45,6 +45,19 @@ SIZE TextSize(HWND window, const std::wstring& text, bool wrap)
                                          << size.cy << ", has " << client.right << " x " << client.bottom;
 }
 
+// Height of the font a window draws its text in.
+int FontHeight(HWND window)
+{
+    HDC dc = ::GetDC(window);
+    auto font = reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0));
+    HGDIOBJ old = ::SelectObject(dc, font ? font : ::GetStockObject(SYSTEM_FONT));
+    TEXTMETRICW tm{};
+    ::GetTextMetricsW(dc, &tm);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(window, dc);
+    return tm.tmHeight;
+}
+
 // The rectangles of a window and of every window below it, each in its
 // parent, in the order the windows stand.
 void CollectRects(HWND window, std::vector<std::vector<long>>& rects)
@@ -199,6 +212,23 @@ TEST_F(TestRun, MovedToAMonitorAtTwiceTheScaleDuringATestThePanelsFollowAndTheTe
     const std::wstring infinitive = Text(Answers().Infinitive().m_hWnd);
     const std::wstring translation = Text(Panel().Translation().Value().m_hWnd);
     ASSERT_GT(cells, 0);
+    // What the panels show in the system font: the labels, the fields and,
+    // without a font of the user's own, the values.
+    auto systemFontHeights = [&] {
+        std::vector<int> heights;
+        for (auto [panel, label] : {std::pair{Answers().m_hWnd, L"Infinitive:"}, {Answers().m_hWnd, L"Past Tense:"},
+                                    {Answers().m_hWnd, L"Past Participle:"},
+                                    {Panel().Translation().m_hWnd, L"Translation:"}}) {
+            HWND window = ::FindWindowExW(panel, nullptr, L"Static", label);
+            EXPECT_TRUE(window) << fw::Narrow(label, CP_UTF8);
+            heights.push_back(window ? FontHeight(window) : 0);
+        }
+        for (HWND window : {Panel().Status().Caption().m_hWnd, PastTenseField(), ParticipleField(),
+                            Answers().Infinitive().m_hWnd, Panel().Translation().Value().m_hWnd})
+            heights.push_back(FontHeight(window));
+        return heights;
+    };
+    const std::vector<int> heightsAt100 = systemFontHeights();
 
     frame.SendMessage(fw::kDpiChangedMessage, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
 
@@ -210,6 +240,11 @@ TEST_F(TestRun, MovedToAMonitorAtTwiceTheScaleDuringATestThePanelsFollowAndTheTe
     EXPECT_EQ(UncoveredCells(), cells);
     EXPECT_EQ(Text(Answers().Infinitive().m_hWnd), infinitive);
     EXPECT_EQ(Text(Panel().Translation().Value().m_hWnd), translation);
+    // Their text twice the size.
+    const std::vector<int> heightsAt200 = systemFontHeights();
+    ASSERT_EQ(heightsAt200.size(), heightsAt100.size());
+    for (size_t i = 0; i < heightsAt100.size(); ++i)
+        EXPECT_NEAR(heightsAt200[i], 2 * heightsAt100[i], 2) << "text " << i << " of the system font";
     // Nothing covers anything else, and all is inside the view.
     HWND picturePanel = View().PicturePanel().m_hWnd;
     EXPECT_TRUE(ChildrenInsideApart(View().m_hWnd));
@@ -226,6 +261,7 @@ TEST_F(TestRun, MovedToAMonitorAtTwiceTheScaleDuringATestThePanelsFollowAndTheTe
     CollectRects(View().PicturePanel().m_hWnd, fresh);
     CollectRects(Panel().m_hWnd, fresh);
     EXPECT_EQ(moved, fresh);
+    EXPECT_EQ(systemFontHeights(), heightsAt200);
     EXPECT_EQ(Rect(View().PicturePanel().Picture().m_hWnd), (std::vector<long>{10, 10, 496, 616}));
     Command(ID_TEST_STOP_EN);
 
@@ -243,5 +279,8 @@ TEST_F(TestRun, MovedToAMonitorAtTwiceTheScaleDuringATestThePanelsFollowAndTheTe
     EXPECT_TRUE(ChildrenInsideApart(Answers().m_hWnd));
     EXPECT_TRUE(ChildrenInsideApart(View().PicturePanel().m_hWnd));
     EXPECT_EQ(::GetFocus(), Answers().m_hWnd);
+    // The caption and the closing text back at the size they had at 100 %.
+    EXPECT_EQ(FontHeight(Panel().Status().Caption().m_hWnd), heightsAt100[4]);
+    EXPECT_EQ(FontHeight(Answers().ClosingText().m_hWnd), heightsAt100[4]);
     Command(ID_TEST_STOP_EN);
 }
