@@ -173,6 +173,31 @@ TEST_F(TestRun, TwoMistakesAreReviewedAndTheirDrillPlaysToItsClosingDisplay)
     ExpectIdle();
     ::SendMessageW(View().GetParent(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(testMenu), 0);
     EXPECT_TRUE(::GetMenuState(testMenu, ID_TEST_DRILL_EN, MF_BYCOMMAND) & MF_GRAYED);
+
+    // Stopped on a question after a wrong answer: it is reviewed as not
+    // finished, and drilled.
+    Command(ID_TEST_START_EN);
+    ASSERT_TRUE(View().IsRunning());
+    const std::wstring stoppedOn = CurrentVerb().infinitive;
+    Type(L"x\ty");
+    ExpectBoxes(1, [&] { Type(L"\r"); });
+    Command(ID_TEST_STOP_EN);
+    ASSERT_FALSE(View().IsRunning());
+    ::SendMessageW(View().GetParent(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(testMenu), 0);
+    EXPECT_FALSE(::GetMenuState(testMenu, ID_TEST_DRILL_EN, MF_BYCOMMAND) & MF_GRAYED);
+    rows.clear();
+    responder.Then([&](HWND d) {
+        HWND list = ::GetDlgItem(d, IDC_REVIEW_LIST);
+        for (int r = 0; r < ListView_GetItemCount(list); ++r)
+            rows.push_back({ListText(list, r, 0), ListText(list, r, 3)});
+        ::SendMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    ASSERT_TRUE(responder.ExpectDialogs(1, [&] { Command(ID_TEST_REVIEW); }));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0][0], stoppedOn);
+    EXPECT_EQ(rows[0][1], L"[x] \u2192 (not finished)");
+    EXPECT_EQ(rows[1][1], L"[y] \u2192 (not finished)");
+    ExpectIdle();
 }
 
 TEST_F(TestRun, RussianLayoutLettersBringTheBalloonAndCountAsEnglishWhenChosen)
