@@ -70,10 +70,9 @@ BEGIN_MESSAGE_MAP(CMistakesReviewDlg, CDialog)
 END_MESSAGE_MAP()
 
 CMistakesReviewDlg::CMistakesReviewDlg(const TestSession& test, const VerbTable& verbs, HWND parent)
-    : CDialog(IDD_MISTAKES_REVIEW, parent), m_reviews(ReviewMistakes(test, verbs)),
+    : CDialog(IDD_MISTAKES_REVIEW, parent), m_reviews(ReviewMistakes(test, verbs)), m_marked(MarkedRows(m_reviews)),
       m_summary(TestResultText(Summarize(test)))
 {
-    m_marked = MarkedRows(m_reviews);
 }
 
 std::vector<CMistakesReviewDlg::MarkedCells> CMistakesReviewDlg::MarkedRows(const std::vector<QuestionReview>& reviews)
