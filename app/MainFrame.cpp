@@ -81,6 +81,8 @@ LRESULT CMainFrame::OnLanguageSwitch(WPARAM, LPARAM)
     for (int i = 0; i < m_wndToolBar.GetCount(); ++i)
         if (UINT id = m_wndToolBar.GetItemID(i))
             m_wndToolBar.SetCommandId(i, CommandIdIn(id, english));
+    if (auto* view = dynamic_cast<CVerbsView*>(GetActiveView()))
+        view->FollowLanguage();
     return 0;
 }
 

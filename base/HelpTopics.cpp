@@ -12,7 +12,7 @@ std::wstring HelpTopicPath(const std::wstring& topic)
     return fw::ModuleFolder() + L"help\\" + topic + L".html";
 }
 
-void OpenHelpTopic(const std::wstring& topic)
+void OpenHelpTopic(const std::wstring& topic, const std::wstring& section)
 {
     std::wstring path = HelpTopicPath(topic);
     if (!fw::FileExists(path)) {
@@ -20,6 +20,8 @@ void OpenHelpTopic(const std::wstring& topic)
         return;
     }
     CWaitCursor wait;
-    // The Russian section comes first, so only English needs its anchor.
-    fw::ShellOpen(IsEnglish() ? path + L"#en" : path);
+    if (!section.empty())
+        fw::ShellOpen(path + (IsEnglish() ? L"#en-" : L"#ru-") + section);
+    else // the Russian section comes first, so only English needs its anchor
+        fw::ShellOpen(IsEnglish() ? path + L"#en" : path);
 }

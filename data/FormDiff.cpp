@@ -33,38 +33,10 @@ std::vector<std::pair<size_t, size_t>> Variants(const std::wstring& stored)
     }
 }
 
-} // namespace
-
-std::vector<MarkedPiece> MarkDifferences(const std::wstring& typed, const std::wstring& correct)
+// The variant of a stored form with the fewest letters to change into the
+// typed text, the first of equals.
+std::pair<size_t, size_t> NearestVariant(const std::wstring& typed, const std::wstring& stored)
 {
-    // Longest common subsequence table over the suffixes.
-    const size_t n = correct.size(), m = typed.size();
-    std::vector<std::vector<int>> lcs(n + 1, std::vector<int>(m + 1, 0));
-    for (size_t i = n; i-- > 0;)
-        for (size_t j = m; j-- > 0;)
-            lcs[i][j] = correct[i] == typed[j] ? lcs[i + 1][j + 1] + 1 : std::max(lcs[i + 1][j], lcs[i][j + 1]);
-    std::vector<MarkedPiece> pieces;
-    size_t i = 0, j = 0;
-    while (i < n) {
-        if (j < m && correct[i] == typed[j] && lcs[i][j] == lcs[i + 1][j + 1] + 1) {
-            Append(pieces, correct[i++], false);
-            ++j;
-        } else if (j < m && lcs[i][j + 1] >= lcs[i + 1][j]) {
-            ++j; // a letter only the typed text has
-        } else {
-            Append(pieces, correct[i++], true);
-        }
-    }
-    return pieces;
-}
-
-std::vector<MarkedPiece> MarkAgainstForm(const std::wstring& typed, const std::wstring& stored)
-{
-    std::vector<MarkedPiece> pieces;
-    if (typed.empty()) {
-        AppendText(pieces, stored);
-        return pieces;
-    }
     const auto variants = Variants(stored);
     size_t nearest = 0;
     int best = -1;
@@ -75,20 +47,79 @@ std::vector<MarkedPiece> MarkAgainstForm(const std::wstring& typed, const std::w
             nearest = k;
         }
     }
-    size_t done = 0;
-    for (size_t k = 0; k < variants.size(); ++k) {
-        AppendText(pieces, stored.substr(done, variants[k].first - done));
-        std::wstring variant = stored.substr(variants[k].first, variants[k].second - variants[k].first);
-        if (k == nearest)
-            for (const MarkedPiece& piece : MarkDifferences(typed, variant))
-                for (wchar_t c : piece.text)
-                    Append(pieces, c, piece.differs);
-        else
-            AppendText(pieces, variant);
-        done = variants[k].second;
+    return variants[nearest];
+}
+
+// Which letters of each side lie outside one longest common subsequence of
+// the two (letter case counts).
+struct Alignment {
+    std::vector<bool> correctDiffers;
+    std::vector<bool> typedDiffers;
+};
+
+Alignment Align(const std::wstring& typed, const std::wstring& correct)
+{
+    // Longest common subsequence table over the suffixes.
+    const size_t n = correct.size(), m = typed.size();
+    std::vector<std::vector<int>> lcs(n + 1, std::vector<int>(m + 1, 0));
+    for (size_t i = n; i-- > 0;)
+        for (size_t j = m; j-- > 0;)
+            lcs[i][j] = correct[i] == typed[j] ? lcs[i + 1][j + 1] + 1 : std::max(lcs[i + 1][j], lcs[i][j + 1]);
+    Alignment result{std::vector<bool>(n, true), std::vector<bool>(m, true)};
+    size_t i = 0, j = 0;
+    while (i < n && j < m) {
+        if (correct[i] == typed[j] && lcs[i][j] == lcs[i + 1][j + 1] + 1) {
+            result.correctDiffers[i++] = false;
+            result.typedDiffers[j++] = false;
+        } else if (lcs[i][j + 1] >= lcs[i + 1][j]) {
+            ++j; // a letter only the typed text has
+        } else {
+            ++i; // a letter only the correct form has
+        }
     }
-    AppendText(pieces, stored.substr(done));
+    return result;
+}
+
+std::vector<MarkedPiece> Pieces(const std::wstring& text, const std::vector<bool>& differs)
+{
+    std::vector<MarkedPiece> pieces;
+    for (size_t k = 0; k < text.size(); ++k)
+        Append(pieces, text[k], differs[k]);
     return pieces;
+}
+
+} // namespace
+
+std::vector<MarkedPiece> MarkDifferences(const std::wstring& typed, const std::wstring& correct)
+{
+    return Pieces(correct, Align(typed, correct).correctDiffers);
+}
+
+std::vector<MarkedPiece> MarkTyped(const std::wstring& typed, const std::wstring& correct)
+{
+    return Pieces(typed, Align(typed, correct).typedDiffers);
+}
+
+std::vector<MarkedPiece> MarkAgainstForm(const std::wstring& typed, const std::wstring& stored)
+{
+    std::vector<MarkedPiece> pieces;
+    if (typed.empty()) {
+        AppendText(pieces, stored);
+        return pieces;
+    }
+    const auto nearest = NearestVariant(typed, stored);
+    AppendText(pieces, stored.substr(0, nearest.first));
+    for (const MarkedPiece& piece : MarkDifferences(typed, stored.substr(nearest.first, nearest.second - nearest.first)))
+        for (wchar_t c : piece.text)
+            Append(pieces, c, piece.differs);
+    AppendText(pieces, stored.substr(nearest.second));
+    return pieces;
+}
+
+std::vector<MarkedPiece> MarkTypedAgainstForm(const std::wstring& typed, const std::wstring& stored)
+{
+    const auto nearest = NearestVariant(typed, stored);
+    return MarkTyped(typed, stored.substr(nearest.first, nearest.second - nearest.first));
 }
 
 std::wstring Bracketed(const std::vector<MarkedPiece>& pieces)

@@ -1,4 +1,5 @@
 #include "dialogs/LearningOptionsDlg.h"
+#include "base/HelpTopics.h"
 #include "base/Options.h"
 #include "base/PersistedSettings.h"
 #include "base/ReportProfileError.h"
@@ -13,6 +14,7 @@ namespace {
 const DialogText kEnglishTexts[] = {
     {0, L"Learning options"},
     {IDCANCEL, L"Cancel"},
+    {IDHELP, L"&Help"},
 };
 
 std::vector<DialogText> AllEnglishTexts()
@@ -27,6 +29,10 @@ std::vector<DialogText> AllEnglishTexts()
 }
 
 } // namespace
+
+BEGIN_MESSAGE_MAP(CLearningOptionsDlg, CDialog)
+    ON_BN_CLICKED(IDHELP, OnHelp)
+END_MESSAGE_MAP()
 
 CLearningOptionsDlg::CLearningOptionsDlg(HWND parent)
     : CDialog(IDD_LEARNING_OPTIONS, parent), m_texts(AllEnglishTexts())
@@ -56,4 +62,9 @@ void CLearningOptionsDlg::OnOK()
         ReportProfileError(e);
     }
     EndDialog(IDOK);
+}
+
+void CLearningOptionsDlg::OnHelp()
+{
+    OpenHelpTopic(L"verbs_options", L"learning");
 }

@@ -18,6 +18,29 @@ const DialogText kEnglishTexts[] = {
 };
 
 constexpr int kColumns = 5;
+constexpr int kTypedColumn = 3, kCorrectColumn = 4;
+const wchar_t kArrow[] = L" \u2192 ";
+
+void AppendPlain(std::vector<MarkedPiece>& pieces, const std::wstring& text)
+{
+    if (!pieces.empty() && !pieces.back().differs)
+        pieces.back().text += text;
+    else
+        pieces.push_back({text, false});
+}
+
+// Restores the text colours and background mode of a DC it was given.
+class SavedDc {
+public:
+    explicit SavedDc(HDC dc) : m_dc(dc), m_saved(::SaveDC(dc)) {}
+    ~SavedDc() { ::RestoreDC(m_dc, m_saved); }
+    SavedDc(const SavedDc&) = delete;
+    SavedDc& operator=(const SavedDc&) = delete;
+
+private:
+    HDC m_dc;
+    int m_saved;
+};
 
 std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator)
 {
@@ -43,27 +66,55 @@ std::wstring FormName(VerbForm form)
 
 BEGIN_MESSAGE_MAP(CMistakesReviewDlg, CDialog)
     ON_BN_CLICKED(IDC_DRILL, OnDrill)
+    ON_NOTIFY(NM_CUSTOMDRAW, IDC_REVIEW_LIST, OnListCustomDraw)
 END_MESSAGE_MAP()
 
 CMistakesReviewDlg::CMistakesReviewDlg(const TestSession& test, const VerbTable& verbs, HWND parent)
-    : CDialog(IDD_MISTAKES_REVIEW, parent), m_reviews(ReviewMistakes(test, verbs)),
+    : CDialog(IDD_MISTAKES_REVIEW, parent), m_reviews(ReviewMistakes(test, verbs)), m_marked(MarkedRows(m_reviews)),
       m_summary(TestResultText(Summarize(test)))
 {
 }
 
+std::vector<CMistakesReviewDlg::MarkedCells> CMistakesReviewDlg::MarkedRows(const std::vector<QuestionReview>& reviews)
+{
+    std::vector<MarkedCells> rows;
+    for (const QuestionReview& review : reviews) {
+        for (const FormReview& form : review.forms) {
+            MarkedCells row;
+            for (size_t k = 0; k < form.typedMarked.size(); ++k) {
+                if (k > 0)
+                    AppendPlain(row.typed, kArrow);
+                if (form.typedMarked[k].empty())
+                    AppendPlain(row.typed, L"\u2014"); // an empty field
+                for (const MarkedPiece& piece : form.typedMarked[k])
+                    if (piece.differs)
+                        row.typed.push_back(piece);
+                    else
+                        AppendPlain(row.typed, piece.text);
+            }
+            if (review.skipped || review.unfinished) {
+                if (!row.typed.empty())
+                    AppendPlain(row.typed, kArrow);
+                AppendPlain(row.typed, LoadLangString(review.skipped ? IDS_REVIEW_SKIPPED : IDS_REVIEW_UNFINISHED));
+            }
+            row.correct = form.marked;
+            rows.push_back(std::move(row));
+        }
+    }
+    return rows;
+}
+
 std::vector<CMistakesReviewDlg::Row> CMistakesReviewDlg::Rows(const std::vector<QuestionReview>& reviews)
 {
+    const std::vector<MarkedCells> marked = MarkedRows(reviews);
     std::vector<Row> rows;
+    size_t r = 0;
     for (const QuestionReview& review : reviews) {
         bool first = true;
         for (const FormReview& form : review.forms) {
-            std::wstring typed;
-            for (const std::wstring& text : form.typed)
-                typed += (typed.empty() ? L"" : L" \u2192 ") + (text.empty() ? std::wstring(L"\u2014") : text);
-            if (review.skipped)
-                typed += (typed.empty() ? L"" : L" \u2192 ") + LoadLangString(IDS_REVIEW_SKIPPED);
             rows.push_back({first ? review.infinitive : L"", first ? review.translation : L"", FormName(form.form),
-                            typed, Bracketed(form.marked)});
+                            Bracketed(marked[r].typed), Bracketed(marked[r].correct)});
+            ++r;
             first = false;
         }
     }
@@ -174,6 +225,67 @@ void CMistakesReviewDlg::FitToContent()
     ::SetWindowPos(m_hWnd, nullptr, work.left + (work.right - work.left - w) / 2,
                    work.top + (work.bottom - work.top - h) / 2, w, h, SWP_NOZORDER);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+LRESULT CMistakesReviewDlg::OnListCustomDraw(NMHDR& header)
+{
+    auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
+    switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+        return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+        return DrawMarkedCell(draw) ? CDRF_SKIPDEFAULT : CDRF_DODEFAULT;
+    default:
+        return CDRF_DODEFAULT;
+    }
+}
+
+bool CMistakesReviewDlg::DrawMarkedCell(const NMLVCUSTOMDRAW& draw)
+{
+    const size_t row = static_cast<size_t>(draw.nmcd.dwItemSpec);
+    if (row >= m_marked.size() || (draw.iSubItem != kTypedColumn && draw.iSubItem != kCorrectColumn))
+        return false;
+    const bool typed = draw.iSubItem == kTypedColumn;
+    const std::vector<MarkedPiece>& pieces = typed ? m_marked[row].typed : m_marked[row].correct;
+    if (std::none_of(pieces.begin(), pieces.end(), [](const MarkedPiece& p) { return p.differs; }))
+        return false;
+    HWND list = draw.nmcd.hdr.hwndFrom;
+    RECT cell{};
+    if (!ListView_GetSubItemRect(list, static_cast<int>(row), draw.iSubItem, LVIR_LABEL, &cell))
+        return false;
+    HDC dc = draw.nmcd.hdc;
+    SavedDc saved(dc);
+    // The row's own background: the selection's where the list shows it.
+    const bool selected = (ListView_GetItemState(list, static_cast<int>(row), LVIS_SELECTED) & LVIS_SELECTED) &&
+                          ::GetFocus() == list;
+    ::SetBkColor(dc, ::GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &cell, nullptr, 0, nullptr);
+    // Inset as the list insets the text of its own cells.
+    const int inset = 3 * ::GetSystemMetrics(SM_CXEDGE);
+    int x = cell.left + inset;
+    ::IntersectClipRect(dc, cell.left, cell.top, cell.right, cell.bottom);
+    ::SetBkMode(dc, TRANSPARENT);
+    for (const MarkedPiece& piece : pieces) {
+        const std::wstring text = piece.differs ? L"[" + piece.text + L"]" : piece.text;
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        RECT box{x, cell.top, x + size.cx, cell.bottom};
+        if (piece.differs) {
+            // The tint a little inside the cell, so that the grid lines stay.
+            RECT tint{box.left, box.top + 1, box.right, box.bottom - 1};
+            ::SetBkColor(dc, typed ? kWrongTint : kRightTint);
+            ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &tint, nullptr, 0, nullptr);
+            ::SetTextColor(dc, typed ? kWrongText : kRightText);
+        } else {
+            ::SetTextColor(dc, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        }
+        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
+                    DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
+        x += size.cx;
+    }
+    return true;
 }
 
 void CMistakesReviewDlg::OnDrill()

@@ -83,6 +83,7 @@
 #define IDS_REVIEW_COLUMNS 260       // 260 ru / 261 en: the review's column titles, "|" between them
 #define IDS_REVIEW_SKIPPED 262       // 262 ru / 263 en
 #define IDS_REVIEW_MINUTES 264       // 264 ru / 265 en: %1 minutes %2 seconds
+#define IDS_REVIEW_UNFINISHED 266    // 266 ru / 267 en: a question the test was stopped on
 // The answer history and its statistics
 #define IDS_HISTORY_WRITE_FAILED 300 // 300 ru / 301 en: %1 the file
 #define IDS_HISTORY_DAMAGED 302      // 302 ru / 303 en: %1 lines skipped, %2 the file

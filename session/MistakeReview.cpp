@@ -1,6 +1,8 @@
 #include "session/MistakeReview.h"
 #include "session/TestSession.h"
 
+namespace {
+
 bool IsMistake(QuestionOutcome outcome)
 {
     switch (outcome) {
@@ -12,6 +14,13 @@ bool IsMistake(QuestionOutcome outcome)
     default:
         return false;
     }
+}
+
+} // namespace
+
+bool IsMistake(const QuestionRecord& question)
+{
+    return IsMistake(question.outcome) || (question.outcome == QuestionOutcome::Unfinished && question.attempts > 0);
 }
 
 TestSummary Summarize(const TestSession& test)
@@ -47,8 +56,15 @@ FormReview ReviewForm(const VerbRecord& verb, VerbForm form, const std::vector<c
         const std::wstring& text = past ? a->typed.pastTense : a->typed.participle;
         review.typed.push_back(text);
         review.right = IsAnswerAccepted(verb, form, text);
-        if (!review.right)
+        std::vector<MarkedPiece> marked;
+        if (review.right) {
+            if (!text.empty())
+                marked.push_back({text, false});
+        } else {
             lastWrong = text;
+            marked = MarkTypedAgainstForm(text, review.correct);
+        }
+        review.typedMarked.push_back(std::move(marked));
     }
     if (!answers.empty() && answers.back()->verdict == Verdict::Skipped)
         review.right = false;
@@ -64,7 +80,7 @@ std::vector<QuestionReview> ReviewMistakes(const TestSession& test, const VerbTa
     const auto& questions = test.Questions();
     for (size_t i = 0; i < questions.size(); ++i) {
         const QuestionRecord& q = questions[i];
-        if (!IsMistake(q.outcome))
+        if (!IsMistake(q))
             continue;
         std::vector<const AnswerRecord*> answers;
         for (const AnswerRecord& a : test.Answers())
@@ -77,6 +93,7 @@ std::vector<QuestionReview> ReviewMistakes(const TestSession& test, const VerbTa
         review.translation = verb.translation;
         review.outcome = q.outcome;
         review.skipped = !answers.empty() && answers.back()->verdict == Verdict::Skipped;
+        review.unfinished = q.outcome == QuestionOutcome::Unfinished;
         if (q.forms.pastTense)
             review.forms.push_back(ReviewForm(verb, VerbForm::PastTense, answers));
         if (q.forms.pastParticiple)
@@ -90,7 +107,7 @@ std::vector<int> MistakenVerbs(const TestSession& test)
 {
     std::vector<int> verbs;
     for (const QuestionRecord& q : test.Questions())
-        if (IsMistake(q.outcome))
+        if (IsMistake(q))
             verbs.push_back(q.verb);
     return verbs;
 }

@@ -20,13 +20,17 @@ struct TestSummary {
 TestSummary Summarize(const TestSession& test);
 
 // Whether a question counts as a mistake: asked and not answered right at
-// the first attempt.
-bool IsMistake(QuestionOutcome outcome);
+// the first attempt. A question the test was stopped on counts once it had
+// a wrong answer.
+bool IsMistake(const QuestionRecord& question);
 
 // One asked form of a mistaken question.
 struct FormReview {
     VerbForm form = VerbForm::PastTense;
     std::vector<std::wstring> typed; // every text typed into its field, in order (a skip adds none)
+    // Each typed text in runs: a text not taken with its extra and wrong
+    // letters marked against the correct form, a text taken as it is.
+    std::vector<std::vector<MarkedPiece>> typedMarked;
     std::wstring correct;           // the table's form
     bool right = false;             // the last text typed was taken (also-accepted forms count)
     std::vector<MarkedPiece> marked; // the correct form against the last wrong text
@@ -38,6 +42,7 @@ struct QuestionReview {
     std::wstring translation;
     QuestionOutcome outcome = QuestionOutcome::NotAsked;
     bool skipped = false; // Skip was its last answer
+    bool unfinished = false; // the test was stopped on it after wrong answers
     std::vector<FormReview> forms;
 };
 

@@ -227,7 +227,16 @@ void CVerbsView::LayOutPanels()
     m_panelsDpi = fw::DpiOf(m_hWnd);
     m_picturePanel.LayOut();
     m_testPanel.LayOut();
+    // The result strip lies under the test panel, wherever that went.
+    if (m_testPanel.Answers().ResultText().IsWindow())
+        ShowTestResult();
     Invalidate();
+}
+
+void CVerbsView::FollowLanguage()
+{
+    if (m_testPanel.Answers().ResultText().IsWindow())
+        ShowTestResult();
 }
 
 // ---- Scale
@@ -395,7 +404,7 @@ void CVerbsView::ShowFinishedQuestion(int cells)
         if (test->Options().TimeLimited())
             StopCountdown();
         m_testPanel.ShowFinished();
-        m_testPanel.Answers().ShowResult(TestResultText(Summarize(*test)), !MistakenVerbs(*test).empty());
+        ShowTestResult();
         return;
     }
     test->NextQuestion();
@@ -404,6 +413,21 @@ void CVerbsView::ShowFinishedQuestion(int cells)
     if (IsRandomFormMode(test->Options().onlyOneForm, test->Options().whichForm))
         m_testPanel.Answers().ReplaceForm(test->Forms().pastTense);
     ShowQuestion(*test);
+}
+
+void CVerbsView::ShowTestResult()
+{
+    const TestSession* test = RunningTest();
+    if (!test || !test->AllAsked())
+        return;
+    CAnswerPanel& answers = m_testPanel.Answers();
+    const bool onButton = answers.ReviewButton().IsWindow() && ::GetFocus() == answers.ReviewButton().m_hWnd;
+    answers.DestroyResult();
+    answers.ShowResult(TestResultText(Summarize(*test)), !MistakenVerbs(*test).empty());
+    if (onButton && answers.ReviewButton().IsWindow())
+        ::SetFocus(answers.ReviewButton().m_hWnd);
+    else if (onButton)
+        answers.SetFocus();
 }
 
 void CVerbsView::ShowWrongAnswer(TestSession::Step step)

@@ -22,6 +22,8 @@ public:
     const TestSession* RunningTest() const;
     // The running test or the last one; null before the first.
     const TestSession* LastTest() const;
+    // The texts the view made itself, in the interface language now.
+    void FollowLanguage();
     CPicturePanel& PicturePanel() { return m_picturePanel; }
     CTestPanel& TestPanel() { return m_testPanel; }
 
@@ -79,6 +81,9 @@ private:
     // Progress and picture after a finished question, then the next question
     // or the closing display.
     void ShowFinishedQuestion(int cells);
+    // The result strip of the closing display, made anew for the language,
+    // scale and place of the panels now; the keyboard stays where it was.
+    void ShowTestResult();
     void ShowWrongAnswer(TestSession::Step step);
     // Puts the correct forms into the fields, read-only, under their caption.
     void RevealAnswer();

@@ -1,29 +1,31 @@
 # Scene: learning from mistakes in both languages, played with real keys: the
 # hint of the empty window, the learning options, a test with two mistakes
 # (one right at the second attempt, one skipped), its closing result, the
-# review opened with Tab and Space, the drill started with Enter and played
+# result again after the interface language was switched there, the review
+# with its marked letters in colour opened with Tab and Space, the drill started with Enter and played
 # to its closing display, and the balloon for Russian letters in a field.
 # Fails (and so does scripts/play-test.sh) when a step is not seen.
 . scripts/drive-test.sh
 mistakes_ok=1
 check() { "$@" || { echo "mistakes: failed: $*" >&2; mistakes_ok=0; }; }
-# A wrong answer with letters missing: the past tense without its last
-# letter, the participle without its first.
+# A wrong answer: the past tense with a wrong last letter, the participle
+# without its first letter and with one too many at its end.
 answer_short() {
   local verb past participle
   verb=$(question)
   past=$(verb_form "$verb" 2)
   participle=$(verb_form "$verb" 3)
-  echo "  $verb: typing ${past%?} / ${participle#?}"
-  xdotool type --delay 40 "${past%?}"
+  echo "  $verb: typing ${past%?}x / ${participle#?}s"
+  xdotool type --delay 40 "${past%?}x"
   xdotool key Tab
-  xdotool type --delay 40 "${participle#?}"
+  xdotool type --delay 40 "${participle#?}s"
   xdotool key Return
 }
 for lang in ru en; do
   start_id=$([ "$lang" = en ] && echo 32775 || echo 32772)
   skip_id=$([ "$lang" = en ] && echo 32799 || echo 32801)
   learning_id=$([ "$lang" = en ] && echo 32803 || echo 32802)
+  options_id=$([ "$lang" = en ] && echo 32774 || echo 32771)
   set_language "$lang"
   set_option NumWords 3
   set_option MaxAttempt 2
@@ -55,6 +57,22 @@ for lang in ru en; do
   check wait_for 'Time: 0 min|Время: 0 мин'
   sleep 0.5
   shot "mistakes-closing-$lang"
+  # The other language chosen in the options at the closing display (the
+  # menu has Options off during a test; the command posted reaches it),
+  # then this one again.
+  # Alt+E reaches the English button in either language, Up the Russian one.
+  other_keys=$([ "$lang" = en ] && echo "alt+e Up" || echo "alt+e")
+  same_keys=$([ "$lang" = en ] && echo "alt+e" || echo "alt+e Up")
+  for keys in "$other_keys" "$same_keys"; do
+    run "$bin/post_command.exe" Lexoria "$options_id"
+    check wait_box
+    # shellcheck disable=SC2086
+    xdotool key $keys Return
+    check wait_box_gone
+    sleep 0.5
+    [ "$keys" = "$other_keys" ] && shot "mistakes-closing-switched-$lang"
+  done
+  check wait_for 'Time: 0 min|Время: 0 мин'
   # Tab brings the keyboard to the review button, Space presses it.
   xdotool key Tab
   sleep 0.2

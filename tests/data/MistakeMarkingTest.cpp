@@ -4,29 +4,37 @@
 #include "data/LayoutRetype.h"
 #include <gtest/gtest.h>
 
-TEST(FormDiff, MarksTheCorrectLettersTheTypedTextLacks)
+TEST(FormDiff, MarksTheCorrectLettersTheTypedTextLacksAndTheTypedLettersTheFormLacks)
 {
     struct Case {
         const wchar_t* typed;
         const wchar_t* stored;
         const wchar_t* marked;
+        const wchar_t* typedMarked; // extra letters and wrong ones in a correct letter's place
     } cases[] = {
-        {L"sang", L"sang", L"sang"},                  // right: nothing marked
-        {L"sing", L"sang", L"s[a]ng"},                // one letter replaced
-        {L"sag", L"sang", L"sa[n]g"},                 // one missing
-        {L"sanng", L"sang", L"sang"},                 // an extra letter marks nothing in the correct form
-        {L"Sang", L"sang", L"[s]ang"},                // letter case counts
-        {L"", L"went", L"went"},                      // nothing typed: nothing to compare
-        {L"xyz", L"went", L"[went]"},                 // nothing in common: one run
-        {L"brougt", L"brought", L"broug[h]t"},
-        {L"teached", L"taught", L"ta[ug]h[t]"},       // a longest common subsequence, the rest marked
-        {L"ware", L"was; were", L"was; w[e]re"},       // the nearest variant only
-        {L"wos", L"was; were", L"w[a]s; were"},
-        {L"lernd", L"learned; learnt", L"le[a]rn[e]d; learnt"},
-        {L"was", L"was;", L"was;"},                   // an empty variant after ";" is never the nearest to text
+        {L"sang", L"sang", L"sang", L"sang"},                      // right: nothing marked
+        {L"sing", L"sang", L"s[a]ng", L"s[i]ng"},                  // one letter replaced
+        {L"sag", L"sang", L"sa[n]g", L"sag"},                      // one missing
+        {L"sanng", L"sang", L"sang", L"san[n]g"},                  // an extra letter marks nothing in the correct form
+        {L"Sang", L"sang", L"[s]ang", L"[S]ang"},                  // letter case counts
+        {L"", L"went", L"went", L""},                              // nothing typed: nothing to compare
+        {L"xyz", L"went", L"[went]", L"[xyz]"},                    // nothing in common: one run
+        {L"brougt", L"brought", L"broug[h]t", L"brougt"},
+        {L"teached", L"taught", L"ta[ug]h[t]", L"t[e]a[c]h[ed]"},  // a longest common subsequence, the rest marked
+        {L"writed", L"wrote", L"wr[o]te", L"wr[i]te[d]"},          // wrong and extra letters at once
+        {L"goed", L"went", L"[w]e[nt]", L"[go]e[d]"},               // extra letters on both ends
+        {L"wenta", L"went", L"went", L"went[a]"},                  // an extra letter at the end
+        {L"awent", L"went", L"went", L"[a]went"},                  // and at the start
+        {L"ware", L"was; were", L"was; w[e]re", L"w[a]re"},        // the nearest variant only
+        {L"wos", L"was; were", L"w[a]s; were", L"w[o]s"},
+        {L"wasere", L"was; were", L"was; were", L"w[as]ere"},      // both sides against the nearer variant
+        {L"lernd", L"learned; learnt", L"le[a]rn[e]d; learnt", L"lernd"},
+        {L"was", L"was;", L"was;", L"was"},                        // an empty variant after ";" is never the nearest to text
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(Bracketed(MarkAgainstForm(c.typed, c.stored)), c.marked) << c.typed << " / " << c.stored;
+        EXPECT_EQ(Bracketed(MarkTypedAgainstForm(c.typed, c.stored)), c.typedMarked) << c.typed << " / " << c.stored;
+    }
 }
 
 TEST(FormDiff, RunsAlternateAndEditDistanceCountsLetters)
@@ -35,6 +43,9 @@ TEST(FormDiff, RunsAlternateAndEditDistanceCountsLetters)
     std::vector<MarkedPiece> expected = {{L"s", false}, {L"a", true}, {L"ng", false}};
     EXPECT_EQ(pieces, expected);
     EXPECT_TRUE(MarkDifferences(L"abc", L"").empty());
+    expected = {{L"wr", false}, {L"i", true}, {L"te", false}, {L"d", true}};
+    EXPECT_EQ(MarkTyped(L"writed", L"wrote"), expected);
+    EXPECT_TRUE(MarkTyped(L"", L"went").empty());
     EXPECT_EQ(EditDistance(L"", L"went"), 4);
     EXPECT_EQ(EditDistance(L"sing", L"sang"), 1);
     EXPECT_EQ(EditDistance(L"ware", L"were"), 1);

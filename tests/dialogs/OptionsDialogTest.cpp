@@ -177,10 +177,36 @@ TEST_F(OptionsDialog, HelpOpensTheOptionsTopic)
         Press(d, IDHELP);
         Press(d, IDCANCEL);
     });
-    fw::ShellOpener() = saved;
     // At the page's English section, the language these tests run in.
     ASSERT_NE(globals->Language, 0);
     EXPECT_EQ(opened, fw::ModuleFolder() + L"help\\verbs_options.html#en");
+    // The learning options' Help: at their own section, in either language,
+    // the dialog staying open.
+    const struct {
+        int language;
+        const wchar_t* label;
+        const wchar_t* anchor;
+    } learning[] = {{1, L"&Help", L"#en-learning"}, {0, L"С&правка", L"#ru-learning"}};
+    for (const auto& c : learning) {
+        globals->Language = c.language;
+        opened.clear();
+        std::wstring label;
+        bool stillOpen = false;
+        CLearningOptionsDlg dialog(nullptr);
+        EXPECT_EQ(Run(dialog,
+                      [&](HWND d) {
+                          label = Text(d, IDHELP);
+                          Press(d, IDHELP);
+                          stillOpen = ::IsWindow(d) != FALSE;
+                          Key(d, VK_ESCAPE);
+                      }),
+                  IDCANCEL);
+        EXPECT_EQ(label, c.label);
+        EXPECT_TRUE(stillOpen);
+        EXPECT_EQ(opened, fw::ModuleFolder() + L"help\\verbs_options.html" + c.anchor);
+    }
+    globals->Language = 1;
+    fw::ShellOpener() = saved;
 }
 
 TEST_F(OptionsDialog, AStoreFailureOnOkIsReportedAndTheNewValuesStayInUse)

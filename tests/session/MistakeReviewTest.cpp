@@ -96,6 +96,10 @@ TEST(MistakeReview, TheEndOfATestTellsItsOutcomesTypedTextsAndMarkedForms)
             EXPECT_EQ(past.typed, (std::vector<std::wstring>{L"ware", L"were"}));
             EXPECT_TRUE(past.right && participle.right);
             EXPECT_EQ(Bracketed(past.marked), L"was; w[e]re");
+            ASSERT_EQ(past.typedMarked.size(), 2u);
+            EXPECT_EQ(Bracketed(past.typedMarked[0]), L"w[a]re") << "the wrong letter of the wrong text";
+            EXPECT_EQ(Bracketed(past.typedMarked[1]), L"were") << "a text taken is not marked";
+            EXPECT_EQ(Bracketed(participle.typedMarked[0]), L"be[a]n");
             EXPECT_EQ(Bracketed(participle.marked), L"be[e]n");
         } else if (r.verb == 0) {
             EXPECT_EQ(r.outcome, QuestionOutcome::Missed);
@@ -103,11 +107,15 @@ TEST(MistakeReview, TheEndOfATestTellsItsOutcomesTypedTextsAndMarkedForms)
             EXPECT_FALSE(past.right);
             EXPECT_TRUE(participle.right);
             EXPECT_EQ(Bracketed(past.marked), L"[p]ast0") << "against the last wrong text";
+            ASSERT_EQ(past.typedMarked.size(), 2u);
+            EXPECT_EQ(Bracketed(past.typedMarked[0]), L"p[e]st0") << "each wrong text against the form";
+            EXPECT_EQ(Bracketed(past.typedMarked[1]), L"[P]ast0");
+            EXPECT_FALSE(r.unfinished);
             EXPECT_EQ(Bracketed(participle.marked), L"part0");
         } else {
             EXPECT_EQ(r.verb, 3);
             EXPECT_TRUE(r.skipped);
-            EXPECT_TRUE(past.typed.empty());
+            EXPECT_TRUE(past.typed.empty() && past.typedMarked.empty());
             EXPECT_FALSE(past.right || participle.right);
             EXPECT_EQ(Bracketed(past.marked), L"past3");
         }
@@ -123,4 +131,37 @@ TEST(MistakeReview, TheEndOfATestTellsItsOutcomesTypedTextsAndMarkedForms)
         drilled.insert(q.verb);
     EXPECT_EQ(drilled, std::multiset<int>(missed.begin(), missed.end()));
     EXPECT_EQ(ListedQuestionDraw({}).Choose({0, 1, 2}, 3), std::vector<int>{});
+
+    // Stopped on a question after a wrong answer: reviewed as not finished
+    // and drilled. Stopped on one before any answer: neither.
+    for (bool answered : {true, false}) {
+        SCOPED_TRACE(answered);
+        options.numWords = 2;
+        options.maxAttempt = 3;
+        TestSession stopped(g_verbs, options, {4, 5}, ListedQuestionDraw({4, 5}), clock);
+        const int first = stopped.Questions()[0].verb, second = stopped.Questions()[1].verb;
+        const std::wstring n = std::to_wstring(first);
+        stopped.Answer({L"past" + n, L"part" + n});
+        stopped.NextQuestion();
+        ASSERT_EQ(stopped.Verb().infinitive, L"inf" + std::to_wstring(second));
+        if (answered) {
+            EXPECT_EQ(stopped.Answer({L"paste" + std::to_wstring(second), L"part" + std::to_wstring(second)}).step,
+                      TestSession::Step::Wrong);
+        }
+        stopped.End();
+        const std::vector<QuestionReview> left = ReviewMistakes(stopped, g_verbs);
+        if (!answered) {
+            EXPECT_TRUE(left.empty());
+            EXPECT_TRUE(MistakenVerbs(stopped).empty());
+            continue;
+        }
+        ASSERT_EQ(left.size(), 1u);
+        EXPECT_EQ(left[0].verb, second);
+        EXPECT_TRUE(left[0].unfinished);
+        EXPECT_FALSE(left[0].skipped);
+        ASSERT_EQ(left[0].forms.size(), 2u);
+        EXPECT_FALSE(left[0].forms[0].right);
+        EXPECT_EQ(Bracketed(left[0].forms[0].typedMarked.at(0)), L"past[e]" + std::to_wstring(second));
+        EXPECT_EQ(MistakenVerbs(stopped), std::vector<int>{second});
+    }
 }

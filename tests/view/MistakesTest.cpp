@@ -2,6 +2,8 @@
 // display, the review opened from the keyboard, the drill of the mistaken
 // verbs, and answers typed with the Russian layout.
 #include "TestRunFixture.h"
+#include "app/CommandSets.h"
+#include "dialogs/MistakesReviewDlg.h"
 #include "resources/resource.h"
 #include <set>
 
@@ -12,6 +14,36 @@ std::wstring ListText(HWND list, int row, int column)
     wchar_t text[256] = {};
     ListView_GetItemText(list, row, column, text, 256);
     return text;
+}
+
+// Whether a colour shows anywhere in a window's client area, as drawn now.
+bool ShowsColour(HWND window, COLORREF colour)
+{
+    ::UpdateWindow(window);
+    RECT client{};
+    ::GetClientRect(window, &client);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC screen = ::GetDC(window);
+    fw::UniqueMemoryDc memory(::CreateCompatibleDC(screen));
+    fw::UniqueBitmap bitmap(::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bool found = false;
+    if (memory && bitmap && bits) {
+        fw::SelectedObject selected(memory.get(), bitmap.get());
+        ::BitBlt(memory.get(), 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+        ::GdiFlush();
+        const auto* pixels = static_cast<const DWORD*>(bits);
+        const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+        for (long i = 0; i < static_cast<long>(client.right) * client.bottom && !found; ++i)
+            found = (pixels[i] & 0xFFFFFF) == wanted;
+    }
+    ::ReleaseDC(window, screen);
+    return found;
 }
 
 } // namespace
@@ -28,10 +60,10 @@ TEST_F(TestRun, TwoMistakesAreReviewedAndTheirDrillPlaysToItsClosingDisplay)
     std::set<std::wstring> mistaken;
     const VerbRecord first = CurrentVerb();
     mistaken.insert(first.infinitive);
-    // Each form without its first letter.
+    // Each form without its first letter, the past tense with a letter too many.
     const std::wstring past = first.pastTense.substr(1, first.pastTense.find(L';') - 1);
     const std::wstring participle = first.pastParticiple.substr(1, first.pastParticiple.find(L';') - 1);
-    Type(past + L"\t" + participle);
+    Type(past + L"q\t" + participle);
     ExpectBoxes(1, [&] { Type(L"\r"); });
     TypeCorrectForms();
     ExpectBoxes(1, [&] { Type(L"\r"); });
@@ -59,11 +91,35 @@ TEST_F(TestRun, TwoMistakesAreReviewedAndTheirDrillPlaysToItsClosingDisplay)
     ::SendMessageW(View().GetParent(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(testMenu), 0);
     EXPECT_FALSE(::GetMenuState(testMenu, ID_TEST_DRILL_EN, MF_BYCOMMAND) & MF_GRAYED);
 
+    // The strip follows the interface language, the keyboard staying on its
+    // button; and back.
+    Type(L"\t");
+    ASSERT_EQ(::GetFocus(), Answers().ReviewButton().m_hWnd);
+    globals->Language = 0;
+    BuildRussianMenu();
+    const std::wstring russian = L"Правильно с первой попытки: 1, позже: 1, пропущено или не отвечено: 1. Время: 0 мин ";
+    EXPECT_EQ(Answers().ResultText().GetWindowText().substr(0, russian.size()), russian);
+    EXPECT_EQ(Answers().ReviewButton().GetWindowText(), L"&Разбор ошибок");
+    EXPECT_EQ(::GetFocus(), Answers().ReviewButton().m_hWnd);
+    globals->Language = 1;
+    BuildEnglishMenu();
+    EXPECT_EQ(Answers().ResultText().GetWindowText(), result);
+    const RECT stripAgain = InParent(Answers().ResultText().m_hWnd);
+    const RECT buttonAgain = InParent(Answers().ReviewButton().m_hWnd);
+    EXPECT_TRUE(::EqualRect(&stripAgain, &strip) && ::EqualRect(&buttonAgain, &button));
+    ASSERT_EQ(::GetFocus(), Answers().ReviewButton().m_hWnd);
+    Type(L"\t");
+
     // R (the button's underlined letter) opens the review; Drill starts the drill.
     std::vector<std::vector<std::wstring>> rows;
     std::wstring summary;
+    bool wrongTinted = false, rightTinted = false;
     responder.Then([&](HWND d) {
         HWND list = ::GetDlgItem(d, IDC_REVIEW_LIST);
+        // The marked letters in colour: the typed extra letter and the
+        // correct form's missing one.
+        wrongTinted = ShowsColour(list, CMistakesReviewDlg::kWrongTint);
+        rightTinted = ShowsColour(list, CMistakesReviewDlg::kRightTint);
         for (int r = 0; r < ListView_GetItemCount(list); ++r) {
             rows.emplace_back();
             for (int c = 0; c < 5; ++c)
@@ -78,6 +134,7 @@ TEST_F(TestRun, TwoMistakesAreReviewedAndTheirDrillPlaysToItsClosingDisplay)
         testutil::PumpUntil([&] { return View().IsRunning() && Test().QuestionCount() == 2; });
     }));
     EXPECT_EQ(summary, result);
+    EXPECT_TRUE(wrongTinted && rightTinted) << wrongTinted << rightTinted;
     ASSERT_EQ(rows.size(), 4u) << "two forms of two questions";
     std::set<std::wstring> reviewed{rows[0][0], rows[2][0]};
     EXPECT_EQ(reviewed, mistaken);
@@ -91,7 +148,7 @@ TEST_F(TestRun, TwoMistakesAreReviewedAndTheirDrillPlaysToItsClosingDisplay)
     const auto& firstParticiple = rows[firstOnTop ? 1 : 3];
     const std::wstring rightPast = first.pastTense.substr(0, first.pastTense.find(L';'));
     const std::wstring rightParticiple = first.pastParticiple.substr(0, first.pastParticiple.find(L';'));
-    EXPECT_EQ(firstPast[3], past + L" \u2192 " + rightPast);
+    EXPECT_EQ(firstPast[3], past + L"[q] \u2192 " + rightPast) << "the extra letter marked";
     EXPECT_EQ(firstPast[4], L"[" + first.pastTense.substr(0, 1) + L"]" + first.pastTense.substr(1));
     EXPECT_EQ(firstParticiple[3], participle + L" \u2192 " + rightParticiple);
     EXPECT_EQ(firstParticiple[4], L"[" + first.pastParticiple.substr(0, 1) + L"]" + first.pastParticiple.substr(1));
@@ -116,6 +173,31 @@ TEST_F(TestRun, TwoMistakesAreReviewedAndTheirDrillPlaysToItsClosingDisplay)
     ExpectIdle();
     ::SendMessageW(View().GetParent(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(testMenu), 0);
     EXPECT_TRUE(::GetMenuState(testMenu, ID_TEST_DRILL_EN, MF_BYCOMMAND) & MF_GRAYED);
+
+    // Stopped on a question after a wrong answer: it is reviewed as not
+    // finished, and drilled.
+    Command(ID_TEST_START_EN);
+    ASSERT_TRUE(View().IsRunning());
+    const std::wstring stoppedOn = CurrentVerb().infinitive;
+    Type(L"x\ty");
+    ExpectBoxes(1, [&] { Type(L"\r"); });
+    Command(ID_TEST_STOP_EN);
+    ASSERT_FALSE(View().IsRunning());
+    ::SendMessageW(View().GetParent(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(testMenu), 0);
+    EXPECT_FALSE(::GetMenuState(testMenu, ID_TEST_DRILL_EN, MF_BYCOMMAND) & MF_GRAYED);
+    rows.clear();
+    responder.Then([&](HWND d) {
+        HWND list = ::GetDlgItem(d, IDC_REVIEW_LIST);
+        for (int r = 0; r < ListView_GetItemCount(list); ++r)
+            rows.push_back({ListText(list, r, 0), ListText(list, r, 3)});
+        ::SendMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    ASSERT_TRUE(responder.ExpectDialogs(1, [&] { Command(ID_TEST_REVIEW); }));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0][0], stoppedOn);
+    EXPECT_EQ(rows[0][1], L"[x] \u2192 (not finished)");
+    EXPECT_EQ(rows[1][1], L"[y] \u2192 (not finished)");
+    ExpectIdle();
 }
 
 TEST_F(TestRun, RussianLayoutLettersBringTheBalloonAndCountAsEnglishWhenChosen)

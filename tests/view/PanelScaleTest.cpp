@@ -266,13 +266,24 @@ TEST_F(TestRun, MovedToAMonitorAtTwiceTheScaleDuringATestThePanelsFollowAndTheTe
     Command(ID_TEST_STOP_EN);
 
     // Back to 100 % at the closing display: the closing text fills the
-    // answer panel down to where the translation strip ended, as there.
-    globals->NumWords = 1;
+    // answer panel down to where the translation strip ended, as there, and
+    // the result strip with its review button is laid out again under the
+    // test panel at that scale.
+    globals->NumWords = 2;
     Command(ID_TEST_START_EN);
+    ExpectBoxes(0, [&] { Command(ID_TEST_SKIP_EN); });
     TypeCorrectForms();
     ExpectBoxes(1, [&] { Type(L"\r"); });
     ASSERT_TRUE(Answers().ClosingText().IsWindow());
+    ASSERT_TRUE(Answers().ReviewButton().IsWindow());
     frame.SendMessage(fw::kDpiChangedMessage, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+    const std::vector<long> strip = Rect(Answers().ResultText().m_hWnd), button = Rect(Answers().ReviewButton().m_hWnd);
+    const std::vector<long> testPanel = Rect(Panel().m_hWnd);
+    EXPECT_TRUE(strip[0] == testPanel[0] && strip[2] == testPanel[2] && strip[1] > testPanel[3])
+        << strip[0] << "," << strip[1] << "," << strip[2] << " under " << testPanel[0] << "," << testPanel[3] << ","
+        << testPanel[2];
+    EXPECT_EQ(button[3] - button[1], 24) << "the button's height at 100 %";
+    EXPECT_TRUE(button[0] > strip[0] && button[2] < strip[2] && button[1] > strip[1] && button[3] < strip[3]);
     const long b2 = 2 * ::GetSystemMetrics(SM_CXBORDER);
     EXPECT_EQ(Rect(Panel().m_hWnd)[2] - Rect(Panel().m_hWnd)[0], 259);
     EXPECT_EQ(Rect(Answers().m_hWnd), (std::vector<long>{5, 48, 248, 285 + b2}));
