@@ -330,6 +330,19 @@ TEST_F(PictureCtrlTest, EveryTestShowsTheNextPictureFullyCoveredAndTheSeventeent
     EXPECT_EQ(::GetWindow(control.m_hWnd, GW_HWNDNEXT), nullptr);
     Painted();
     control.DestroyWindow();
+
+    // Another theme chosen between two tests: the next one shows that
+    // theme's picture, not the old theme's decoded ahead meanwhile.
+    SkipToPicture(0);
+    HMODULE alpine = globals->m_hCurrentTheme;
+    UseTheme(L"coast.dll");
+    ASSERT_TRUE(control.Create(host));
+    CImage fromAlpine, fromCoast;
+    ReadThemePicture(alpine, 0, fromAlpine);
+    ReadThemePicture(globals->m_hCurrentTheme, 0, fromCoast);
+    ASSERT_NE(fromAlpine.PixelAt(120, 150), fromCoast.PixelAt(120, 150)) << "the two themes differ there";
+    EXPECT_EQ(control.Image().PixelAt(120, 150), fromCoast.PixelAt(120, 150));
+    control.DestroyWindow();
     EXPECT_EQ(testutil::ReadFileBytes(sentinel), "another program's file");
     ::DeleteFileW(sentinel.c_str());
 }
