@@ -137,22 +137,37 @@ void CPictureCtrl::UncoverCell()
     UncoverCellFrom(DrawBelow(kCells));
 }
 
+void CPictureCtrl::UncoverCells(int count)
+{
+    bool any = false;
+    for (int i = 0; i < count; ++i)
+        any = MarkCellFrom(DrawBelow(kCells)) || any;
+    // Named once for them all: every new name costs a trip to the system.
+    if (any)
+        ShowUncoveredCount();
+}
+
 void CPictureCtrl::UncoverCellFrom(int first)
 {
+    if (MarkCellFrom(first))
+        ShowUncoveredCount();
+}
+
+bool CPictureCtrl::MarkCellFrom(int first)
+{
     if (first < 0 || first >= kCells)
-        return;
+        return false;
     for (int cell = first; cell < kCells; ++cell)
         if (IsCovered(cell)) {
             m_cells[static_cast<size_t>(cell)] = 1;
-            ShowUncoveredCount();
-            return;
+            return true;
         }
     for (int cell = 0; cell < first; ++cell)
         if (IsCovered(cell)) {
             m_cells[static_cast<size_t>(cell)] = 1;
-            ShowUncoveredCount();
-            return;
+            return true;
         }
+    return false;
 }
 
 void CPictureCtrl::DrawCells(HDC window, HDC picture, UINT dpi) const

@@ -13,8 +13,9 @@
 //     (GetWindowRect) tells where to put what lies below it. The picture
 //     after it is then decoded on a thread of its own, ready for the next
 //     Create if the theme still has it.
-//   - After each correct answer call UncoverCell() until UncoveredCount()
-//     equals correct answers x 320 / questions, then RedrawNow().
+//   - After each correct answer call UncoverCells(n) (or UncoverCell() n
+//     times) until UncoveredCount() equals correct answers x 320 / questions,
+//     then RedrawNow().
 //   - At the end of the test call DestroyWindow(): the grid is covered
 //     again and the object is ready for the next Create.
 // A missing theme, picture or a damaged picture shows the tiles over the
@@ -58,6 +59,8 @@ public:
 
     // Uncovers one covered cell chosen at random; does not repaint.
     void UncoverCell();
+    // The same count times over, the window text set once at the end.
+    void UncoverCells(int count);
     // Uncovers cell first if it is covered, else the next covered cell after
     // it, else the first covered cell before it; nothing when all are uncovered.
     void UncoverCellFrom(int first);
@@ -86,6 +89,8 @@ private:
     // The picture at the size it is shown at that DPI, made once per picture and size.
     HBITMAP ShownPicture(HDC dc, UINT dpi);
     void ShowUncoveredCount();
+    // UncoverCellFrom without the window text: true when a cell was covered.
+    bool MarkCellFrom(int first);
 
     std::unique_ptr<CImage> m_image = std::make_unique<CImage>();
     PictureAhead m_ahead;

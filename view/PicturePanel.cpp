@@ -83,8 +83,7 @@ int CPicturePanel::Progress() const
 
 void CPicturePanel::UncoverCells(int count)
 {
-    for (int i = 0; i < count; ++i)
-        m_picture.UncoverCell();
+    m_picture.UncoverCells(count);
     if (m_picture.IsWindow())
         m_picture.RedrawNow();
 }

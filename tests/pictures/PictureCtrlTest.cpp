@@ -175,6 +175,20 @@ TEST(PictureCells, EachCorrectAnswerUncoversItsShareAndTheLastOneUncoversAll)
         }
         EXPECT_EQ(control.UncoveredCount(), 320) << numWords;
     }
+
+    // A share uncovered at once takes the very cells one call per cell takes
+    // from the same draws, and stops when none is left.
+    CPictureCtrl oneByOne, atOnce;
+    for (int share : {107, 0, 1, 106, 200}) {
+        std::srand(static_cast<unsigned>(share + 11));
+        for (int i = 0; i < share; ++i)
+            oneByOne.UncoverCell();
+        std::srand(static_cast<unsigned>(share + 11));
+        atOnce.UncoverCells(share);
+        for (int cell = 0; cell < 320; ++cell)
+            ASSERT_EQ(atOnce.IsCovered(cell), oneByOne.IsCovered(cell)) << "cell " << cell << " after " << share;
+    }
+    EXPECT_EQ(atOnce.UncoveredCount(), 320);
 }
 
 TEST(PictureCells, RunsStartedSecondsApartOpenOnDifferentPictures)
