@@ -142,6 +142,8 @@ BOOL CWnd::CreateControl(DWORD exStyle, const wchar_t* className, const wchar_t*
     return TRUE;
 }
 
+// An attached control is marked by its object in GWLP_USERDATA as well as
+// by the window property (see FromHandle).
 BOOL CWnd::SubclassWindow(HWND hwnd)
 {
     if (!hwnd || m_hWnd)

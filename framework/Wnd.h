@@ -2,8 +2,7 @@
 // Window base class: owns its HWND and dispatches messages through the
 // message map. A window of one of our own classes keeps its object in
 // GWLP_USERDATA (set at WM_NCCREATE); a system control is attached with
-// SetWindowSubclass and a window property, and marked by its object in
-// GWLP_USERDATA as well. No exception crosses the window procedure: the
+// SetWindowSubclass. No exception crosses the window procedure: the
 // application reports it.
 #include "framework/CmdTarget.h"
 #include <string>
