@@ -82,8 +82,11 @@ void BuildMenu(bool english)
         UINT to = english ? c.english : c.russian;
         ::ModifyMenuW(menu, from, MF_BYCOMMAND | MF_STRING, to, ItemText(texts.get(), to, MF_BYCOMMAND).c_str());
     }
-    ::SetMenu(frame, menu);
-    ::DrawMenuBar(frame);
+    // The items were changed in the frame's own menu. A hidden frame lays
+    // its menu bar out when it is first shown; redrawing it before costs a
+    // frame change for nothing.
+    if (::IsWindowVisible(frame))
+        ::DrawMenuBar(frame);
 }
 
 } // namespace

@@ -77,10 +77,16 @@ LRESULT CMainFrame::OnCreate(WPARAM wp, LPARAM lp)
 
 LRESULT CMainFrame::OnLanguageSwitch(WPARAM, LPARAM)
 {
+    // Every message to the bar goes through its subclass, which is not free
+    // under Wine: the count is asked once and only changed ids are set.
     bool english = IsEnglish();
-    for (int i = 0; i < m_wndToolBar.GetCount(); ++i)
-        if (UINT id = m_wndToolBar.GetItemID(i))
-            m_wndToolBar.SetCommandId(i, CommandIdIn(id, english));
+    const int count = m_wndToolBar.GetCount();
+    for (int i = 0; i < count; ++i) {
+        const UINT id = m_wndToolBar.GetItemID(i);
+        const UINT wanted = id ? CommandIdIn(id, english) : id;
+        if (wanted != id)
+            m_wndToolBar.SetCommandId(i, wanted);
+    }
     if (auto* view = dynamic_cast<CVerbsView*>(GetActiveView()))
         view->FollowLanguage();
     return 0;

@@ -78,11 +78,17 @@ CWnd* CWnd::FromHandle(HWND hwnd)
 {
     if (!hwnd)
         return nullptr;
-    if (HANDLE object = ::GetPropW(hwnd, kObjectProperty))
-        return static_cast<CWnd*>(object);
+    const LONG_PTR data = ::GetWindowLongPtrW(hwnd, GWLP_USERDATA);
     if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) == FwWindowProc)
-        return reinterpret_cast<CWnd*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return nullptr;
+        return reinterpret_cast<CWnd*>(data);
+    // An attached control carries its object in its user data too, and the
+    // property names it. The property is asked only of a window with user
+    // data: reading a property is a round trip to the window server under
+    // Wine, and the message loop and every notification ask this of
+    // windows that are not ours.
+    if (!data)
+        return nullptr;
+    return static_cast<CWnd*>(::GetPropW(hwnd, kObjectProperty));
 }
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCTW&)
@@ -136,6 +142,8 @@ BOOL CWnd::CreateControl(DWORD exStyle, const wchar_t* className, const wchar_t*
     return TRUE;
 }
 
+// An attached control is marked by its object in GWLP_USERDATA as well as
+// by the window property (see FromHandle).
 BOOL CWnd::SubclassWindow(HWND hwnd)
 {
     if (!hwnd || m_hWnd)
@@ -143,6 +151,7 @@ BOOL CWnd::SubclassWindow(HWND hwnd)
     if (!::SetWindowSubclass(hwnd, FwSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
         return FALSE;
     ::SetPropW(hwnd, kObjectProperty, this);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     m_hWnd = hwnd;
     subclassed_ = true;
     return TRUE;
@@ -165,6 +174,8 @@ void CWnd::Detach()
     if (m_hWnd && subclassed_) {
         ::RemoveWindowSubclass(m_hWnd, FwSubclassProc, kSubclassId);
         ::RemovePropW(m_hWnd, kObjectProperty);
+        if (::GetWindowLongPtrW(m_hWnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this))
+            ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
     } else if (m_hWnd)
         ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
     m_hWnd = nullptr;

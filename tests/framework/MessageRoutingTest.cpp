@@ -191,6 +191,30 @@ TEST(Reflection, ReflectedMessagesReachTheControlButTheSameNumberSentDirectlyDoe
     EXPECT_EQ(label.reflected, 1);
 }
 
+TEST(Reflection, OnlyAnAttachedControlIsFoundFromItsHandle)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_POPUP, WindowRect(), nullptr, 0));
+    ReflectingStatic label;
+    ASSERT_TRUE(label.CreateControl(0, L"STATIC", L"text", WS_CHILD | WS_VISIBLE, RECT{0, 0, 50, 20}, parent, 1));
+    EXPECT_EQ(CWnd::FromHandle(label), &label);
+    // A control carrying user data of someone else's is not taken for ours.
+    HWND foreign = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 30, 50, 20, parent, nullptr, nullptr, nullptr);
+    ASSERT_NE(foreign, nullptr);
+    ::SetWindowLongPtrW(foreign, GWLP_USERDATA, 0x1234);
+    EXPECT_EQ(CWnd::FromHandle(foreign), nullptr);
+    // (Reflected to it, the colour message would call through that value.)
+    EXPECT_NE(parent.SendMessage(WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(foreign)),
+              reinterpret_cast<LRESULT>(::GetStockObject(BLACK_BRUSH)));
+    // Let go, the control is found no more and gets no reflected message.
+    HWND hwnd = label.UnsubclassWindow();
+    EXPECT_EQ(::GetWindowLongPtrW(hwnd, GWLP_USERDATA), 0);
+    EXPECT_EQ(CWnd::FromHandle(hwnd), nullptr);
+    parent.SendMessage(WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(hwnd));
+    EXPECT_EQ(label.reflected, 0);
+    ::DestroyWindow(hwnd);
+}
+
 TEST(Routing, ViewThatClosesItsFrameFromItsOwnCommandLivesUntilTheHandlerReturns)
 {
     CWinApp app;
