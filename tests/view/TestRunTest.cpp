@@ -222,6 +222,7 @@ TEST_F(TestRun, WithoutTheRightAnswerTypedTextsStayAndOneAttemptGivesBothBoxes)
 TEST_F(TestRun, TimeLimitCountsDownPausesAroundEveryBoxAndEndsAtZero)
 {
     Launch(1);
+    UseOnlyVerbsWithBothForms();
     globals->NumWords = 2;
     globals->MustLimitTime = 1;
     globals->LimitTime = 1;
