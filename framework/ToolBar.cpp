@@ -5,6 +5,7 @@
 #include "framework/Text.h"
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -39,6 +40,33 @@ HBITMAP LoadBitmapResource(UINT bitmapId, UINT loadFlags)
 {
     return static_cast<HBITMAP>(
         ::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, loadFlags));
+}
+
+// The size of a bitmap resource, read from its header: no bitmap is made
+// only to be measured.
+bool BitmapResourceSize(UINT bitmapId, SIZE& size)
+{
+    HINSTANCE module = fw::ResourceModule();
+    HRSRC info = ::FindResourceW(module, MAKEINTRESOURCEW(bitmapId), RT_BITMAP);
+    HGLOBAL handle = info ? ::LoadResource(module, info) : nullptr;
+    const void* data = handle ? ::LockResource(handle) : nullptr;
+    const DWORD length = data ? ::SizeofResource(module, info) : 0;
+    DWORD headerSize = 0;
+    if (length < sizeof(headerSize))
+        return false;
+    std::memcpy(&headerSize, data, sizeof(headerSize));
+    if (headerSize == sizeof(BITMAPCOREHEADER) && length >= sizeof(BITMAPCOREHEADER)) {
+        BITMAPCOREHEADER core{};
+        std::memcpy(&core, data, sizeof(core));
+        size = {core.bcWidth, core.bcHeight};
+    } else if (headerSize >= sizeof(BITMAPINFOHEADER) && length >= sizeof(BITMAPINFOHEADER)) {
+        BITMAPINFOHEADER header{};
+        std::memcpy(&header, data, sizeof(header));
+        size = {header.biWidth, header.biHeight < 0 ? -header.biHeight : header.biHeight};
+    } else {
+        return false;
+    }
+    return size.cx > 0 && size.cy > 0;
 }
 
 // A strip of images side by side, each brought to the new size on its own
@@ -183,12 +211,8 @@ BOOL CToolBar::LoadToolBar(UINT resourceId)
 
 BOOL CToolBar::SetSingleButton(UINT bitmapId, UINT commandId, const std::wstring& text)
 {
-    BITMAP info{};
-    fw::UniqueBitmap probe(static_cast<HBITMAP>(
-        ::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, 0)));
-    if (!probe || !::GetObjectW(probe.get(), sizeof(info), &info))
-        return FALSE;
-    if (!SetImages(bitmapId, info.bmWidth, info.bmHeight, LR_LOADMAP3DCOLORS))
+    SIZE size{};
+    if (!BitmapResourceSize(bitmapId, size) || !SetImages(bitmapId, size.cx, size.cy, LR_LOADMAP3DCOLORS))
         return FALSE;
     std::wstring label = text + L'\0';
     INT_PTR stringIndex = SendMessage(TB_ADDSTRINGW, 0, reinterpret_cast<LPARAM>(label.c_str()));

@@ -25,6 +25,22 @@ const wchar_t* PictureClass()
     return name;
 }
 
+struct PictureBytes {
+    const void* bytes = nullptr;
+    DWORD size = 0;
+};
+
+// The JPEG of the picture in the theme library's memory; none without a
+// theme (a null module would search the program itself) or such a picture.
+PictureBytes PictureOf(HMODULE theme, int index)
+{
+    HRSRC resource = theme ? ::FindResourceW(theme, MAKEINTRESOURCEW(CPictureCtrl::kFirstPictureId + index), L"JPG")
+                           : nullptr;
+    HGLOBAL loaded = resource ? ::LoadResource(theme, resource) : nullptr;
+    const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
+    return {bytes, bytes ? ::SizeofResource(theme, resource) : 0};
+}
+
 void FillRects(HDC dc, COLORREF colour, const std::vector<RECT>& rects)
 {
     fw::UniqueBrush brush(::CreateSolidBrush(colour));
@@ -64,15 +80,18 @@ int CPictureCtrl::UncoveredCount() const
 
 void CPictureCtrl::LoadPicture(HMODULE theme, int index)
 {
-    // Without a theme there is nothing to look up: a null module would
-    // search the program itself.
-    HRSRC resource = theme ? ::FindResourceW(theme, MAKEINTRESOURCEW(kFirstPictureId + index), L"JPG") : nullptr;
-    HGLOBAL loaded = resource ? ::LoadResource(theme, resource) : nullptr;
-    const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
-    DWORD size = bytes ? ::SizeofResource(theme, resource) : 0;
-    // Decoded straight from the library's memory: no file is written.
-    m_image.ReadMemory(bytes, size);
+    const PictureBytes picture = PictureOf(theme, index);
+    if (std::unique_ptr<CImage> ready = m_ahead.Take(picture.bytes, picture.size))
+        m_image = std::move(ready);
+    else // decoded straight from the library's memory: no file is written
+        m_image->ReadMemory(picture.bytes, picture.size);
     m_shown.reset();
+}
+
+void CPictureCtrl::DecodeAhead(HMODULE theme, int index)
+{
+    const PictureBytes picture = PictureOf(theme, index);
+    m_ahead.Start(picture.bytes, picture.size);
 }
 
 RECT CPictureCtrl::WindowRectAt(UINT dpi)
@@ -97,10 +116,14 @@ BOOL CPictureCtrl::Create(HWND parent)
     if (m_hWnd)
         DestroyWindow();
     CoverAll();
-    LoadPicture(Globals().m_hCurrentTheme, m_nPicture);
+    const HMODULE theme = Globals().m_hCurrentTheme;
+    LoadPicture(theme, m_nPicture);
     m_nPicture = (m_nPicture + 1) % kPictures;
-    return CreateEx(0, PictureClass(), AccessibleName().c_str(), WS_CHILD | WS_VISIBLE,
-                    WindowRectAt(fw::DpiOf(parent)), parent, kControlId);
+    if (!CreateEx(0, PictureClass(), AccessibleName().c_str(), WS_CHILD | WS_VISIBLE,
+                  WindowRectAt(fw::DpiOf(parent)), parent, kControlId))
+        return FALSE;
+    DecodeAhead(theme, m_nPicture);
+    return TRUE;
 }
 
 BOOL CPictureCtrl::DestroyWindow()
@@ -114,22 +137,37 @@ void CPictureCtrl::UncoverCell()
     UncoverCellFrom(DrawBelow(kCells));
 }
 
+void CPictureCtrl::UncoverCells(int count)
+{
+    bool any = false;
+    for (int i = 0; i < count; ++i)
+        any = MarkCellFrom(DrawBelow(kCells)) || any;
+    // Named once for them all: every new name costs a trip to the system.
+    if (any)
+        ShowUncoveredCount();
+}
+
 void CPictureCtrl::UncoverCellFrom(int first)
 {
+    if (MarkCellFrom(first))
+        ShowUncoveredCount();
+}
+
+bool CPictureCtrl::MarkCellFrom(int first)
+{
     if (first < 0 || first >= kCells)
-        return;
+        return false;
     for (int cell = first; cell < kCells; ++cell)
         if (IsCovered(cell)) {
             m_cells[static_cast<size_t>(cell)] = 1;
-            ShowUncoveredCount();
-            return;
+            return true;
         }
     for (int cell = 0; cell < first; ++cell)
         if (IsCovered(cell)) {
             m_cells[static_cast<size_t>(cell)] = 1;
-            ShowUncoveredCount();
-            return;
+            return true;
         }
+    return false;
 }
 
 void CPictureCtrl::DrawCells(HDC window, HDC picture, UINT dpi) const
@@ -174,11 +212,11 @@ HBITMAP CPictureCtrl::ShownPicture(HDC dc, UINT dpi)
     if (!bitmap)
         return nullptr;
     {
-        fw::SelectedPalette memoryPalette(memory.get(), m_image.GetPalette());
+        fw::SelectedPalette memoryPalette(memory.get(), m_image->GetPalette());
         fw::SelectedObject selected(memory.get(), bitmap.get());
         RECT area{0, 0, kPictureWidth, kPictureHeight};
         ::FillRect(memory.get(), &area, ::GetSysColorBrush(COLOR_BTNFACE));
-        m_image.Draw(memory.get(), 0, 0, -1, -1, 0, 0);
+        m_image->Draw(memory.get(), 0, 0, -1, -1, 0, 0);
     }
     const int width = fw::Scale(kPictureWidth, dpi), height = fw::Scale(kPictureHeight, dpi);
     if (width != kPictureWidth || height != kPictureHeight) {
@@ -196,7 +234,7 @@ LRESULT CPictureCtrl::OnPaint(WPARAM, LPARAM)
     fw::PaintDc paint(m_hWnd);
     HDC dc = paint.get();
     const UINT dpi = fw::DpiOf(m_hWnd);
-    HPALETTE palette = m_image.GetPalette();
+    HPALETTE palette = m_image->GetPalette();
     fw::SelectedPalette windowPalette(dc, palette);
 
     // Only uncovered cells of the picture reach the window.

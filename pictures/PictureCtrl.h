@@ -10,9 +10,12 @@
 //     picture of Globals().m_hCurrentTheme fully covered, advances the
 //     picture index (wrapping after the sixteenth) and creates the 243 x 303
 //     child window at (5, 5) of the panel, id 501. The window rectangle
-//     (GetWindowRect) tells where to put what lies below it.
-//   - After each correct answer call UncoverCell() until UncoveredCount()
-//     equals correct answers x 320 / questions, then RedrawNow().
+//     (GetWindowRect) tells where to put what lies below it. The picture
+//     after it is then decoded on a thread of its own, ready for the next
+//     Create if the theme still has it.
+//   - After each correct answer call UncoverCells(n) (or UncoverCell() n
+//     times) until UncoveredCount() equals correct answers x 320 / questions,
+//     then RedrawNow().
 //   - At the end of the test call DestroyWindow(): the grid is covered
 //     again and the object is ready for the next Create.
 // A missing theme, picture or a damaged picture shows the tiles over the
@@ -25,8 +28,10 @@
 #include "framework/Handles.h"
 #include "framework/Wnd.h"
 #include "graphfmt/Image.h"
+#include "pictures/PictureAhead.h"
 #include "session/PictureCells.h"
 #include <array>
+#include <memory>
 #include <string>
 
 class CPictureCtrl : public CWnd {
@@ -54,6 +59,8 @@ public:
 
     // Uncovers one covered cell chosen at random; does not repaint.
     void UncoverCell();
+    // The same count times over, the window text set once at the end.
+    void UncoverCells(int count);
     // Uncovers cell first if it is covered, else the next covered cell after
     // it, else the first covered cell before it; nothing when all are uncovered.
     void UncoverCellFrom(int first);
@@ -65,7 +72,7 @@ public:
     int UncoveredCount() const;
     // The picture that the next Create loads (0-15).
     int PictureIndex() const { return m_nPicture; }
-    const CImage& Image() const { return m_image; }
+    const CImage& Image() const { return *m_image; }
 
 protected:
     LRESULT OnPaint(WPARAM wp, LPARAM lp);
@@ -76,12 +83,17 @@ protected:
 private:
     void CoverAll();
     void LoadPicture(HMODULE theme, int index);
+    // The next test's picture, decoded while this test goes on.
+    void DecodeAhead(HMODULE theme, int index);
     void DrawCells(HDC window, HDC picture, UINT dpi) const;
     // The picture at the size it is shown at that DPI, made once per picture and size.
     HBITMAP ShownPicture(HDC dc, UINT dpi);
     void ShowUncoveredCount();
+    // UncoverCellFrom without the window text: true when a cell was covered.
+    bool MarkCellFrom(int first);
 
-    CImage m_image;
+    std::unique_ptr<CImage> m_image = std::make_unique<CImage>();
+    PictureAhead m_ahead;
     fw::UniqueBitmap m_shown; // the picture as shown, on the button face
     UINT m_shownDpi = 0;
     std::array<int, kCells> m_cells{}; // 0 covered, 1 uncovered

@@ -102,6 +102,11 @@ void CAnswerPanel::UseLabelFont()
                                           m_pastField.m_hWnd, m_participleField.m_hWnd,
                                           userFont ? nullptr : m_infinitive.m_hWnd,
                                           userFont ? nullptr : m_closingText.m_hWnd});
+    // A font given to an edit control sets margins from the font; the
+    // fields' text starts at their edge, as without one.
+    for (const CAnswerEdit* field : {&m_pastField, &m_participleField})
+        if (field->IsWindow())
+            ::SendMessageW(field->m_hWnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
 }
 
 void CAnswerPanel::ShowForms(AskedForms forms)

@@ -24,7 +24,8 @@ BOOL CPicturePanel::Create(HWND view, int numWords)
     ::GetWindowRect(view, &viewRect);
     const PanelLayout::Metrics m = PanelLayout::MetricsFor(view);
     RECT rect = PanelLayout::PlacePanels(viewRect.right - viewRect.left, viewRect.bottom - viewRect.top, m).picture;
-    if (!CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_DLGFRAME, rect, view, kPicturePanelId))
+    // Made hidden and shown once whole, as the test panel is.
+    if (!CreateEx(0, nullptr, L"", WS_CHILD | WS_DLGFRAME, rect, view, kPicturePanelId))
         return FALSE;
     PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
     if (!m_picture.Create(m_hWnd))
@@ -35,6 +36,7 @@ BOOL CPicturePanel::Create(HWND view, int numWords)
         return FALSE;
     m_progress.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, numWords));
     m_progress.SendMessage(PBM_SETPOS, 0);
+    ShowWindow(SW_SHOWNA);
     return TRUE;
 }
 
@@ -83,8 +85,7 @@ int CPicturePanel::Progress() const
 
 void CPicturePanel::UncoverCells(int count)
 {
-    for (int i = 0; i < count; ++i)
-        m_picture.UncoverCell();
+    m_picture.UncoverCells(count);
     if (m_picture.IsWindow())
         m_picture.RedrawNow();
 }

@@ -40,7 +40,9 @@ BOOL CTestPanel::Create(HWND view, const TestOptions& options, AskedForms forms)
     ::GetWindowRect(view, &viewRect);
     const PanelLayout::Metrics m = PanelLayout::MetricsFor(view);
     RECT rect = PanelLayout::PlacePanels(viewRect.right - viewRect.left, viewRect.bottom - viewRect.top, m).test;
-    if (!CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_DLGFRAME, rect, view, kTestPanelId))
+    // Made hidden and shown once whole: its parts are placed without a
+    // repaint each, and the panel appears with all of them.
+    if (!CreateEx(0, nullptr, L"", WS_CHILD | WS_DLGFRAME, rect, view, kTestPanelId))
         return FALSE;
     PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
     if (!m_statusPanel.Create(m_hWnd, options.TimeLimited()) || !m_answerPanel.Create(m_hWnd, forms))
@@ -50,6 +52,7 @@ BOOL CTestPanel::Create(HWND view, const TestOptions& options, AskedForms forms)
     PlaceButtons(m);
     if (options.showTranslate)
         m_translationPanel.Create(m_hWnd);
+    ShowWindow(SW_SHOWNA);
     return TRUE;
 }
 

@@ -175,6 +175,20 @@ TEST(PictureCells, EachCorrectAnswerUncoversItsShareAndTheLastOneUncoversAll)
         }
         EXPECT_EQ(control.UncoveredCount(), 320) << numWords;
     }
+
+    // A share uncovered at once takes the very cells one call per cell takes
+    // from the same draws, and stops when none is left.
+    CPictureCtrl oneByOne, atOnce;
+    for (int share : {107, 0, 1, 106, 200}) {
+        std::srand(static_cast<unsigned>(share + 11));
+        for (int i = 0; i < share; ++i)
+            oneByOne.UncoverCell();
+        std::srand(static_cast<unsigned>(share + 11));
+        atOnce.UncoverCells(share);
+        for (int cell = 0; cell < 320; ++cell)
+            ASSERT_EQ(atOnce.IsCovered(cell), oneByOne.IsCovered(cell)) << "cell " << cell << " after " << share;
+    }
+    EXPECT_EQ(atOnce.UncoveredCount(), 320);
 }
 
 TEST(PictureCells, RunsStartedSecondsApartOpenOnDifferentPictures)
@@ -329,6 +343,19 @@ TEST_F(PictureCtrlTest, EveryTestShowsTheNextPictureFullyCoveredAndTheSeventeent
     EXPECT_EQ(::GetWindow(host, GW_CHILD), control.m_hWnd);
     EXPECT_EQ(::GetWindow(control.m_hWnd, GW_HWNDNEXT), nullptr);
     Painted();
+    control.DestroyWindow();
+
+    // Another theme chosen between two tests: the next one shows that
+    // theme's picture, not the old theme's decoded ahead meanwhile.
+    SkipToPicture(0);
+    HMODULE alpine = globals->m_hCurrentTheme;
+    UseTheme(L"coast.dll");
+    ASSERT_TRUE(control.Create(host));
+    CImage fromAlpine, fromCoast;
+    ReadThemePicture(alpine, 0, fromAlpine);
+    ReadThemePicture(globals->m_hCurrentTheme, 0, fromCoast);
+    ASSERT_NE(fromAlpine.PixelAt(120, 150), fromCoast.PixelAt(120, 150)) << "the two themes differ there";
+    EXPECT_EQ(control.Image().PixelAt(120, 150), fromCoast.PixelAt(120, 150));
     control.DestroyWindow();
     EXPECT_EQ(testutil::ReadFileBytes(sentinel), "another program's file");
     ::DeleteFileW(sentinel.c_str());

@@ -71,6 +71,9 @@ TEST_F(TestRun, PanelsStandAtTheirPixelRectangles)
     EXPECT_EQ(Rect(Panel().Translation().Value().m_hWnd), (std::vector<long>{72, 23, 232, 65}));
     EXPECT_EQ(::GetWindowLongW(PastTenseField(), GWL_EXSTYLE) & WS_EX_STATICEDGE, WS_EX_STATICEDGE);
     EXPECT_EQ(::GetWindowLongW(PastTenseField(), GWL_STYLE) & ES_AUTOHSCROLL, 0) << "the field scrolls";
+    // The typed text starts at the fields' edge.
+    for (HWND field : {PastTenseField(), ParticipleField()})
+        EXPECT_EQ(::SendMessageW(field, EM_GETMARGINS, 0, 0), 0);
 
     // The two buttons side by side under the panels, each label whole: they
     // are centred and as wide as their labels rather than 32 pixels at fixed
