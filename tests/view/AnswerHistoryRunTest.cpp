@@ -107,6 +107,7 @@ TEST_F(HistoryRun, AFailedWriteIsSaidOnceAndTheAnswersBeforeItStay)
 TEST_F(HistoryRun, EveryAnswerIsKeptWithWhatWasTypedBeforeItsResultShows)
 {
     Launch(0);
+    UseOnlyVerbsWithBothForms();
     globals->NumWords = 3;
     globals->OnlyOneForm = 0;
     Command(ID_TEST_START_RU);

@@ -1,5 +1,6 @@
 #include "TestRunFixture.h"
 #include "base/Language.h"
+#include "data/AnswerCheck.h"
 #include "data/VerbGroups.h"
 #include "resources/resource.h"
 #include "session/RandomDraw.h"
@@ -93,15 +94,33 @@ void TestRun::Command(UINT id)
 
 void TestRun::UseOnlyVerbs(const std::vector<std::wstring>& infinitives)
 {
-    std::wstring members;
+    std::vector<int> numbers;
     for (const std::wstring& infinitive : infinitives) {
         int number = 0;
         for (int i = 0; i < kVerbCount && !number; ++i)
             if (globals->m_verbs[static_cast<size_t>(i)].infinitive == infinitive)
                 number = i + 1;
         ASSERT_NE(number, 0) << fw::Narrow(infinitive, CP_UTF8);
-        members += std::to_wstring(number) + L";";
+        numbers.push_back(number);
     }
+    ChooseVerbNumbers(numbers);
+}
+
+void TestRun::UseOnlyVerbsWithBothForms()
+{
+    std::vector<int> numbers;
+    for (int i = 0; i < kVerbCount; ++i)
+        if (HasPastParticiple(globals->m_verbs[static_cast<size_t>(i)]))
+            numbers.push_back(i + 1);
+    ASSERT_GT(numbers.size(), 3u);
+    ChooseVerbNumbers(numbers);
+}
+
+void TestRun::ChooseVerbNumbers(const std::vector<int>& numbers)
+{
+    std::wstring members;
+    for (int number : numbers)
+        members += std::to_wstring(number) + L";";
     ChooseNoGroup();
     testutil::WriteRegString(std::wstring(testutil::kSettingsKey) + L"\\Groups", L"Chosen", members + L"-1");
 }

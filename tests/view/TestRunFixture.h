@@ -84,7 +84,13 @@ protected:
     void Command(UINT id);
     // Only these verbs (by infinitive) are in the test set.
     void UseOnlyVerbs(const std::vector<std::wstring>& infinitives);
+    // Every verb with a past participle is in the test set: a test that types
+    // into both fields, or Tabs between them, would otherwise now and then draw
+    // a verb whose participle field is out of reach.
+    void UseOnlyVerbsWithBothForms();
     void ChooseNoGroup();
+    // The test set is these verbs (numbers from 1, as the settings keep them).
+    void ChooseVerbNumbers(const std::vector<int>& numbers);
 
     // Sends each character to the window with the keyboard focus, as typing
     // does; "\t", "\r" and "\x1b" are Tab, Enter and Esc.

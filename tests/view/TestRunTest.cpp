@@ -11,6 +11,7 @@
 TEST_F(TestRun, AllCorrectAnswersUncoverThePictureInThirdsAndTheClosingTextEndsWithEnter)
 {
     Launch(1);
+    UseOnlyVerbsWithBothForms();
     globals->NumWords = 3;
     Command(ID_TEST_START_EN);
     ASSERT_TRUE(View().IsRunning());
@@ -147,6 +148,7 @@ TEST_F(TestRun, CommandsSentWhileAResultBoxIsOpenAreIgnoredButExitStillEndsThePr
 TEST_F(TestRun, WrongAnswersUseUpTheAttemptsThenTheAnswerIsShownReadOnly)
 {
     Launch(0);
+    UseOnlyVerbsWithBothForms();
     globals->NumWords = 2;
     globals->MaxAttempt = 3;
     globals->ShowRightAnswer = 1;
@@ -190,6 +192,7 @@ TEST_F(TestRun, WrongAnswersUseUpTheAttemptsThenTheAnswerIsShownReadOnly)
 TEST_F(TestRun, WithoutTheRightAnswerTypedTextsStayAndOneAttemptGivesBothBoxes)
 {
     Launch(1);
+    UseOnlyVerbsWithBothForms();
     globals->NumWords = 2;
     globals->MaxAttempt = 2;
     globals->ShowRightAnswer = 0;
@@ -219,6 +222,7 @@ TEST_F(TestRun, WithoutTheRightAnswerTypedTextsStayAndOneAttemptGivesBothBoxes)
 TEST_F(TestRun, TimeLimitCountsDownPausesAroundEveryBoxAndEndsAtZero)
 {
     Launch(1);
+    UseOnlyVerbsWithBothForms();
     globals->NumWords = 2;
     globals->MustLimitTime = 1;
     globals->LimitTime = 1;
