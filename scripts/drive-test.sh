@@ -63,6 +63,14 @@ answer() {
   past=$(verb_form "$verb" 2)
   participle=$(verb_form "$verb" 3)
   if [ "${1:-right}" = wrong ]; then past="${past}x"; participle="${participle}x"; fi
+  # can and may (modal verbs) are asked only their past tense: the
+  # participle field is greyed and Tab does not leave the first one.
+  case $verb in can|may)
+    echo "  $verb: typing $past (no participle asked)"
+    xdotool type --delay 40 "$past"
+    xdotool key Return
+    return ;;
+  esac
   echo "  $verb: typing $past / $participle"
   xdotool type --delay 40 "$past"
   xdotool key Tab
