@@ -143,7 +143,9 @@ BOOL CWnd::CreateControl(DWORD exStyle, const wchar_t* className, const wchar_t*
 }
 
 // An attached control is marked by its object in GWLP_USERDATA as well as
-// by the window property (see FromHandle).
+// by the window property (see FromHandle). User data that the window already
+// has stays: it belongs to its owner (a window of our own class keeps its
+// object there), and any user data is mark enough.
 BOOL CWnd::SubclassWindow(HWND hwnd)
 {
     if (!hwnd || m_hWnd)
@@ -151,7 +153,8 @@ BOOL CWnd::SubclassWindow(HWND hwnd)
     if (!::SetWindowSubclass(hwnd, FwSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
         return FALSE;
     ::SetPropW(hwnd, kObjectProperty, this);
-    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (!::GetWindowLongPtrW(hwnd, GWLP_USERDATA))
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     m_hWnd = hwnd;
     subclassed_ = true;
     return TRUE;

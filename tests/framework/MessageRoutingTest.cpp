@@ -142,6 +142,21 @@ BEGIN_MESSAGE_MAP(ReflectingStatic, CWnd)
     ON_REFLECTED(WM_CTLCOLORSTATIC, OnReflectedColour)
 END_MESSAGE_MAP()
 
+// An object attached to a window that may already have one: it sees the
+// application message first and passes it on (a few times at most, so that
+// a loop back into itself shows as a count rather than a crash).
+class PassingOnAttachment : public CWnd {
+public:
+    int seen = 0;
+
+protected:
+    LRESULT OnApp(WPARAM, LPARAM) { return ++seen > 3 ? 0 : Default(); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(PassingOnAttachment, CWnd)
+    ON_MESSAGE(WM_APP, OnApp)
+END_MESSAGE_MAP()
+
 // A view whose command closes its own frame and then still uses itself.
 int gViewsDeleted = 0;
 class ClosingView : public CView {
@@ -206,6 +221,16 @@ TEST(Reflection, OnlyAnAttachedControlIsFoundFromItsHandle)
     // (Reflected to it, the colour message would call through that value.)
     EXPECT_NE(parent.SendMessage(WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(foreign)),
               reinterpret_cast<LRESULT>(::GetStockObject(BLACK_BRUSH)));
+    // Attached, it is ours and keeps its owner's user data, also when let go.
+    ReflectingStatic tagged;
+    ASSERT_TRUE(tagged.SubclassWindow(foreign));
+    EXPECT_EQ(CWnd::FromHandle(foreign), &tagged);
+    parent.SendMessage(WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(foreign));
+    EXPECT_EQ(tagged.reflected, 1);
+    EXPECT_EQ(::GetWindowLongPtrW(foreign, GWLP_USERDATA), 0x1234);
+    tagged.UnsubclassWindow();
+    EXPECT_EQ(::GetWindowLongPtrW(foreign, GWLP_USERDATA), 0x1234);
+    EXPECT_EQ(CWnd::FromHandle(foreign), nullptr);
     // Let go, the control is found no more and gets no reflected message.
     HWND hwnd = label.UnsubclassWindow();
     EXPECT_EQ(::GetWindowLongPtrW(hwnd, GWLP_USERDATA), 0);
@@ -213,6 +238,23 @@ TEST(Reflection, OnlyAnAttachedControlIsFoundFromItsHandle)
     parent.SendMessage(WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(hwnd));
     EXPECT_EQ(label.reflected, 0);
     ::DestroyWindow(hwnd);
+}
+
+TEST(Routing, AWindowOfOurOwnAttachedToAnotherObjectReachesBothInTurnAndIsItsOwnAgainWhenLetGo)
+{
+    ThrowingWindow window;
+    ASSERT_TRUE(window.CreateEx(0, nullptr, L"own", WS_POPUP, WindowRect(), nullptr, 0));
+    PassingOnAttachment attachment;
+    ASSERT_TRUE(attachment.SubclassWindow(window));
+    EXPECT_EQ(CWnd::FromHandle(window), &attachment);
+    window.SendMessage(WM_APP, 0, 0);
+    EXPECT_EQ(attachment.seen, 1);
+    EXPECT_EQ(window.appMessages, 1);
+    attachment.UnsubclassWindow();
+    EXPECT_EQ(CWnd::FromHandle(window), &window);
+    window.SendMessage(WM_APP, 0, 0);
+    EXPECT_EQ(attachment.seen, 1);
+    EXPECT_EQ(window.appMessages, 2);
 }
 
 TEST(Routing, ViewThatClosesItsFrameFromItsOwnCommandLivesUntilTheHandlerReturns)
