@@ -442,6 +442,29 @@ TEST(PictureImage, ReadsFilesAndMemoryAlikeRefusesWhatIsNoPictureAndDrawsItself)
     EXPECT_FALSE(fromMemory.ReadMemory(bytes.data(), 0));
 }
 
+namespace {
+
+struct ObjectMaking {
+    CLSID clsid{};
+    HRESULT made = E_PENDING;
+};
+
+// Makes an object of the class in a single-threaded apartment of its own.
+DWORD WINAPI MakeObject(void* param)
+{
+    auto* making = static_cast<ObjectMaking*>(param);
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IUnknown* object = nullptr;
+    making->made = ::CoCreateInstance(making->clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                      reinterpret_cast<void**>(&object));
+    if (object)
+        object->Release();
+    ::CoUninitialize();
+    return 0;
+}
+
+} // namespace
+
 TEST_F(PictureCtrlTest, WhileTheNextPictureIsDecodedAheadAnObjectForTheFirstApartmentIsStillMade)
 {
     // A class registered without a threading model (as some shell extensions
@@ -466,26 +489,13 @@ TEST_F(PictureCtrlTest, WhileTheNextPictureIsDecodedAheadAnObjectForTheFirstApar
     const bool left = ::CoGetApartmentType(&type, &qualifier) == CO_E_NOTINITIALIZED;
     UseTheme(L"alpine.dll");
     for (int test = 0; test < 2; ++test) { // the second waits for the picture decoded ahead
-        ASSERT_TRUE(control.Create(host));
+        EXPECT_TRUE(control.Create(host)); // on failure this thread's apartments are still restored
         control.DestroyWindow();
     }
     // Static: a thread that hangs outlives this test.
-    static HRESULT made = E_PENDING;
-    static CLSID clsid{};
-    ::CLSIDFromString(clsidText.c_str(), &clsid);
-    HANDLE maker = ::CreateThread(
-        nullptr, 0,
-        [](void*) -> DWORD {
-            ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-            IUnknown* object = nullptr;
-            made = ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                                      reinterpret_cast<void**>(&object));
-            if (object)
-                object->Release();
-            ::CoUninitialize();
-            return 0;
-        },
-        nullptr, 0, nullptr);
+    static ObjectMaking making;
+    ::CLSIDFromString(clsidText.c_str(), &making.clsid);
+    HANDLE maker = ::CreateThread(nullptr, 0, MakeObject, &making, 0, nullptr);
     const DWORD waited = maker ? ::WaitForSingleObject(maker, 5000) : WAIT_FAILED;
     if (maker)
         ::CloseHandle(maker);
@@ -494,5 +504,5 @@ TEST_F(PictureCtrlTest, WhileTheNextPictureIsDecodedAheadAnObjectForTheFirstApar
     ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, classKey.c_str());
     ASSERT_TRUE(left) << "this thread still has an apartment, which would host the object";
     EXPECT_EQ(waited, WAIT_OBJECT_0) << "making the object hangs";
-    EXPECT_NE(made, REGDB_E_CLASSNOTREG) << "the class was not found, so nothing was tried";
+    EXPECT_NE(making.made, REGDB_E_CLASSNOTREG) << "the class was not found, so nothing was tried";
 }
