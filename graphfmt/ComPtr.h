@@ -44,9 +44,12 @@ private:
 
 // Initialises COM on this thread for the scope's lifetime. A thread already
 // initialised in another mode keeps its apartment, which serves as well.
+// A thread that never handles messages takes the multithreaded apartment:
+// the first single-threaded one in the program hosts objects for others
+// and must answer them.
 class ComApartment {
 public:
-    ComApartment() noexcept : hr_(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    explicit ComApartment(DWORD model = COINIT_APARTMENTTHREADED) noexcept : hr_(::CoInitializeEx(nullptr, model)) {}
     ~ComApartment()
     {
         if (SUCCEEDED(hr_))

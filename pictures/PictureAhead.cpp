@@ -57,8 +57,9 @@ std::unique_ptr<CImage> PictureAhead::Take(const void* bytes, size_t size)
 
 void PictureAhead::Serve()
 {
-    // One apartment for every picture the thread decodes.
-    gfx::ComApartment apartment;
+    // One apartment for every picture the thread decodes; multithreaded,
+    // as the thread waits without handling messages.
+    gfx::ComApartment apartment(COINIT_MULTITHREADED);
     std::unique_lock<std::mutex> hold(m_lock);
     for (;;) {
         m_changed.wait(hold, [this] { return m_stop || m_asked; });

@@ -441,3 +441,68 @@ TEST(PictureImage, ReadsFilesAndMemoryAlikeRefusesWhatIsNoPictureAndDrawsItself)
     EXPECT_TRUE(fromMemory.IsEmpty());
     EXPECT_FALSE(fromMemory.ReadMemory(bytes.data(), 0));
 }
+
+namespace {
+
+struct ObjectMaking {
+    CLSID clsid{};
+    HRESULT made = E_PENDING;
+};
+
+// Makes an object of the class in a single-threaded apartment of its own.
+DWORD WINAPI MakeObject(void* param)
+{
+    auto* making = static_cast<ObjectMaking*>(param);
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IUnknown* object = nullptr;
+    making->made = ::CoCreateInstance(making->clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                      reinterpret_cast<void**>(&object));
+    if (object)
+        object->Release();
+    ::CoUninitialize();
+    return 0;
+}
+
+} // namespace
+
+TEST_F(PictureCtrlTest, WhileTheNextPictureIsDecodedAheadAnObjectForTheFirstApartmentIsStillMade)
+{
+    // A class registered without a threading model (as some shell extensions
+    // a file dialog loads are) is made in the program's first single-threaded
+    // apartment, which must answer for it. The program keeps no apartment on
+    // its own thread between pictures, as this test's thread keeps none here.
+    const std::wstring clsidText = L"{6F1D2B3A-4C5E-4A7B-9E8D-1A2B3C4D5E6F}";
+    const std::wstring classKey = L"Software\\Classes\\CLSID\\" + clsidText;
+    HKEY server = nullptr;
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_LOCAL_MACHINE, (classKey + L"\\InprocServer32").c_str(), 0, nullptr, 0,
+                                KEY_SET_VALUE, nullptr, &server, nullptr),
+              ERROR_SUCCESS);
+    const wchar_t dll[] = L"windowscodecs.dll";
+    ::RegSetValueExW(server, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(dll), sizeof(dll));
+    ::RegCloseKey(server);
+    // Every apartment this thread entered is left, and entered again after.
+    APTTYPE type{};
+    APTTYPEQUALIFIER qualifier{};
+    int entered = 0;
+    for (; entered < 100 && ::CoGetApartmentType(&type, &qualifier) != CO_E_NOTINITIALIZED; ++entered)
+        ::CoUninitialize();
+    const bool left = ::CoGetApartmentType(&type, &qualifier) == CO_E_NOTINITIALIZED;
+    UseTheme(L"alpine.dll");
+    for (int test = 0; test < 2; ++test) { // the second waits for the picture decoded ahead
+        EXPECT_TRUE(control.Create(host)); // on failure this thread's apartments are still restored
+        control.DestroyWindow();
+    }
+    // Static: a thread that hangs outlives this test.
+    static ObjectMaking making;
+    ::CLSIDFromString(clsidText.c_str(), &making.clsid);
+    HANDLE maker = ::CreateThread(nullptr, 0, MakeObject, &making, 0, nullptr);
+    const DWORD waited = maker ? ::WaitForSingleObject(maker, 5000) : WAIT_FAILED;
+    if (maker)
+        ::CloseHandle(maker);
+    for (int i = 0; i < entered; ++i)
+        ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, classKey.c_str());
+    ASSERT_TRUE(left) << "this thread still has an apartment, which would host the object";
+    EXPECT_EQ(waited, WAIT_OBJECT_0) << "making the object hangs";
+    EXPECT_NE(making.made, REGDB_E_CLASSNOTREG) << "the class was not found, so nothing was tried";
+}
