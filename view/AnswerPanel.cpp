@@ -98,10 +98,12 @@ BOOL CAnswerPanel::Create(HWND testPanel, AskedForms forms)
 void CAnswerPanel::UseLabelFont()
 {
     const bool userFont = Globals().m_userFont.get() != nullptr;
-    m_labelFont.Apply(fw::DpiOf(m_hWnd), {m_infinitiveLabel.m_hWnd, m_pastLabel.m_hWnd, m_participleLabel.m_hWnd,
-                                          m_pastField.m_hWnd, m_participleField.m_hWnd,
-                                          userFont ? nullptr : m_infinitive.m_hWnd,
-                                          userFont ? nullptr : m_closingText.m_hWnd});
+    const bool given = m_labelFont.Apply(
+        fw::DpiOf(m_hWnd), {m_infinitiveLabel.m_hWnd, m_pastLabel.m_hWnd, m_participleLabel.m_hWnd,
+                            m_pastField.m_hWnd, m_participleField.m_hWnd, userFont ? nullptr : m_infinitive.m_hWnd,
+                            userFont ? nullptr : m_closingText.m_hWnd});
+    if (!given)
+        return;
     // A font given to an edit control sets margins from the font; the
     // fields' text starts at their edge, as without one.
     for (const CAnswerEdit* field : {&m_pastField, &m_participleField})

@@ -163,19 +163,31 @@ Metrics MetricsFor(HWND view)
     return measured;
 }
 
-void LabelFont::Apply(UINT dpi, std::initializer_list<HWND> windows)
+bool LabelFont::Apply(UINT dpi, std::initializer_list<HWND> windows)
 {
     const bool newDpi = dpi != dpi_;
     fw::UniqueFont made = newDpi ? SystemFontFor(dpi) : fw::UniqueFont();
+    const auto stock = static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
     if (newDpi) {
-        font_ = made ? made.get() : static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
+        font_ = made ? made.get() : stock;
         dpi_ = dpi;
     }
-    for (HWND window : windows)
-        if (window && ::IsWindow(window))
-            ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    bool given = false;
+    for (HWND window : windows) {
+        if (!window || !::IsWindow(window))
+            continue;
+        // A control made without a font draws with the stock one: at the
+        // screen's own scale (every test's start, as a rule) it needs no
+        // message, and each would repaint it.
+        const auto current = reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0));
+        if (current == font_ || (!current && font_ == stock))
+            continue;
+        ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+        given = true;
+    }
     if (newDpi)
         made_ = std::move(made); // no window draws with the old font any more
+    return given;
 }
 
 HWND ViewOf(HWND panelOrPart)

@@ -93,7 +93,8 @@ public:
     // Gives the windows the font for the DPI. On a new DPI a new font is
     // made, and the one made for the old DPI goes only once every window
     // given here draws with the new one: pass all that hold the old.
-    void Apply(UINT dpi, std::initializer_list<HWND> windows);
+    // True when any window was given a font it did not have.
+    bool Apply(UINT dpi, std::initializer_list<HWND> windows);
     HFONT get() const { return font_; }
 
 private:
