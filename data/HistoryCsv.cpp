@@ -1,4 +1,5 @@
 #include "data/HistoryCsv.h"
+#include "framework/Text.h"
 #include <windows.h>
 #include <cstdio>
 
@@ -6,12 +7,7 @@ namespace {
 
 std::string Utf8(const std::wstring& text)
 {
-    if (text.empty())
-        return {};
-    int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
-    return bytes;
+    return fw::Narrow(text, CP_UTF8);
 }
 
 const char kBom[] = "\xEF\xBB\xBF";

@@ -1,5 +1,6 @@
 #include "data/HistoryLine.h"
 #include "data/VerbRecord.h"
+#include "framework/Text.h"
 #include <windows.h>
 #include <cstdio>
 #include <string_view>
@@ -12,16 +13,6 @@ const char* const kFormNames[] = {"past", "participle", "both"};
 const char* const kVerdictNames[] = {"right", "wrong", "skipped"};
 constexpr size_t kFieldCount = 9;
 constexpr long long kMaxMilliseconds = 100LL * 24 * 3600 * 1000;
-
-std::string Utf8(const std::wstring& text)
-{
-    if (text.empty())
-        return {};
-    int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
-    return bytes;
-}
 
 bool FromUtf8(std::string_view bytes, std::wstring& text)
 {
@@ -39,7 +30,7 @@ bool FromUtf8(std::string_view bytes, std::wstring& text)
 std::string Escaped(const std::wstring& text)
 {
     std::string out;
-    for (char c : Utf8(text)) {
+    for (char c : fw::Narrow(text, CP_UTF8)) {
         switch (c) {
         case '\\': out += "\\\\"; break;
         case '\t': out += "\\t"; break;

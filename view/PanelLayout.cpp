@@ -163,6 +163,13 @@ Metrics MetricsFor(HWND view)
     return measured;
 }
 
+PanelRects PanelsInView(HWND view, const Metrics& m)
+{
+    RECT viewRect{};
+    ::GetWindowRect(view, &viewRect);
+    return PlacePanels(viewRect.right - viewRect.left, viewRect.bottom - viewRect.top, m);
+}
+
 bool LabelFont::Apply(UINT dpi, std::initializer_list<HWND> windows)
 {
     const bool newDpi = dpi != dpi_;

@@ -63,6 +63,9 @@ inline PanelRects PlacePanels(int viewWidth, int viewHeight, const Metrics& m = 
             {testLeft, testTop, testLeft + testWidth, testTop + m.TestHeight()}};
 }
 
+// Both panels placed in the view window as it is now.
+PanelRects PanelsInView(HWND view, const Metrics& m);
+
 // The sizes for a test in this view now: its DPI, the user font, the texts
 // of the verb table and of the interface language, the view's size.
 // Measured once for each of these and remembered.

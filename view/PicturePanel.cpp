@@ -20,10 +20,8 @@ std::wstring CPicturePanel::ProgressName(int finished) const
 
 BOOL CPicturePanel::Create(HWND view, int numWords)
 {
-    RECT viewRect{};
-    ::GetWindowRect(view, &viewRect);
     const PanelLayout::Metrics m = PanelLayout::MetricsFor(view);
-    RECT rect = PanelLayout::PlacePanels(viewRect.right - viewRect.left, viewRect.bottom - viewRect.top, m).picture;
+    RECT rect = PanelLayout::PanelsInView(view, m).picture;
     // Made hidden and shown once whole, as the test panel is.
     if (!CreateEx(0, nullptr, L"", WS_CHILD | WS_DLGFRAME, rect, view, kPicturePanelId))
         return FALSE;
@@ -52,10 +50,8 @@ void CPicturePanel::LayOut()
     if (!IsWindow())
         return;
     const HWND view = GetParent();
-    RECT viewRect{};
-    ::GetWindowRect(view, &viewRect);
     const PanelLayout::Metrics m = PanelLayout::MetricsFor(view);
-    MoveWindow(PanelLayout::PlacePanels(viewRect.right - viewRect.left, viewRect.bottom - viewRect.top, m).picture);
+    MoveWindow(PanelLayout::PanelsInView(view, m).picture);
     if (m_picture.IsWindow())
         m_picture.MoveWindow(CPictureCtrl::WindowRectAt(m.dpi));
     if (m_progress.IsWindow())

@@ -36,10 +36,8 @@ CTestPanel::~CTestPanel() = default;
 
 BOOL CTestPanel::Create(HWND view, const TestOptions& options, AskedForms forms)
 {
-    RECT viewRect{};
-    ::GetWindowRect(view, &viewRect);
     const PanelLayout::Metrics m = PanelLayout::MetricsFor(view);
-    RECT rect = PanelLayout::PlacePanels(viewRect.right - viewRect.left, viewRect.bottom - viewRect.top, m).test;
+    RECT rect = PanelLayout::PanelsInView(view, m).test;
     // Made hidden and shown once whole: its parts are placed without a
     // repaint each, and the panel appears with all of them.
     if (!CreateEx(0, nullptr, L"", WS_CHILD | WS_DLGFRAME, rect, view, kTestPanelId))
@@ -90,10 +88,8 @@ void CTestPanel::LayOut()
     if (!IsWindow())
         return;
     const HWND view = GetParent();
-    RECT viewRect{};
-    ::GetWindowRect(view, &viewRect);
     const PanelLayout::Metrics m = PanelLayout::MetricsFor(view);
-    MoveWindow(PanelLayout::PlacePanels(viewRect.right - viewRect.left, viewRect.bottom - viewRect.top, m).test);
+    MoveWindow(PanelLayout::PanelsInView(view, m).test);
     m_statusPanel.LayOut();
     m_answerPanel.LayOut();
     m_translationPanel.LayOut();
