@@ -252,6 +252,13 @@ void CToolBar::ShowPrompt(UINT commandId)
     frame->SetMessageText(text.substr(0, text.find(L'\n')));
 }
 
+void CToolBar::DropHotItem()
+{
+    SendMessage(TB_SETHOTITEM, static_cast<WPARAM>(-1));
+    if (m_showingPrompt)
+        ShowPrompt(0);
+}
+
 void CToolBar::SetHeight(int height)
 {
     m_height = height;

@@ -53,6 +53,10 @@ public:
     void SetBarStyle(DWORD style) { m_barStyle = style; }
     void EnableDocking(DWORD) {}
 
+    // No button lit any more, and no prompt of one left in the status bar:
+    // for a bar hidden while the mouse is on it, which hears no leaving.
+    void DropHotItem();
+
     int GetCount() const;
     UINT GetItemID(int index) const;
     void SetCommandId(int index, UINT id);

@@ -71,6 +71,7 @@ public:
     void SetFont(HFONT font, BOOL redraw = TRUE) { SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw); }
     BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
     BOOL IsWindow() const { return m_hWnd && ::IsWindow(m_hWnd); }
+    BOOL IsWindowVisible() const { return m_hWnd && ::IsWindowVisible(m_hWnd); }
     void MoveWindow(const RECT& rc, BOOL repaint = TRUE)
     {
         ::MoveWindow(m_hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, repaint);

@@ -111,19 +111,33 @@ void CPictureCtrl::ShowUncoveredCount()
         SetWindowText(AccessibleName());
 }
 
+void CPictureCtrl::TakeNextPicture()
+{
+    CoverAll();
+    LoadPicture(Globals().m_hCurrentTheme, m_nPicture);
+    m_nPicture = (m_nPicture + 1) % kPictures;
+}
+
 BOOL CPictureCtrl::Create(HWND parent)
 {
     if (m_hWnd)
         DestroyWindow();
-    CoverAll();
-    const HMODULE theme = Globals().m_hCurrentTheme;
-    LoadPicture(theme, m_nPicture);
-    m_nPicture = (m_nPicture + 1) % kPictures;
+    TakeNextPicture();
     if (!CreateEx(0, PictureClass(), AccessibleName().c_str(), WS_CHILD | WS_VISIBLE,
                   WindowRectAt(fw::DpiOf(parent)), parent, kControlId))
         return FALSE;
-    DecodeAhead(theme, m_nPicture);
+    DecodeAhead(Globals().m_hCurrentTheme, m_nPicture);
     return TRUE;
+}
+
+void CPictureCtrl::ShowNextPicture()
+{
+    TakeNextPicture();
+    if (!m_hWnd)
+        return;
+    ShowUncoveredCount();
+    DecodeAhead(Globals().m_hCurrentTheme, m_nPicture);
+    Invalidate();
 }
 
 BOOL CPictureCtrl::DestroyWindow()

@@ -17,7 +17,10 @@
 //     times) until UncoveredCount() equals correct answers x 320 / questions,
 //     then RedrawNow().
 //   - At the end of the test call DestroyWindow(): the grid is covered
-//     again and the object is ready for the next Create.
+//     again and the object is ready for the next Create. A panel that
+//     keeps the window between tests hides it and calls CoverAll() instead,
+//     and at the next start calls ShowNextPicture(), which does what Create
+//     does but for making the window.
 // A missing theme, picture or a damaged picture shows the tiles over the
 // button-face colour; nothing is reported.
 //
@@ -52,6 +55,11 @@ public:
 
     BOOL Create(HWND parent);
     BOOL DestroyWindow() override;
+    // The next picture, fully covered, in the window made before; repaints
+    // it when it is visible.
+    void ShowNextPicture();
+    // Every cell covered again; does not repaint.
+    void CoverAll();
     // "Picture: 12 of 320 tiles uncovered", in the interface language.
     std::wstring AccessibleName() const;
     // The control's rectangle in its parent at the given DPI.
@@ -81,7 +89,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void CoverAll();
+    // Loads the next picture of the current theme fully covered and
+    // advances the picture index; the one after it is decoded ahead once
+    // the window exists.
+    void TakeNextPicture();
     void LoadPicture(HMODULE theme, int index);
     // The next test's picture, decoded while this test goes on.
     void DecodeAhead(HMODULE theme, int index);

@@ -21,6 +21,7 @@ public:
     // The layout balloon while it shows, else null.
     HWND LayoutTip() const;
     std::wstring LayoutTipText() const { return m_tipText; }
+    void HideLayoutTip();
 
 protected:
     LRESULT OnChar(WPARAM wp, LPARAM lp);
@@ -35,7 +36,6 @@ private:
     // The balloon follows the text: shown while it holds Cyrillic letters.
     void UpdateLayoutTip();
     void ShowLayoutTip(const std::wstring& title, const std::wstring& text);
-    void HideLayoutTip();
 
     HKL m_learnersLayout = nullptr; // put back when the focus leaves; null when nothing was switched
     CWnd m_tip;

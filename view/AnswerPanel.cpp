@@ -95,6 +95,34 @@ BOOL CAnswerPanel::Create(HWND testPanel, AskedForms forms)
     return TRUE;
 }
 
+bool CAnswerPanel::Reset(AskedForms forms)
+{
+    const bool twoWanted = forms.pastTense && (forms.pastParticiple || forms.noParticiple);
+    if (m_closingText.IsWindow() || !m_infinitive.IsWindow() || (HasPastTense() && HasParticiple()) != twoWanted)
+        return false;
+    // A single field of either form is right (the question's forms put the
+    // asked one in its place), but not one the random mode drew again with
+    // a frame of its own.
+    for (CAnswerEdit* field : {&m_pastField, &m_participleField}) {
+        if (!field->IsWindow())
+            continue;
+        const auto style = static_cast<DWORD>(::GetWindowLongW(field->m_hWnd, GWL_STYLE));
+        if (style & kDrawnAgainStyle)
+            return false;
+        if (style & ES_READONLY)
+            field->SendMessage(EM_SETREADONLY, FALSE);
+        field->SetWindowText(L"");
+    }
+    return true;
+}
+
+void CAnswerPanel::HideLayoutTips()
+{
+    for (CAnswerEdit* field : {&m_pastField, &m_participleField})
+        if (field->IsWindow())
+            field->HideLayoutTip();
+}
+
 void CAnswerPanel::UseLabelFont()
 {
     const bool userFont = Globals().m_userFont.get() != nullptr;

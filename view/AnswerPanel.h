@@ -17,6 +17,13 @@ public:
     // Creates the panel at its place in the test panel with the fields of
     // the asked forms.
     BOOL Create(HWND testPanel, AskedForms forms);
+    // The panel kept from the last test made ready for the next one, whose
+    // first question asks these forms: fields writable and empty. False
+    // when it cannot look as Create would make it (the closing display, or
+    // other fields), and the panel must be made anew.
+    bool Reset(AskedForms forms);
+    // The fields' layout balloons go (they are windows of their own).
+    void HideLayoutTips();
 
     void ShowInfinitive(const std::wstring& infinitive);
     const CFontStatic& Infinitive() const { return m_infinitive; }

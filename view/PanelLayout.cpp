@@ -123,41 +123,37 @@ fw::UniqueFont SystemFontFor(UINT dpi)
     return fw::UniqueFont(::CreateFontIndirectW(&lf));
 }
 
-// What the measure depends on besides the verb table, which does not change.
-struct MeasureKey {
-    HWND view = nullptr;
-    int viewWidth = 0;
-    UINT dpi = 0;
-    bool english = false;
-    bool hasFont = false;
-    LOGFONTW font{};
-
-    bool operator==(const MeasureKey& o) const
-    {
-        return view == o.view && viewWidth == o.viewWidth && dpi == o.dpi && english == o.english &&
-               hasFont == o.hasFont && std::memcmp(&font, &o.font, sizeof(font)) == 0;
-    }
-};
-
 } // namespace
 
 namespace PanelLayout {
 
+bool Conditions::operator==(const Conditions& o) const
+{
+    return view == o.view && viewWidth == o.viewWidth && dpi == o.dpi && english == o.english &&
+           hasFont == o.hasFont && std::memcmp(&font, &o.font, sizeof(font)) == 0;
+}
+
+Conditions ConditionsOf(HWND view)
+{
+    Conditions now;
+    HFONT font = Globals().m_userFont.get();
+    now.view = view;
+    now.viewWidth = OuterWidth(view);
+    now.dpi = fw::DpiOf(view);
+    now.english = IsEnglish();
+    now.hasFont = font && ::GetObjectW(font, sizeof(now.font), &now.font);
+    return now;
+}
+
 Metrics MetricsFor(HWND view)
 {
-    HFONT font = Globals().m_userFont.get();
-    MeasureKey key;
-    key.view = view;
-    key.viewWidth = OuterWidth(view);
-    key.dpi = fw::DpiOf(view);
-    key.english = IsEnglish();
-    key.hasFont = font && ::GetObjectW(font, sizeof(key.font), &key.font);
-    static MeasureKey measuredFor;
+    const Conditions now = ConditionsOf(view);
+    static Conditions measuredFor;
     static Metrics measured;
     static bool any = false;
-    if (!any || !(key == measuredFor)) {
-        measured = Measure(view, key.viewWidth, key.hasFont ? font : nullptr);
-        measuredFor = key;
+    if (!any || !(now == measuredFor)) {
+        measured = Measure(view, now.viewWidth, now.hasFont ? Globals().m_userFont.get() : nullptr);
+        measuredFor = now;
         any = true;
     }
     return measured;

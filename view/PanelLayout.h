@@ -66,6 +66,21 @@ inline PanelRects PlacePanels(int viewWidth, int viewHeight, const Metrics& m = 
 // Both panels placed in the view window as it is now.
 PanelRects PanelsInView(HWND view, const Metrics& m);
 
+// What the sizes depend on besides the texts of the verb table, which do
+// not change.
+struct Conditions {
+    HWND view = nullptr;
+    int viewWidth = 0;
+    UINT dpi = 0;
+    bool english = false; // the interface language's texts
+    bool hasFont = false; // a font of the user's own, described by font
+    LOGFONTW font{};
+
+    bool operator==(const Conditions& o) const;
+    bool operator!=(const Conditions& o) const { return !(*this == o); }
+};
+Conditions ConditionsOf(HWND view);
+
 // The sizes for a test in this view now: its DPI, the user font, the texts
 // of the verb table and of the interface language, the view's size.
 // Measured once for each of these and remembered.

@@ -34,8 +34,24 @@ BOOL CPicturePanel::Create(HWND view, int numWords)
         return FALSE;
     m_progress.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, numWords));
     m_progress.SendMessage(PBM_SETPOS, 0);
-    ShowWindow(SW_SHOWNA);
     return TRUE;
+}
+
+void CPicturePanel::Restart(int numWords)
+{
+    m_picture.ShowNextPicture();
+    if (numWords != m_numWords)
+        m_progress.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, numWords));
+    m_numWords = numWords;
+    SetProgress(0);
+}
+
+void CPicturePanel::Hide()
+{
+    if (!IsWindow())
+        return;
+    ShowWindow(SW_HIDE);
+    m_picture.CoverAll();
 }
 
 RECT CPicturePanel::ProgressRect(const PanelLayout::Metrics& m) const

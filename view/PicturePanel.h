@@ -8,11 +8,16 @@
 
 class CPicturePanel : public CWnd {
 public:
-    // Creates the panel at its place in the view, the picture fully covered
-    // and the progress bar at 0 of numWords.
+    // Creates the panel at its place in the view, hidden, the picture fully
+    // covered and the progress bar at 0 of numWords.
     BOOL Create(HWND view, int numWords);
     // Destroys the picture and the progress bar, then the panel.
     BOOL DestroyWindow() override;
+    // The panel kept from the last test, for the next one: hidden, the next
+    // picture fully covered and the progress bar at 0 of numWords.
+    void Restart(int numWords);
+    // Hides the panel between tests, the picture covered again.
+    void Hide();
 
     // Places the panel, the picture and the bar again, for the scale and
     // size the view has now; the uncovered cells and the progress stay.

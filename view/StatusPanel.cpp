@@ -26,6 +26,23 @@ BOOL CStatusPanel::Create(HWND testPanel, bool timeLimited)
     return TRUE;
 }
 
+bool CStatusPanel::Reset(bool timeLimited)
+{
+    const std::wstring caption = LoadLangString(timeLimited ? IDS_TIME_LEFT : IDS_CURRENT_ATTEMPT);
+    if (m_caption.GetWindowText() != caption)
+        m_caption.SetWindowText(caption);
+    if (m_value.IsWindow())
+        return true;
+    // The answer's caption took the value's room: the value comes back
+    // and the caption its own width.
+    const PanelLayout::Metrics m = PanelLayout::MetricsFor(PanelLayout::ViewOf(m_hWnd));
+    if (!m_value.Create(L"", SS_CENTER, ValueRect(m), m_hWnd))
+        return false;
+    UseLabelFont(m.dpi);
+    m_caption.MoveWindow(CaptionRect(m));
+    return true;
+}
+
 void CStatusPanel::UseLabelFont(UINT dpi)
 {
     m_labelFont.Apply(dpi, {m_caption.m_hWnd, Globals().m_userFont ? nullptr : m_value.m_hWnd});

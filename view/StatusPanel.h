@@ -8,6 +8,9 @@ class CStatusPanel : public CWnd {
 public:
     // The caption says "time left" for a timed test, else "current attempt".
     BOOL Create(HWND testPanel, bool timeLimited);
+    // The strip kept from the last test made ready for the next one, as
+    // Create makes it; false when the value's window could not be made.
+    bool Reset(bool timeLimited);
 
     void ShowTime(int seconds);      // "mm:ss"
     void ShowAttempt(int attempt);   // "- n -"

@@ -50,8 +50,37 @@ BOOL CTestPanel::Create(HWND view, const TestOptions& options, AskedForms forms)
     PlaceButtons(m);
     if (options.showTranslate)
         m_translationPanel.Create(m_hWnd);
-    ShowWindow(SW_SHOWNA);
     return TRUE;
+}
+
+bool CTestPanel::Refill(const TestOptions& options, AskedForms forms)
+{
+    if (!m_statusPanel.Reset(options.TimeLimited()))
+        return false;
+    if (!m_answerPanel.Reset(forms)) {
+        // Made again where it stood: after the status strip, before the buttons.
+        m_answerPanel.DestroyWindow();
+        if (!m_answerPanel.Create(m_hWnd, forms))
+            return false;
+        ::SetWindowPos(m_answerPanel.m_hWnd, m_statusPanel.m_hWnd, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    if (options.showTranslate && !m_translationPanel.IsWindow())
+        m_translationPanel.Create(m_hWnd);
+    else if (!options.showTranslate && m_translationPanel.IsWindow())
+        m_translationPanel.DestroyWindow();
+    return true;
+}
+
+void CTestPanel::Hide()
+{
+    if (!IsWindow())
+        return;
+    ShowWindow(SW_HIDE);
+    m_answerPanel.HideLayoutTips();
+    for (CToolBar* button : {m_readyButton.get(), m_skipButton.get()})
+        if (button)
+            button->DropHotItem();
 }
 
 std::unique_ptr<CToolBar> CTestPanel::MakeButton(UINT bitmapId, UINT largeBitmapId, UINT commandId, UINT textBase)

@@ -14,11 +14,17 @@ public:
     CTestPanel();
     ~CTestPanel() override;
 
-    // Creates the panel at its place in the view with all its children, the
-    // answer fields those of the first question's forms.
+    // Creates the panel at its place in the view, hidden, with all its
+    // children, the answer fields those of the first question's forms.
     BOOL Create(HWND view, const TestOptions& options, AskedForms forms);
     // Destroys the panel with all its children, the two buttons included.
     BOOL DestroyWindow() override;
+    // The panel kept from the last test made ready for the next one, as
+    // Create would make it: the parts a test changed are made again. False
+    // when a part could not be made.
+    bool Refill(const TestOptions& options, AskedForms forms);
+    // Hides the panel between tests.
+    void Hide();
 
     // After the last question: the closing text in place of the question.
     void ShowFinished();

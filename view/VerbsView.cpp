@@ -86,7 +86,7 @@ LRESULT CVerbsView::OnPaint(WPARAM, LPARAM)
     RECT area = GetWindowRect();
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&area), 2);
     TileBackground(dc.get(), m_bmpBackground.get(), area, Globals().m_brButtonFace.get());
-    if (!m_testPanel.IsWindow())
+    if (!PanelsShown())
         PaintStartHint(dc.get());
     return 0;
 }
@@ -129,7 +129,7 @@ LRESULT CVerbsView::OnSetFocus(WPARAM, LPARAM)
     Default();
     // Typing goes on in the answer fields when the learner comes back; at
     // the closing display Enter or Esc end the test.
-    if (m_testPanel.IsWindow() && !m_testPanel.Answers().FocusFirstField() && m_testPanel.Answers().IsWindow())
+    if (PanelsShown() && !m_testPanel.Answers().FocusFirstField() && m_testPanel.Answers().IsWindow())
         m_testPanel.Answers().SetFocus();
     return 0;
 }
@@ -184,7 +184,7 @@ void CVerbsView::BeginTest(const TestOptions& options, const std::vector<int>& t
                              : doc->StartTest(Globals().m_verbs, options, testSet);
     // The hint of the empty window goes.
     Invalidate();
-    if (!CreatePanels(test)) {
+    if (!ShowPanels(test)) {
         // Out of window resources: say so rather than seem to ignore Start.
         std::string why = "The windows of the test could not be made (error " + std::to_string(::GetLastError()) +
                           ").";
@@ -210,16 +210,53 @@ std::vector<int> CVerbsView::ReadTestSet()
     }
 }
 
+bool CVerbsView::ShowPanels(const TestSession& test)
+{
+    // Made once and kept: most of a test's windows look the same from one
+    // test to the next, and making them is most of what a start costs.
+    const bool kept = KeptPanelsFitTheView() && m_testPanel.Refill(test.Options(), test.Forms());
+    if (kept)
+        m_picturePanel.Restart(test.QuestionCount());
+    else if (!CreatePanels(test))
+        return false;
+    m_centreOnNextSize = false;
+    m_picturePanel.ShowWindow(SW_SHOWNA);
+    m_testPanel.ShowWindow(SW_SHOWNA);
+    m_picturePanel.RedrawNow();
+    m_testPanel.RedrawNow();
+    return true;
+}
+
+bool CVerbsView::KeptPanelsFitTheView() const
+{
+    if (!m_testPanel.IsWindow() || !m_picturePanel.IsWindow())
+        return false;
+    const RECT outer = GetWindowRect();
+    return PanelLayout::ConditionsOf(m_hWnd) == m_panelsMadeFor && outer.bottom - outer.top == m_panelsViewHeight &&
+           Globals().m_userFont.get() == m_panelsUserFont && Globals().m_clrUserFont == m_panelsFontColour;
+}
+
 bool CVerbsView::CreatePanels(const TestSession& test)
 {
+    DestroyPanels();
     if (!m_picturePanel.Create(m_hWnd, test.QuestionCount()) ||
         !m_testPanel.Create(m_hWnd, test.Options(), test.Forms()))
         return false;
     m_panelsDpi = fw::DpiOf(m_hWnd);
-    m_centreOnNextSize = false;
-    m_picturePanel.RedrawNow();
-    m_testPanel.RedrawNow();
+    m_panelsMadeFor = PanelLayout::ConditionsOf(m_hWnd);
+    const RECT outer = GetWindowRect();
+    m_panelsViewHeight = outer.bottom - outer.top;
+    m_panelsUserFont = Globals().m_userFont.get();
+    m_panelsFontColour = Globals().m_clrUserFont;
     return true;
+}
+
+void CVerbsView::DestroyPanels()
+{
+    if (m_picturePanel.IsWindow())
+        m_picturePanel.DestroyWindow();
+    if (m_testPanel.IsWindow())
+        m_testPanel.DestroyWindow();
 }
 
 void CVerbsView::LayOutPanels()
@@ -244,7 +281,8 @@ void CVerbsView::FollowLanguage()
 LRESULT CVerbsView::OnDpiChanged(WPARAM, LPARAM)
 {
     Default();
-    if (!m_testPanel.IsWindow() || fw::DpiOf(m_hWnd) == m_panelsDpi)
+    // Panels kept hidden are made anew at the next start, for the new scale.
+    if (!PanelsShown() || fw::DpiOf(m_hWnd) == m_panelsDpi)
         return 0;
     // The picture and the buttons take their new sizes first: the panels
     // are laid out around them. The frame takes its new size next; the
@@ -258,7 +296,7 @@ LRESULT CVerbsView::OnDpiChanged(WPARAM, LPARAM)
 LRESULT CVerbsView::OnSize(WPARAM, LPARAM)
 {
     Default();
-    if (m_centreOnNextSize && m_testPanel.IsWindow())
+    if (m_centreOnNextSize && PanelsShown())
         LayOutPanels();
     m_centreOnNextSize = false;
     return 0;
@@ -532,10 +570,9 @@ void CVerbsView::StopTest()
         doc->EndTest();
     bool hadFocus = ::IsChild(m_hWnd, ::GetFocus()) != FALSE;
     m_testPanel.Answers().DestroyResult();
-    if (m_picturePanel.IsWindow())
-        m_picturePanel.DestroyWindow();
-    if (m_testPanel.IsWindow())
-        m_testPanel.DestroyWindow();
+    // Kept, hidden, for the next test.
+    m_picturePanel.Hide();
+    m_testPanel.Hide();
     StopCountdown();
     // The hint of the empty window comes back.
     if (IsWindow())

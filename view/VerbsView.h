@@ -18,6 +18,8 @@ public:
     BOOL Create(HWND parentFrame, UINT id, CCreateContext* context) override;
 
     bool IsRunning() const { return RunningTest() != nullptr; }
+    // The panels of a test are on screen (between tests they are kept hidden).
+    bool PanelsShown() const { return m_testPanel.IsWindowVisible() != FALSE; }
     // The test of the document while it runs, else null.
     const TestSession* RunningTest() const;
     // The running test or the last one; null before the first.
@@ -59,7 +61,14 @@ private:
     TestSession* ActiveTest();
     // The verbs of the chosen groups; a store failure is reported and gives none.
     std::vector<int> ReadTestSet();
+    // The panels of the test on screen: those kept from the last test where
+    // they serve, else made anew. False when they could not be made.
+    bool ShowPanels(const TestSession& test);
     bool CreatePanels(const TestSession& test);
+    // Whether the hidden panels kept from the last test were made for the
+    // view's size, scale, language and font now.
+    bool KeptPanelsFitTheView() const;
+    void DestroyPanels();
     // Starts a test of the draw's verbs and shows its first question; without
     // a draw, the document chooses them as for any test (weak verbs first
     // where the learner asked for it).
@@ -100,6 +109,12 @@ private:
     // centre themselves in it again).
     UINT m_panelsDpi = 0;
     bool m_centreOnNextSize = false;
+    // What the panels were made for: they are kept hidden between tests and
+    // serve the next one while all of this holds.
+    PanelLayout::Conditions m_panelsMadeFor;
+    int m_panelsViewHeight = 0;
+    HFONT m_panelsUserFont = nullptr; // the values and the infinitive hold it
+    COLORREF m_panelsFontColour = 0;
     fw::UniqueBitmap m_bmpBackground;
     CPicturePanel m_picturePanel;
     CTestPanel m_testPanel;

@@ -42,7 +42,7 @@ LRESULT CALLBACK WatchClose(int code, WPARAM wp, LPARAM lp)
     if (code == HC_ACTION && call->message == WM_CLOSE && call->hwnd == g_closing.frame && !g_closing.seen) {
         g_closing.seen = true;
         g_closing.running = g_closing.view->IsRunning();
-        g_closing.panels = g_closing.view->TestPanel().IsWindow() || g_closing.view->PicturePanel().IsWindow();
+        g_closing.panels = g_closing.view->TestPanel().IsWindowVisible() || g_closing.view->PicturePanel().IsWindowVisible();
     }
     return ::CallNextHookEx(nullptr, code, wp, lp);
 }
@@ -238,7 +238,7 @@ TEST_F(TestRun, StartRefusedForTooFewVerbsAStoreFailureOrPanelsThatCannotBeMade)
                                             L"for testing. Change program settings");
     EXPECT_EQ(icon, ::LoadIconW(nullptr, IDI_EXCLAMATION));
     EXPECT_FALSE(View().IsRunning());
-    EXPECT_FALSE(View().TestPanel().IsWindow());
+    EXPECT_FALSE(View().PanelsShown());
 
     globals->Language = 0;
     globals->NumWords = 3;

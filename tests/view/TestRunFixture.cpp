@@ -172,7 +172,7 @@ SeenBox TestRun::Box(UINT textBase, UINT bitmapId) const
 HWND TestRun::PastTenseField()
 {
     CVerbsView& view = View();
-    if (!view.TestPanel().IsWindow() || !view.TestPanel().Answers().HasPastTense())
+    if (!view.PanelsShown() || !view.TestPanel().Answers().HasPastTense())
         return nullptr;
     return view.TestPanel().Answers().PastTenseField().m_hWnd;
 }
@@ -180,7 +180,7 @@ HWND TestRun::PastTenseField()
 HWND TestRun::ParticipleField()
 {
     CVerbsView& view = View();
-    if (!view.TestPanel().IsWindow() || !view.TestPanel().Answers().HasParticiple())
+    if (!view.PanelsShown() || !view.TestPanel().Answers().HasParticiple())
         return nullptr;
     return view.TestPanel().Answers().ParticipleField().m_hWnd;
 }

@@ -70,8 +70,9 @@ protected:
     void ExpectIdle()
     {
         EXPECT_FALSE(View().IsRunning());
-        EXPECT_FALSE(View().TestPanel().IsWindow());
-        EXPECT_FALSE(View().PicturePanel().IsWindow());
+        // Kept between tests, hidden.
+        EXPECT_FALSE(View().TestPanel().IsWindowVisible());
+        EXPECT_FALSE(View().PicturePanel().IsWindowVisible());
         EXPECT_EQ(UncoveredCells(), 0);
     }
 
