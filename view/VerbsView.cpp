@@ -26,6 +26,9 @@
 namespace {
 constexpr UINT_PTR kCountdownTimer = 1;
 constexpr UINT kCountdownPeriod = 1000;
+// Fires once after a test has ended, when the view has painted: the hidden
+// panels are then made ready for the next test.
+constexpr UINT_PTR kRefillTimer = 2;
 } // namespace
 
 CView* NewVerbsView()
@@ -538,6 +541,10 @@ void CVerbsView::StopCountdown()
 LRESULT CVerbsView::OnTimer(WPARAM wp, LPARAM)
 {
     Default();
+    if (wp == kRefillTimer) {
+        RefillKeptPanels();
+        return 0;
+    }
     TestSession* test = ActiveTest();
     if (wp != kCountdownTimer || !test || m_bBoxOpen || !test->CountsDown())
         return 0;
@@ -580,6 +587,22 @@ void CVerbsView::StopTest()
     // The keyboard stays with the program when the field that had it goes.
     if (hadFocus && IsWindow())
         SetFocus();
+    // A timer's turn comes after the paint: the window shows first.
+    if (IsWindow())
+        ::SetTimer(m_hWnd, kRefillTimer, 0, nullptr);
+}
+
+void CVerbsView::RefillKeptPanels()
+{
+    ::KillTimer(m_hWnd, kRefillTimer);
+    const TestSession* last = LastTest();
+    if (IsRunning() || m_bBoxOpen || !last || !KeptPanelsFitTheView())
+        return;
+    // What the closing display took away is made again now rather than at
+    // the next start, for a test like the last one; another kind of test
+    // still finds them fixed at its start.
+    if (!m_testPanel.Refill(last->Options(), last->Forms()))
+        DestroyPanels();
 }
 
 void CVerbsView::OnAppExit()

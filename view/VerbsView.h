@@ -69,6 +69,8 @@ private:
     // view's size, scale, language and font now.
     bool KeptPanelsFitTheView() const;
     void DestroyPanels();
+    // After a test: the hidden panels made ready for a test like it.
+    void RefillKeptPanels();
     // Starts a test of the draw's verbs and shows its first question; without
     // a draw, the document chooses them as for any test (weak verbs first
     // where the learner asked for it).

@@ -16,6 +16,8 @@ TEST_F(TestRun, AllCorrectAnswersUncoverThePictureInThirdsAndTheClosingTextEndsW
     Command(ID_TEST_START_EN);
     ASSERT_TRUE(View().IsRunning());
     EXPECT_EQ(Progress(), 0);
+    const RECT newAnswers = InParent(Answers().m_hWnd);
+    const int firstPicture = View().PicturePanel().Picture().PictureIndex();
     const int cells[] = {106, 213, 320};
     for (int question = 0; question < 3; ++question) {
         SCOPED_TRACE(question);
@@ -59,6 +61,35 @@ TEST_F(TestRun, AllCorrectAnswersUncoverThePictureInThirdsAndTheClosingTextEndsW
     EXPECT_EQ(::GetFocus(), Answers().m_hWnd);
     ExpectBoxes(0, [&] { Type(L"\r"); });
     ExpectIdle();
+
+    // The panels are kept for the next tests, which find them as new ones:
+    // once readied by the view after the closing display had gone, once
+    // started at once after it.
+    globals->NumWords = 1;
+    for (int next = 1; next <= 2; ++next) {
+        SCOPED_TRACE(next);
+        if (next == 1)
+            testutil::PumpMessages(100);
+        Command(ID_TEST_START_EN);
+        ASSERT_TRUE(View().PanelsShown());
+        EXPECT_EQ(Answers().Infinitive().GetWindowText(), CurrentVerb().infinitive);
+        EXPECT_EQ(Panel().Translation().Value().GetWindowText(), CurrentVerb().translation);
+        const RECT answers = InParent(Answers().m_hWnd);
+        EXPECT_TRUE(::EqualRect(&answers, &newAnswers)) << "the answer panel is not where a new one stands";
+        ASSERT_TRUE(PastTenseField() && ParticipleField());
+        EXPECT_EQ(::GetFocus(), PastTenseField());
+        EXPECT_EQ(Text(PastTenseField()) + Text(ParticipleField()), L"");
+        EXPECT_EQ(UncoveredCells(), 0);
+        EXPECT_EQ(Progress(), 0);
+        HWND bar = ::GetDlgItem(View().PicturePanel().m_hWnd, 506);
+        EXPECT_EQ(::SendMessageW(bar, PBM_GETRANGE, FALSE, 0), 1) << "the bar counts the old test's questions";
+        EXPECT_EQ(View().PicturePanel().Picture().PictureIndex(), (firstPicture + next) % CPictureCtrl::kPictures);
+        TypeCorrectForms();
+        ExpectBoxes(1, [&] { Type(L"\r"); });
+        EXPECT_EQ(UncoveredCells(), CPictureCtrl::kCells);
+        ExpectBoxes(0, [&] { Type(L"\r"); });
+        ExpectIdle();
+    }
 }
 
 TEST_F(TestRun, SkippedQuestionsAdvanceTheProgressButUncoverNothing)
@@ -154,6 +185,7 @@ TEST_F(TestRun, WrongAnswersUseUpTheAttemptsThenTheAnswerIsShownReadOnly)
     globals->ShowRightAnswer = 1;
     Command(ID_TEST_START_RU);
     EXPECT_EQ(StatusCaption(), fw::LoadResString(153));
+    const LONG freshCaptionWidth = Panel().Status().Caption().GetClientRect().right;
 
     Type(L"xxx\tyyy");
     // Esc closes the box as OK does.
@@ -187,6 +219,21 @@ TEST_F(TestRun, WrongAnswersUseUpTheAttemptsThenTheAnswerIsShownReadOnly)
     ::SetFocus(PastTenseField());
     ExpectBoxes(0, [&] { Type(L"\r"); });
     ExpectIdle();
+
+    // The next test, timed and without the translation, finds the panels
+    // kept from this one as new ones: the fields writable and empty, the
+    // value back beside its caption.
+    globals->MustLimitTime = 1;
+    globals->ShowTranslate = 0;
+    Command(ID_TEST_START_RU);
+    ASSERT_TRUE(View().PanelsShown());
+    EXPECT_EQ(StatusCaption(), fw::LoadResString(IDS_TIME_LEFT));
+    EXPECT_EQ(Panel().Status().Caption().GetClientRect().right, freshCaptionWidth);
+    EXPECT_TRUE(Panel().Status().HasValue());
+    EXPECT_FALSE(Panel().Translation().IsWindow());
+    EXPECT_FALSE(ReadOnly(PastTenseField()) || ReadOnly(ParticipleField()));
+    EXPECT_EQ(Text(PastTenseField()) + Text(ParticipleField()), L"");
+    Command(ID_TEST_STOP_RU);
 }
 
 TEST_F(TestRun, WithoutTheRightAnswerTypedTextsStayAndOneAttemptGivesBothBoxes)
