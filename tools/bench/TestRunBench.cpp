@@ -6,7 +6,9 @@
 //     pending paint of the window done);
 //   - Ready: from the Ready command with the right forms typed to the next
 //     question on screen, its result box shown and closed at once;
-// then Stop (not timed). Prints the median, minimum and maximum of each.
+// then Stop (not timed); and, as a learner goes on, Start again after a test
+// of one question played to its closing display, ended there, and a moment
+// idle. Prints the median, minimum and maximum of each.
 //
 //   test_run_bench [runs]     (run under Wine or on Windows)
 //
@@ -150,12 +152,46 @@ int wmain(int argc, wchar_t** argv)
         frame->SendMessage(WM_COMMAND, ID_TEST_STOP_EN);
         PumpPending();
     }
+
+    // As a learner goes on: a test of one question answered to its closing
+    // display, ended there, a moment idle, then the next Start.
+    globals->NumWords = 1;
+    std::vector<double> startAfterEnd;
+    for (int i = 0; i < runs; ++i) {
+        frame->SendMessage(WM_COMMAND, ID_TEST_START_EN);
+        const TestSession* test = view->RunningTest();
+        if (!test) {
+            ++failures;
+            continue;
+        }
+        CAnswerPanel& answers = view->TestPanel().Answers();
+        answers.PastTenseField().SetWindowText(FirstVariant(test->Verb().pastTense));
+        answers.ParticipleField().SetWindowText(FirstVariant(test->Verb().pastParticiple));
+        frame->SendMessage(WM_COMMAND, ID_TEST_READY_EN);
+        if (!view->RunningTest() || !view->RunningTest()->AllAsked())
+            ++failures;
+        frame->SendMessage(WM_COMMAND, ID_TEST_READY_EN); // Enter at the closing display
+        const DWORD idleUntil = ::GetTickCount() + 50;
+        while (::GetTickCount() < idleUntil) {
+            PumpPending();
+            ::Sleep(5);
+        }
+        PaintNow(frame->m_hWnd);
+        ::QueryPerformanceCounter(&t0);
+        frame->SendMessage(WM_COMMAND, ID_TEST_START_EN);
+        PaintNow(frame->m_hWnd);
+        ::QueryPerformanceCounter(&t1);
+        startAfterEnd.push_back(Milliseconds(t0, t1, frequency));
+        frame->SendMessage(WM_COMMAND, ID_TEST_STOP_EN);
+        PumpPending();
+    }
     ::UnhookWindowsHookEx(hook);
 
     std::printf("theme library loaded: %s; runs that went wrong: %d\n", globals->m_hCurrentTheme ? "yes" : "no",
                 failures);
     Print("Start command to the first question on screen", start);
     Print("Ready with its box closed at once to the next question", ready);
+    Print("Start after a test ended at its closing display", startAfterEnd);
 
     frame->DestroyWindow();
     PumpPending();
