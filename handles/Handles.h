@@ -92,6 +92,7 @@ using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
 using UniquePalette = UniqueHandle<GdiObjectTraits<HPALETTE>>;
+using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 

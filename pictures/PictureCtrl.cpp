@@ -52,6 +52,7 @@ void FillRects(HDC dc, COLORREF colour, const std::vector<RECT>& rects)
 
 BEGIN_MESSAGE_MAP(CPictureCtrl, CWnd)
     ON_MESSAGE(WM_PAINT, OnPaint)
+    ON_MESSAGE(WM_ERASEBKGND, OnEraseBackground)
     ON_MESSAGE(fw::kDpiChangedAfterParentMessage, OnDpiChanged)
 END_MESSAGE_MAP()
 
@@ -153,38 +154,66 @@ void CPictureCtrl::UncoverCell()
 
 void CPictureCtrl::UncoverCells(int count)
 {
-    bool any = false;
+    std::vector<int> uncovered;
     for (int i = 0; i < count; ++i)
-        any = MarkCellFrom(DrawBelow(kCells)) || any;
+        if (int cell = MarkCellFrom(DrawBelow(kCells)); cell >= 0)
+            uncovered.push_back(cell);
     // Named once for them all: every new name costs a trip to the system.
-    if (any)
+    if (!uncovered.empty())
         ShowUncoveredCount();
+    InvalidateCells(uncovered);
 }
 
 void CPictureCtrl::UncoverCellFrom(int first)
 {
-    if (MarkCellFrom(first))
+    if (int cell = MarkCellFrom(first); cell >= 0) {
         ShowUncoveredCount();
+        InvalidateCells({cell});
+    }
 }
 
-bool CPictureCtrl::MarkCellFrom(int first)
+int CPictureCtrl::MarkCellFrom(int first)
 {
     if (first < 0 || first >= kCells)
-        return false;
+        return -1;
     for (int cell = first; cell < kCells; ++cell)
         if (IsCovered(cell)) {
             m_cells[static_cast<size_t>(cell)] = 1;
-            return true;
+            return cell;
         }
     for (int cell = 0; cell < first; ++cell)
         if (IsCovered(cell)) {
             m_cells[static_cast<size_t>(cell)] = 1;
-            return true;
+            return cell;
         }
-    return false;
+    return -1;
 }
 
-void CPictureCtrl::DrawCells(HDC window, HDC picture, UINT dpi) const
+RECT CPictureCtrl::CellRect(int cell, UINT dpi)
+{
+    const int x = cell / kRows * kCellSize, y = cell % kRows * kCellSize;
+    return {fw::Scale(x, dpi), fw::Scale(y, dpi), fw::Scale(x + kCellSize, dpi), fw::Scale(y + kCellSize, dpi)};
+}
+
+void CPictureCtrl::InvalidateCells(const std::vector<int>& cells)
+{
+    if (!m_hWnd || cells.empty())
+        return;
+    // One region for them all: each invalidation is a trip to the system.
+    const UINT dpi = fw::DpiOf(m_hWnd);
+    fw::UniqueRegion changed(::CreateRectRgn(0, 0, 0, 0));
+    for (int cell : cells) {
+        const RECT rc = CellRect(cell, dpi);
+        fw::UniqueRegion one(::CreateRectRgnIndirect(&rc));
+        if (!changed || !one || ::CombineRgn(changed.get(), changed.get(), one.get(), RGN_OR) == ERROR) {
+            Invalidate(FALSE);
+            return;
+        }
+    }
+    ::InvalidateRgn(m_hWnd, changed.get(), FALSE);
+}
+
+void CPictureCtrl::DrawCoveredTiles(HDC dc, UINT dpi)
 {
     // A raised tile: light top and left edges, dark right and bottom ones,
     // each a pixel wide on a 96-DPI screen and as wide as the scale makes it
@@ -197,20 +226,39 @@ void CPictureCtrl::DrawCells(HDC window, HDC picture, UINT dpi) const
     for (int column = 0; column < kColumns; ++column) {
         for (int row = 0; row < kRows; ++row) {
             int x = column * kCellSize, y = row * kCellSize;
-            if (!IsCovered(CellAt(column, row))) {
-                if (picture)
-                    ::BitBlt(window, at(x), at(y), at(x + kCellSize) - at(x), at(y + kCellSize) - at(y), picture,
-                             at(x), at(y), SRCCOPY);
-                continue;
-            }
             light.push_back({at(x + 2), at(y + 1), at(x + 15), at(y + 2)});
             light.push_back({at(x + 1), at(y + 1), at(x + 2), at(y + 15)});
             shadow.push_back({at(x + 14), at(y + 2), at(x + 15), at(y + 14)});
             shadow.push_back({at(x + 2), at(y + 14), at(x + 15), at(y + 15)});
         }
     }
-    FillRects(window, kTileLight, light);
-    FillRects(window, kTileShadow, shadow);
+    FillRects(dc, kTileLight, light);
+    FillRects(dc, kTileShadow, shadow);
+}
+
+HBITMAP CPictureCtrl::CoveredGrid(HDC dc, const RECT& client, UINT dpi)
+{
+    // The whole control with every cell covered, on the button face: drawn
+    // once per size and colour, then each paint copies from it.
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    if (m_grid && m_gridDpi == dpi && m_gridFace == face && m_gridSize.cx == client.right &&
+        m_gridSize.cy == client.bottom)
+        return m_grid.get();
+    m_grid.reset();
+    fw::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
+    fw::UniqueBitmap bitmap(memory ? ::CreateCompatibleBitmap(dc, client.right, client.bottom) : nullptr);
+    if (!bitmap)
+        return nullptr;
+    {
+        fw::SelectedObject selected(memory.get(), bitmap.get());
+        ::FillRect(memory.get(), &client, ::GetSysColorBrush(COLOR_BTNFACE));
+        DrawCoveredTiles(memory.get(), dpi);
+    }
+    m_grid = std::move(bitmap);
+    m_gridDpi = dpi;
+    m_gridFace = face;
+    m_gridSize = {client.right, client.bottom};
+    return m_grid.get();
 }
 
 HBITMAP CPictureCtrl::ShownPicture(HDC dc, UINT dpi)
@@ -248,20 +296,54 @@ LRESULT CPictureCtrl::OnPaint(WPARAM, LPARAM)
     fw::PaintDc paint(m_hWnd);
     HDC dc = paint.get();
     const UINT dpi = fw::DpiOf(m_hWnd);
+    const RECT client = GetClientRect();
+    const RECT& area = paint.paint().rcPaint;
     HPALETTE palette = m_image->GetPalette();
     fw::SelectedPalette windowPalette(dc, palette);
 
-    // Only uncovered cells of the picture reach the window.
+    // The covered grid first, then only the uncovered cells of the picture
+    // that lie where the window is painted.
+    HBITMAP grid = CoveredGrid(dc, client, dpi);
+    fw::UniqueMemoryDc gridDc(grid ? ::CreateCompatibleDC(dc) : nullptr);
+    if (gridDc) {
+        fw::SelectedObject selected(gridDc.get(), grid);
+        ::BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, gridDc.get(), area.left,
+                 area.top, SRCCOPY);
+    } else {
+        ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_BTNFACE));
+        DrawCoveredTiles(dc, dpi);
+    }
     HBITMAP shown = ShownPicture(dc, dpi);
     fw::UniqueMemoryDc memory(shown ? ::CreateCompatibleDC(dc) : nullptr);
     if (!memory) {
-        DrawCells(dc, nullptr, dpi);
+        PaintUncoveredCells(dc, nullptr, dpi);
         return 0;
     }
     fw::SelectedPalette memoryPalette(memory.get(), palette);
     fw::SelectedObject selected(memory.get(), shown);
-    DrawCells(dc, memory.get(), dpi);
+    PaintUncoveredCells(dc, memory.get(), dpi);
     return 0;
+}
+
+void CPictureCtrl::PaintUncoveredCells(HDC dc, HDC picture, UINT dpi) const
+{
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (IsCovered(cell))
+            continue;
+        const RECT rc = CellRect(cell, dpi);
+        if (!::RectVisible(dc, &rc))
+            continue;
+        // A picture that is missing leaves the button face in its place.
+        if (picture)
+            ::BitBlt(dc, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, picture, rc.left, rc.top, SRCCOPY);
+        else
+            ::FillRect(dc, &rc, ::GetSysColorBrush(COLOR_BTNFACE));
+    }
+}
+
+LRESULT CPictureCtrl::OnEraseBackground(WPARAM, LPARAM)
+{
+    return TRUE; // the paint covers every pixel
 }
 
 LRESULT CPictureCtrl::OnDpiChanged(WPARAM, LPARAM)

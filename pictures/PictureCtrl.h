@@ -36,6 +36,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CPictureCtrl : public CWnd {
 public:
@@ -84,6 +85,7 @@ public:
 
 protected:
     LRESULT OnPaint(WPARAM wp, LPARAM lp);
+    LRESULT OnEraseBackground(WPARAM wp, LPARAM lp);
     LRESULT OnDpiChanged(WPARAM wp, LPARAM lp);
 
     DECLARE_MESSAGE_MAP()
@@ -96,17 +98,31 @@ private:
     void LoadPicture(HMODULE theme, int index);
     // The next test's picture, decoded while this test goes on.
     void DecodeAhead(HMODULE theme, int index);
-    void DrawCells(HDC window, HDC picture, UINT dpi) const;
+    static void DrawCoveredTiles(HDC dc, UINT dpi);
+    // The uncovered cells where the window is painted, from the picture as
+    // shown (null: none, the button face instead).
+    void PaintUncoveredCells(HDC dc, HDC picture, UINT dpi) const;
+    // The control as it looks with every cell covered, at this size and scale.
+    HBITMAP CoveredGrid(HDC dc, const RECT& client, UINT dpi);
+    // The rectangle of a cell in the window at that DPI.
+    static RECT CellRect(int cell, UINT dpi);
+    // The cells are painted again at the next paint, the rest of the window not.
+    void InvalidateCells(const std::vector<int>& cells);
     // The picture at the size it is shown at that DPI, made once per picture and size.
     HBITMAP ShownPicture(HDC dc, UINT dpi);
     void ShowUncoveredCount();
-    // UncoverCellFrom without the window text: true when a cell was covered.
-    bool MarkCellFrom(int first);
+    // UncoverCellFrom without the window text or a repaint: the cell
+    // uncovered, or -1 when all were.
+    int MarkCellFrom(int first);
 
     std::unique_ptr<CImage> m_image = std::make_unique<CImage>();
     PictureAhead m_ahead;
     fw::UniqueBitmap m_shown; // the picture as shown, on the button face
     UINT m_shownDpi = 0;
+    fw::UniqueBitmap m_grid; // every cell covered
+    UINT m_gridDpi = 0;
+    COLORREF m_gridFace = 0;
+    SIZE m_gridSize{};
     std::array<int, kCells> m_cells{}; // 0 covered, 1 uncovered
     int m_nPicture = 0;
 };

@@ -98,6 +98,7 @@ int CPicturePanel::Progress() const
 void CPicturePanel::UncoverCells(int count)
 {
     m_picture.UncoverCells(count);
+    // Only the cells just uncovered are painted again.
     if (m_picture.IsWindow())
-        m_picture.RedrawNow();
+        m_picture.UpdateWindow();
 }

@@ -225,9 +225,13 @@ TEST_F(PictureCtrlTest, CoveredCellsShowRaisedTilesAndUncoveredCellsThePicture)
     std::set<int> uncovered{1, 20, 319};
     for (int cell = 2; cell < 320; cell += 3)
         uncovered.insert(cell);
+    // Painted whole with every cell covered first: uncovering paints only
+    // the cells it uncovers, and those must be all of them.
+    Painted();
     for (int cell : uncovered)
         control.UncoverCellFrom(cell);
-    WindowPixels shot = Painted();
+    control.UpdateWindow();
+    WindowPixels shot(control.m_hWnd);
     ASSERT_EQ(shot.Width(), 243);
 
     EXPECT_EQ(DifferentPixels(shot, expected, 0, 15), 0) << "cell 1";
