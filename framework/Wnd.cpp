@@ -198,6 +198,12 @@ std::wstring CWnd::GetWindowText() const
     return fw::WindowText(m_hWnd);
 }
 
+void CWnd::UpdateWindowText(const std::wstring& text)
+{
+    if (GetWindowText() != text)
+        SetWindowText(text);
+}
+
 RECT CWnd::GetClientRect() const
 {
     RECT rc{};

@@ -59,6 +59,9 @@ public:
     LRESULT SendMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return ::SendMessageW(m_hWnd, msg, wp, lp); }
     BOOL PostMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return ::PostMessageW(m_hWnd, msg, wp, lp); }
     void SetWindowText(const std::wstring& text) { ::SetWindowTextW(m_hWnd, text.c_str()); }
+    // Sets the text only where it differs: every set is a trip to the
+    // system and a repaint of the window.
+    void UpdateWindowText(const std::wstring& text);
     std::wstring GetWindowText() const;
     BOOL ShowWindow(int cmd) { return ::ShowWindow(m_hWnd, cmd); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }

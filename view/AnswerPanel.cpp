@@ -150,7 +150,7 @@ void CAnswerPanel::ShowForms(AskedForms forms)
     }
     if (HasPastTense() && HasParticiple()) {
         // A verb without a participle keeps the field, with a dash, out of reach.
-        m_participleField.SetWindowText(forms.noParticiple ? L"\u2014" : L"");
+        m_participleField.UpdateWindowText(forms.noParticiple ? L"\u2014" : L"");
         m_participleField.EnableWindow(!forms.noParticiple);
     }
 }
@@ -191,9 +191,9 @@ bool CAnswerPanel::FocusFirstField()
 void CAnswerPanel::ClearFields()
 {
     if (HasPastTense())
-        m_pastField.SetWindowText(L"");
+        m_pastField.UpdateWindowText(L"");
     if (ParticipleAsked())
-        m_participleField.SetWindowText(L"");
+        m_participleField.UpdateWindowText(L"");
 }
 
 TypedAnswer CAnswerPanel::Typed() const

@@ -4,12 +4,26 @@
 #include "framework/Dpi.h"
 #include "framework/Text.h"
 #include "resources/resource.h"
+#include <map>
+
+namespace {
+
+// The boxes' pictures, each loaded once for the run: a box comes after
+// every answer.
+HBITMAP ResultPicture(UINT bitmapId)
+{
+    static std::map<UINT, fw::UniqueBitmap> loaded;
+    fw::UniqueBitmap& picture = loaded[bitmapId];
+    if (!picture)
+        picture.reset(static_cast<HBITMAP>(
+            ::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, 0)));
+    return picture.get();
+}
+
+} // namespace
 
 CPictureMessageBox::CPictureMessageBox(HWND parent, const std::wstring& text, UINT bitmapId)
-    : CDialog(IDD_PICTURE_MESSAGE, parent),
-      m_bitmap(static_cast<HBITMAP>(
-          ::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, 0))),
-      m_text(text)
+    : CDialog(IDD_PICTURE_MESSAGE, parent), m_bitmap(ResultPicture(bitmapId)), m_text(text)
 {
 }
 
@@ -29,7 +43,7 @@ void CPictureMessageBox::DoDataExchange(CDataExchange* dx)
         return;
     SetWindowText(fw::LoadResString(IsEnglish() ? IDS_APP_TITLE : IDS_TITLE_RU_MESSAGE));
     ScaleBitmapToScreen();
-    m_picture.SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_bitmap.get()));
+    m_picture.SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_bitmap));
 }
 
 void CPictureMessageBox::ScaleBitmapToScreen()
@@ -37,12 +51,14 @@ void CPictureMessageBox::ScaleBitmapToScreen()
     // The box grows with its font on a larger scale; the picture grows with
     // it, resampled smoothly, instead of staying small in its corner.
     BITMAP info{};
-    if (!m_bitmap || !::GetObjectW(m_bitmap.get(), sizeof(info), &info))
+    if (!m_bitmap || !::GetObjectW(m_bitmap, sizeof(info), &info))
         return;
     const UINT dpi = fw::DpiOf(m_hWnd);
     const int width = fw::Scale(info.bmWidth, dpi), height = fw::Scale(info.bmHeight, dpi);
     if (width == info.bmWidth && height == info.bmHeight)
         return;
-    if (fw::UniqueBitmap scaled = fw::ScaleBitmap(m_bitmap.get(), width, height))
-        m_bitmap = std::move(scaled);
+    if (fw::UniqueBitmap scaled = fw::ScaleBitmap(m_bitmap, width, height)) {
+        m_scaled = std::move(scaled);
+        m_bitmap = m_scaled.get();
+    }
 }

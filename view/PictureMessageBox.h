@@ -16,7 +16,8 @@ protected:
 private:
     void ScaleBitmapToScreen();
 
-    fw::UniqueBitmap m_bitmap;
+    HBITMAP m_bitmap = nullptr; // the program's, or m_scaled
+    fw::UniqueBitmap m_scaled;
     CWnd m_picture;
     std::wstring m_text;
 };

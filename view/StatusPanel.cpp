@@ -83,7 +83,7 @@ void CStatusPanel::ShowTime(int seconds)
     wchar_t text[32];
     std::swprintf(text, 32, L"%02d:%02d", seconds / 60, seconds % 60);
     if (m_value.IsWindow())
-        m_value.SetWindowText(text);
+        m_value.UpdateWindowText(text);
 }
 
 void CStatusPanel::ShowAttempt(int attempt)
@@ -91,7 +91,7 @@ void CStatusPanel::ShowAttempt(int attempt)
     wchar_t text[32];
     std::swprintf(text, 32, L"- %d -", attempt);
     if (m_value.IsWindow())
-        m_value.SetWindowText(text);
+        m_value.UpdateWindowText(text);
 }
 
 void CStatusPanel::ShowAnswerCaption()
