@@ -37,13 +37,15 @@ BOOL CPictureMessageBox::OnInitDialog()
 
 void CPictureMessageBox::DoDataExchange(CDataExchange* dx)
 {
-    DDX_Control(dx, IDC_MESSAGE_PICTURE, m_picture);
     DDX_Text(dx, IDC_MESSAGE_TEXT, m_text);
     if (dx->m_bSaveAndValidate)
         return;
-    SetWindowText(fw::LoadResString(IsEnglish() ? IDS_APP_TITLE : IDS_TITLE_RU_MESSAGE));
+    // The template has the title already: a caption set again is a trip to
+    // the system and to the window manager.
+    UpdateWindowText(fw::LoadResString(IsEnglish() ? IDS_APP_TITLE : IDS_TITLE_RU_MESSAGE));
     ScaleBitmapToScreen();
-    m_picture.SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_bitmap));
+    // Sent to the static as it is: it needs no object of ours.
+    ::SendDlgItemMessageW(m_hWnd, IDC_MESSAGE_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_bitmap));
 }
 
 void CPictureMessageBox::ScaleBitmapToScreen()

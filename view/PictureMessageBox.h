@@ -18,6 +18,5 @@ private:
 
     HBITMAP m_bitmap = nullptr; // the program's, or m_scaled
     fw::UniqueBitmap m_scaled;
-    CWnd m_picture;
     std::wstring m_text;
 };
