@@ -242,6 +242,8 @@ bool CVerbsView::KeptPanelsFitTheView() const
 bool CVerbsView::CreatePanels(const TestSession& test)
 {
     DestroyPanels();
+    // Panels made only in part must not serve a later test.
+    m_panelsMadeFor = {};
     if (!m_picturePanel.Create(m_hWnd, test.QuestionCount()) ||
         !m_testPanel.Create(m_hWnd, test.Options(), test.Forms()))
         return false;

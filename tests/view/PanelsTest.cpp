@@ -21,11 +21,16 @@ LONG WINAPI FailCreateKey(HKEY, LPCWSTR, DWORD, LPWSTR, DWORD, REGSAM, LPSECURIT
     return ERROR_ACCESS_DENIED;
 }
 
-// While set, the system refuses to make any child window of this one.
+// While set, the system refuses to make any child window of this one, or
+// any child window with this id.
 HWND g_noChildrenOf = nullptr;
+UINT g_noChildWithId = 0;
 LRESULT CALLBACK RefuseChildren(int code, WPARAM wp, LPARAM lp)
 {
-    if (code == HCBT_CREATEWND && reinterpret_cast<CBT_CREATEWNDW*>(lp)->lpcs->hwndParent == g_noChildrenOf)
+    const CREATESTRUCTW* cs = code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDW*>(lp)->lpcs : nullptr;
+    if (cs && (cs->hwndParent == g_noChildrenOf ||
+               (g_noChildWithId && (cs->style & WS_CHILD) &&
+                reinterpret_cast<UINT_PTR>(cs->hMenu) == g_noChildWithId)))
         return 1;
     return ::CallNextHookEx(nullptr, code, wp, lp);
 }
@@ -278,6 +283,22 @@ TEST_F(TestRun, StartRefusedForTooFewVerbsAStoreFailureOrPanelsThatCannotBeMade)
     ExpectIdle();
     Command(ID_TEST_START_EN);
     EXPECT_TRUE(View().IsRunning()) << "Start works again";
+
+    // Panels made only in part, for another language, never serve a later
+    // test: not even once the language they were last whole for is back.
+    Command(ID_TEST_STOP_EN);
+    globals->Language = 0;
+    g_noChildWithId = 502; // the answer panel, made after the status strip
+    hook = ::SetWindowsHookExW(WH_CBT, RefuseChildren, nullptr, ::GetCurrentThreadId());
+    ExpectBoxes(1, [&] { Command(ID_TEST_START_RU); });
+    ::UnhookWindowsHookEx(hook);
+    g_noChildWithId = 0;
+    ExpectIdle();
+    globals->Language = 1;
+    Command(ID_TEST_START_EN);
+    ASSERT_TRUE(View().PanelsShown());
+    EXPECT_TRUE(View().TestPanel().ReadyButton() && View().TestPanel().ReadyButton()->IsWindow());
+    EXPECT_TRUE(View().TestPanel().SkipButton() && View().TestPanel().SkipButton()->IsWindow());
 }
 
 TEST(BackgroundTiles, RepeatFromTheOuterCornerOrFillWithTheBrushWithoutABitmap)
