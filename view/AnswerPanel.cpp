@@ -100,6 +100,8 @@ bool CAnswerPanel::Reset(AskedForms forms)
     const bool twoWanted = forms.pastTense && (forms.pastParticiple || forms.noParticiple);
     if (m_closingText.IsWindow() || !m_infinitive.IsWindow() || (HasPastTense() && HasParticiple()) != twoWanted)
         return false;
+    // Shown before the first question fills it.
+    m_infinitive.SetWindowText(L"");
     // A single field of either form is right (the question's forms put the
     // asked one in its place), but not one the random mode drew again with
     // a frame of its own.

@@ -41,6 +41,25 @@ struct Closing {
     CVerbsView* view = nullptr;
     bool seen = false, running = false, panels = false;
 } g_closing;
+// The texts of the question as the test panel appeared: those of a panel
+// made anew are empty until the question fills them.
+struct Appearing {
+    CVerbsView* view = nullptr;
+    bool seen = false;
+    std::wstring texts;
+} g_appearing;
+LRESULT CALLBACK WatchAppearing(int code, WPARAM wp, LPARAM lp)
+{
+    const auto* call = reinterpret_cast<CWPSTRUCT*>(lp);
+    CTestPanel& panel = g_appearing.view->TestPanel();
+    if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam && call->hwnd == panel.m_hWnd) {
+        g_appearing.seen = true;
+        g_appearing.texts = panel.Answers().Infinitive().GetWindowText() + L"|" + panel.Status().ValueText() + L"|" +
+                            (panel.Translation().IsWindow() ? panel.Translation().Value().GetWindowText() : L"");
+    }
+    return ::CallNextHookEx(nullptr, code, wp, lp);
+}
+
 LRESULT CALLBACK WatchClose(int code, WPARAM wp, LPARAM lp)
 {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lp);
@@ -169,8 +188,13 @@ TEST_F(TestRun, StopEscAndExitEndTheTestFromEveryState)
         globals->NumWords = state == Finished ? 1 : 3;
         globals->MustLimitTime = state == TimedAsking ? 1 : 0;
         globals->MaxAttempt = state == Locked ? 1 : 3;
+        g_appearing = {&View()};
+        HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, WatchAppearing, nullptr, ::GetCurrentThreadId());
         Command(ID_TEST_START_EN);
+        ::UnhookWindowsHookEx(hook);
         ASSERT_TRUE(View().IsRunning());
+        EXPECT_TRUE(g_appearing.seen);
+        EXPECT_EQ(g_appearing.texts, L"||") << "the panel appeared with the texts of the last test";
         std::vector<std::wstring> testSet;
         for (int verb : Test().TestSet())
             testSet.push_back(globals->m_verbs[static_cast<size_t>(verb)].infinitive);
