@@ -295,6 +295,9 @@ LRESULT CVerbsView::OnDpiChanged(WPARAM, LPARAM)
     fw::NotifyChildrenOfDpi(m_hWnd);
     LayOutPanels();
     m_centreOnNextSize = true;
+    // Laid out again for this scale, they no longer are what they were made
+    // for: were the view back there by the next start, they would not fit it.
+    m_panelsMadeFor = {};
     return 0;
 }
 
