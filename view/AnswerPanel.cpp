@@ -113,6 +113,8 @@ bool CAnswerPanel::Reset(AskedForms forms)
             return false;
         if (style & ES_READONLY)
             field->SendMessage(EM_SETREADONLY, FALSE);
+        if (style & WS_DISABLED) // a participle the last verb had none of
+            field->EnableWindow(TRUE);
         field->SetWindowText(L"");
     }
     return true;
