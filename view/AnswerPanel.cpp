@@ -98,7 +98,8 @@ BOOL CAnswerPanel::Create(HWND testPanel, AskedForms forms)
 bool CAnswerPanel::Reset(AskedForms forms)
 {
     const bool twoWanted = forms.pastTense && (forms.pastParticiple || forms.noParticiple);
-    if (m_closingText.IsWindow() || !m_infinitive.IsWindow() || (HasPastTense() && HasParticiple()) != twoWanted)
+    if (m_closingText.IsWindow() || !m_infinitive.IsWindow() || (HasPastTense() && HasParticiple()) != twoWanted ||
+        !(HasPastTense() || HasParticiple())) // a field that could not be drawn again
         return false;
     // Shown before the first question fills it.
     m_infinitive.SetWindowText(L"");
