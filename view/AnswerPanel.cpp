@@ -98,8 +98,11 @@ BOOL CAnswerPanel::Create(HWND testPanel, AskedForms forms)
 bool CAnswerPanel::Reset(AskedForms forms)
 {
     const bool twoWanted = forms.pastTense && (forms.pastParticiple || forms.noParticiple);
-    if (m_closingText.IsWindow() || !m_infinitive.IsWindow() || (HasPastTense() && HasParticiple()) != twoWanted)
+    if (m_closingText.IsWindow() || !m_infinitive.IsWindow() || (HasPastTense() && HasParticiple()) != twoWanted ||
+        !(HasPastTense() || HasParticiple())) // a field that could not be drawn again
         return false;
+    // Shown before the first question fills it.
+    m_infinitive.SetWindowText(L"");
     // A single field of either form is right (the question's forms put the
     // asked one in its place), but not one the random mode drew again with
     // a frame of its own.
@@ -111,6 +114,8 @@ bool CAnswerPanel::Reset(AskedForms forms)
             return false;
         if (style & ES_READONLY)
             field->SendMessage(EM_SETREADONLY, FALSE);
+        if (style & WS_DISABLED) // a participle the last verb had none of
+            field->EnableWindow(TRUE);
         field->SetWindowText(L"");
     }
     return true;

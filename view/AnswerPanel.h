@@ -18,7 +18,7 @@ public:
     // the asked forms.
     BOOL Create(HWND testPanel, AskedForms forms);
     // The panel kept from the last test made ready for the next one, whose
-    // first question asks these forms: fields writable and empty. False
+    // first question asks these forms: fields open, writable and empty. False
     // when it cannot look as Create would make it (the closing display, or
     // other fields), and the panel must be made anew.
     bool Reset(AskedForms forms);

@@ -69,6 +69,8 @@ bool CTestPanel::Refill(const TestOptions& options, AskedForms forms)
         m_translationPanel.Create(m_hWnd);
     else if (!options.showTranslate && m_translationPanel.IsWindow())
         m_translationPanel.DestroyWindow();
+    else
+        m_translationPanel.ShowTranslation(L"");
     return true;
 }
 

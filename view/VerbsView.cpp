@@ -242,6 +242,8 @@ bool CVerbsView::KeptPanelsFitTheView() const
 bool CVerbsView::CreatePanels(const TestSession& test)
 {
     DestroyPanels();
+    // Panels made only in part must not serve a later test.
+    m_panelsMadeFor = {};
     if (!m_picturePanel.Create(m_hWnd, test.QuestionCount()) ||
         !m_testPanel.Create(m_hWnd, test.Options(), test.Forms()))
         return false;
@@ -293,6 +295,9 @@ LRESULT CVerbsView::OnDpiChanged(WPARAM, LPARAM)
     fw::NotifyChildrenOfDpi(m_hWnd);
     LayOutPanels();
     m_centreOnNextSize = true;
+    // Laid out again for this scale, they no longer are what they were made
+    // for: were the view back there by the next start, they would not fit it.
+    m_panelsMadeFor = {};
     return 0;
 }
 

@@ -294,4 +294,17 @@ TEST_F(TestRun, MovedToAMonitorAtTwiceTheScaleDuringATestThePanelsFollowAndTheTe
     EXPECT_EQ(FontHeight(Panel().Status().Caption().m_hWnd), heightsAt100[4]);
     EXPECT_EQ(FontHeight(Answers().ClosingText().m_hWnd), heightsAt100[4]);
     Command(ID_TEST_STOP_EN);
+
+    // Back at twice the scale between tests, where these panels were made:
+    // the next test finds them at that scale, not as laid out at 100 %.
+    frame.SendMessage(fw::kDpiChangedMessage, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    Command(ID_TEST_START_EN);
+    ASSERT_TRUE(View().PanelsShown());
+    std::vector<std::vector<long>> again;
+    CollectRects(View().PicturePanel().m_hWnd, again);
+    CollectRects(Panel().m_hWnd, again);
+    EXPECT_EQ(again, fresh);
+    EXPECT_EQ(systemFontHeights(), heightsAt200);
+    Command(ID_TEST_STOP_EN);
+    frame.SendMessage(fw::kDpiChangedMessage, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
 }

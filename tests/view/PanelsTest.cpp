@@ -21,11 +21,16 @@ LONG WINAPI FailCreateKey(HKEY, LPCWSTR, DWORD, LPWSTR, DWORD, REGSAM, LPSECURIT
     return ERROR_ACCESS_DENIED;
 }
 
-// While set, the system refuses to make any child window of this one.
+// While set, the system refuses to make any child window of this one, or
+// any child window with this id.
 HWND g_noChildrenOf = nullptr;
+UINT g_noChildWithId = 0;
 LRESULT CALLBACK RefuseChildren(int code, WPARAM wp, LPARAM lp)
 {
-    if (code == HCBT_CREATEWND && reinterpret_cast<CBT_CREATEWNDW*>(lp)->lpcs->hwndParent == g_noChildrenOf)
+    const CREATESTRUCTW* cs = code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDW*>(lp)->lpcs : nullptr;
+    if (cs && (cs->hwndParent == g_noChildrenOf ||
+               (g_noChildWithId && (cs->style & WS_CHILD) &&
+                reinterpret_cast<UINT_PTR>(cs->hMenu) == g_noChildWithId)))
         return 1;
     return ::CallNextHookEx(nullptr, code, wp, lp);
 }
@@ -36,6 +41,25 @@ struct Closing {
     CVerbsView* view = nullptr;
     bool seen = false, running = false, panels = false;
 } g_closing;
+// The texts of the question as the test panel appeared: those of a panel
+// made anew are empty until the question fills them.
+struct Appearing {
+    CVerbsView* view = nullptr;
+    bool seen = false;
+    std::wstring texts;
+} g_appearing;
+LRESULT CALLBACK WatchAppearing(int code, WPARAM wp, LPARAM lp)
+{
+    const auto* call = reinterpret_cast<CWPSTRUCT*>(lp);
+    CTestPanel& panel = g_appearing.view->TestPanel();
+    if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam && call->hwnd == panel.m_hWnd) {
+        g_appearing.seen = true;
+        g_appearing.texts = panel.Answers().Infinitive().GetWindowText() + L"|" + panel.Status().ValueText() + L"|" +
+                            (panel.Translation().IsWindow() ? panel.Translation().Value().GetWindowText() : L"");
+    }
+    return ::CallNextHookEx(nullptr, code, wp, lp);
+}
+
 LRESULT CALLBACK WatchClose(int code, WPARAM wp, LPARAM lp)
 {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lp);
@@ -164,8 +188,13 @@ TEST_F(TestRun, StopEscAndExitEndTheTestFromEveryState)
         globals->NumWords = state == Finished ? 1 : 3;
         globals->MustLimitTime = state == TimedAsking ? 1 : 0;
         globals->MaxAttempt = state == Locked ? 1 : 3;
+        g_appearing = {&View()};
+        HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, WatchAppearing, nullptr, ::GetCurrentThreadId());
         Command(ID_TEST_START_EN);
+        ::UnhookWindowsHookEx(hook);
         ASSERT_TRUE(View().IsRunning());
+        EXPECT_TRUE(g_appearing.seen);
+        EXPECT_EQ(g_appearing.texts, L"||") << "the panel appeared with the texts of the last test";
         std::vector<std::wstring> testSet;
         for (int verb : Test().TestSet())
             testSet.push_back(globals->m_verbs[static_cast<size_t>(verb)].infinitive);
@@ -278,6 +307,22 @@ TEST_F(TestRun, StartRefusedForTooFewVerbsAStoreFailureOrPanelsThatCannotBeMade)
     ExpectIdle();
     Command(ID_TEST_START_EN);
     EXPECT_TRUE(View().IsRunning()) << "Start works again";
+
+    // Panels made only in part, for another language, never serve a later
+    // test: not even once the language they were last whole for is back.
+    Command(ID_TEST_STOP_EN);
+    globals->Language = 0;
+    g_noChildWithId = 502; // the answer panel, made after the status strip
+    hook = ::SetWindowsHookExW(WH_CBT, RefuseChildren, nullptr, ::GetCurrentThreadId());
+    ExpectBoxes(1, [&] { Command(ID_TEST_START_RU); });
+    ::UnhookWindowsHookEx(hook);
+    g_noChildWithId = 0;
+    ExpectIdle();
+    globals->Language = 1;
+    Command(ID_TEST_START_EN);
+    ASSERT_TRUE(View().PanelsShown());
+    EXPECT_TRUE(View().TestPanel().ReadyButton() && View().TestPanel().ReadyButton()->IsWindow());
+    EXPECT_TRUE(View().TestPanel().SkipButton() && View().TestPanel().SkipButton()->IsWindow());
 }
 
 TEST(BackgroundTiles, RepeatFromTheOuterCornerOrFillWithTheBrushWithoutABitmap)
