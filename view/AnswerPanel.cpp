@@ -101,8 +101,6 @@ bool CAnswerPanel::Reset(AskedForms forms)
     if (m_closingText.IsWindow() || !m_infinitive.IsWindow() || (HasPastTense() && HasParticiple()) != twoWanted ||
         !(HasPastTense() || HasParticiple())) // a field that could not be drawn again
         return false;
-    // Shown before the first question fills it.
-    m_infinitive.SetWindowText(L"");
     // A single field of either form is right (the question's forms put the
     // asked one in its place), but not one the random mode drew again with
     // a frame of its own.

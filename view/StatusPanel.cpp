@@ -31,11 +31,8 @@ bool CStatusPanel::Reset(bool timeLimited)
     const std::wstring caption = LoadLangString(timeLimited ? IDS_TIME_LEFT : IDS_CURRENT_ATTEMPT);
     if (m_caption.GetWindowText() != caption)
         m_caption.SetWindowText(caption);
-    // The panel shows before the first question fills the value.
-    if (m_value.IsWindow()) {
-        m_value.SetWindowText(L"");
+    if (m_value.IsWindow())
         return true;
-    }
     // The answer's caption took the value's room: the value comes back
     // and the caption its own width.
     const PanelLayout::Metrics m = PanelLayout::MetricsFor(PanelLayout::ViewOf(m_hWnd));

@@ -69,8 +69,6 @@ bool CTestPanel::Refill(const TestOptions& options, AskedForms forms)
         m_translationPanel.Create(m_hWnd);
     else if (!options.showTranslate && m_translationPanel.IsWindow())
         m_translationPanel.DestroyWindow();
-    else
-        m_translationPanel.ShowTranslation(L"");
     return true;
 }
 

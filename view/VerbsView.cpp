@@ -187,7 +187,7 @@ void CVerbsView::BeginTest(const TestOptions& options, const std::vector<int>& t
                              : doc->StartTest(Globals().m_verbs, options, testSet);
     // The hint of the empty window goes.
     Invalidate();
-    if (!ShowPanels(test)) {
+    if (!ReadyPanels(test)) {
         // Out of window resources: say so rather than seem to ignore Start.
         std::string why = "The windows of the test could not be made (error " + std::to_string(::GetLastError()) +
                           ").";
@@ -199,7 +199,10 @@ void CVerbsView::BeginTest(const TestOptions& options, const std::vector<int>& t
         m_testPanel.Status().ShowTime(test.TimeLeft());
         StartCountdown();
     }
-    ShowQuestion(test);
+    // The panels appear with the first question in them, painted once.
+    FillQuestion(test);
+    RevealPanels();
+    m_testPanel.Answers().FocusFirstField();
 }
 
 std::vector<int> CVerbsView::ReadTestSet()
@@ -213,7 +216,7 @@ std::vector<int> CVerbsView::ReadTestSet()
     }
 }
 
-bool CVerbsView::ShowPanels(const TestSession& test)
+bool CVerbsView::ReadyPanels(const TestSession& test)
 {
     // Made once and kept: most of a test's windows look the same from one
     // test to the next, and making them is most of what a start costs.
@@ -223,11 +226,15 @@ bool CVerbsView::ShowPanels(const TestSession& test)
     else if (!CreatePanels(test))
         return false;
     m_centreOnNextSize = false;
+    return true;
+}
+
+void CVerbsView::RevealPanels()
+{
     m_picturePanel.ShowWindow(SW_SHOWNA);
     m_testPanel.ShowWindow(SW_SHOWNA);
     m_picturePanel.RedrawNow();
     m_testPanel.RedrawNow();
-    return true;
 }
 
 bool CVerbsView::KeptPanelsFitTheView() const
@@ -312,6 +319,12 @@ LRESULT CVerbsView::OnSize(WPARAM, LPARAM)
 
 void CVerbsView::ShowQuestion(const TestSession& test)
 {
+    FillQuestion(test);
+    m_testPanel.Answers().FocusFirstField();
+}
+
+void CVerbsView::FillQuestion(const TestSession& test)
+{
     const VerbRecord& verb = test.Verb();
     CAnswerPanel& answers = m_testPanel.Answers();
     answers.ShowInfinitive(verb.infinitive);
@@ -320,7 +333,6 @@ void CVerbsView::ShowQuestion(const TestSession& test)
     m_testPanel.Translation().ShowTranslation(verb.translation);
     if (!test.Options().TimeLimited())
         m_testPanel.Status().ShowAttempt(1);
-    answers.FocusFirstField();
 }
 
 std::vector<int> CVerbsView::DrillableVerbs() const

@@ -61,9 +61,11 @@ private:
     TestSession* ActiveTest();
     // The verbs of the chosen groups; a store failure is reported and gives none.
     std::vector<int> ReadTestSet();
-    // The panels of the test on screen: those kept from the last test where
-    // they serve, else made anew. False when they could not be made.
-    bool ShowPanels(const TestSession& test);
+    // The panels of the test, still hidden: those kept from the last test
+    // where they serve, else made anew. False when they could not be made.
+    bool ReadyPanels(const TestSession& test);
+    // Shows the readied panels and paints them at once.
+    void RevealPanels();
     bool CreatePanels(const TestSession& test);
     // Whether the hidden panels kept from the last test were made for the
     // view's size, scale, language and font now.
@@ -83,7 +85,9 @@ private:
     void LayOutPanels();
     // Ends the test from any state (panels, countdown).
     void StopTest();
+    // The question's texts and fields, then the caret in its first field.
     void ShowQuestion(const TestSession& test);
+    void FillQuestion(const TestSession& test);
     // Ready (true) with the typed answer, or Skip (false), on the current question.
     void ProcessAnswer(bool ready, const TypedAnswer& typed);
     // Reports, once per run, an answer the history could not keep; false
