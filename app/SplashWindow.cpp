@@ -41,6 +41,7 @@ CSplashWindow::~CSplashWindow()
 void CSplashWindow::EnableSplash(bool enable)
 {
     s_enabled = enable;
+    s_waitingOwner = nullptr; // a start never shows a splash that waited for an earlier window
 }
 
 void CSplashWindow::ShowSplash(HWND parent)
