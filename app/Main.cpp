@@ -23,7 +23,7 @@ const std::terminate_handler kPreviousTerminate = std::set_terminate(ReportTermi
 } // namespace
 
 CVerbsGlobals theGlobals;
-CVerbsApp theApp(VerbsAppParts{NewVerbsView, LoadProgramPictureThemes});
+CVerbsApp theApp(VerbsAppParts{NewVerbsView, StoredThemeFile, LoadProgramPictureThemes});
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
 {

@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 #include "app/CommandSets.h"
 #include "app/SplashWindow.h"
+#include "app/VerbsApp.h"
 #include "base/VerbsGlobals.h"
 #include "dialogs/FontChoice.h"
 #include "dialogs/LearningOptionsDlg.h"
@@ -95,6 +96,13 @@ LRESULT CMainFrame::OnLanguageSwitch(WPARAM, LPARAM)
 UINT CMainFrame::MapCommandId(UINT id) const
 {
     return CommandOfId(id);
+}
+
+bool CMainFrame::OnCmdMsg(UINT id, UINT code)
+{
+    if (auto* app = dynamic_cast<CVerbsApp*>(CWinApp::Current()))
+        app->EnsurePictureThemes();
+    return CFrameWnd::OnCmdMsg(id, code);
 }
 
 void CMainFrame::ApplyLanguage()

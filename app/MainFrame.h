@@ -22,6 +22,9 @@ public:
     void ApplyLanguage();
     // Both ids of a command reach its one handler, under the Russian id.
     UINT MapCommandId(UINT id) const override;
+    // Every command finds the theme libraries loaded, even one that comes
+    // before the program's first idle moment.
+    bool OnCmdMsg(UINT id, UINT code) override;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;

@@ -23,6 +23,7 @@ fw::UniqueFont CreateVersionFont()
 
 bool CSplashWindow::s_enabled = false;
 CSplashWindow* CSplashWindow::s_current = nullptr;
+HWND CSplashWindow::s_waitingOwner = nullptr;
 
 BEGIN_MESSAGE_MAP(CSplashWindow, CWnd)
     ON_MESSAGE(WM_CREATE, OnCreate)
@@ -40,20 +41,32 @@ CSplashWindow::~CSplashWindow()
 void CSplashWindow::EnableSplash(bool enable)
 {
     s_enabled = enable;
+    s_waitingOwner = nullptr; // a start never shows a splash that waited for an earlier window
 }
 
 void CSplashWindow::ShowSplash(HWND parent)
 {
     if (!s_enabled || s_current)
         return;
+    // Over a parent still hidden the splash is made when the parent is on
+    // screen: the parent shows without waiting for the picture.
+    if (parent && !::IsWindowVisible(parent)) {
+        s_waitingOwner = parent;
+        return;
+    }
+    MakeSplash(parent, parent != nullptr);
+}
+
+void CSplashWindow::MakeSplash(HWND parent, bool visible)
+{
     s_current = new CSplashWindow;
-    if (s_current->Create(parent))
+    if (s_current->Create(parent, visible))
         s_current->UpdateWindow();
     else if (s_current)
         delete s_current; // not deleted by its window yet; the destructor clears the pointer
 }
 
-BOOL CSplashWindow::Create(HWND parent)
+BOOL CSplashWindow::Create(HWND parent, bool visible)
 {
     m_bitmap.reset(static_cast<HBITMAP>(
         ::LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(IDB_SPLASH), IMAGE_BITMAP, 0, 0, 0)));
@@ -65,12 +78,15 @@ BOOL CSplashWindow::Create(HWND parent)
     m_hOwner = parent;
     const wchar_t* cls = fw::RegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW));
     RECT rc{0, 0, info.bmWidth, info.bmHeight};
-    DWORD visible = (parent && ::IsWindowVisible(parent)) ? WS_VISIBLE : 0;
-    return CreateEx(0, cls, L"", WS_POPUP | visible, rc, parent, 0);
+    return CreateEx(0, cls, L"", WS_POPUP | (visible ? WS_VISIBLE : 0), rc, parent, 0);
 }
 
 void CSplashWindow::RevealSplash()
 {
+    const HWND owner = s_waitingOwner;
+    s_waitingOwner = nullptr;
+    if (!s_current && s_enabled && owner && ::IsWindowVisible(owner))
+        MakeSplash(owner, false);
     if (!s_current || ::IsWindowVisible(s_current->m_hWnd))
         return;
     s_current->CenterWindow(s_current->m_hOwner);

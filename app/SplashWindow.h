@@ -11,10 +11,11 @@ public:
     // Whether a splash may be shown at all (not when started embedded).
     static void EnableSplash(bool enable);
     // Shows the splash over the parent, unless disabled or already shown.
-    // Over a parent that is still hidden, the splash waits for RevealSplash.
+    // Over a parent that is still hidden, the splash waits for RevealSplash
+    // and is not made before.
     static void ShowSplash(HWND parent);
-    // Shows a waiting splash now that its parent is on screen, so that it
-    // comes up in front of it whatever the window manager.
+    // Makes and shows a waiting splash now that its parent is on screen, so
+    // that it comes up in front of it whatever the window manager.
     static void RevealSplash();
     // First look at every message of the program: true when the splash
     // used it up (a key or button press that closed it).
@@ -39,7 +40,9 @@ protected:
 private:
     CSplashWindow() = default;
     ~CSplashWindow() override;
-    BOOL Create(HWND parent);
+    // The one splash over the parent, shown at once or left hidden.
+    static void MakeSplash(HWND parent, bool visible);
+    BOOL Create(HWND parent, bool visible);
     // The picture and the version line over it.
     void Draw(HDC dc);
 
@@ -49,4 +52,5 @@ private:
 
     static bool s_enabled;
     static CSplashWindow* s_current;
+    static HWND s_waitingOwner; // the hidden parent a splash waits for
 };

@@ -106,8 +106,11 @@ BOOL CVerbsApp::InitInstance()
     m_oldSettings = MigrateIniSettings();
     if (m_oldSettings == OldSettings::WriteFailed)
         return FALSE;
-    if (m_parts.loadPictureThemes)
-        m_parts.loadPictureThemes();
+    if (m_parts.loadPictureThemes) {
+        if (m_parts.storedThemeFile)
+            m_currentThemeFile = m_parts.storedThemeFile();
+        m_themesPending = true;
+    }
     if (!LoadSettings())
         return FALSE;
 
@@ -134,9 +137,19 @@ BOOL CVerbsApp::OnIdle(LONG count)
     // The picture decoder is bound at its first call so as not to slow the
     // start; it is loaded here, while the learner looks at the window,
     // rather than when the first test starts.
-    if (count == 0)
+    if (count == 0) {
+        EnsurePictureThemes();
         CImage::PrepareDecoding();
+    }
     return more;
+}
+
+void CVerbsApp::EnsurePictureThemes()
+{
+    if (!m_themesPending)
+        return;
+    m_themesPending = false; // a library's own start-up code runs only once
+    m_parts.loadPictureThemes(m_currentThemeFile);
 }
 
 BOOL CVerbsApp::PreTranslateMessage(MSG* msg)
@@ -185,6 +198,7 @@ void CVerbsApp::OnAppAbout()
 
 int CVerbsApp::ExitInstance()
 {
+    m_themesPending = false; // nothing is loaded after the end
     Globals().FreePictureThemes();
     return CWinApp::ExitInstance();
 }

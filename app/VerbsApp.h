@@ -10,7 +10,10 @@
 // entry point (a test may leave the theme loading out).
 struct VerbsAppParts {
     CSingleDocTemplate::ViewFactory newView = nullptr; // the main view
-    void (*loadPictureThemes)() = nullptr;             // finds the theme libraries beside the program
+    // Which theme is current, as stored (read during start-up).
+    std::wstring (*storedThemeFile)() = nullptr;
+    // Finds the theme libraries beside the program, the named one current.
+    void (*loadPictureThemes)(const std::wstring& current) = nullptr;
 };
 
 class CVerbsApp : public CWinApp {
@@ -31,6 +34,12 @@ public:
     // later starts is kept until this object goes.
     BOOL IsFirstInstance();
 
+    // Loads the theme libraries unless that is done. Start-up reads only
+    // which theme is current and leaves the libraries to the first idle
+    // moment, so that the window shows sooner; a command that comes before
+    // it calls this first.
+    void EnsurePictureThemes();
+
 protected:
     void OnHelpContents();
     void OnHelpLearn();
@@ -45,6 +54,8 @@ private:
     bool CreateMainWindow();
 
     VerbsAppParts m_parts;
+    bool m_themesPending = false;   // read at start-up, not loaded yet
+    std::wstring m_currentThemeFile; // the stored name they are loaded with
     OldSettings m_oldSettings = OldSettings::Unexamined;
     fw::UniqueKernelHandle m_instanceMutex;
 };

@@ -87,8 +87,9 @@ bool LooksLikeThemeLibrary(const std::wstring& path)
            ::FindResourceW(mapped.get(), MAKEINTRESOURCEW(kFirstPicture), L"JPG");
 }
 
-// The stored name of the current theme; the shipped theme on a first run.
-std::wstring LastThemeFile()
+} // namespace
+
+std::wstring StoredThemeFile()
 {
     Profile::RegProfile& store = Globals().m_profile;
     std::wstring name;
@@ -105,8 +106,6 @@ std::wstring LastThemeFile()
     }
     return name;
 }
-
-} // namespace
 
 std::wstring ProgramFolder()
 {
@@ -156,13 +155,12 @@ bool LoadPictureTheme(const std::wstring& folder, const std::wstring& fileName, 
     return true;
 }
 
-void LoadPictureThemes(const std::wstring& folder)
+void LoadPictureThemes(const std::wstring& folder, const std::wstring& current)
 {
     // Without a folder the pattern would name the root of the current drive.
     if (folder.empty())
         return;
     CVerbsGlobals& g = Globals();
-    std::wstring current = LastThemeFile();
 
     WIN32_FIND_DATAW found{};
     UniqueFind search(::FindFirstFileW((folder + L"\\*.dll").c_str(), &found));
@@ -181,7 +179,13 @@ void LoadPictureThemes(const std::wstring& folder)
     } while (::FindNextFileW(search.get(), &found));
 }
 
-void LoadProgramPictureThemes()
+void LoadPictureThemes(const std::wstring& folder)
 {
-    LoadPictureThemes(ProgramFolder());
+    if (!folder.empty())
+        LoadPictureThemes(folder, StoredThemeFile());
+}
+
+void LoadProgramPictureThemes(const std::wstring& current)
+{
+    LoadPictureThemes(ProgramFolder(), current);
 }

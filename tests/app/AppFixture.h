@@ -20,7 +20,7 @@ protected:
         ::DeleteFileW(IniPath().c_str());
         ::DeleteFileW(OwnIniPath().c_str());
         globals = std::make_unique<CVerbsGlobals>();
-        app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView, LoadProgramPictureThemes});
+        app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView, StoredThemeFile, LoadProgramPictureThemes});
         // As an embedded start: no splash unless a test asks for one.
         app->m_arguments = {L"/Embedding"};
     }

@@ -3,6 +3,7 @@
 #include "ModalResponder.h"
 #include "framework/FrameWnd.h"
 #include "pictures/PictureCtrl.h"
+#include "resources/resource.h"
 #include "session/RandomDraw.h"
 #include "settings/RegistryApi.h"
 #include <ctime>
@@ -63,8 +64,14 @@ TEST_F(AppFixture, FirstRunCreatesDefaultsAndGroupsAndOpensMaximisedWindow)
     ASSERT_TRUE(testutil::ReadRegString(groupsKey, L"1-2-3", text));
     EXPECT_EQ(text.substr(text.size() - 8), L"289;294;");
 
-    // The shipped picture theme beside the program becomes current and is stored.
+    // The shipped picture theme beside the program becomes current and is
+    // stored; a test started before the program was ever idle shows its picture.
     EXPECT_EQ(Setting(L"LastLibPict"), L"Pictures.dll");
+    globals->NumWords = 3;
+    app->m_pMainWnd->SendMessage(WM_COMMAND, ID_TEST_START_EN, 0);
+    auto* view = dynamic_cast<CVerbsView*>(dynamic_cast<CMainFrame&>(*app->m_pMainWnd).GetActiveView());
+    ASSERT_TRUE(view && view->IsRunning());
+    EXPECT_FALSE(view->PicturePanel().Picture().Image().IsEmpty()) << "the test's picture is the theme's";
     std::wstring shipped = testutil::ExecutableFolder() + L"\\Pictures.dll";
     ASSERT_NE(::GetModuleHandleW(shipped.c_str()), nullptr);
     EXPECT_EQ(globals->m_hCurrentTheme, ::GetModuleHandleW(shipped.c_str()));
@@ -154,7 +161,7 @@ TEST_F(AppFixture, ARunIsSeededFromItsStartSecondBeforeItsPictureIsChosen)
     for (int attempt = 0; attempt < 3; ++attempt) {
         std::time_t before = std::time(nullptr);
         CloseProgram();
-        app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView, LoadProgramPictureThemes});
+        app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView, StoredThemeFile, LoadProgramPictureThemes});
         CPictureCtrl control;
         std::vector<int> drawn{control.PictureIndex(), DrawBelow(1000), DrawBelow(1000)};
         if (std::time(nullptr) != before)

@@ -102,7 +102,7 @@ TEST_F(StatisticsDialog, AnEmptyHistoryOpensWithAFriendlyMessageInEitherLanguage
         ASSERT_TRUE(Command(responder, frame, ID_STATISTICS_RU, 1));
         EXPECT_FALSE(testutil::FileExists(folder.File(L"history.txt"))) << "reading made no file";
         CloseProgram();
-        app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView, LoadProgramPictureThemes});
+        app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView, StoredThemeFile, LoadProgramPictureThemes});
         app->m_arguments = {L"/Embedding"};
     }
 }

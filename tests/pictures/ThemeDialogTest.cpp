@@ -171,10 +171,17 @@ TEST_F(AppFixture, ThemeCommandOpensTheDialogInTheInterfaceLanguageButNotDuringA
 {
     CMainFrame& frame = Start(1);
     ModalResponder responder;
-    responder.ThenPress(IDCANCEL);
+    Shown atOpen;
+    responder.Then([&](HWND dialog) {
+        atOpen = Read(dialog);
+        ModalResponder::Press(dialog, IDCANCEL);
+    });
     frame.SendMessage(WM_COMMAND, ID_THEME_EN, 0);
     ASSERT_EQ(responder.Seen().size(), 1u);
     EXPECT_EQ(responder.Seen()[0].caption, L"Pictures theme selection");
+    // Opened before the program was ever idle, it lists the themes all the same.
+    EXPECT_EQ(atOpen.items, std::vector<std::wstring>{L"Kestrel pictures"});
+    EXPECT_EQ(atOpen.selected, 0);
 
     // During a test the command is off in the menu and on the toolbar, and
     // sent all the same it opens nothing.

@@ -101,7 +101,7 @@ int wmain(int argc, wchar_t** argv)
     ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     auto globals = std::make_unique<CVerbsGlobals>();
-    auto app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView, LoadProgramPictureThemes});
+    auto app = std::make_unique<CVerbsApp>(VerbsAppParts{NewVerbsView, StoredThemeFile, LoadProgramPictureThemes});
     app->m_arguments = {L"/Embedding"}; // no splash
     if (!app->InitInstance() || !ChooseAllVerbs(globals->m_profile)) {
         std::fprintf(stderr, "the program did not start\n");
