@@ -1,6 +1,7 @@
 // Lists the windows of a running program for scripts that drive it from
-// outside: one line per window of the thread that owns the top-level window
-// with the given title (the main window, its children, open boxes), as
+// outside: one line per window on screen of the thread that owns the
+// top-level window with the given title (the main window, its children,
+// open boxes), as
 //
 //   <depth> <class> <control id> <left> <top> <right> <bottom> <text>
 //
@@ -52,6 +53,9 @@ void Print(HWND hwnd, int depth)
 void PrintTree(HWND parent, int depth)
 {
     for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        // What is on screen only: the program keeps some windows hidden for later.
+        if (!(::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE))
+            continue;
         Print(child, depth);
         PrintTree(child, depth + 1);
     }
