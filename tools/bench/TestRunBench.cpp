@@ -107,6 +107,8 @@ int wmain(int argc, wchar_t** argv)
         std::fprintf(stderr, "the program did not start\n");
         return 1;
     }
+    // What the program does at its first idle moment, before any Start.
+    app->EnsurePictureThemes();
     auto* frame = dynamic_cast<CFrameWnd*>(app->m_pMainWnd);
     auto* view = frame ? dynamic_cast<CVerbsView*>(frame->GetActiveView()) : nullptr;
     if (!view)
