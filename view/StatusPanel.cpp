@@ -100,6 +100,8 @@ void CStatusPanel::ShowAnswerCaption()
         m_value.DestroyWindow();
     if (!m_caption.IsWindow())
         return;
-    m_caption.SetWindowText(LoadLangString(IDS_RIGHT_ANSWER_CAPTION));
+    // Widened first: a caption that grows repaints only where it grew, and
+    // the longer text drawn at the old width would stay broken off there.
     m_caption.MoveWindow(CaptionRect(PanelLayout::MetricsFor(PanelLayout::ViewOf(m_hWnd))));
+    m_caption.SetWindowText(LoadLangString(IDS_RIGHT_ANSWER_CAPTION));
 }

@@ -3,9 +3,37 @@
 // result box answered through its dialog.
 #include "TestRunFixture.h"
 #include "app/MainFrame.h"
+#include "framework/Handles.h"
 #include "resources/resource.h"
 #include "view/ViewMessages.h"
 #include <commctrl.h>
+
+namespace {
+
+// The pixels of a window's client area as the screen shows them.
+std::vector<DWORD> ClientPixels(HWND window)
+{
+    RECT client{};
+    ::GetClientRect(window, &client);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC screen = ::GetDC(window);
+    fw::UniqueMemoryDc memory(::CreateCompatibleDC(screen));
+    fw::UniqueBitmap bitmap(::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    std::vector<DWORD> pixels;
+    if (memory && bitmap && bits) {
+        fw::SelectedObject selected(memory.get(), bitmap.get());
+        ::BitBlt(memory.get(), 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+        ::GdiFlush();
+        const auto* first = static_cast<const DWORD*>(bits);
+        pixels.assign(first, first + static_cast<size_t>(client.right) * static_cast<size_t>(client.bottom));
+    }
+    ::ReleaseDC(window, screen);
+    return pixels;
+}
+
+} // namespace
 
 
 TEST_F(TestRun, AllCorrectAnswersUncoverThePictureInThirdsAndTheClosingTextEndsWithEnter)
@@ -210,6 +238,12 @@ TEST_F(TestRun, WrongAnswersUseUpTheAttemptsThenTheAnswerIsShownReadOnly)
     HWND caption = Panel().Status().Caption().m_hWnd;
     EXPECT_LE(TextWidth(caption, StatusCaption()), Panel().Status().Caption().GetClientRect().right)
         << "the caption is cut";
+    // Drawn whole at its new width, not only where it grew.
+    testutil::PumpMessages(30);
+    const std::vector<DWORD> shown = ClientPixels(caption);
+    ::RedrawWindow(caption, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_FALSE(shown.empty());
+    EXPECT_TRUE(shown == ClientPixels(caption)) << "the caption shows other pixels than its whole repaint";
     EXPECT_FALSE(Panel().Status().HasValue());
     EXPECT_EQ(Text(PastTenseField()), verb.pastTense);
     EXPECT_EQ(Text(ParticipleField()), verb.pastParticiple);
