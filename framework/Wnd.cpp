@@ -65,6 +65,13 @@ const wchar_t* DefaultChildClass()
 
 CWnd::~CWnd()
 {
+    if (plain_) {
+        // Not ours to detach: its user data is the control's own.
+        if (::IsWindow(m_hWnd))
+            ::DestroyWindow(m_hWnd);
+        m_hWnd = nullptr;
+        return;
+    }
     if (m_hWnd && ::IsWindow(m_hWnd)) {
         HWND hwnd = m_hWnd;
         bool destroy = !subclassed_ || ownsControl_;
@@ -142,6 +149,18 @@ BOOL CWnd::CreateControl(DWORD exStyle, const wchar_t* className, const wchar_t*
     return TRUE;
 }
 
+BOOL CWnd::CreatePlainControl(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
+                              const RECT& rect, HWND parent, UINT id)
+{
+    if (m_hWnd && ::IsWindow(m_hWnd))
+        return FALSE;
+    m_hWnd = ::CreateWindowExW(exStyle, className, title, style, rect.left, rect.top, rect.right - rect.left,
+                               rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                               ::GetModuleHandleW(nullptr), nullptr);
+    plain_ = m_hWnd != nullptr;
+    return plain_;
+}
+
 // An attached control is marked by its object in GWLP_USERDATA as well as
 // by the window property (see FromHandle). User data that the window already
 // has stays: it belongs to its owner (a window of our own class keeps its
@@ -190,6 +209,13 @@ BOOL CWnd::DestroyWindow()
 {
     if (!m_hWnd)
         return FALSE;
+    if (plain_) {
+        // No message tells a plain control's object that its window went.
+        const HWND hwnd = m_hWnd;
+        m_hWnd = nullptr;
+        plain_ = false;
+        return ::DestroyWindow(hwnd);
+    }
     return ::DestroyWindow(m_hWnd);
 }
 

@@ -45,6 +45,12 @@ public:
     // Creates a system control (edit, static, toolbar ...) and attaches it.
     BOOL CreateControl(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
                        const RECT& rect, HWND parent, UINT id);
+    // Creates a system control that needs no handler of ours (a label): it
+    // is not attached, so its messages skip the framework, and nothing finds
+    // this object from the window. The window goes with its parent or with
+    // DestroyWindow; IsWindow tells whether it is still there.
+    BOOL CreatePlainControl(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
+                            const RECT& rect, HWND parent, UINT id);
     // Attaches an existing window (usually a dialog control) to this object.
     BOOL SubclassWindow(HWND hwnd);
     BOOL SubclassDlgItem(UINT id, HWND parent);
@@ -129,6 +135,7 @@ private:
 
     bool subclassed_ = false;   // attached with SetWindowSubclass
     bool ownsControl_ = false;  // a control made by CreateControl: destroyed with the object
+    bool plain_ = false;        // made by CreatePlainControl: only its handle is kept
     bool creating_ = false;     // inside CreateEx
     bool destroyed_ = false;    // WM_NCDESTROY seen while a handler was running
     int dispatchDepth_ = 0;

@@ -19,8 +19,10 @@ constexpr UINT kNoId = 0xFFFF;
 
 BOOL CreateLabel(CWnd& label, UINT textBase, const RECT& rect, HWND parent)
 {
-    return label.CreateControl(0, L"STATIC", LoadLangString(textBase).c_str(), WS_CHILD | WS_VISIBLE, rect, parent,
-                               kNoId);
+    // A label needs nothing of ours: a plain control paints without the
+    // framework's detour on each of its messages.
+    return label.CreatePlainControl(0, L"STATIC", LoadLangString(textBase).c_str(), WS_CHILD | WS_VISIBLE, rect,
+                                    parent, kNoId);
 }
 
 // The rectangle of a child window in its parent's client coordinates.

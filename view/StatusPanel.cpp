@@ -20,7 +20,7 @@ BOOL CStatusPanel::Create(HWND testPanel, bool timeLimited)
         return FALSE;
     PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
     std::wstring caption = LoadLangString(timeLimited ? IDS_TIME_LEFT : IDS_CURRENT_ATTEMPT);
-    m_caption.CreateControl(0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE, CaptionRect(m), m_hWnd, 0xFFFF);
+    m_caption.CreatePlainControl(0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE, CaptionRect(m), m_hWnd, 0xFFFF);
     m_value.Create(L"", SS_CENTER, ValueRect(m), m_hWnd);
     UseLabelFont(m.dpi);
     return TRUE;

@@ -20,8 +20,8 @@ BOOL CTranslationPanel::Create(HWND testPanel)
     if (!CreateEx(WS_EX_STATICEDGE, nullptr, L"", WS_CHILD | WS_VISIBLE, rects.own, testPanel, 507))
         return FALSE;
     PanelLayout::UseButtonFaceBackground(m_hWnd, Globals().m_brButtonFace.get());
-    m_label.CreateControl(0, L"STATIC", LoadLangString(IDS_TRANSLATION).c_str(), WS_CHILD | WS_VISIBLE, rects.label,
-                          m_hWnd, 0xFFFF);
+    m_label.CreatePlainControl(0, L"STATIC", LoadLangString(IDS_TRANSLATION).c_str(), WS_CHILD | WS_VISIBLE, rects.label,
+                               m_hWnd, 0xFFFF);
     m_value.Create(L"", 0, rects.value, m_hWnd);
     UseLabelFont();
     return TRUE;

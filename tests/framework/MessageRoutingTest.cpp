@@ -208,6 +208,7 @@ TEST(Reflection, ReflectedMessagesReachTheControlButTheSameNumberSentDirectlyDoe
 
 TEST(Reflection, OnlyAnAttachedControlIsFoundFromItsHandle)
 {
+    HWND left = nullptr;
     CWnd parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_POPUP, WindowRect(), nullptr, 0));
     ReflectingStatic label;
@@ -238,6 +239,32 @@ TEST(Reflection, OnlyAnAttachedControlIsFoundFromItsHandle)
     parent.SendMessage(WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(hwnd));
     EXPECT_EQ(label.reflected, 0);
     ::DestroyWindow(hwnd);
+
+    // A plain control is never found, nor reflected to; its object lets its
+    // window go with DestroyWindow, sees it gone with its parent, and takes
+    // the window with it when it goes first.
+    {
+        ReflectingStatic plain;
+        ASSERT_TRUE(plain.CreatePlainControl(0, L"STATIC", L"plain", WS_CHILD, RECT{0, 0, 50, 20}, parent, 2));
+        EXPECT_FALSE(plain.CreatePlainControl(0, L"STATIC", L"again", WS_CHILD, RECT{0, 0, 50, 20}, parent, 2));
+        EXPECT_EQ(CWnd::FromHandle(plain.m_hWnd), nullptr);
+        parent.SendMessage(WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(plain.m_hWnd));
+        EXPECT_EQ(plain.reflected, 0);
+        const HWND first = plain.m_hWnd;
+        EXPECT_TRUE(plain.DestroyWindow());
+        EXPECT_FALSE(::IsWindow(first));
+        EXPECT_EQ(plain.m_hWnd, nullptr);
+        ASSERT_TRUE(plain.CreatePlainControl(0, L"STATIC", L"plain", WS_CHILD, RECT{0, 0, 50, 20}, parent, 2));
+        left = plain.m_hWnd;
+    }
+    EXPECT_FALSE(::IsWindow(left)) << "the plain control outlived its object";
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_POPUP, WindowRect(), nullptr, 0));
+    CWnd orphan;
+    ASSERT_TRUE(orphan.CreatePlainControl(0, L"STATIC", L"", WS_CHILD, RECT{0, 0, 50, 20}, owner, 3));
+    owner.DestroyWindow();
+    EXPECT_FALSE(orphan.IsWindow());
+    ASSERT_TRUE(orphan.CreatePlainControl(0, L"STATIC", L"", WS_CHILD, RECT{0, 0, 50, 20}, parent, 3));
 }
 
 TEST(Routing, AWindowOfOurOwnAttachedToAnotherObjectReachesBothInTurnAndIsItsOwnAgainWhenLetGo)
