@@ -47,8 +47,10 @@ public:
                        const RECT& rect, HWND parent, UINT id);
     // Creates a system control that needs no handler of ours (a label): it
     // is not attached, so its messages skip the framework, and nothing finds
-    // this object from the window. The window goes with its parent or with
-    // DestroyWindow; IsWindow tells whether it is still there.
+    // this object from the window. The window goes with DestroyWindow or
+    // with its parent; nothing tells the object of the latter, so the
+    // parent's owner calls DestroyWindow (it only lets the handle go when
+    // the window has gone) before the handle can name another window.
     BOOL CreatePlainControl(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
                             const RECT& rect, HWND parent, UINT id);
     // Attaches an existing window (usually a dialog control) to this object.

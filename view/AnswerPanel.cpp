@@ -121,6 +121,12 @@ bool CAnswerPanel::Reset(AskedForms forms)
     return true;
 }
 
+void CAnswerPanel::PostNcDestroy()
+{
+    for (CWnd* label : {&m_infinitiveLabel, &m_pastLabel, &m_participleLabel})
+        label->DestroyWindow();
+}
+
 void CAnswerPanel::HideLayoutTips()
 {
     for (CAnswerEdit* field : {&m_pastField, &m_participleField})

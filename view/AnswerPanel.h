@@ -70,6 +70,9 @@ public:
     void LayOut();
 
 protected:
+    // The labels are plain controls: their objects learn here that they went.
+    void PostNcDestroy() override;
+
     LRESULT OnNextField(WPARAM wp, LPARAM lp);
     LRESULT OnReady(WPARAM wp, LPARAM lp);
     LRESULT OnStop(WPARAM wp, LPARAM lp);

@@ -24,6 +24,10 @@ public:
     std::wstring ValueText() const { return m_value.IsWindow() ? m_value.GetWindowText() : std::wstring(); }
     bool HasValue() const { return m_value.IsWindow(); }
 
+protected:
+    // The caption is a plain control: its object learns here that it went.
+    void PostNcDestroy() override { m_caption.DestroyWindow(); }
+
 private:
     RECT CaptionRect(const PanelLayout::Metrics& m) const;
     RECT ValueRect(const PanelLayout::Metrics& m) const;

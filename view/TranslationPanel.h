@@ -11,6 +11,11 @@ public:
     // Places the strip and its texts again, for the scale the view has now.
     void LayOut();
     const CFontStatic& Value() const { return m_value; }
+    const CWnd& Label() const { return m_label; }
+
+protected:
+    // The label is a plain control: its object learns here that it went.
+    void PostNcDestroy() override { m_label.DestroyWindow(); }
 
 private:
     struct Rects {

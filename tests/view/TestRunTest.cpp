@@ -78,6 +78,7 @@ TEST_F(TestRun, AllCorrectAnswersUncoverThePictureInThirdsAndTheClosingTextEndsW
     // down to where it ended, only the closing text in it.
     EXPECT_FALSE(Answers().HasPastTense() || Answers().HasParticiple());
     EXPECT_FALSE(Panel().Translation().IsWindow());
+    EXPECT_EQ(Panel().Translation().Label().m_hWnd, nullptr) << "the label's object keeps the handle of a window gone";
     EXPECT_EQ(Answers().ClosingText().GetWindowText(), fw::LoadResString(143));
     EXPECT_EQ(InParent(Answers().m_hWnd).bottom, 285 + 2 * ::GetSystemMetrics(SM_CXBORDER));
     EXPECT_TRUE(Panel().Status().IsWindow());
