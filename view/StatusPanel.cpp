@@ -29,8 +29,7 @@ BOOL CStatusPanel::Create(HWND testPanel, bool timeLimited)
 bool CStatusPanel::Reset(bool timeLimited)
 {
     const std::wstring caption = LoadLangString(timeLimited ? IDS_TIME_LEFT : IDS_CURRENT_ATTEMPT);
-    if (m_caption.GetWindowText() != caption)
-        m_caption.SetWindowText(caption);
+    m_caption.UpdateWindowText(caption);
     if (m_value.IsWindow())
         return true;
     // The answer's caption took the value's room: the value comes back
