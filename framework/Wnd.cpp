@@ -1,21 +1,101 @@
 #include "framework/Wnd.h"
 #include "framework/Text.h"
 #include "framework/ExceptionReport.h"
-#include <commctrl.h>
 #include <map>
+#include <mutex>
 #include <tuple>
+#include <unordered_map>
+
+LRESULT CALLBACK FwWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+LRESULT CALLBACK FwAttachedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 namespace {
-constexpr UINT_PTR kSubclassId = 0x46574E44; // arbitrary, identifies our subclass
-// Window property that names the object of an attached control.
-constexpr const wchar_t* kObjectProperty = L"FwWndObject";
 // Object being created by CreateEx, for the messages that arrive before
 // WM_NCCREATE carries lpCreateParams (WM_GETMINMAXINFO on top-level windows).
 thread_local CWnd* tCreating = nullptr;
-} // namespace
 
-LRESULT CALLBACK FwWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-LRESULT CALLBACK FwSubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref);
+// Attached controls, by handle. A control is attached by putting our
+// procedure in front of its own, as a table kept in the process: a window
+// property or the common controls' subclass list would be looked up on every
+// message, and under Wine each lookup is a trip to the window server.
+struct Attachment {
+    CWnd* wnd;         // null once let go while another procedure sat in front of ours
+    WNDPROC previous;  // the procedure ours stands in front of
+};
+
+class AttachmentTable {
+public:
+    bool Find(HWND hwnd, Attachment& found)
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        auto it = m_table.find(hwnd);
+        if (it == m_table.end())
+            return false;
+        found = it->second;
+        return true;
+    }
+    // False when the window is attached to an object already.
+    bool Attach(HWND hwnd, CWnd* wnd, WNDPROC& previous)
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        auto it = m_table.find(hwnd);
+        if (it != m_table.end()) {
+            if (it->second.wnd)
+                return false;
+            // Let go earlier but still in the chain: ours takes it again.
+            it->second.wnd = wnd;
+            previous = it->second.previous;
+            return true;
+        }
+        previous = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FwAttachedProc)));
+        if (!previous)
+            return false;
+        m_table.emplace(hwnd, Attachment{wnd, previous});
+        return true;
+    }
+    // Takes our procedure out of the window's chain where it is in front;
+    // where another stands in front of it, ours stays, passing everything on.
+    void Detach(HWND hwnd, const CWnd* wnd)
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        auto it = m_table.find(hwnd);
+        if (it == m_table.end() || it->second.wnd != wnd)
+            return;
+        if (::IsWindow(hwnd) &&
+            reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) != FwAttachedProc) {
+            it->second.wnd = nullptr;
+            return;
+        }
+        if (::IsWindow(hwnd))
+            ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(it->second.previous));
+        m_table.erase(it);
+    }
+    void Forget(HWND hwnd)
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        m_table.erase(hwnd);
+    }
+    // Whatever still names an object that is going away: its window died
+    // unseen (a procedure in front of ours was removed with ours behind it).
+    void ForgetObject(const CWnd* wnd)
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        for (auto it = m_table.begin(); it != m_table.end();)
+            it = it->second.wnd == wnd ? m_table.erase(it) : std::next(it);
+    }
+
+private:
+    std::mutex m_lock;
+    std::unordered_map<HWND, Attachment> m_table;
+};
+
+AttachmentTable& Attachments()
+{
+    static AttachmentTable table;
+    return table;
+}
+} // namespace
 
 namespace fw {
 
@@ -65,6 +145,14 @@ const wchar_t* DefaultChildClass()
 
 CWnd::~CWnd()
 {
+    struct ForgetAtExit {
+        const CWnd* wnd;
+        ~ForgetAtExit()
+        {
+            if (wnd)
+                Attachments().ForgetObject(wnd);
+        }
+    } forget{subclassed_ ? this : nullptr};
     if (plain_) {
         // Not ours to detach: its user data is the control's own.
         if (::IsWindow(m_hWnd))
@@ -85,17 +173,10 @@ CWnd* CWnd::FromHandle(HWND hwnd)
 {
     if (!hwnd)
         return nullptr;
-    const LONG_PTR data = ::GetWindowLongPtrW(hwnd, GWLP_USERDATA);
     if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) == FwWindowProc)
-        return reinterpret_cast<CWnd*>(data);
-    // An attached control carries its object in its user data too, and the
-    // property names it. The property is asked only of a window with user
-    // data: reading a property is a round trip to the window server under
-    // Wine, and the message loop and every notification ask this of
-    // windows that are not ours.
-    if (!data)
-        return nullptr;
-    return static_cast<CWnd*>(::GetPropW(hwnd, kObjectProperty));
+        return reinterpret_cast<CWnd*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    Attachment attached{};
+    return Attachments().Find(hwnd, attached) ? attached.wnd : nullptr;
 }
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCTW&)
@@ -161,19 +242,18 @@ BOOL CWnd::CreatePlainControl(DWORD exStyle, const wchar_t* className, const wch
     return plain_;
 }
 
-// An attached control is marked by its object in GWLP_USERDATA as well as
-// by the window property (see FromHandle). User data that the window already
-// has stays: it belongs to its owner (a window of our own class keeps its
-// object there), and any user data is mark enough.
+// The window's user data stays its owner's (a window of our own class keeps
+// its object there).
 BOOL CWnd::SubclassWindow(HWND hwnd)
 {
-    if (!hwnd || m_hWnd)
+    if (!hwnd || m_hWnd || !::IsWindow(hwnd))
         return FALSE;
-    if (!::SetWindowSubclass(hwnd, FwSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(hwnd, &process);
+    if (process != ::GetCurrentProcessId())
         return FALSE;
-    ::SetPropW(hwnd, kObjectProperty, this);
-    if (!::GetWindowLongPtrW(hwnd, GWLP_USERDATA))
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (!Attachments().Attach(hwnd, this, previous_))
+        return FALSE;
     m_hWnd = hwnd;
     subclassed_ = true;
     return TRUE;
@@ -193,12 +273,9 @@ HWND CWnd::UnsubclassWindow()
 
 void CWnd::Detach()
 {
-    if (m_hWnd && subclassed_) {
-        ::RemoveWindowSubclass(m_hWnd, FwSubclassProc, kSubclassId);
-        ::RemovePropW(m_hWnd, kObjectProperty);
-        if (::GetWindowLongPtrW(m_hWnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this))
-            ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
-    } else if (m_hWnd)
+    if (m_hWnd && subclassed_)
+        Attachments().Detach(m_hWnd, this);
+    else if (m_hWnd)
         ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
     m_hWnd = nullptr;
     subclassed_ = false;
@@ -273,7 +350,7 @@ BOOL CWnd::PreTranslateMessage(MSG*)
 LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp)
 {
     if (subclassed_)
-        return ::DefSubclassProc(m_hWnd, msg, wp, lp);
+        return ::CallWindowProcW(previous_, m_hWnd, msg, wp, lp);
     return ::DefWindowProcW(m_hWnd, msg, wp, lp);
 }
 
@@ -438,7 +515,17 @@ LRESULT CALLBACK FwWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     return wnd->Dispatch(msg, wp, lp);
 }
 
-LRESULT CALLBACK FwSubclassProc(HWND, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref)
+LRESULT CALLBACK FwAttachedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    return reinterpret_cast<CWnd*>(ref)->Dispatch(msg, wp, lp);
+    Attachment attached{};
+    if (!Attachments().Find(hwnd, attached))
+        return ::DefWindowProcW(hwnd, msg, wp, lp); // cannot happen: ours is only ever put in with an entry
+    // Without an object it was let go while another procedure stood in
+    // front of ours: messages pass on.
+    const LRESULT result = attached.wnd ? attached.wnd->Dispatch(msg, wp, lp)
+                                        : ::CallWindowProcW(attached.previous, hwnd, msg, wp, lp);
+    // Gone, its handle may come back for another window.
+    if (msg == WM_NCDESTROY)
+        Attachments().Forget(hwnd);
+    return result;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Window base class: owns its HWND and dispatches messages through the
 // message map. A window of one of our own classes keeps its object in
-// GWLP_USERDATA (set at WM_NCCREATE); a system control is attached with
-// SetWindowSubclass. No exception crosses the window procedure: the
+// GWLP_USERDATA (set at WM_NCCREATE); a system control is attached by
+// putting our procedure in front of its own. No exception crosses the window procedure: the
 // application reports it.
 #include "framework/CmdTarget.h"
 #include <string>
@@ -129,13 +129,14 @@ protected:
 
 private:
     friend LRESULT CALLBACK FwWindowProc(HWND, UINT, WPARAM, LPARAM);
-    friend LRESULT CALLBACK FwSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    friend LRESULT CALLBACK FwAttachedProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
     void EnterHandler();
     void LeaveHandler(); // lets a window go that died while handlers ran
     void Detach();
 
-    bool subclassed_ = false;   // attached with SetWindowSubclass
+    bool subclassed_ = false;   // attached: our procedure stands in front of the control's
+    WNDPROC previous_ = nullptr; // the control's procedure while attached
     bool ownsControl_ = false;  // a control made by CreateControl: destroyed with the object
     bool plain_ = false;        // made by CreatePlainControl: only its handle is kept
     bool creating_ = false;     // inside CreateEx
