@@ -7,6 +7,7 @@
 #include "framework/Dialog.h"
 #include "framework/Document.h"
 #include "framework/FrameWnd.h"
+#include "framework/Text.h"
 #include "framework/View.h"
 #include "framework/WinApp.h"
 #include "resources/resource.h"
@@ -282,6 +283,50 @@ TEST(Routing, AWindowOfOurOwnAttachedToAnotherObjectReachesBothInTurnAndIsItsOwn
     window.SendMessage(WM_APP, 0, 0);
     EXPECT_EQ(attachment.seen, 1);
     EXPECT_EQ(window.appMessages, 2);
+}
+
+namespace {
+// A procedure put in front of an attached control by someone else.
+WNDPROC gBehindInFront = nullptr;
+int gSeenInFront = 0;
+LRESULT CALLBACK InFront(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_APP)
+        ++gSeenInFront;
+    return ::CallWindowProcW(gBehindInFront, hwnd, msg, wp, lp);
+}
+} // namespace
+
+TEST(Routing, AControlLetGoBehindAnotherProcedurePassesItsMessagesOnAndCanBeTakenAgain)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_POPUP, WindowRect(), nullptr, 0));
+    HWND control = ::CreateWindowExW(0, L"STATIC", L"old", WS_CHILD, 0, 0, 50, 20, parent, nullptr, nullptr, nullptr);
+    ASSERT_NE(control, nullptr);
+    PassingOnAttachment first, second;
+    ASSERT_TRUE(first.SubclassWindow(control));
+    EXPECT_FALSE(second.SubclassWindow(control)) << "one object per control";
+    gSeenInFront = 0;
+    gBehindInFront = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(InFront)));
+    first.UnsubclassWindow();
+    EXPECT_EQ(CWnd::FromHandle(control), nullptr);
+    EXPECT_EQ(::GetWindowLongPtrW(control, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(InFront))
+        << "what stands in front stays";
+    ::SendMessageW(control, WM_APP, 0, 0);
+    ::SetWindowTextW(control, L"new");
+    EXPECT_EQ(first.seen, 0);
+    EXPECT_EQ(gSeenInFront, 1);
+    EXPECT_EQ(fw::WindowText(control), L"new") << "the control's own procedure is still reached";
+
+    ASSERT_TRUE(second.SubclassWindow(control));
+    EXPECT_EQ(CWnd::FromHandle(control), &second);
+    ::SendMessageW(control, WM_APP, 0, 0);
+    EXPECT_EQ(second.seen, 1);
+    EXPECT_EQ(gSeenInFront, 2);
+    ::DestroyWindow(control);
+    EXPECT_EQ(second.m_hWnd, nullptr) << "the object saw its window go";
+    EXPECT_EQ(CWnd::FromHandle(control), nullptr);
 }
 
 TEST(Routing, ViewThatClosesItsFrameFromItsOwnCommandLivesUntilTheHandlerReturns)
