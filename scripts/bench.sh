@@ -22,7 +22,7 @@ fi
 
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" --target verbs pictures test_run_bench bare_test_run_bench startup_bench \
-  bare_window picture_bench verbs_list_bench bare_verbs_list_bench history_bench >/dev/null
+  bare_window bare_frame picture_bench verbs_list_bench bare_verbs_list_bench history_bench >/dev/null
 bin=$PWD/build/$preset/bin
 dir=$PWD/build/$preset/bench
 scripts/wine-env.sh start "$dir" >/dev/null
@@ -71,6 +71,11 @@ done
 startup=$(run startup_bench 10)
 shown_p=$(sed -n 's/^median of .* main window shown \([0-9.]*\) ms.*/\1/p' <<< "$startup")
 shown_f=$(sed -n 's/^floor, median of .* window shown \([0-9.]*\) ms.*/\1/p' <<< "$startup")
+# Against a plain frame of the same parts: menu, toolbar, status bar, client.
+winpath() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
+startup_fr=$(run startup_bench 10 "$(winpath "$bin/verbs.exe")" "$(winpath "$bin/bare_frame.exe")")
+shown_frp=$(sed -n 's/^median of .* main window shown \([0-9.]*\) ms.*/\1/p' <<< "$startup_fr")
+shown_frf=$(sed -n 's/^floor, median of .* window shown \([0-9.]*\) ms.*/\1/p' <<< "$startup_fr")
 # The same start-up with an answer history of 100,000 answers (nothing of it
 # is read at start-up), then the history's own timings.
 run history_bench --make-default 100000 >/dev/null
@@ -95,6 +100,8 @@ printf '%-62s | %9s | %9s | %5s | %s\n' "Ready with its box shown and closed, to
   "$(m "${ready_p[@]}")" "$(m "${ready_f[@]}")" "$(m "${ready_r[@]}")" "<= 1.3"
 printf '%-62s | %9s | %9s | %5s | %s\n' "Start-up to the first visible main window (ABBA, 10 pairs)" \
   "$shown_p" "$shown_f" "$(ratio "$shown_p" "$shown_f")" "<= 1.1"
+printf '%-62s | %9s | %9s | %5s | %s\n' "  the same against a plain frame (menu, toolbar, status bar)" \
+  "$shown_frp" "$shown_frf" "$(ratio "$shown_frp" "$shown_frf")" ""
 printf '%-62s | %9s | %9s | %5s | %s\n' "Picture loaded and decoded" "$(m "${picture[@]}")" "" "" \
   "inside the Start figure"
 printf '%-62s | %9s | %9s | %5s | %s\n' "Verbs list: switch to All verbs, fill and paint" \
