@@ -24,6 +24,7 @@ struct Attachment {
     CWnd* wnd;         // null once let go while another procedure sat in front of ours
     WNDPROC previous;  // the procedure ours stands in front of
     bool listed;       // in the common controls' subclass list (see Attach)
+    bool ansi;         // the window's character set before ours came in front
 };
 
 constexpr UINT_PTR kListedId = 0x46574E44; // arbitrary, names our entry in that list
@@ -88,14 +89,15 @@ public:
             if (!::SetWindowSubclass(hwnd, FwListedProc, kListedId, 0))
                 return false;
             previous = ::DefSubclassProc;
-            m_table.emplace(hwnd, Attachment{wnd, previous, true});
+            m_table.emplace(hwnd, Attachment{wnd, previous, true, false});
             return true;
         }
+        const bool ansi = !::IsWindowUnicode(hwnd);
         previous = reinterpret_cast<WNDPROC>(
             ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FwAttachedProc)));
         if (!previous)
             return false;
-        m_table.emplace(hwnd, Attachment{wnd, previous, false});
+        m_table.emplace(hwnd, Attachment{wnd, previous, false, ansi});
         return true;
     }
     // Takes our procedure out of the window's chain where it is in front;
@@ -117,8 +119,15 @@ public:
             it->second.wnd = nullptr;
             return;
         }
-        if (::IsWindow(hwnd))
-            ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(it->second.previous));
+        if (::IsWindow(hwnd)) {
+            // The window takes the character set of the call that puts its
+            // procedure back: an ANSI window is to be ANSI again.
+            const LONG_PTR previous = reinterpret_cast<LONG_PTR>(it->second.previous);
+            if (it->second.ansi)
+                ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, previous);
+            else
+                ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, previous);
+        }
         m_table.erase(it);
     }
     void Forget(HWND hwnd)

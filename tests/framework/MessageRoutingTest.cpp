@@ -373,6 +373,31 @@ TEST(Routing, AControlAttachedOverTheCommonControlsSubclassKeepsItsObjectWhenTha
     ::DestroyWindow(control);
 }
 
+TEST(Routing, AWindowOfAnAnsiClassGetsWideMessagesWhileAttachedAndIsAnsiAgainWhenLetGo)
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = "FwTestAnsiWindow";
+    ASSERT_TRUE(::RegisterClassA(&wc) || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS);
+    HWND window = ::CreateWindowExA(0, wc.lpszClassName, "old", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    const LONG_PTR own = ::GetWindowLongPtrA(window, GWLP_WNDPROC);
+    PassingOnAttachment attachment;
+    ASSERT_TRUE(attachment.SubclassWindow(window));
+    ::SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("new"));
+    ::SendMessageA(window, WM_APP, 0, 0);
+    EXPECT_EQ(attachment.seen, 1);
+    EXPECT_EQ(fw::WindowText(window), L"new");
+    attachment.UnsubclassWindow();
+    EXPECT_FALSE(::IsWindowUnicode(window)) << "its own procedure is back, and so is its character set";
+    EXPECT_EQ(::GetWindowLongPtrA(window, GWLP_WNDPROC), own);
+    ::SetWindowTextA(window, "again");
+    EXPECT_EQ(fw::WindowText(window), L"again");
+    ::DestroyWindow(window);
+    ::UnregisterClassA(wc.lpszClassName, wc.hInstance);
+}
+
 TEST(Routing, ViewThatClosesItsFrameFromItsOwnCommandLivesUntilTheHandlerReturns)
 {
     CWinApp app;
