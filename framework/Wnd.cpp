@@ -1,6 +1,7 @@
 #include "framework/Wnd.h"
 #include "framework/Text.h"
 #include "framework/ExceptionReport.h"
+#include <commctrl.h>
 #include <map>
 #include <mutex>
 #include <tuple>
@@ -8,6 +9,7 @@
 
 LRESULT CALLBACK FwWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK FwAttachedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+LRESULT CALLBACK FwListedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR);
 
 namespace {
 // Object being created by CreateEx, for the messages that arrive before
@@ -21,7 +23,39 @@ thread_local CWnd* tCreating = nullptr;
 struct Attachment {
     CWnd* wnd;         // null once let go while another procedure sat in front of ours
     WNDPROC previous;  // the procedure ours stands in front of
+    bool listed;       // in the common controls' subclass list (see Attach)
+    bool ansi;         // the window's character set before ours came in front
 };
+
+constexpr UINT_PTR kListedId = 0x46574E44; // arbitrary, names our entry in that list
+
+LRESULT CALLBACK PassOn(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR)
+{
+    return ::DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// The procedure the common controls put in front of a window they subclass,
+// seen once on a window made for the purpose.
+WNDPROC CommonSubclassProc()
+{
+    static const WNDPROC proc = [] {
+        struct Probe {
+            HWND hwnd = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+            ~Probe()
+            {
+                if (hwnd)
+                    ::DestroyWindow(hwnd);
+            }
+        } probe;
+        WNDPROC seen = nullptr;
+        if (probe.hwnd && ::SetWindowSubclass(probe.hwnd, PassOn, kListedId, 0)) {
+            seen = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(probe.hwnd, GWLP_WNDPROC));
+            ::RemoveWindowSubclass(probe.hwnd, PassOn, kListedId);
+        }
+        return seen;
+    }();
+    return proc;
+}
 
 class AttachmentTable {
 public:
@@ -37,6 +71,7 @@ public:
     // False when the window is attached to an object already.
     bool Attach(HWND hwnd, CWnd* wnd, WNDPROC& previous)
     {
+        const WNDPROC common = CommonSubclassProc(); // before the lock: it makes a window
         std::lock_guard<std::mutex> lock(m_lock);
         auto it = m_table.find(hwnd);
         if (it != m_table.end()) {
@@ -47,11 +82,22 @@ public:
             previous = it->second.previous;
             return true;
         }
+        // When their last subclass goes, the common controls put back the
+        // procedure they found, dropping whatever stood in front of theirs
+        // by then: in front of them, ours joins their list instead.
+        if (common && reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) == common) {
+            if (!::SetWindowSubclass(hwnd, FwListedProc, kListedId, 0))
+                return false;
+            previous = ::DefSubclassProc;
+            m_table.emplace(hwnd, Attachment{wnd, previous, true, false});
+            return true;
+        }
+        const bool ansi = !::IsWindowUnicode(hwnd);
         previous = reinterpret_cast<WNDPROC>(
             ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FwAttachedProc)));
         if (!previous)
             return false;
-        m_table.emplace(hwnd, Attachment{wnd, previous});
+        m_table.emplace(hwnd, Attachment{wnd, previous, false, ansi});
         return true;
     }
     // Takes our procedure out of the window's chain where it is in front;
@@ -62,13 +108,26 @@ public:
         auto it = m_table.find(hwnd);
         if (it == m_table.end() || it->second.wnd != wnd)
             return;
+        if (it->second.listed) {
+            if (::IsWindow(hwnd))
+                ::RemoveWindowSubclass(hwnd, FwListedProc, kListedId);
+            m_table.erase(it);
+            return;
+        }
         if (::IsWindow(hwnd) &&
             reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) != FwAttachedProc) {
             it->second.wnd = nullptr;
             return;
         }
-        if (::IsWindow(hwnd))
-            ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(it->second.previous));
+        if (::IsWindow(hwnd)) {
+            // The window takes the character set of the call that puts its
+            // procedure back: an ANSI window is to be ANSI again.
+            const LONG_PTR previous = reinterpret_cast<LONG_PTR>(it->second.previous);
+            if (it->second.ansi)
+                ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, previous);
+            else
+                ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, previous);
+        }
         m_table.erase(it);
     }
     void Forget(HWND hwnd)
@@ -528,4 +587,9 @@ LRESULT CALLBACK FwAttachedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     if (msg == WM_NCDESTROY)
         Attachments().Forget(hwnd);
     return result;
+}
+
+LRESULT CALLBACK FwListedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR)
+{
+    return FwAttachedProc(hwnd, msg, wp, lp);
 }

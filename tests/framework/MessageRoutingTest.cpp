@@ -11,6 +11,7 @@
 #include "framework/View.h"
 #include "framework/WinApp.h"
 #include "resources/resource.h"
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
@@ -327,6 +328,74 @@ TEST(Routing, AControlLetGoBehindAnotherProcedurePassesItsMessagesOnAndCanBeTake
     ::DestroyWindow(control);
     EXPECT_EQ(second.m_hWnd, nullptr) << "the object saw its window go";
     EXPECT_EQ(CWnd::FromHandle(control), nullptr);
+}
+
+namespace {
+LRESULT CALLBACK CommonSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR)
+{
+    return ::DefSubclassProc(hwnd, msg, wp, lp);
+}
+} // namespace
+
+TEST(Routing, AControlAttachedOverTheCommonControlsSubclassKeepsItsObjectWhenThatSubclassGoes)
+{
+    // The common controls (a tooltip watching its tool, say) put their own
+    // procedure in front of a control and, when their last subclass goes,
+    // put back the procedure they found, whatever stands in front by then.
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_POPUP, WindowRect(), nullptr, 0));
+    HWND control = ::CreateWindowExW(0, L"STATIC", L"old", WS_CHILD, 0, 0, 50, 20, parent, nullptr, nullptr, nullptr);
+    ASSERT_NE(control, nullptr);
+    ASSERT_TRUE(::SetWindowSubclass(control, CommonSubclass, 1, 0));
+    PassingOnAttachment attachment;
+    ASSERT_TRUE(attachment.SubclassWindow(control));
+    ASSERT_TRUE(::RemoveWindowSubclass(control, CommonSubclass, 1));
+    EXPECT_EQ(CWnd::FromHandle(control), &attachment);
+    ::SendMessageW(control, WM_APP, 0, 0);
+    ::SetWindowTextW(control, L"new");
+    EXPECT_EQ(attachment.seen, 1) << "the object still gets the control's messages";
+    EXPECT_EQ(fw::WindowText(control), L"new") << "the control's own procedure is still reached";
+    ::DestroyWindow(control);
+    EXPECT_EQ(attachment.m_hWnd, nullptr) << "the object saw its window go";
+
+    // Let go before the subclass goes, the control is left as it was.
+    control = ::CreateWindowExW(0, L"STATIC", L"old", WS_CHILD, 0, 0, 50, 20, parent, nullptr, nullptr, nullptr);
+    ASSERT_NE(control, nullptr);
+    const LONG_PTR own = ::GetWindowLongPtrW(control, GWLP_WNDPROC);
+    ASSERT_TRUE(::SetWindowSubclass(control, CommonSubclass, 1, 0));
+    ASSERT_TRUE(attachment.SubclassWindow(control));
+    attachment.UnsubclassWindow();
+    ASSERT_TRUE(::RemoveWindowSubclass(control, CommonSubclass, 1));
+    EXPECT_EQ(::GetWindowLongPtrW(control, GWLP_WNDPROC), own);
+    ::SendMessageW(control, WM_APP, 0, 0);
+    EXPECT_EQ(attachment.seen, 1);
+    EXPECT_EQ(CWnd::FromHandle(control), nullptr);
+    ::DestroyWindow(control);
+}
+
+TEST(Routing, AWindowOfAnAnsiClassGetsWideMessagesWhileAttachedAndIsAnsiAgainWhenLetGo)
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = "FwTestAnsiWindow";
+    ASSERT_TRUE(::RegisterClassA(&wc) || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS);
+    HWND window = ::CreateWindowExA(0, wc.lpszClassName, "old", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    const LONG_PTR own = ::GetWindowLongPtrA(window, GWLP_WNDPROC);
+    PassingOnAttachment attachment;
+    ASSERT_TRUE(attachment.SubclassWindow(window));
+    ::SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("new"));
+    ::SendMessageA(window, WM_APP, 0, 0);
+    EXPECT_EQ(attachment.seen, 1);
+    EXPECT_EQ(fw::WindowText(window), L"new");
+    attachment.UnsubclassWindow();
+    EXPECT_FALSE(::IsWindowUnicode(window)) << "its own procedure is back, and so is its character set";
+    EXPECT_EQ(::GetWindowLongPtrA(window, GWLP_WNDPROC), own);
+    ::SetWindowTextA(window, "again");
+    EXPECT_EQ(fw::WindowText(window), L"again");
+    ::DestroyWindow(window);
+    ::UnregisterClassA(wc.lpszClassName, wc.hInstance);
 }
 
 TEST(Routing, ViewThatClosesItsFrameFromItsOwnCommandLivesUntilTheHandlerReturns)
