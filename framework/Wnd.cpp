@@ -1,11 +1,9 @@
 #include "framework/Wnd.h"
 #include "framework/Text.h"
 #include "framework/ExceptionReport.h"
-#include <commctrl.h>
+#include "framework/AttachmentTable.h"
 #include <map>
-#include <mutex>
 #include <tuple>
-#include <unordered_map>
 
 LRESULT CALLBACK FwWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK FwAttachedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -16,142 +14,9 @@ namespace {
 // WM_NCCREATE carries lpCreateParams (WM_GETMINMAXINFO on top-level windows).
 thread_local CWnd* tCreating = nullptr;
 
-// Attached controls, by handle. A control is attached by putting our
-// procedure in front of its own, as a table kept in the process: a window
-// property or the common controls' subclass list would be looked up on every
-// message, and under Wine each lookup is a trip to the window server.
-struct Attachment {
-    CWnd* wnd;         // null once let go while another procedure sat in front of ours
-    WNDPROC previous;  // the procedure ours stands in front of
-    bool listed;       // in the common controls' subclass list (see Attach)
-    bool ansi;         // the window's character set before ours came in front
-};
-
-constexpr UINT_PTR kListedId = 0x46574E44; // arbitrary, names our entry in that list
-
-LRESULT CALLBACK PassOn(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR)
+fw::AttachmentTable& Attachments()
 {
-    return ::DefSubclassProc(hwnd, msg, wp, lp);
-}
-
-// The procedure the common controls put in front of a window they subclass,
-// seen once on a window made for the purpose.
-WNDPROC CommonSubclassProc()
-{
-    static const WNDPROC proc = [] {
-        struct Probe {
-            HWND hwnd = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-            ~Probe()
-            {
-                if (hwnd)
-                    ::DestroyWindow(hwnd);
-            }
-        } probe;
-        WNDPROC seen = nullptr;
-        if (probe.hwnd && ::SetWindowSubclass(probe.hwnd, PassOn, kListedId, 0)) {
-            seen = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(probe.hwnd, GWLP_WNDPROC));
-            ::RemoveWindowSubclass(probe.hwnd, PassOn, kListedId);
-        }
-        return seen;
-    }();
-    return proc;
-}
-
-class AttachmentTable {
-public:
-    bool Find(HWND hwnd, Attachment& found)
-    {
-        std::lock_guard<std::mutex> lock(m_lock);
-        auto it = m_table.find(hwnd);
-        if (it == m_table.end())
-            return false;
-        found = it->second;
-        return true;
-    }
-    // False when the window is attached to an object already.
-    bool Attach(HWND hwnd, CWnd* wnd, WNDPROC& previous)
-    {
-        const WNDPROC common = CommonSubclassProc(); // before the lock: it makes a window
-        std::lock_guard<std::mutex> lock(m_lock);
-        auto it = m_table.find(hwnd);
-        if (it != m_table.end()) {
-            if (it->second.wnd)
-                return false;
-            // Let go earlier but still in the chain: ours takes it again.
-            it->second.wnd = wnd;
-            previous = it->second.previous;
-            return true;
-        }
-        // When their last subclass goes, the common controls put back the
-        // procedure they found, dropping whatever stood in front of theirs
-        // by then: in front of them, ours joins their list instead.
-        if (common && reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) == common) {
-            if (!::SetWindowSubclass(hwnd, FwListedProc, kListedId, 0))
-                return false;
-            previous = ::DefSubclassProc;
-            m_table.emplace(hwnd, Attachment{wnd, previous, true, false});
-            return true;
-        }
-        const bool ansi = !::IsWindowUnicode(hwnd);
-        previous = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FwAttachedProc)));
-        if (!previous)
-            return false;
-        m_table.emplace(hwnd, Attachment{wnd, previous, false, ansi});
-        return true;
-    }
-    // Takes our procedure out of the window's chain where it is in front;
-    // where another stands in front of it, ours stays, passing everything on.
-    void Detach(HWND hwnd, const CWnd* wnd)
-    {
-        std::lock_guard<std::mutex> lock(m_lock);
-        auto it = m_table.find(hwnd);
-        if (it == m_table.end() || it->second.wnd != wnd)
-            return;
-        if (it->second.listed) {
-            if (::IsWindow(hwnd))
-                ::RemoveWindowSubclass(hwnd, FwListedProc, kListedId);
-            m_table.erase(it);
-            return;
-        }
-        if (::IsWindow(hwnd) &&
-            reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) != FwAttachedProc) {
-            it->second.wnd = nullptr;
-            return;
-        }
-        if (::IsWindow(hwnd)) {
-            // The window takes the character set of the call that puts its
-            // procedure back: an ANSI window is to be ANSI again.
-            const LONG_PTR previous = reinterpret_cast<LONG_PTR>(it->second.previous);
-            if (it->second.ansi)
-                ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, previous);
-            else
-                ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, previous);
-        }
-        m_table.erase(it);
-    }
-    void Forget(HWND hwnd)
-    {
-        std::lock_guard<std::mutex> lock(m_lock);
-        m_table.erase(hwnd);
-    }
-    // Whatever still names an object that is going away: its window died
-    // unseen (a procedure in front of ours was removed with ours behind it).
-    void ForgetObject(const CWnd* wnd)
-    {
-        std::lock_guard<std::mutex> lock(m_lock);
-        for (auto it = m_table.begin(); it != m_table.end();)
-            it = it->second.wnd == wnd ? m_table.erase(it) : std::next(it);
-    }
-
-private:
-    std::mutex m_lock;
-    std::unordered_map<HWND, Attachment> m_table;
-};
-
-AttachmentTable& Attachments()
-{
-    static AttachmentTable table;
+    static fw::AttachmentTable table(FwAttachedProc, FwListedProc);
     return table;
 }
 } // namespace
@@ -234,7 +99,7 @@ CWnd* CWnd::FromHandle(HWND hwnd)
         return nullptr;
     if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) == FwWindowProc)
         return reinterpret_cast<CWnd*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    Attachment attached{};
+    fw::Attachment attached{};
     return Attachments().Find(hwnd, attached) ? attached.wnd : nullptr;
 }
 
@@ -576,7 +441,7 @@ LRESULT CALLBACK FwWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 
 LRESULT CALLBACK FwAttachedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    Attachment attached{};
+    fw::Attachment attached{};
     if (!Attachments().Find(hwnd, attached))
         return ::DefWindowProcW(hwnd, msg, wp, lp); // cannot happen: ours is only ever put in with an entry
     // Without an object it was let go while another procedure stood in
