@@ -1,7 +1,6 @@
 #include "app/MainFrame.h"
 #include "app/CommandSets.h"
 #include "app/SplashWindow.h"
-#include "app/VerbsApp.h"
 #include "base/VerbsGlobals.h"
 #include "dialogs/FontChoice.h"
 #include "dialogs/LearningOptionsDlg.h"
@@ -11,6 +10,7 @@
 #include "dialogs/UsedGroupsDlg.h"
 #include "dialogs/VerbsListDlg.h"
 #include "framework/Text.h"
+#include "framework/WinApp.h"
 #include "pictures/PictureThemeDlg.h"
 #include "resources/resource.h"
 #include "view/VerbsView.h"
@@ -100,8 +100,8 @@ UINT CMainFrame::MapCommandId(UINT id) const
 
 bool CMainFrame::OnCmdMsg(UINT id, UINT code)
 {
-    if (auto* app = dynamic_cast<CVerbsApp*>(CWinApp::Current()))
-        app->EnsurePictureThemes();
+    if (CWinApp* app = CWinApp::Current())
+        app->PrepareForCommand();
     return CFrameWnd::OnCmdMsg(id, code);
 }
 

@@ -22,8 +22,8 @@ public:
     void ApplyLanguage();
     // Both ids of a command reach its one handler, under the Russian id.
     UINT MapCommandId(UINT id) const override;
-    // Every command finds the theme libraries loaded, even one that comes
-    // before the program's first idle moment.
+    // Every command finds what the application leaves to its first idle
+    // moment done, even one that comes before it.
     bool OnCmdMsg(UINT id, UINT code) override;
 
 protected:

@@ -39,6 +39,7 @@ public:
     // moment, so that the window shows sooner; a command that comes before
     // it calls this first.
     void EnsurePictureThemes();
+    void PrepareForCommand() override { EnsurePictureThemes(); }
 
 protected:
     void OnHelpContents();
