@@ -28,8 +28,8 @@ public:
     virtual BOOL PreTranslateMessage(MSG* msg);
     // Called when the queue is empty; returns TRUE to be called again.
     virtual BOOL OnIdle(LONG count);
-    // Called before a frame routes a command, so that work left to the first
-    // idle moment is done for a command that comes before it.
+    // For a frame to call before it routes a command, so that work left to
+    // the first idle moment is done for a command that comes before it.
     virtual void PrepareForCommand() {}
     // Tells the user of an exception that a handler (window, dialog, command,
     // idle time, message loop, start-up) let through to the framework, which
